@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Runs every fuzz target briefly on its seed corpus: fuzz/run-short.sh BUILD_DIR [SECONDS]
+set -euo pipefail
+dir="$1"; secs="${2:-20}"
+here="$(cd "$(dirname "$0")" && pwd)"
+shopt -s nullglob
+for exe in "$dir"/*_fuzz; do
+  name="$(basename "$exe")"
+  corpus="$here/corpus/$name"
+  work="$(mktemp -d)"
+  [ -d "$corpus" ] && cp -r "$corpus/." "$work/"
+  echo "fuzz: $name for ${secs}s"
+  "$exe" -max_total_time="$secs" -max_len=4096 -print_final_stats=0 "$work" 2>&1 | tail -n 2
+  rm -rf "$work"
+done
