@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Peer comparison of the formula engine (minutes; not part of CI).
+#   bench/peer/run.sh [BUILD_DIR] [SIZES...]     default: build/default, 100000 1000000
+# Installs the peer engine into bench/peer/node_modules (ignored by git), generates each
+# workload by seed, runs both engines, checks that every value agrees, and prints a table.
+set -euo pipefail
+here="$(cd "$(dirname "$0")" && pwd)"
+root="$(cd "$here/../.." && pwd)"
+build="${1:-$root/build/default}"; shift || true
+sizes=("${@:-100000 1000000}"); sizes=(${sizes[@]})
+[ -d "$here/node_modules/hyperformula" ] || (cd "$here" && npm install --silent --no-audit --no-fund)
+cmake --build "$build" --target peer_engine vnstd >/dev/null
+work="$(mktemp -d)"; trap 'rm -rf "$work"' EXIT
+printf '%-7s %8s | %9s %9s %8s | %9s %9s %8s | %7s %7s %6s | %9s\n' kind cells \
+  peer_build peer_recalc peer_MiB our_build our_recalc our_MiB build_x recalc_x mem_x calc_cli_s
+for cells in "${sizes[@]}"; do
+  for kind in mixed chain grid; do
+    csv="$work/$kind-$cells.csv"
+    node "$here/gen.mjs" "$kind" "$cells" 7 > "$csv"
+    peer=$(node --expose-gc --max-old-space-size=16000 "$here/hf.mjs" "$csv" "$work/peer.csv")
+    ours=$("$build/bench/peer_engine" "$csv" "$work/ours.csv")
+    node "$here/compare.mjs" "$work/peer.csv" "$work/ours.csv" >&2 || echo "warning: $kind $cells: values differ" >&2
+    cli=$( { /usr/bin/time -f %e "$build/tools/vnstd/vnstd" sheet calc "$csv" >/dev/null; } 2>&1 | tail -n1)
+    node -e '
+      const p = JSON.parse(process.argv[1]), o = JSON.parse(process.argv[2]);
+      const f = (x, d) => x.toFixed(d);
+      console.log([process.argv[3].padEnd(7), process.argv[4].padStart(8), "|",
+        f(p.build_s, 3).padStart(9), f(p.recalc_s, 4).padStart(9), f(p.peak_mib, 0).padStart(8), "|",
+        f(o.build_s, 3).padStart(9), f(o.recalc_s, 4).padStart(9), f(o.peak_mib, 0).padStart(8), "|",
+        f(p.build_s / o.build_s, 1).padStart(7), f(p.recalc_s / o.recalc_s, 1).padStart(7),
+        f(p.peak_mib / o.peak_mib, 1).padStart(6), "|", process.argv[5].padStart(9)].join(" "));
+    ' "$peer" "$ours" "$kind" "$cells" "$cli"
+  done
+done
