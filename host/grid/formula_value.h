@@ -1,0 +1,34 @@
+// A calculated cell value as the formula engine hands it out: empty, number, text, logical or
+// one of the error kinds, with the error texts of the common desktop spreadsheets.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+enum class FormulaError : std::uint8_t { None = 0, Div0, Value, Ref, Name, NA, Num };
+
+enum class FormulaValueKind : std::uint8_t { Empty = 0, Number, Text, Logical, Error };
+
+// "#DIV/0!", "#VALUE!", "#REF!", "#NAME?", "#N/A", "#NUM!"; "" for None.
+std::string_view formulaErrorText(FormulaError error);
+
+struct FormulaValue {
+    FormulaValueKind kind = FormulaValueKind::Empty;
+    double number = 0.0;  // Number; Logical as 1 or 0
+    std::string text;     // Text
+    FormulaError error = FormulaError::None;
+
+    static FormulaValue makeNumber(double v) { return {FormulaValueKind::Number, v, {}, {}}; }
+    static FormulaValue makeText(std::string t) {
+        return {FormulaValueKind::Text, 0.0, std::move(t), {}};
+    }
+    static FormulaValue makeLogical(bool b) {
+        return {FormulaValueKind::Logical, b ? 1.0 : 0.0, {}, {}};
+    }
+    static FormulaValue makeError(FormulaError e) {
+        return {FormulaValueKind::Error, 0.0, {}, e};
+    }
+    bool isEmpty() const { return kind == FormulaValueKind::Empty; }
+    bool operator==(const FormulaValue&) const = default;
+};

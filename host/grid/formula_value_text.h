@@ -1,0 +1,32 @@
+// How a value becomes text ("value" text of a cell) and how text reads as a number: one
+// definition used by the engine (text operators, TEXT, VALUE), the grid and the module.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "formula_value.h"
+
+// The cell's display context for value text.
+struct ValueTextStyle {
+    enum class Cell { General, Number, CheckBox };
+    Cell cell = Cell::General;
+    int decimals = 0;  // for Number cells, 0..15 (clamped)
+};
+
+// A number with at most 15 significant digits, no exponent for magnitudes from 1e-5 to
+// below 1e15 ("0.333333333333333", "1E+20"); never "-0".
+std::string formatNumberGeneral(double value);
+
+// A number rounded half away from zero (on its decimal digits, not its binary fraction) to
+// `decimals` places, which are kept ("212.0000000"); never "-0". Non-finite gives "#NUM!".
+std::string formatNumberFixed(double value, int decimals);
+
+// The value text: Number cells round to their decimals; elsewhere 15 significant digits;
+// logical 1/0 in a check box, TRUE/FALSE elsewhere; errors their text; empty "".
+std::string valueText(const FormulaValue& value, ValueTextStyle style = {});
+
+// Text that is wholly a number (leading and trailing blanks allowed, decimal point ".",
+// optional exponent, optional trailing "%"); nullopt otherwise.
+std::optional<double> parseNumberText(std::string_view text);
