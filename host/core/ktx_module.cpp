@@ -1,0 +1,211 @@
+#include "ktx_module.h"
+
+#include <cerrno>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+// Offsets of each cut type, indexed by Ktx_CutType.
+const std::vector<int>& offsetsOfCutType(int cutType) {
+    static const std::vector<int> kOffsets[kCutTypeCount] = {
+        {kCutOffset},
+        {kCutPolyOffset},
+        {kCutLengthOffset, kCutCenterOffset},
+        {kCutInsideOffset, kCutOutsideOffset, kCutRadius},
+        {kCutChamferOffset1, kCutChamferOffset2},
+        {0, 1, 2, 3, 4, 5, 6, 7, 8},
+    };
+    static const std::vector<int> kNone;
+    return cutType >= 0 && cutType < kCutTypeCount ? kOffsets[cutType] : kNone;
+}
+
+bool cutTypeHasOffset(int cutType, int offsetType) {
+    for (int o : offsetsOfCutType(cutType))
+        if (o == offsetType) return true;
+    return false;
+}
+
+template <typename T>
+T* findByName(std::vector<T>& items, const std::string& name) {
+    for (T& item : items)
+        if (item.name == name) return &item;
+    return nullptr;
+}
+
+}  // namespace
+
+Acad::ErrorStatus Ktx_Placement::getSectionName(Ktx_String& out) const {
+    out = Ktx_String(sectionName.c_str());
+    return Acad::eOk;
+}
+
+Acad::ErrorStatus Ktx_Placement::getMaterial(Ktx_String& out) const {
+    out = Ktx_String(material.c_str());
+    return Acad::eOk;
+}
+
+Ktx_String Ktx_Module::getName() const {
+    return Ktx_String(name.c_str());
+}
+Ktx_String Ktx_Module::getLabel() const {
+    return Ktx_String(label.c_str());
+}
+
+void Ktx_Module::getDialogVariables(Ktx_StringArray& names, AcArray<bool>& visible,
+                                    AcArray<bool>& settable) const {
+    names.setLogicalLength(0);
+    visible.removeAll();
+    settable.removeAll();
+    for (const Ktx_ConstrVar& v : variables) {
+        if (!v.dialog) continue;
+        names.append(Ktx_String(v.name.c_str()));
+        visible.append(v.visible);
+        settable.append(v.settable);
+    }
+}
+
+void Ktx_Module::getCutConstraints(Ktx_StringArray& names, AcArray<int>& cutTypes) const {
+    names.setLogicalLength(0);
+    cutTypes.removeAll();
+    for (const Ktx_CutConstraint& c : cuts) {
+        names.append(Ktx_String(c.name.c_str()));
+        cutTypes.append(c.cutType);
+    }
+}
+
+void Ktx_Module::getPatternIds(AcArray<int>& ids) const {
+    ids.removeAll();
+    if (!isBoltModule()) return;
+    for (const Ktx_BoltPattern& p : patterns) ids.append(p.id);
+}
+
+const Ktx_BoltPattern* Ktx_Module::getPattern(int id) const {
+    for (const Ktx_BoltPattern& p : patterns)
+        if (p.id == id) return &p;
+    return nullptr;
+}
+
+void Ktx_Module::getMemberGroups(Ktx_StringArray& names) const {
+    names.setLogicalLength(0);
+    for (const std::string& g : memberGroups) names.append(Ktx_String(g.c_str()));
+}
+
+Ktx_ConstrVar* Ktx_Module::findVariable(const std::string& n) {
+    return findByName(variables, n);
+}
+Ktx_CutConstraint* Ktx_Module::findCut(const std::string& n) {
+    return findByName(cuts, n);
+}
+Ktx_BoltPattern* Ktx_Module::findPatternByName(const std::string& n) {
+    return findByName(patterns, n);
+}
+Ktx_Placement* Ktx_Module::findPlacement(const std::string& n) {
+    return findByName(placements, n);
+}
+
+bool getCutOffsets(int cutType, AcArray<int>& offsetTypes) {
+    offsetTypes.removeAll();
+    for (int o : offsetsOfCutType(cutType)) offsetTypes.append(o);
+    return offsetTypes.length() > 0;
+}
+
+const char* cutTypeKeyword(int cutType) {
+    static const char* const kWords[kCutTypeCount] = {"straight", "poly",    "length",
+                                                      "cope",     "chamfer", "full"};
+    return cutType >= 0 && cutType < kCutTypeCount ? kWords[cutType] : "";
+}
+
+const char* cutOffsetKeyword(int offsetType) {
+    static const char* const kWords[kCutOffsetTypeCount] = {"Cut",       "CutPoly",   "CutLength",
+                                                            "CutCenter", "CutInside", "CutOutside",
+                                                            "Chamfer1",  "Chamfer2",  "CutRadius"};
+    return offsetType >= 0 && offsetType < kCutOffsetTypeCount ? kWords[offsetType] : "";
+}
+
+Ktx_Placement* getNamedPrpl(Ktx_Module* module, const Ktx_String& name) {
+    return module ? module->findPlacement(name.c_str()) : nullptr;
+}
+
+Acad::ErrorStatus getCutConstraint(Ktx_Module* module, const Ktx_String& cutName,
+                                   Ktx_CutConstraint*& cut) {
+    Ktx_CutConstraint* found = module ? module->findCut(cutName.c_str()) : nullptr;
+    if (!found) return Acad::eKeyNotFound;
+    cut = found;
+    return Acad::eOk;
+}
+
+Acad::ErrorStatus getSetCutValue(Ktx_Module* module, Ktx_CutConstraint* cut, int offsetType,
+                                 double& value, bool get) {
+    if (!module || !cut || !cutTypeHasOffset(cut->cutType, offsetType)) return Acad::eInvalidInput;
+    if (get)
+        value = cut->offsets[offsetType];
+    else
+        cut->offsets[offsetType] = value;
+    return Acad::eOk;
+}
+
+Acad::ErrorStatus findPattern(Ktx_Module* boltModule, const Ktx_String& name,
+                              Ktx_BoltPattern*& pattern, AcTransaction* /*tr*/) {
+    if (!boltModule || !boltModule->isBoltModule()) return Acad::eInvalidInput;
+    Ktx_BoltPattern* found = boltModule->findPatternByName(name.c_str());
+    if (!found) return Acad::eKeyNotFound;
+    pattern = found;
+    return Acad::eOk;
+}
+
+Acad::ErrorStatus getSetBoltPatternReverses(Ktx_Module* boltModule, Ktx_BoltPattern* pattern,
+                                            bool firstStart, bool get, bool& flag,
+                                            AcTransaction* /*tr*/) {
+    if (!boltModule || !boltModule->isBoltModule() || !pattern) return Acad::eInvalidInput;
+    if (!firstStart && !pattern->twoDirectional) return Acad::eInvalidInput;
+    bool& reversed = firstStart ? pattern->reverseStart1 : pattern->reverseStart2;
+    if (get)
+        flag = !reversed;
+    else
+        reversed = flag;
+    return Acad::eOk;
+}
+
+Acad::ErrorStatus getSetConstrVarValue(Ktx_Module* module, const Ktx_String& name,
+                                       Ktx_String& value, bool get) {
+    Ktx_ConstrVar* var = module ? module->findVariable(name.c_str()) : nullptr;
+    if (!var) return Acad::eKeyNotFound;
+    if (get) {
+        value = Ktx_String(macroNumberText(var->value).c_str());
+        return Acad::eOk;
+    }
+    double number = 0.0;
+    if (!macroParseNumber(value.c_str(), number)) return Acad::eInvalidInput;
+    var->value = number;
+    return Acad::eOk;
+}
+
+std::string macroNumberText(double value) {
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.8f", value);
+    std::string text = buf;
+    size_t dot = text.find('.');
+    if (dot != std::string::npos) {
+        size_t end = text.find_last_not_of('0');
+        text.erase(end == dot ? dot : end + 1);
+    }
+    if (text == "-0") text = "0";
+    return text;
+}
+
+bool macroParseNumber(const std::string& text, double& value) {
+    size_t first = text.find_first_not_of(' ');
+    if (first == std::string::npos) return false;
+    if (text.find_first_not_of("+-.0123456789eE ", first) != std::string::npos) return false;
+    const char* start = text.c_str() + first;
+    char* end = nullptr;
+    errno = 0;
+    double v = std::strtod(start, &end);
+    if (end == start || errno == ERANGE || !std::isfinite(v)) return false;
+    while (*end == ' ') ++end;
+    if (*end != '\0') return false;
+    value = v;
+    return true;
+}

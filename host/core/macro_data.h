@@ -1,0 +1,84 @@
+#pragma once
+// The edit state of a macro as its dialog holds it: one tab per module tab name (the module's
+// label, or its name when it has none). A tab may carry bolt data (the diameter and hole
+// offset texts and the bolt counts of its patterns), the merged properties of its profile
+// groups, and the state of its flex/fix buttons (whether a dialog variable keeps the value it
+// is given or may be changed by the geometry).
+//
+// Lookups return false / eKeyNotFound and leave their outputs unchanged when the name is absent.
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "acad.h"
+#include "ktx_string.h"
+#include "ktx_string_array.h"
+
+struct MacroPatternData {
+    std::string name;
+    std::string nrBolts1;
+    std::string nrBolts2;
+};
+
+struct MacroBoltData {
+    std::string diameter;    // e.g. "M20" or "20"
+    std::string holeOffset;  // e.g. "2"
+    std::vector<MacroPatternData> patterns;
+};
+
+// The properties of a profile group as the tab shows them merged over its members.
+struct MacroProfData {
+    Ktx_String memberName;
+    Ktx_String sectionName;
+    Ktx_String material;
+};
+
+struct MacroFlexFixButton {
+    std::string varName;
+    bool fixed = true;      // the variable keeps the value it is given
+    bool flexible = false;  // the geometry may change the variable
+};
+
+struct MacroGroupProps {
+    std::string groupName;
+    std::string memberName;
+    std::string sectionName;
+    std::string material;
+};
+
+class MacroTabData {
+  public:
+    std::string name;
+    std::optional<MacroBoltData> bolts;
+    std::vector<MacroGroupProps> groups;
+    std::vector<MacroFlexFixButton> flexFix;
+
+    // The tab's bolt data; nullptr when the tab has none.
+    MacroBoltData* getBoltData() { return bolts ? &*bolts : nullptr; }
+    // The merged properties of a profile group; false when the tab has no such group.
+    bool getMergedPropsOfGroup(const Ktx_String& group, MacroProfData& props) const;
+    // Stores the properties of a profile group; false when the tab has no such group.
+    bool setMergedPropsOfGroup(const Ktx_String& group, const MacroProfData& props);
+    // True when the tab has a flex/fix button for the variable; fixed and flexible get its state.
+    bool getFlexFixBtnStatus(const Ktx_String& varName, bool& fixed, bool& flexible) const;
+    // A click on the button: it switches to fixed and not flexible, the state in which a value
+    // given to the variable stays. redraw asks the dialog to redraw (no dialog here).
+    void flexFixBtnClicked(const Ktx_String& varName, bool redraw);
+};
+
+class MacroData {
+  public:
+    std::vector<MacroTabData> tabs;
+
+    virtual ~MacroData() = default;
+    // Index of the tab of that name; false when none.
+    bool findTab(const Ktx_String& tabName, int& index) const;
+    // The tab at an index; nullptr outside 0..count-1.
+    MacroTabData* getTab(int index);
+    int tabCount() const { return static_cast<int>(tabs.size()); }
+};
+
+// Reads or writes the bolt count (first: direction 1, else 2) of a pattern of a tab's bolt
+// data. Fails when the tab has no bolt data or no such pattern.
+Acad::ErrorStatus getSetNrBolts(MacroTabData* tab, const Ktx_String& patternName, Ktx_String& value,
+                                bool get, bool first);
