@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ostream>
 
 namespace {
 
@@ -219,4 +220,8 @@ Ktx_String operator+(const Ktx_String& a, const char* b) {
 
 Ktx_String operator+(const char* a, const Ktx_String& b) {
     return Ktx_String(a).append(b);
+}
+
+std::ostream& operator<<(std::ostream& out, const Ktx_String& text) {
+    return out << text.str();
 }

@@ -10,6 +10,7 @@
 // insertAt/removeAt return Acad::eInvalidInput and leave the text unchanged; getSubStringAt
 // clips to the text.
 #include <compare>
+#include <iosfwd>
 #include <string>
 #include <string_view>
 
@@ -96,6 +97,9 @@ class Ktx_String {
 Ktx_String operator+(const Ktx_String& a, const Ktx_String& b);
 Ktx_String operator+(const Ktx_String& a, const char* b);
 Ktx_String operator+(const char* a, const Ktx_String& b);
+
+// Writes the bytes as they are (for test output and logs).
+std::ostream& operator<<(std::ostream& out, const Ktx_String& text);
 
 // Code page 1252 case folding of one byte.
 char ktxToUpper(char c);
