@@ -59,6 +59,7 @@ Acad::ErrorStatus getModNamesOfGroup(Ktx_Macro* macro, const Ktx_String& group,
     names.setLogicalLength(0);
     if (!macro) return Acad::eInvalidInput;
     const std::string wanted = group.c_str();
+    if (wanted.empty()) return Acad::eOk;
     for (const Ktx_ModuleGroup& g : macro->groups) {
         if (g.name != wanted) continue;
         for (const std::string& m : g.moduleNames) names.append(Ktx_String(m.c_str()));

@@ -75,7 +75,8 @@ class Ktx_DbMacro : public Ktx_Macro {
 // The module names of a group of a macro. A name is first looked up among the macro's module
 // groups; when there is no group of that name, the modules whose label equals it (or, for
 // modules without a label, whose name equals it) form the group, in macro order, so a module's
-// tab name addresses that module. eKeyNotFound (names emptied) when nothing matches.
+// tab name addresses that module. The empty name is the empty group: eOk with no names (maps of
+// general variables and base profiles name no module). eKeyNotFound when nothing matches.
 Acad::ErrorStatus getModNamesOfGroup(Ktx_Macro* macro, const Ktx_String& group,
                                      Ktx_StringArray& names);
 // Opens a module of the macro by name for read or write; eKeyNotFound when absent.

@@ -53,16 +53,16 @@ Ktx_String Ktx_Module::getLabel() const {
     return Ktx_String(label.c_str());
 }
 
-void Ktx_Module::getDialogVariables(Ktx_StringArray& names, AcArray<bool>& visible,
-                                    AcArray<bool>& settable) const {
+void Ktx_Module::getDialogVariables(Ktx_StringArray& names, std::vector<bool>& visible,
+                                    std::vector<bool>& settable) const {
     names.setLogicalLength(0);
-    visible.removeAll();
-    settable.removeAll();
+    visible.clear();
+    settable.clear();
     for (const Ktx_ConstrVar& v : variables) {
         if (!v.dialog) continue;
         names.append(Ktx_String(v.name.c_str()));
-        visible.append(v.visible);
-        settable.append(v.settable);
+        visible.push_back(v.visible);
+        settable.push_back(v.settable);
     }
 }
 

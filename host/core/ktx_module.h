@@ -94,8 +94,8 @@ class Ktx_Module {
     Ktx_String getLabel() const;
 
     // Names of the dialog variables with their flags (three parallel lists, in module order).
-    void getDialogVariables(Ktx_StringArray& names, AcArray<bool>& visible,
-                            AcArray<bool>& settable) const;
+    void getDialogVariables(Ktx_StringArray& names, std::vector<bool>& visible,
+                            std::vector<bool>& settable) const;
     // Names and cut types of the cut constraints, in module order.
     void getCutConstraints(Ktx_StringArray& names, AcArray<int>& cutTypes) const;
     // Ids of the bolt patterns (empty for modules of other kinds).

@@ -1,0 +1,41 @@
+#include "mapping_file.h"
+
+#include "mapping_file_host.h"
+#include "string_helpers.h"
+
+const char* const kMappingHeader = "Mapping version 1.0";
+
+Ktx_String mappingFilePath(const Ktx_String& ssName) {
+    Ktx_String standard = ssName;
+    if (!ssName.contains("\\") && !ssName.contains("/"))
+        standard = mappingLibraryFolder() + "Connection Standards\\" + ssName + ".vns";
+    return changeMappingExtension(standard);
+}
+
+bool readMappingLines(const Ktx_String& path, Ktx_StringArray& lines) {
+    Ktx_StringArray read;
+    if (!readTextLines(path, read)) return false;
+    if (read.length() > 0 && read[0].hasSubString("Mapping", false) &&
+        read[0].hasSubString("version", false))
+        read.removeAt(0);
+    lines = read;
+    return true;
+}
+
+bool writeMappingLines(const Ktx_String& path, const Ktx_StringArray& lines) {
+    Ktx_StringArray all(1024, 512);
+    all.append(Ktx_String(kMappingHeader));
+    all.append(lines);
+    return writeTextLines(path, all);
+}
+
+Ktx_String mappingLineKey(const Ktx_String& line) {
+    int eq = line.findFirstFrom("=");
+    return eq < 0 ? Ktx_String() : line.getSubStringAt(0, eq);
+}
+
+Ktx_StringArray mappingLineKeys(const Ktx_StringArray& lines) {
+    Ktx_StringArray keys;
+    for (int i = 0; i < lines.length(); ++i) keys.append(mappingLineKey(lines[i]));
+    return keys;
+}

@@ -1,0 +1,101 @@
+#pragma once
+// The links of one standards spreadsheet's variables to one macro (a list of object maps), and
+// how they are initialised, compared, catalogued and stored in the standard's mapping file.
+//
+// Modes: 0 not initialised; 1 module group (a variable's name is a path into each module of
+// the group named in the evaluation data, no maps); 2 maps read from the mapping file.
+//
+// Operations returning Acad::ErrorStatus give eOk on success and eInvalidInput on failure.
+#include <memory>
+#include <vector>
+
+#include "acad.h"
+#include "ktx_macro.h"
+#include "ktx_string.h"
+#include "ktx_string_array.h"
+#include "vn_object_map.h"
+#include "vn_value_type.h"
+
+class VnDlgStandardsData;
+class AcTransaction;
+
+class VnSSMapping {
+  public:
+    using Maps = std::vector<std::unique_ptr<VnObjectMap>>;
+
+    int mode = 0;
+
+    VnSSMapping() = default;
+    VnSSMapping(const VnSSMapping& other);
+    VnSSMapping& operator=(const VnSSMapping& other);
+    virtual ~VnSSMapping() = default;
+
+    const Maps& mappedObjects() const { return maps_; }
+    Maps& mappedObjectsWrite() { return maps_; }
+    int mapCount() const { return static_cast<int>(maps_.size()); }
+    // REQUIRES: 0 <= i < mapCount().
+    const VnObjectMap& map(int i) const { return *maps_[static_cast<size_t>(i)]; }
+    VnObjectMap& map(int i) { return *maps_[static_cast<size_t>(i)]; }
+    void appendMap(const VnObjectMap& map);
+    // Bad indices print "*Error* Invalid index passed to insert.\n" (or "... remove.\n").
+    Acad::ErrorStatus insertMapAt(int i, const VnObjectMap& map);
+    Acad::ErrorStatus removeMapAt(int i);
+    void removeAllMaps() { maps_.clear(); }
+
+    // Mode 1 for a non-empty group name.
+    Acad::ErrorStatus initFromModuleGroup(Ktx_String group);
+    // Mode 2: the maps of the data's mapping key in the mapping file of the data's standard.
+    // Fails when the data has no macro or names a module group.
+    Acad::ErrorStatus initFromMacro(VnDlgStandardsData& data);
+
+    // Reads / writes the macro property linked to a spreadsheet variable. Mode 1 uses the variable
+    // name as a module variable path in each module of the data's group (the first successful read
+    // wins; a write goes to every module and then fails, as mode 1 has no maps); other modes use
+    // the variable's map. Fails without macro.
+    Acad::ErrorStatus getMacroVarValue(const Ktx_String& ssVar, const VnValueType& type,
+                                       Ktx_String& value, VnDlgStandardsData& data);
+    Acad::ErrorStatus setMacroVarValue(const Ktx_String& ssVar, const VnValueType& type,
+                                       Ktx_String& value, VnDlgStandardsData& data);
+
+    // First map whose kind has value type `type` and whose ssVarName is ssVar (case folded).
+    Acad::ErrorStatus findSSVar(const Ktx_String& ssVar, const VnValueType& type, int& index) const;
+    // First map compatible with `map`.
+    Acad::ErrorStatus findCompatible(const VnObjectMap& map, int& index) const;
+    // Always eOk; count = the maps of this mapping that other has nothing compatible for.
+    Acad::ErrorStatus isCompatible(const VnSSMapping& other, int& count) const;
+    // True when every map of this mapping has a compatible map in other for the same
+    // spreadsheet variable and type. An empty mapping equals anything; not symmetric.
+    bool isEqual(const VnSSMapping& other) const;
+    // Indices of the maps whose kind's value type is of the family of `type`.
+    void getValidVars(const bool& unused, const VnValueType& type, AcArray<int>& indices) const;
+    // Reorders `indices`: those that occur in `order` first, in the order of `order`, then the
+    // rest ascending. Keeps every index; the same input gives the same result.
+    void sortValidVars(AcArray<int>& indices, const AcArray<int>& order) const;
+
+    // Appends the catalogue of everything in the macro that can be mapped.
+    Acad::ErrorStatus initAllVarsFromMacro(Ktx_DbMacro* macro, AcTransaction* tr);
+
+    // The mapping file of standard ssName (see mapping_file.h).
+    Acad::ErrorStatus getMappingFromFile(Ktx_String ssName, const Ktx_String& key);
+    Acad::ErrorStatus setMappingToFile(Ktx_String ssName, const Ktx_String& key);
+    Acad::ErrorStatus initMappingFromLine(const Ktx_String& line);
+    // True when a line of the file is a mapping this mapping is equal to; key gets its key.
+    bool hasSameMapping(const Ktx_String& ssName, Ktx_String& key);
+
+  private:
+    Acad::ErrorStatus moduleGroupValue(const Ktx_String& ssVar, const VnValueType& type,
+                                       Ktx_String& value, VnDlgStandardsData& data, bool get);
+    void addAllVariables(const Ktx_Module& module, const Ktx_String& objectName);
+    void addAllCuts(const Ktx_Module& module, const Ktx_String& objectName);
+    void addAllPatterns(const Ktx_Module& module, const Ktx_String& objectName);
+    void addAllProfPlacements(const Ktx_Module& module, const Ktx_String& objectName);
+    void addAllBaseProfs(Ktx_Macro& macro);
+    void addAllGenVars(const Ktx_Macro& macro);
+    void addMap(const Ktx_String& objectName, const Ktx_String& varName, VnMapKind kind,
+                int visibility, const Ktx_String& label = Ktx_String());
+
+    Maps maps_;
+};
+
+// Prints a mapping to the command line.
+void dumpMapping(const VnSSMapping& mapping);

@@ -1,0 +1,107 @@
+// A mapping in the mapping file of its standard: one line per key.
+#include "mapping_file.h"
+#include "string_helpers.h"
+#include "vn_ss_mapping.h"
+
+namespace {
+
+const Ktx_String kPairSeparator(&kMappingPairSeparator, 1);
+const Ktx_String kVarSeparator(&kMappingVarSeparator, 1);
+
+// True when a text holds a byte that would break the line layout.
+bool breaksLine(const Ktx_String& text) {
+    return text.str().find_first_of("\r\n\x83\xBF") != std::string::npos;
+}
+
+// A key that a line can hold and give back.
+bool isStorableKey(const Ktx_String& key) {
+    return key.str().find_first_of("=\r\n") == std::string::npos;
+}
+
+// The pairs of a mapping in file order: the first map of each spreadsheet variable (letter
+// case folded), leaving out names that cannot be file names and texts that would break the
+// line.
+void collectPairs(const VnSSMapping& mapping, Ktx_StringArray& vars, Ktx_StringArray& texts) {
+    for (int i = 0; i < mapping.mapCount(); ++i) {
+        Ktx_String text, var;
+        if (mapping.map(i).setMappingToStrs(text, var) != Acad::eOk) continue;
+        vars.append(var);
+        texts.append(text);
+    }
+    Ktx_Array<int> duplicates = getDuplicates(vars, false);
+    for (int i = duplicates.length() - 1; i >= 0; --i) {
+        vars.removeAt(duplicates[i]);
+        texts.removeAt(duplicates[i]);
+    }
+    for (int i = vars.length() - 1; i >= 0; --i) {
+        if (!hasInvalidFileNameChars(vars[i]) && !breaksLine(vars[i]) && !breaksLine(texts[i]))
+            continue;
+        vars.removeAt(i);
+        texts.removeAt(i);
+    }
+}
+
+}  // namespace
+
+Acad::ErrorStatus VnSSMapping::initMappingFromLine(const Ktx_String& line) {
+    removeAllMaps();
+    Ktx_String key, rest;
+    if (!splitString(line, "=", key, rest, false)) return Acad::eInvalidInput;
+    Ktx_StringArray pieces = splitStringAtSymbol(rest, kPairSeparator, true);
+    Ktx_StringArray vars, texts;
+    for (int i = 0; i < pieces.length(); ++i) {
+        Ktx_String var, text;
+        if (!splitString(pieces[i], kVarSeparator, var, text, false)) continue;
+        vars.append(var);
+        texts.append(text);
+    }
+    for (int i = 0; i < vars.length() && i < texts.length(); ++i) {
+        VnObjectMap map;
+        if (map.getMappingFromStrs(vars[i], texts[i]) == Acad::eOk) appendMap(map);
+    }
+    return Acad::eOk;
+}
+
+Acad::ErrorStatus VnSSMapping::getMappingFromFile(Ktx_String ssName, const Ktx_String& key) {
+    Ktx_StringArray lines;
+    if (!readMappingLines(mappingFilePath(ssName), lines)) return Acad::eInvalidInput;
+    if (lines.isEmpty()) return Acad::eOk;
+    int index = mappingLineKeys(lines).find(key, true);
+    if (index < 0) return Acad::eInvalidInput;
+    return initMappingFromLine(lines[index]);
+}
+
+Acad::ErrorStatus VnSSMapping::setMappingToFile(Ktx_String ssName, const Ktx_String& key) {
+    if (!isStorableKey(key)) return Acad::eInvalidInput;
+    Ktx_StringArray vars, texts;
+    collectPairs(*this, vars, texts);
+    const Ktx_String path = mappingFilePath(ssName);
+    Ktx_StringArray lines;
+    if (!readMappingLines(path, lines)) lines.removeAll();
+    int index = mappingLineKeys(lines).find(key, true);
+    if (index >= 0) {
+        VnSSMapping stored;
+        if (stored.initMappingFromLine(lines[index]) == Acad::eOk && isEqual(stored))
+            return Acad::eOk;
+        lines.removeAt(index);
+    }
+    Ktx_String line = key + "=";
+    for (int i = 0; i < vars.length(); ++i) {
+        if (i > 0) line += kPairSeparator;
+        line += vars[i] + kVarSeparator + texts[i];
+    }
+    lines.append(line);
+    return writeMappingLines(path, lines) ? Acad::eOk : Acad::eInvalidInput;
+}
+
+bool VnSSMapping::hasSameMapping(const Ktx_String& ssName, Ktx_String& key) {
+    Ktx_StringArray lines;
+    if (!readMappingLines(mappingFilePath(ssName), lines)) return false;
+    for (int i = 0; i < lines.length(); ++i) {
+        VnSSMapping stored;
+        if (stored.initMappingFromLine(lines[i]) != Acad::eOk || !isEqual(stored)) continue;
+        key = mappingLineKey(lines[i]);
+        return true;
+    }
+    return false;
+}

@@ -1,0 +1,121 @@
+#include "vn_var_cells.h"
+
+#include "calc_timers.h"
+#include "ktx_spread.h"
+#include "vn_dlg_standards_data.h"
+#include "vn_var_cell_notice.h"
+
+VnVarCells::VnVarCells(const VnVarCells& other) {
+    *this = other;
+}
+
+VnVarCells& VnVarCells::operator=(const VnVarCells& other) {
+    if (this == &other) return *this;
+    cells_.resize(other.cells_.size());
+    for (size_t i = 0; i < cells_.size(); ++i) {
+        if (!cells_[i]) cells_[i] = std::make_unique<VnVarCell>();
+        *cells_[i] = *other.cells_[i];
+    }
+    mapping_ = other.mapping_;
+    return *this;
+}
+
+void VnVarCells::append(const VnVarCell& cell) {
+    cells_.push_back(std::make_unique<VnVarCell>(cell));
+}
+
+Acad::ErrorStatus VnVarCells::removeAt(int i) {
+    if (i < 0 || i >= length()) {
+        acutPrintf("*Error* Invalid index passed to remove.\n");
+        return Acad::eInvalidInput;
+    }
+    cells_.erase(cells_.begin() + i);
+    return Acad::eOk;
+}
+
+Acad::ErrorStatus VnVarCells::findVarCell(const Ktx_String& name, int& index) const {
+    for (int i = 0; i < length(); ++i) {
+        if (!(*this)[i].name.equal(name, false)) continue;
+        index = i;
+        return Acad::eOk;
+    }
+    return Acad::eInvalidInput;
+}
+
+bool VnVarCells::hasSameInput(const VnVarCells& other) const {
+    for (int i = 0; i < length(); ++i) {
+        const VnVarCell& cell = (*this)[i];
+        if (!cell.isInput()) continue;
+        int j = -1;
+        if (other.findVarCell(cell.name, j) != Acad::eOk) return false;
+        if (other[j].valueType != cell.valueType || !other[j].value.equal(cell.value, false))
+            return false;
+    }
+    return true;
+}
+
+Acad::ErrorStatus VnVarCells::getFromMacro(VnDlgStandardsData& data) {
+    gInitMapping.start();
+    Acad::ErrorStatus es = Acad::eOk;
+    if (!data.moduleName.isEmpty())
+        es = mapping_.initFromModuleGroup(data.moduleName);
+    else if (!data.macro)
+        return Acad::eInvalidInput;
+    else
+        es = mapping_.initFromMacro(data);
+    if (es != Acad::eOk) return Acad::eOk;
+    gInitMapping.end();
+    gInitFromMacro.start();
+    for (auto& cell : cells_) {
+        if (cell->isLocal()) {
+            cell->setNewValue(Ktx_String());
+            continue;
+        }
+        if (cell->setValueFromMacro(mapping_, data) != Acad::eOk && standardsMessagesEnabled())
+            showStandardsMessage(variableRetrievalMessage(*cell, data.fileName));
+    }
+    gInitFromMacro.end();
+    return Acad::eOk;
+}
+
+Acad::ErrorStatus VnVarCells::setToMacro(VnDlgStandardsData& data) {
+    for (auto& cell : cells_)
+        if (cell->isOutput()) cell->setValueToMacro(mapping_, data);
+    return Acad::eOk;
+}
+
+Acad::ErrorStatus VnVarCells::getValuesFromSS(Ktx_Spread& ss) {
+    for (auto& cell : cells_) {
+        if (!cell->isOutput()) continue;
+        Ktx_String text;
+        if (cell->getCurrentValue(ss, text) != Acad::eOk) return Acad::eInvalidInput;
+        cell->value = text;
+    }
+    return Acad::eOk;
+}
+
+Acad::ErrorStatus VnVarCells::setValuesToSS(Ktx_Spread& ss) {
+    for (auto& cell : cells_)
+        if (cell->setValueToSS(ss) != Acad::eOk) return Acad::eInvalidInput;
+    return Acad::eOk;
+}
+
+Ktx_String variableRetrievalMessage(const VnVarCell& cell, const Ktx_String& fileName) {
+    const bool input = cell.isInput();
+    return Ktx_String("The following ") + (input ? "Input" : "Output") + " variable couldn't be " +
+           (input ? "retrieved" : "set") + " : \n" + cell.name +
+           "\nMake sure the variable exists in the macro or module.\n" +
+           "Spreadsheet : " + fileName;
+}
+
+void dumpVarCells(const VnVarCells& cells) {
+    acutPrintf("\n------------ New SS -----------------\n");
+    for (int i = 0; i < cells.length(); ++i) {
+        const VnVarCell& cell = cells[i];
+        if (cell.isInput()) continue;
+        acutPrintf("------ Varname %s (%i) -------\n", cell.name.c_str(), i);
+        acutPrintf("------ Type: %i\n", static_cast<int>(cell.cellType));
+        acutPrintf("------ Value: %s\n", cell.value.c_str());
+        acutPrintf("-----------------------------\n");
+    }
+}
