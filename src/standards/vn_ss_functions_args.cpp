@@ -1,0 +1,70 @@
+#include "vn_ss_functions_args.h"
+
+#include <cstring>
+
+bool VnSSFunctionsArgs::readNumber(const SpreadValue& arg, double& value) {
+    if (arg.status != SPREAD_STATUS_VALID) return false;
+    if (arg.type == SPREAD_TYPE_LONG) {
+        value = static_cast<double>(arg.lValue);
+        return true;
+    }
+    if (arg.type == SPREAD_TYPE_DOUBLE) {
+        value = arg.dfValue;
+        return true;
+    }
+    return false;
+}
+
+bool VnSSFunctionsArgs::readText(const SpreadValue& arg, std::string& text) {
+    if (arg.status != SPREAD_STATUS_VALID || arg.type != SPREAD_TYPE_STRING) return false;
+    std::string copy;
+    if (arg.hszValue != nullptr) {
+        const char* locked = static_cast<const char*>(GlobalLock(arg.hszValue));
+        if (locked == nullptr) return false;
+        copy.assign(locked, strnlen(locked, GlobalSize(arg.hszValue)));
+        GlobalUnlock(arg.hszValue);
+    }
+    if (!copy.empty() && copy.front() == '"') copy.erase(0, 1);
+    if (!copy.empty() && copy.back() == '"') copy.pop_back();
+    text = std::move(copy);
+    return true;
+}
+
+bool VnSSFunctionsArgs::readCellRef(const SpreadValue& arg, long& col, long& row) {
+    if (arg.status != SPREAD_STATUS_VALID || arg.type != SPREAD_TYPE_CELL) return false;
+    col = arg.col;
+    row = arg.row;
+    return true;
+}
+
+void VnSSFunctionsArgs::resetResult(SpreadValue* result) {
+    result->status = SPREAD_STATUS_NOVALUE;
+    result->type = SPREAD_TYPE_LONG;
+}
+
+bool VnSSFunctionsArgs::writeNumber(SpreadValue* result, double value) {
+    result->status = SPREAD_STATUS_VALID;
+    result->type = SPREAD_TYPE_DOUBLE;
+    result->dfValue = value;
+    return true;
+}
+
+bool VnSSFunctionsArgs::writeText(SpreadValue* result, const std::string& text) {
+    result->type = SPREAD_TYPE_STRING;
+    if (text.empty()) {
+        result->status = SPREAD_STATUS_NOVALUE;
+        return true;
+    }
+    HGLOBAL block = GlobalAlloc(GHND, text.size() + 1);
+    if (block == nullptr) return false;
+    char* memory = static_cast<char*>(GlobalLock(block));
+    if (memory == nullptr) {
+        GlobalFree(block);
+        return false;
+    }
+    std::memcpy(memory, text.data(), text.size());
+    GlobalUnlock(block);
+    result->hszValue = block;
+    result->status = SPREAD_STATUS_VALID;
+    return true;
+}

@@ -1,0 +1,32 @@
+#pragma once
+// What the standards functions and the evaluation need from their surroundings, in one place:
+// the library folder, the switch for spreadsheet error messages, message boxes, and files of
+// the library (Windows paths, translated by the host's file layer).
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "ktx_string.h"
+
+// The product library folder (ends with a backslash).
+Ktx_String vnLibDir();
+// True when the spreadsheet error messages are switched on.
+bool vnSpreadsheetMessagesOn();
+// Shows a message box with the exclamation icon (owner: the CAD host's main window).
+void vnShowExclamation(const Ktx_String& text);
+// Shows a message box with the exclamation icon and a caption over the given owner window.
+void vnShowExclamationOver(void* ownerWindow, const Ktx_String& text, const Ktx_String& caption);
+
+// True when a file (not a folder) of that path exists.
+bool vnFileExists(const Ktx_String& path);
+
+// Size and modification time of a file; false when it does not exist.
+struct VnFileStamp {
+    std::uintmax_t size = 0;
+    std::int64_t modified = 0;
+    bool operator==(const VnFileStamp&) const = default;
+};
+bool vnFileStampOf(const Ktx_String& path, VnFileStamp& stamp);
+
+// The lines of a text file (LF or CRLF); false when it cannot be read.
+bool vnReadTextLines(const Ktx_String& path, std::vector<std::string>& lines);

@@ -1,0 +1,85 @@
+// The look-up functions: GETCELL, GETPROFCELL, GETSYSNAME and SECTIONSIZE.
+#include <cstdlib>
+
+#include "section_table_manager.h"
+#include "string_helpers.h"
+#include "vn_ss_functions.h"
+#include "vn_ss_functions_args.h"
+#include "vn_ss_functions_files.h"
+
+using Args = VnSSFunctionsArgs;
+
+namespace {
+
+// The system name of a section; the name itself when the section tables do not know it.
+Ktx_String systemNameOf(const Ktx_String& name) {
+    Ktx_String full;
+    if (gSectionTables.getSystemName(name, full) != Acad::eOk) return name;
+    return full;
+}
+
+// The look-up key: the arguments after the file, numbers with 6 decimals, texts unchanged,
+// joined by ";"; the list ends at the first argument that is neither.
+Ktx_String lookupKey(const SpreadValue* args, short count) {
+    Ktx_StringArray keys;
+    for (short i = 1; i < count; ++i) {
+        std::string text;
+        double number = 0.0;
+        if (Args::readNumber(args[i], number)) {
+            keys.append(Ktx_String(number, 6));
+        } else if (Args::readText(args[i], text)) {
+            keys.append(Ktx_String(text));
+        } else {
+            break;
+        }
+    }
+    return arrToStr(keys, ";");
+}
+
+bool lookUp(SpreadValue* result, SpreadValue* args, short count, bool bySystemName) {
+    Args::resetResult(result);
+    std::string fileName;
+    Ktx_String path;
+    if (count < 2 || !Args::readText(args[0], fileName)) return false;
+    if (!VnSSFunctionsFiles::resolve(Ktx_String(fileName), path)) return false;
+    const auto rows = VnSSFunctionsFiles::lookupTable(path);
+    if (!rows || rows->empty()) return false;
+    const Ktx_String key = lookupKey(args, count);
+    for (const LookupRow& row : *rows) {
+        const Ktx_String rowKey = bySystemName ? systemNameOf(Ktx_String(row[0])) : row[0];
+        if (!rowKey.equal(key, false)) continue;
+        if (row.size() < 2) return false;
+        return Args::writeText(result, row[1]);
+    }
+    return false;
+}
+
+}  // namespace
+
+bool VnSSFunctions::getCell(SpreadValue* result, SpreadValue* args, short count) {
+    return lookUp(result, args, count, false);
+}
+
+bool VnSSFunctions::getProfCell(SpreadValue* result, SpreadValue* args, short count) {
+    return lookUp(result, args, count, true);
+}
+
+bool VnSSFunctions::getSysName(SpreadValue* result, SpreadValue* args, short count) {
+    Args::resetResult(result);
+    std::string name;
+    if (count < 1 || !Args::readText(args[0], name)) return false;
+    return Args::writeText(result, systemNameOf(Ktx_String(name)).str());
+}
+
+bool VnSSFunctions::sectionSize(SpreadValue* result, SpreadValue* args, short count) {
+    Args::resetResult(result);
+    std::string section;
+    double column = 0.0;
+    if (count < 2 || !Args::readText(args[0], section) || !Args::readNumber(args[1], column))
+        return false;
+    Ktx_String value;
+    if (gSectionTables.getSectionValue(Ktx_String(section), static_cast<int>(column), value) !=
+        Acad::eOk)
+        return false;
+    return Args::writeNumber(result, std::atof(value.c_str()));
+}
