@@ -49,7 +49,7 @@ struct FormulaResult {
 using FormulaCustomFunction = std::function<bool(SpreadValue*, SpreadValue*, short)>;
 
 class FormulaEngine {
-public:
+  public:
     FormulaEngine();
     ~FormulaEngine();
     FormulaEngine(const FormulaEngine&) = delete;
@@ -107,6 +107,6 @@ public:
 
     struct Impl;
 
-private:
+  private:
     std::unique_ptr<Impl> impl_;
 };

@@ -26,9 +26,7 @@ struct FormulaValue {
     static FormulaValue makeLogical(bool b) {
         return {FormulaValueKind::Logical, b ? 1.0 : 0.0, {}, {}};
     }
-    static FormulaValue makeError(FormulaError e) {
-        return {FormulaValueKind::Error, 0.0, {}, e};
-    }
+    static FormulaValue makeError(FormulaError e) { return {FormulaValueKind::Error, 0.0, {}, e}; }
     bool isEmpty() const { return kind == FormulaValueKind::Empty; }
     bool operator==(const FormulaValue&) const = default;
 };

@@ -1,0 +1,156 @@
+#include "formula_cells.h"
+
+CellStore::Block::Block() {
+    for (auto& p : payload) p.num = 0;
+    formula.fill(kNoFormula);
+    depHead.fill(kNoEdge);
+    kind.fill(CellKind::Empty);
+}
+
+const CellStore::Block* CellStore::block(int col, int row) const {
+    if (col < 0 || row < 0 || col >= static_cast<int>(columns_.size())) return nullptr;
+    const auto& blocks = columns_[static_cast<std::size_t>(col)].blocks;
+    std::size_t b = static_cast<std::size_t>(row >> kBlockBits);
+    return b < blocks.size() ? blocks[b].get() : nullptr;
+}
+
+CellStore::Block& CellStore::touch(int col, int row) {
+    if (col >= static_cast<int>(columns_.size()))
+        columns_.resize(static_cast<std::size_t>(col) + 1);
+    auto& blocks = columns_[static_cast<std::size_t>(col)].blocks;
+    std::size_t b = static_cast<std::size_t>(row >> kBlockBits);
+    if (b >= blocks.size()) blocks.resize(b + 1);
+    if (!blocks[b]) blocks[b] = std::make_unique<Block>();
+    return *blocks[b];
+}
+
+CellKind CellStore::kind(int col, int row) const {
+    const Block* b = block(col, row);
+    return b ? b->kind[static_cast<std::size_t>(slot(row))] : CellKind::Empty;
+}
+
+std::uint32_t CellStore::formula(int col, int row) const {
+    const Block* b = block(col, row);
+    return b ? b->formula[static_cast<std::size_t>(slot(row))] : kNoFormula;
+}
+
+double CellStore::number(int col, int row) const {
+    const Block* b = block(col, row);
+    return b ? b->payload[static_cast<std::size_t>(slot(row))].num : 0.0;
+}
+
+std::string_view CellStore::text(int col, int row) const {
+    const Block* b = block(col, row);
+    if (!b || b->kind[static_cast<std::size_t>(slot(row))] != CellKind::Text) return {};
+    return texts_[b->payload[static_cast<std::size_t>(slot(row))].text];
+}
+
+FormulaError CellStore::error(int col, int row) const {
+    const Block* b = block(col, row);
+    if (!b || b->kind[static_cast<std::size_t>(slot(row))] != CellKind::Error)
+        return FormulaError::None;
+    return b->payload[static_cast<std::size_t>(slot(row))].error;
+}
+
+std::uint32_t CellStore::depHeadOf(int col, int row) const {
+    const Block* b = block(col, row);
+    return b ? b->depHead[static_cast<std::size_t>(slot(row))] : kNoEdge;
+}
+
+std::uint32_t CellStore::newTextSlot(std::string_view t) {
+    if (!freeTexts_.empty()) {
+        std::uint32_t s = freeTexts_.back();
+        freeTexts_.pop_back();
+        texts_[s].assign(t);
+        return s;
+    }
+    texts_.emplace_back(t);
+    return static_cast<std::uint32_t>(texts_.size() - 1);
+}
+
+void CellStore::freeText(Block& b, int s) {
+    std::size_t i = static_cast<std::size_t>(s);
+    if (b.kind[i] != CellKind::Text) return;
+    std::string& t = texts_[b.payload[i].text];
+    t.clear();
+    t.shrink_to_fit();
+    freeTexts_.push_back(b.payload[i].text);
+}
+
+void CellStore::setNumber(int col, int row, double v, CellKind kind) {
+    Block& b = touch(col, row);
+    std::size_t s = static_cast<std::size_t>(slot(row));
+    freeText(b, slot(row));
+    b.kind[s] = kind;
+    b.payload[s].num = v;
+    if (col > usedCols_) usedCols_ = col;
+    if (row > usedRows_) usedRows_ = row;
+}
+
+void CellStore::setText(int col, int row, std::string_view t) {
+    Block& b = touch(col, row);
+    std::size_t s = static_cast<std::size_t>(slot(row));
+    if (b.kind[s] == CellKind::Text) {
+        texts_[b.payload[s].text].assign(t);
+    } else {
+        b.kind[s] = CellKind::Text;
+        b.payload[s].text = newTextSlot(t);
+    }
+    if (col > usedCols_) usedCols_ = col;
+    if (row > usedRows_) usedRows_ = row;
+}
+
+void CellStore::setError(int col, int row, FormulaError e) {
+    setNumber(col, row, 0, CellKind::Error);
+    touch(col, row).payload[static_cast<std::size_t>(slot(row))].error = e;
+}
+
+void CellStore::setEmpty(int col, int row) {
+    if (!block(col, row)) return;
+    Block& b = touch(col, row);
+    freeText(b, slot(row));
+    b.kind[static_cast<std::size_t>(slot(row))] = CellKind::Empty;
+}
+
+FormulaValue CellStore::value(int col, int row) const {
+    switch (kind(col, row)) {
+        case CellKind::Empty:
+            return {};
+        case CellKind::Number:
+            return FormulaValue::makeNumber(number(col, row));
+        case CellKind::Logical:
+            return FormulaValue::makeLogical(number(col, row) != 0);
+        case CellKind::Text:
+            return FormulaValue::makeText(std::string(text(col, row)));
+        case CellKind::Error:
+            return FormulaValue::makeError(error(col, row));
+    }
+    return {};
+}
+
+std::vector<CellStore::Moved> CellStore::takeAll() {
+    std::vector<Moved> all;
+    for (std::size_t c = 0; c < columns_.size(); ++c) {
+        auto& blocks = columns_[c].blocks;
+        for (std::size_t bi = 0; bi < blocks.size(); ++bi) {
+            const Block* b = blocks[bi].get();
+            if (!b) continue;
+            for (int s = 0; s < kBlockRows; ++s) {
+                std::size_t i = static_cast<std::size_t>(s);
+                if (b->kind[i] == CellKind::Empty && b->formula[i] == kNoFormula) continue;
+                all.push_back({static_cast<int>(c), static_cast<int>(bi << kBlockBits) | s,
+                               b->kind[i], b->payload[i], b->formula[i]});
+            }
+        }
+    }
+    columns_.clear();
+    usedCols_ = usedRows_ = 0;
+    return all;
+}
+
+void CellStore::clear() {
+    columns_.clear();
+    texts_.clear();
+    freeTexts_.clear();
+    usedCols_ = usedRows_ = 0;
+}

@@ -1,0 +1,140 @@
+// Compact storage of a sheet's cells for the formula engine.
+//
+// Columns hold blocks of 256 rows, allocated when a cell in them is first written; a block
+// keeps each field in its own array (17 bytes a cell: an 8-byte payload, the formula id, the
+// head of the cell's dependent list, the kind). Texts live in a slot pool (one slot per text
+// cell, reused). Reading a cell that was never written is cheap and allocates nothing.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "formula_value.h"
+
+enum class CellKind : std::uint8_t { Empty, Number, Text, Logical, Error };
+
+constexpr std::uint32_t kNoFormula = 0xFFFFFFFFu;
+constexpr std::uint32_t kNoEdge = 0xFFFFFFFFu;
+
+class CellStore {
+  public:
+    static constexpr int kBlockBits = 8;
+    static constexpr int kBlockRows = 1 << kBlockBits;
+
+    union Payload {
+        double num;          // Number, Logical (1/0)
+        std::uint32_t text;  // Text: slot in the pool
+        FormulaError error;  // Error
+    };
+    struct Block {
+        std::array<Payload, kBlockRows> payload;
+        std::array<std::uint32_t, kBlockRows> formula;
+        std::array<std::uint32_t, kBlockRows> depHead;
+        std::array<CellKind, kBlockRows> kind;
+        Block();
+    };
+    // One cell's contents, as moved by remap().
+    struct Moved {
+        int col, row;
+        CellKind kind;
+        Payload payload;
+        std::uint32_t formula;
+    };
+
+    // nullptr when the block of (col, row) was never allocated.
+    const Block* block(int col, int row) const;
+    Block& touch(int col, int row);  // allocates as needed; col, row must be in range
+    static int slot(int row) { return row & (kBlockRows - 1); }
+
+    CellKind kind(int col, int row) const;
+    std::uint32_t formula(int col, int row) const;
+    double number(int col, int row) const;  // Number and Logical
+    std::string_view text(int col, int row) const;
+    FormulaError error(int col, int row) const;
+
+    // Sets the value (the formula id stays); a text reuses the cell's slot.
+    void setNumber(int col, int row, double v, CellKind kind = CellKind::Number);
+    void setText(int col, int row, std::string_view t);
+    void setError(int col, int row, FormulaError e);
+    void setEmpty(int col, int row);
+    void setFormula(int col, int row, std::uint32_t id) {
+        touch(col, row).formula[static_cast<std::size_t>(slot(row))] = id;
+        noteUsed(col, row);
+    }
+    std::uint32_t& depHead(int col, int row) {
+        return touch(col, row).depHead[static_cast<std::size_t>(slot(row))];
+    }
+    std::uint32_t depHeadOf(int col, int row) const;
+
+    FormulaValue value(int col, int row) const;
+    int usedCols() const { return usedCols_; }
+    int usedRows() const { return usedRows_; }
+
+    // Calls f(col, row, formulaId) for every formula cell within the block of cells given.
+    template <typename F>
+    void forEachFormulaIn(int c1, int r1, int c2, int r2, F f) const;
+    // Takes every non-empty cell out (dependent lists are dropped) and puts each back where
+    // `place(Moved&)` says (it may change col and row; false drops the cell, whose text slot is
+    // freed). The caller learns about dropped formulas through `place`.
+    template <typename P>
+    void remap(P place);
+    void clear();
+
+  private:
+    struct Column {
+        std::vector<std::unique_ptr<Block>> blocks;
+    };
+    void noteUsed(int col, int row) {
+        if (col > usedCols_) usedCols_ = col;
+        if (row > usedRows_) usedRows_ = row;
+    }
+    std::uint32_t newTextSlot(std::string_view t);
+    void freeText(Block& b, int s);
+    std::vector<Moved> takeAll();
+
+    std::vector<Column> columns_;
+    std::vector<std::string> texts_;
+    std::vector<std::uint32_t> freeTexts_;
+    int usedCols_ = 0;
+    int usedRows_ = 0;
+};
+
+template <typename F>
+void CellStore::forEachFormulaIn(int c1, int r1, int c2, int r2, F f) const {
+    if (c2 >= static_cast<int>(columns_.size())) c2 = static_cast<int>(columns_.size()) - 1;
+    for (int c = c1; c <= c2; ++c) {
+        const auto& blocks = columns_[static_cast<std::size_t>(c)].blocks;
+        int last = r2 >> kBlockBits;
+        if (last >= static_cast<int>(blocks.size())) last = static_cast<int>(blocks.size()) - 1;
+        for (int b = r1 >> kBlockBits; b <= last; ++b) {
+            const Block* blk = blocks[static_cast<std::size_t>(b)].get();
+            if (!blk) continue;
+            int from = b == (r1 >> kBlockBits) ? slot(r1) : 0;
+            int to = b == (r2 >> kBlockBits) ? slot(r2) : kBlockRows - 1;
+            for (int s = from; s <= to; ++s)
+                if (blk->formula[static_cast<std::size_t>(s)] != kNoFormula)
+                    f(c, (b << kBlockBits) | s, blk->formula[static_cast<std::size_t>(s)]);
+        }
+    }
+}
+
+template <typename P>
+void CellStore::remap(P place) {
+    std::vector<Moved> all = takeAll();
+    for (Moved& m : all) {
+        if (!place(m)) {
+            if (m.kind == CellKind::Text) freeTexts_.push_back(m.payload.text);
+            continue;
+        }
+        Block& b = touch(m.col, m.row);
+        std::size_t s = static_cast<std::size_t>(slot(m.row));
+        b.kind[s] = m.kind;
+        b.payload[s] = m.payload;
+        b.formula[s] = m.formula;
+        noteUsed(m.col, m.row);
+    }
+}

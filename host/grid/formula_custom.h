@@ -1,0 +1,36 @@
+// The custom functions of one sheet and the calling convention that joins them to the
+// evaluator: arguments become SpreadValue records (strings in global memory blocks), the
+// result record becomes a value, and every block is freed exactly once.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <unordered_map>
+
+#include "formula_engine.h"
+#include "formula_eval.h"
+
+struct CustomFunctionEntry {
+    int minArgs = 0;
+    int maxArgs = 0;
+    long flags = 0;
+    FormulaCustomFunction callback;
+};
+
+class CustomFunctions {
+  public:
+    // false for an empty name or bad counts; a name registered again is replaced.
+    bool add(std::string_view upperName, int minArgs, int maxArgs, FormulaCustomFunction cb,
+             long flags);
+    void clear() { entries_.clear(); }
+    const CustomFunctionEntry* find(std::string_view upperName) const;
+
+  private:
+    std::unordered_map<std::string, CustomFunctionEntry> entries_;
+};
+
+// Calls `entry` with the evaluated arguments. An argument count outside the entry's range,
+// or an error value among the arguments, gives that error without calling; a callback that
+// returns false, or a result with status other than 0, gives an empty value.
+void callCustomFunction(const CustomFunctionEntry& entry, EvalHost& host, EvalValue* args, int argc,
+                        EvalValue& out);

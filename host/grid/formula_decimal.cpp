@@ -1,0 +1,100 @@
+#include "formula_decimal.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+// The 15 significant digits and decimal exponent of a finite non-zero |value|.
+DecimalDigits digits15(double value) {
+    DecimalDigits d;
+    d.negative = value < 0;
+    char buf[40];
+    std::snprintf(buf, sizeof buf, "%.14e", std::fabs(value));
+    // buf: "d.dddddddddddddde[+-]xx"
+    d.digits.push_back(buf[0]);
+    d.digits.append(buf + 2, 14);
+    d.exponent10 = std::atoi(buf + 17);
+    return d;
+}
+
+void stripZeros(DecimalDigits& d) {
+    while (!d.digits.empty() && d.digits.back() == '0') d.digits.pop_back();
+    std::size_t lead = d.digits.find_first_not_of('0');
+    if (lead == std::string::npos) {
+        d.digits.clear();
+        return;
+    }
+    d.digits.erase(0, lead);
+}
+
+// Adds one unit in the last place of the digit string; a carry out of the first digit adds a
+// digit in front (and raises the exponent).
+void incrementLast(DecimalDigits& d) {
+    int i = static_cast<int>(d.digits.size()) - 1;
+    while (i >= 0 && d.digits[i] == '9') d.digits[i--] = '0';
+    if (i >= 0) {
+        ++d.digits[i];
+    } else {
+        d.digits.insert(d.digits.begin(), '1');
+        ++d.exponent10;
+    }
+}
+
+bool needsIncrement(const std::string& rest, DecimalRounding mode) {
+    if (rest.empty()) return false;
+    switch (mode) {
+        case DecimalRounding::HalfAway:
+            return rest[0] >= '5';
+        case DecimalRounding::Away:
+            return rest.find_first_not_of('0') != std::string::npos;
+        case DecimalRounding::TowardZero:
+            return false;
+    }
+    return false;
+}
+
+}  // namespace
+
+double snap15(double value) {
+    if (!std::isfinite(value) || value == 0) return value;
+    char buf[40];
+    std::snprintf(buf, sizeof buf, "%.14e", value);
+    return std::strtod(buf, nullptr);
+}
+
+DecimalDigits roundDecimal(double value, int decimals, DecimalRounding mode) {
+    if (!std::isfinite(value) || value == 0) return {};
+    DecimalDigits d = digits15(value);
+    // Digits kept: those before the decimal point plus `decimals` after it.
+    long keep = static_cast<long>(d.exponent10) + 1 + decimals;
+    if (keep >= static_cast<long>(d.digits.size())) {
+        stripZeros(d);
+        return d;
+    }
+    if (keep < 0) return {d.negative, {}, 0};
+    std::string rest = d.digits.substr(static_cast<std::size_t>(keep));
+    d.digits.resize(static_cast<std::size_t>(keep));
+    if (needsIncrement(rest, mode)) {
+        if (d.digits.empty()) {
+            // Rounded up from below the first kept place: one unit of that place.
+            d.digits = "1";
+            d.exponent10 = -decimals;
+        } else {
+            incrementLast(d);
+        }
+    }
+    stripZeros(d);
+    if (d.digits.empty()) d.negative = false;
+    return d;
+}
+
+double roundToDecimals(double value, int decimals, DecimalRounding mode) {
+    if (!std::isfinite(value)) return value;
+    DecimalDigits d = roundDecimal(value, decimals, mode);
+    if (d.digits.empty()) return 0.0;
+    std::string text =
+        (d.negative ? "-0." : "0.") + d.digits + "e" + std::to_string(d.exponent10 + 1);
+    return std::strtod(text.c_str(), nullptr);
+}

@@ -1,0 +1,23 @@
+// Decimal rounding of doubles on their 15-significant-digit decimal form, so that a value
+// such as 1.005 (stored as 1.00499999...) rounds the way it reads.
+#pragma once
+
+#include <string>
+
+enum class DecimalRounding { HalfAway, Away, TowardZero };
+
+// `value` snapped to 15 significant digits.
+double snap15(double value);
+
+// The decimal digits of |value| rounded to `decimals` places (negative: to tens, hundreds ...)
+// on its 15-significant-digit form. `digits` holds the significant digits without leading
+// zeros ("" for zero) and `exponent10` the power of ten of the first one.
+struct DecimalDigits {
+    bool negative = false;
+    std::string digits;
+    int exponent10 = 0;
+};
+DecimalDigits roundDecimal(double value, int decimals, DecimalRounding mode);
+
+// The rounded value as a double.
+double roundToDecimals(double value, int decimals, DecimalRounding mode);

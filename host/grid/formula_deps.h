@@ -1,0 +1,57 @@
+// Who reads which cell: the reverse edges of the formulas' references, kept up to date as
+// formulas come and go, so that a change finds the formulas to calculate again.
+//
+// A reference to a cell, and each cell of a small range, links the formula into that cell's
+// dependent list (an intrusive list in an edge pool; the head lives in the cell store). Large
+// ranges are kept whole in a list that is searched by containment.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "formula_cells.h"
+
+class FormulaDeps {
+  public:
+    static constexpr long kSmallRange = 64;  // cells; larger ranges are kept whole
+
+    explicit FormulaDeps(CellStore& cells) : cells_(cells) {}
+
+    // Links / unlinks formula `id` for every reference in its code.
+    void add(std::uint32_t id, const std::uint32_t* code, std::size_t length);
+    void remove(std::uint32_t id, const std::uint32_t* code, std::size_t length);
+    // Forgets every edge (after the cell store was rebuilt, its heads are gone already).
+    void clear();
+
+    // Calls f(formulaId) for each formula that reads (col, row); a formula may come twice.
+    template <typename F>
+    void forEachDependent(int col, int row, F f) const;
+
+  private:
+    struct Edge {
+        std::uint32_t formula;
+        std::uint32_t next;
+    };
+    struct BigRange {
+        int c1, r1, c2, r2;
+        std::uint32_t formula;
+    };
+    template <typename F>
+    void forEachReferencedCell(const std::uint32_t* code, std::size_t length, F cell,
+                               bool& hasBig) const;
+    void link(std::uint32_t id, int col, int row);
+    void unlink(std::uint32_t id, int col, int row);
+
+    CellStore& cells_;
+    std::vector<Edge> edges_;
+    std::uint32_t freeEdge_ = kNoEdge;
+    std::vector<BigRange> bigRanges_;
+};
+
+template <typename F>
+void FormulaDeps::forEachDependent(int col, int row, F f) const {
+    for (std::uint32_t e = cells_.depHeadOf(col, row); e != kNoEdge; e = edges_[e].next)
+        f(edges_[e].formula);
+    for (const BigRange& r : bigRanges_)
+        if (col >= r.c1 && col <= r.c2 && row >= r.r1 && row <= r.r2) f(r.formula);
+}

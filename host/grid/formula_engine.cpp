@@ -1,0 +1,152 @@
+#include "formula_engine.h"
+
+#include "formula_builtins.h"
+#include "formula_case.h"
+#include "formula_sheet.h"
+
+struct FormulaEngine::Impl {
+    FormulaSheet sheet;
+    Code scratch;
+};
+
+namespace {
+
+bool cellOk(int col, int row) {
+    return col >= 0 && row >= 0 && col <= FormulaEngine::kMaxCol && row <= FormulaEngine::kMaxRow;
+}
+
+FormulaResult badCell() {
+    return {FormulaStatus::BadCell, 0, "cell out of range"};
+}
+
+}  // namespace
+
+FormulaEngine::FormulaEngine() : impl_(std::make_unique<Impl>()) {}
+FormulaEngine::~FormulaEngine() = default;
+
+bool FormulaEngine::setNumber(int col, int row, double value) {
+    if (!cellOk(col, row)) return false;
+    impl_->sheet.setConstant(col, row, FormulaValue::makeNumber(value));
+    return true;
+}
+
+bool FormulaEngine::setText(int col, int row, std::string_view text) {
+    if (!cellOk(col, row)) return false;
+    impl_->sheet.setConstant(col, row, FormulaValue::makeText(std::string(text)));
+    return true;
+}
+
+bool FormulaEngine::setLogical(int col, int row, bool value) {
+    if (!cellOk(col, row)) return false;
+    impl_->sheet.setConstant(col, row, FormulaValue::makeLogical(value));
+    return true;
+}
+
+bool FormulaEngine::setEmpty(int col, int row) {
+    if (!cellOk(col, row)) return false;
+    impl_->sheet.setConstant(col, row, {});
+    return true;
+}
+
+FormulaResult FormulaEngine::setFormula(int col, int row, std::string_view text,
+                                        FormulaSetMode mode) {
+    if (!cellOk(col, row)) return badCell();
+    Code code;
+    FormulaResult r = impl_->sheet.compile(col, row, text, mode, code);
+    if (r) impl_->sheet.installFormula(col, row, code);
+    return r;
+}
+
+FormulaResult FormulaEngine::checkFormula(int col, int row, std::string_view text,
+                                          FormulaSetMode mode) const {
+    if (!cellOk(col, row)) return badCell();
+    return impl_->sheet.compile(col, row, text, mode, impl_->scratch);
+}
+
+void FormulaEngine::clear() {
+    impl_->sheet.clearAll();
+}
+
+FormulaValue FormulaEngine::value(int col, int row) const {
+    if (!cellOk(col, row)) return {};
+    return impl_->sheet.value(col, row);
+}
+
+bool FormulaEngine::hasFormula(int col, int row) const {
+    return cellOk(col, row) && impl_->sheet.hasFormula(col, row);
+}
+
+std::string FormulaEngine::formulaText(int col, int row) const {
+    if (!cellOk(col, row)) return {};
+    return impl_->sheet.formulaText(col, row);
+}
+
+int FormulaEngine::usedCols() const {
+    return impl_->sheet.usedColsOf();
+}
+int FormulaEngine::usedRows() const {
+    return impl_->sheet.usedRowsOf();
+}
+
+void FormulaEngine::setAutoCalc(bool on) {
+    impl_->sheet.autoCalc = on;
+}
+bool FormulaEngine::autoCalc() const {
+    return impl_->sheet.autoCalc;
+}
+void FormulaEngine::recalcAll() {
+    impl_->sheet.recalcAll();
+}
+
+bool FormulaEngine::recalcCell(int col, int row) {
+    if (!cellOk(col, row)) return false;
+    impl_->sheet.recalcOne(col, row);
+    return true;
+}
+
+void FormulaEngine::setRefStyle(FormulaRefStyle style) {
+    impl_->sheet.refStyle = style;
+}
+FormulaRefStyle FormulaEngine::refStyle() const {
+    return impl_->sheet.refStyle;
+}
+
+bool FormulaEngine::insertRows(int at, int count) {
+    if (at < 1 || at > kMaxRow || count < 1) return false;
+    return impl_->sheet.restructure(true, at, count, true);
+}
+
+bool FormulaEngine::deleteRows(int at, int count) {
+    if (at < 1 || at > kMaxRow || count < 1) return false;
+    return impl_->sheet.restructure(true, at, count, false);
+}
+
+bool FormulaEngine::insertCols(int at, int count) {
+    if (at < 1 || at > kMaxCol || count < 1) return false;
+    return impl_->sheet.restructure(false, at, count, true);
+}
+
+bool FormulaEngine::deleteCols(int at, int count) {
+    if (at < 1 || at > kMaxCol || count < 1) return false;
+    return impl_->sheet.restructure(false, at, count, false);
+}
+
+bool FormulaEngine::copyCell(int fromCol, int fromRow, int toCol, int toRow) {
+    if (!cellOk(fromCol, fromRow) || !cellOk(toCol, toRow)) return false;
+    return impl_->sheet.copyCell(fromCol, fromRow, toCol, toRow);
+}
+
+bool FormulaEngine::addCustomFunction(std::string_view name, int minArgs, int maxArgs,
+                                      FormulaCustomFunction callback, long flags) {
+    std::string up = upperText(name);
+    if (findBuiltin(up) >= 0 || maxArgs > 255) return false;
+    return impl_->sheet.customs.add(up, minArgs, maxArgs, std::move(callback), flags);
+}
+
+void FormulaEngine::clearCustomFunctions() {
+    impl_->sheet.customs.clear();
+}
+
+bool FormulaEngine::hasCustomFunction(std::string_view name) const {
+    return impl_->sheet.customs.find(upperText(name)) != nullptr;
+}

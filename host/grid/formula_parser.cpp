@@ -1,0 +1,309 @@
+#include "formula_parser.h"
+
+#include <cstdlib>
+#include <string>
+#include <utility>
+
+#include "formula_builtins.h"
+#include "formula_case.h"
+
+namespace {
+
+Op binaryOp(TokenKind kind) {
+    switch (kind) {
+        case TokenKind::Plus:
+            return Op::Add;
+        case TokenKind::Minus:
+            return Op::Sub;
+        case TokenKind::Star:
+            return Op::Mul;
+        case TokenKind::Slash:
+            return Op::Div;
+        case TokenKind::Caret:
+            return Op::Pow;
+        case TokenKind::Amp:
+            return Op::Concat;
+        case TokenKind::Eq:
+            return Op::Eq;
+        case TokenKind::Ne:
+            return Op::Ne;
+        case TokenKind::Lt:
+            return Op::Lt;
+        case TokenKind::Gt:
+            return Op::Gt;
+        case TokenKind::Le:
+            return Op::Le;
+        default:
+            return Op::Ge;
+    }
+}
+
+bool isComparison(TokenKind k) {
+    return k == TokenKind::Eq || k == TokenKind::Ne || k == TokenKind::Lt || k == TokenKind::Gt ||
+           k == TokenKind::Le || k == TokenKind::Ge;
+}
+
+FormulaError errorOfLiteral(std::string_view text) {
+    std::string up = upperText(text);
+    if (up == "#DIV/0!") return FormulaError::Div0;
+    if (up == "#VALUE!") return FormulaError::Value;
+    if (up == "#REF!") return FormulaError::Ref;
+    if (up == "#NAME?") return FormulaError::Name;
+    if (up == "#N/A") return FormulaError::NA;
+    return FormulaError::Num;
+}
+
+std::string unquote(std::string_view quoted) {
+    std::string s;
+    for (std::size_t i = 1; i + 1 < quoted.size(); ++i) {
+        s.push_back(quoted[i]);
+        if (quoted[i] == '"') ++i;  // a doubled quote stands for one
+    }
+    return s;
+}
+
+}  // namespace
+
+FormulaParser::FormulaParser(std::string_view text, const FormulaParseOptions& options, Code& out)
+    : lexer_(text, options.r1c1), options_(options), out_(out) {}
+
+FormulaResult FormulaParser::parse() {
+    out_.clear();
+    advance();
+    if (!formula()) out_.clear();
+    return result_;
+}
+
+bool FormulaParser::fail(FormulaStatus status, int position, std::string message) {
+    if (result_.status == FormulaStatus::Ok) result_ = {status, position, std::move(message)};
+    return false;
+}
+
+bool FormulaParser::enter() {
+    if (++depth_ > kMaxFormulaDepth)
+        return fail(FormulaStatus::TooComplex, tok_.position, "formula nested too deeply");
+    return true;
+}
+
+bool FormulaParser::formula() {
+    if (tok_.kind == TokenKind::End) return fail(FormulaStatus::SyntaxError, 0, "empty formula");
+    if (!comparison()) return false;
+    if (tok_.kind != TokenKind::End)
+        return fail(FormulaStatus::SyntaxError, tok_.position,
+                    "unexpected '" + std::string(tok_.text) + "'");
+    return true;
+}
+
+bool FormulaParser::comparison() {
+    if (!concat()) return false;
+    while (isComparison(tok_.kind)) {
+        Op op = binaryOp(tok_.kind);
+        advance();
+        if (!concat()) return false;
+        out_.push_back(codeHead(op));
+    }
+    return true;
+}
+
+bool FormulaParser::concat() {
+    if (!additive()) return false;
+    while (tok_.kind == TokenKind::Amp) {
+        advance();
+        if (!additive()) return false;
+        out_.push_back(codeHead(Op::Concat));
+    }
+    return true;
+}
+
+bool FormulaParser::additive() {
+    if (!term()) return false;
+    while (tok_.kind == TokenKind::Plus || tok_.kind == TokenKind::Minus) {
+        Op op = binaryOp(tok_.kind);
+        advance();
+        if (!term()) return false;
+        out_.push_back(codeHead(op));
+    }
+    return true;
+}
+
+bool FormulaParser::term() {
+    if (!power()) return false;
+    while (tok_.kind == TokenKind::Star || tok_.kind == TokenKind::Slash) {
+        Op op = binaryOp(tok_.kind);
+        advance();
+        if (!power()) return false;
+        out_.push_back(codeHead(op));
+    }
+    return true;
+}
+
+bool FormulaParser::power() {
+    if (!unary()) return false;
+    while (tok_.kind == TokenKind::Caret) {
+        advance();
+        if (!unary()) return false;
+        out_.push_back(codeHead(Op::Pow));
+    }
+    return true;
+}
+
+bool FormulaParser::unary() {
+    if (tok_.kind != TokenKind::Minus && tok_.kind != TokenKind::Plus) return percent();
+    Op op = tok_.kind == TokenKind::Minus ? Op::Neg : Op::Plus;
+    if (!enter()) return false;
+    advance();
+    bool ok = unary();
+    leave();
+    if (!ok) return false;
+    out_.push_back(codeHead(op));
+    return true;
+}
+
+bool FormulaParser::percent() {
+    if (!primary()) return false;
+    while (tok_.kind == TokenKind::Percent) {
+        advance();
+        out_.push_back(codeHead(Op::Percent));
+    }
+    return true;
+}
+
+bool FormulaParser::primary() {
+    Token t = tok_;
+    switch (t.kind) {
+        case TokenKind::Number:
+            out_.push_back(codeHead(Op::Number));
+            codePushDouble(out_, std::strtod(std::string(t.text).c_str(), nullptr));
+            advance();
+            return true;
+        case TokenKind::String:
+            out_.push_back(codeHead(Op::Text));
+            codePushBytes(out_, unquote(t.text));
+            advance();
+            return true;
+        case TokenKind::ErrorLiteral:
+            out_.push_back(codeHead(Op::Error, static_cast<unsigned>(errorOfLiteral(t.text))));
+            advance();
+            return true;
+        case TokenKind::LParen: {
+            if (!enter()) return false;
+            advance();
+            bool ok = comparison();
+            leave();
+            if (!ok) return false;
+            if (tok_.kind != TokenKind::RParen)
+                return fail(FormulaStatus::SyntaxError, tok_.position, "')' expected");
+            advance();
+            out_.push_back(codeHead(Op::Paren));
+            return true;
+        }
+        case TokenKind::Word:
+            return wordBased();
+        case TokenKind::End:
+            return fail(FormulaStatus::SyntaxError, t.position, "operand expected at the end");
+        default:
+            return fail(FormulaStatus::SyntaxError, t.position,
+                        "unexpected '" + std::string(t.text) + "'");
+    }
+}
+
+bool FormulaParser::wordBased() {
+    Token word = tok_;
+    advance();
+    if (tok_.kind == TokenKind::LParen) return functionCall(word);
+    std::string up = upperText(word.text);
+    if (up == "TRUE" || up == "FALSE") {
+        out_.push_back(codeHead(Op::Logical, up == "TRUE" ? 1 : 0));
+        return true;
+    }
+    if (readReference(word.text)) return reference(word);
+    return unknownName(word);
+}
+
+bool FormulaParser::functionCall(Token name) {
+    std::string up = upperText(name.text);
+    int builtin = findBuiltin(up);
+    bool custom = builtin < 0 && options_.isCustomFunction && options_.isCustomFunction(up);
+    if (builtin < 0 && !custom && !options_.keepUnknownNames)
+        return fail(FormulaStatus::UnknownName, name.position, "unknown function " + up);
+    if (!enter()) return false;
+    advance();  // "("
+    int count = 0;
+    bool ok = arguments(count);
+    leave();
+    if (!ok) return false;
+    if (builtin >= 0) {
+        const BuiltinInfo& info = builtinAt(builtin);
+        if (count < info.minArgs || count > info.maxArgs)
+            return fail(FormulaStatus::SyntaxError, name.position,
+                        "wrong number of arguments for " + up);
+        out_.push_back(
+            codeHead(Op::Builtin, static_cast<unsigned>(count), static_cast<unsigned>(builtin)));
+    } else {
+        out_.push_back(codeHead(Op::Call, static_cast<unsigned>(count)));
+        codePushBytes(out_, up);
+    }
+    return true;
+}
+
+bool FormulaParser::arguments(int& count) {
+    if (tok_.kind == TokenKind::RParen) {
+        advance();
+        return true;
+    }
+    for (;;) {
+        if (!comparison()) return false;
+        if (++count > kMaxFormulaArgs)
+            return fail(FormulaStatus::TooComplex, tok_.position, "too many arguments");
+        if (tok_.kind == TokenKind::RParen) {
+            advance();
+            return true;
+        }
+        if (tok_.kind != TokenKind::Comma)
+            return fail(FormulaStatus::SyntaxError, tok_.position, "',' or ')' expected");
+        advance();
+    }
+}
+
+std::optional<CellReference> FormulaParser::readReference(std::string_view word) const {
+    if (options_.r1c1)
+        return parseR1C1Reference(word, options_.hostCol, options_.hostRow, FormulaEngine::kMaxCol,
+                                  FormulaEngine::kMaxRow);
+    return parseA1Reference(word, FormulaEngine::kMaxCol, FormulaEngine::kMaxRow);
+}
+
+bool FormulaParser::reference(Token word) {
+    CellReference first = *readReference(word.text);
+    if (tok_.kind != TokenKind::Colon) {
+        out_.push_back(
+            codeHead(Op::Ref, 0, (first.absCol ? kAbsCol1 : 0) | (first.absRow ? kAbsRow1 : 0)));
+        out_.push_back(static_cast<std::uint32_t>(first.col));
+        out_.push_back(static_cast<std::uint32_t>(first.row));
+        return true;
+    }
+    advance();
+    std::optional<CellReference> second;
+    if (tok_.kind == TokenKind::Word) second = readReference(tok_.text);
+    if (!second) return fail(FormulaStatus::SyntaxError, tok_.position, "reference expected");
+    advance();
+    // Written corners are put in order: top-left first.
+    if (second->col < first.col)
+        std::swap(first.col, second->col), std::swap(first.absCol, second->absCol);
+    if (second->row < first.row)
+        std::swap(first.row, second->row), std::swap(first.absRow, second->absRow);
+    unsigned flags = (first.absCol ? kAbsCol1 : 0) | (first.absRow ? kAbsRow1 : 0) |
+                     (second->absCol ? kAbsCol2 : 0) | (second->absRow ? kAbsRow2 : 0);
+    out_.push_back(codeHead(Op::Range, 0, flags));
+    for (int v : {first.col, first.row, second->col, second->row})
+        out_.push_back(static_cast<std::uint32_t>(v));
+    return true;
+}
+
+bool FormulaParser::unknownName(Token word) {
+    if (!options_.keepUnknownNames)
+        return fail(FormulaStatus::UnknownName, word.position,
+                    "unknown name " + std::string(word.text));
+    out_.push_back(codeHead(Op::Name));
+    codePushBytes(out_, word.text);
+    return true;
+}

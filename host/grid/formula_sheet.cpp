@@ -1,0 +1,269 @@
+#include "formula_sheet.h"
+
+#include "formula_case.h"
+#include "formula_parser.h"
+
+namespace {
+constexpr int kMaxPendingRounds = 100;
+}
+
+FormulaResult FormulaSheet::compile(int col, int row, std::string_view text, FormulaSetMode mode,
+                                    Code& out) const {
+    std::size_t skip = 0;
+    while (skip < text.size() && text[skip] == ' ') ++skip;
+    if (skip < text.size() && text[skip] == '=') ++skip;
+    FormulaParseOptions options;
+    options.r1c1 = refStyle == FormulaRefStyle::R1C1;
+    options.hostCol = col;
+    options.hostRow = row;
+    options.keepUnknownNames = mode == FormulaSetMode::Loader;
+    options.isCustomFunction = [this](std::string_view name) {
+        return customs.find(name) != nullptr;
+    };
+    FormulaResult r = FormulaParser(text.substr(skip), options, out).parse();
+    if (!r) r.position += static_cast<int>(skip);
+    return r;
+}
+
+void FormulaSheet::removeFormula(int col, int row) {
+    std::uint32_t id = cells_.formula(col, row);
+    if (id == kNoFormula) return;
+    FormulaRecord& f = formulas_[id];
+    deps_.remove(id, codeOf(f), f.codeLength);
+    garbageWords_ += f.codeLength;
+    f.live = false;
+    cells_.setFormula(col, row, kNoFormula);
+    (calculating_ ? deferredFreeIds_ : freeIds_).push_back(id);
+    if (!calculating_) compactCode();
+}
+
+void FormulaSheet::setConstant(int col, int row, const FormulaValue& v) {
+    removeFormula(col, row);
+    switch (v.kind) {
+        case FormulaValueKind::Empty:
+            cells_.setEmpty(col, row);
+            break;
+        case FormulaValueKind::Number:
+            cells_.setNumber(col, row, v.number);
+            break;
+        case FormulaValueKind::Logical:
+            cells_.setNumber(col, row, v.number != 0 ? 1 : 0, CellKind::Logical);
+            break;
+        case FormulaValueKind::Text:
+            cells_.setText(col, row, v.text);
+            break;
+        case FormulaValueKind::Error:
+            cells_.setError(col, row, v.error);
+            break;
+    }
+    changed(col, row);
+}
+
+void FormulaSheet::installFormula(int col, int row, const Code& code) {
+    removeFormula(col, row);
+    std::uint32_t id;
+    if (!freeIds_.empty()) {
+        id = freeIds_.back();
+        freeIds_.pop_back();
+    } else {
+        id = static_cast<std::uint32_t>(formulas_.size());
+        formulas_.emplace_back();
+    }
+    FormulaRecord& f = formulas_[id];
+    f = {static_cast<std::uint32_t>(code_.size()), static_cast<std::uint32_t>(code.size()), col,
+         row, true};
+    code_.insert(code_.end(), code.begin(), code.end());
+    cells_.setFormula(col, row, id);
+    deps_.add(id, codeOf(f), f.codeLength);
+    // The new formula's value comes at once, from the current values of its inputs.
+    evaluateInto(id);
+    changed(col, row);
+}
+
+void FormulaSheet::clearAll() {
+    cells_.clear();
+    deps_.clear();
+    code_.clear();
+    garbageWords_ = 0;
+    formulas_.clear();
+    freeIds_.clear();
+    deferredFreeIds_.clear();
+    scopeEpoch_.clear();
+    pending_.clear();
+}
+
+// Rebuilds the code arena when more than half of it belongs to removed formulas.
+void FormulaSheet::compactCode() {
+    if (garbageWords_ < 4096 || garbageWords_ * 2 < code_.size()) return;
+    Code fresh;
+    fresh.reserve(code_.size() - garbageWords_);
+    for (FormulaRecord& f : formulas_) {
+        if (!f.live) continue;
+        std::uint32_t offset = static_cast<std::uint32_t>(fresh.size());
+        fresh.insert(fresh.end(), code_.begin() + f.codeOffset,
+                     code_.begin() + f.codeOffset + f.codeLength);
+        f.codeOffset = offset;
+    }
+    code_ = std::move(fresh);
+    garbageWords_ = 0;
+}
+
+std::vector<EvalValue>& FormulaSheet::borrowStack() {
+    if (stacksInUse_ == stacks_.size())
+        stacks_.push_back(std::make_unique<std::vector<EvalValue>>());
+    auto& s = *stacks_[stacksInUse_++];
+    s.clear();
+    return s;
+}
+
+void FormulaSheet::evaluateInto(std::uint32_t id) {
+    EvalValue result;
+    {
+        std::vector<EvalValue>& stack = borrowStack();
+        ++calculating_;
+        FormulaEvaluator ev(*this, stack);
+        const FormulaRecord f = formulas_[id];
+        ev.run(code_, f.codeOffset, f.codeLength, result);
+        returnStack();
+        endCalc();
+    }
+    const FormulaRecord& f = formulas_[id];
+    if (!f.live || cells_.formula(f.col, f.row) != id) return;  // replaced while it ran
+    switch (result.kind) {
+        case EvalKind::Number:
+            cells_.setNumber(f.col, f.row, result.num);
+            break;
+        case EvalKind::Logical:
+            cells_.setNumber(f.col, f.row, result.num, CellKind::Logical);
+            break;
+        case EvalKind::Text:
+            cells_.setText(f.col, f.row, result.text);
+            break;
+        case EvalKind::Error:
+            cells_.setError(f.col, f.row, result.error);
+            break;
+        default:
+            cells_.setEmpty(f.col, f.row);
+    }
+}
+
+void FormulaSheet::readCell(int col, int row, EvalValue& out) {
+    switch (cells_.kind(col, row)) {
+        case CellKind::Empty:
+            return out.setEmpty();
+        case CellKind::Number:
+            return out.setNumber(cells_.number(col, row));
+        case CellKind::Logical:
+            return out.setLogical(cells_.number(col, row) != 0);
+        case CellKind::Text:
+            return out.setText(std::string(cells_.text(col, row)));
+        case CellKind::Error:
+            return out.setError(cells_.error(col, row));
+    }
+}
+
+void FormulaSheet::callCustom(std::string_view upperName, EvalValue* args, int argc,
+                              EvalValue& out) {
+    const CustomFunctionEntry* entry = customs.find(upperName);
+    if (!entry) return out.setError(FormulaError::Name);
+    CustomFunctionEntry copy = *entry;  // the callback may change the registry
+    callCustomFunction(copy, *this, args, argc, out);
+}
+
+void FormulaSheet::precedents(std::uint32_t id, std::vector<std::uint32_t>& out) {
+    const FormulaRecord& f = formulas_[id];
+    const std::uint32_t* code = codeOf(f);
+    for (std::size_t pc = 0; pc < f.codeLength; pc += codeLength(code + pc)) {
+        const std::uint32_t* w = code + pc;
+        Op op = codeOp(*w);
+        if ((op != Op::Ref && op != Op::Range) || (codeB(*w) & kRefDeleted)) continue;
+        int c1 = static_cast<int>(w[1]), r1 = static_cast<int>(w[2]);
+        if (op == Op::Ref) {
+            std::uint32_t p = cells_.formula(c1, r1);
+            if (p != kNoFormula) out.push_back(p);
+            continue;
+        }
+        cells_.forEachFormulaIn(c1, r1, static_cast<int>(w[3]), static_cast<int>(w[4]),
+                                [&](int, int, std::uint32_t p) { out.push_back(p); });
+    }
+}
+
+bool FormulaSheet::inScope(std::uint32_t id) const {
+    if (id >= formulas_.size() || !formulas_[id].live) return false;
+    return allInScope_ || (id < scopeEpoch_.size() && scopeEpoch_[id] == epoch_);
+}
+
+void FormulaSheet::calculate(std::uint32_t id) {
+    evaluateInto(id);
+}
+
+void FormulaSheet::cycle(std::uint32_t id) {
+    const FormulaRecord& f = formulas_[id];
+    cells_.setError(f.col, f.row, FormulaError::Ref);
+}
+
+void FormulaSheet::changed(int col, int row) {
+    if (!autoCalc) return;
+    pending_.emplace_back(col, row);
+    if (!calculating_) runPending();
+}
+
+void FormulaSheet::runPending() {
+    for (int round = 0; round < kMaxPendingRounds && !pending_.empty(); ++round) {
+        std::vector<std::pair<int, int>> cells;
+        cells.swap(pending_);
+        recalcDependents(std::move(cells));
+    }
+    pending_.clear();
+}
+
+// Calculates, in dependency order, every formula that reads the changed cells directly or
+// through other formulas.
+void FormulaSheet::recalcDependents(std::vector<std::pair<int, int>> queue) {
+    if (++epoch_ == 0) {
+        scopeEpoch_.assign(scopeEpoch_.size(), 0);
+        epoch_ = 1;
+    }
+    scopeEpoch_.resize(formulas_.size(), 0);
+    std::vector<std::uint32_t> roots;
+    for (std::size_t i = 0; i < queue.size(); ++i) {
+        auto [col, row] = queue[i];
+        deps_.forEachDependent(col, row, [&](std::uint32_t id) {
+            if (!formulas_[id].live || scopeEpoch_[id] == epoch_) return;
+            scopeEpoch_[id] = epoch_;
+            roots.push_back(id);
+            queue.emplace_back(formulas_[id].col, formulas_[id].row);
+        });
+    }
+    if (roots.empty()) return;
+    ++calculating_;
+    order_.run(*this, roots, formulas_.size());
+    endCalc();
+}
+
+void FormulaSheet::endCalc() {
+    if (--calculating_ > 0) return;
+    freeIds_.insert(freeIds_.end(), deferredFreeIds_.begin(), deferredFreeIds_.end());
+    deferredFreeIds_.clear();
+    compactCode();
+}
+
+void FormulaSheet::recalcAll() {
+    if (calculating_) return;
+    std::vector<std::uint32_t> roots;
+    for (std::uint32_t id = 0; id < formulas_.size(); ++id)
+        if (formulas_[id].live) roots.push_back(id);
+    allInScope_ = true;
+    ++calculating_;
+    order_.run(*this, roots, formulas_.size());
+    allInScope_ = false;
+    endCalc();
+    runPending();
+}
+
+void FormulaSheet::recalcOne(int col, int row) {
+    std::uint32_t id = cells_.formula(col, row);
+    if (id == kNoFormula) return;
+    evaluateInto(id);
+    changed(col, row);
+}

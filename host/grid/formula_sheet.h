@@ -1,0 +1,91 @@
+// The inside of FormulaEngine: cells, compiled formulas, dependencies, custom functions and
+// the calculation driver. FormulaEngine's operations check their arguments and forward here.
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "formula_cells.h"
+#include "formula_code.h"
+#include "formula_custom.h"
+#include "formula_deps.h"
+#include "formula_engine.h"
+#include "formula_eval.h"
+#include "formula_order.h"
+
+struct FormulaRecord {
+    std::uint32_t codeOffset = 0;
+    std::uint32_t codeLength = 0;
+    int col = 0;
+    int row = 0;
+    bool live = false;
+};
+
+class FormulaSheet : public EvalHost, private FormulaOrderGraph {
+  public:
+    FormulaSheet() : deps_(cells_) {}
+
+    // Contents (coordinates already checked).
+    void setConstant(int col, int row, const FormulaValue& value);
+    FormulaResult compile(int col, int row, std::string_view text, FormulaSetMode mode,
+                          Code& out) const;
+    void installFormula(int col, int row, const Code& code);
+    void clearAll();
+
+    FormulaValue value(int col, int row) const { return cells_.value(col, row); }
+    bool hasFormula(int col, int row) const { return cells_.formula(col, row) != kNoFormula; }
+    std::string formulaText(int col, int row) const;
+    int usedColsOf() const { return cells_.usedCols(); }
+    int usedRowsOf() const { return cells_.usedRows(); }
+
+    void recalcAll();
+    void recalcOne(int col, int row);
+    bool copyCell(int fromCol, int fromRow, int toCol, int toRow);
+    // Moves cells and references: `mapCell` gives each coordinate's new value (-1: deleted).
+    bool restructure(bool rows, int at, int count, bool insert);
+
+    bool autoCalc = true;
+    FormulaRefStyle refStyle = FormulaRefStyle::A1;
+    CustomFunctions customs;
+
+    // EvalHost
+    void readCell(int col, int row, EvalValue& out) override;
+    void callCustom(std::string_view upperName, EvalValue* args, int argc, EvalValue& out) override;
+    int usedCols() const override { return cells_.usedCols(); }
+    int usedRows() const override { return cells_.usedRows(); }
+
+  private:
+    // FormulaOrderGraph
+    void precedents(std::uint32_t id, std::vector<std::uint32_t>& out) override;
+    bool inScope(std::uint32_t id) const override;
+    void calculate(std::uint32_t id) override;
+    void cycle(std::uint32_t id) override;
+
+    void removeFormula(int col, int row);
+    void evaluateInto(std::uint32_t id);
+    void changed(int col, int row);
+    void recalcDependents(std::vector<std::pair<int, int>> changedCells);
+    void runPending();
+    void compactCode();
+    void endCalc();  // leaves one level of calculation; the last one tidies up
+    const std::uint32_t* codeOf(const FormulaRecord& f) const {
+        return code_.data() + f.codeOffset;
+    }
+    std::vector<EvalValue>& borrowStack();
+    void returnStack() { --stacksInUse_; }
+
+    CellStore cells_;
+    FormulaDeps deps_;
+    Code code_;
+    std::size_t garbageWords_ = 0;
+    std::vector<FormulaRecord> formulas_;
+    std::vector<std::uint32_t> freeIds_, deferredFreeIds_;
+    FormulaOrder order_;
+    std::vector<std::uint32_t> scopeEpoch_;
+    std::uint32_t epoch_ = 0;
+    bool allInScope_ = false;
+    int calculating_ = 0;
+    std::vector<std::pair<int, int>> pending_;
+    std::vector<std::unique_ptr<std::vector<EvalValue>>> stacks_;
+    std::size_t stacksInUse_ = 0;
+};

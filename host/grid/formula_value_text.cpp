@@ -1,0 +1,143 @@
+#include "formula_value_text.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cmath>
+#include <cstdlib>
+
+#include "formula_decimal.h"
+
+std::string_view formulaErrorText(FormulaError error) {
+    switch (error) {
+        case FormulaError::None:
+            return "";
+        case FormulaError::Div0:
+            return "#DIV/0!";
+        case FormulaError::Value:
+            return "#VALUE!";
+        case FormulaError::Ref:
+            return "#REF!";
+        case FormulaError::Name:
+            return "#NAME?";
+        case FormulaError::NA:
+            return "#N/A";
+        case FormulaError::Num:
+            return "#NUM!";
+    }
+    return "";
+}
+
+namespace {
+
+// Plain decimal text of digits "ddd" scaled so that the first is at 10^exponent10.
+std::string plainDecimal(const std::string& digits, int exponent10, int minDecimals) {
+    std::string out;
+    int intDigits = exponent10 + 1;
+    if (intDigits <= 0) {
+        out = "0";
+    } else {
+        for (int i = 0; i < intDigits; ++i)
+            out.push_back(i < static_cast<int>(digits.size()) ? digits[i] : '0');
+    }
+    std::string frac;
+    for (int i = intDigits; i < static_cast<int>(digits.size()); ++i) {
+        if (i < 0) {
+            frac.append(static_cast<std::size_t>(-i), '0');
+            i = 0;
+        }
+        frac.push_back(digits[i]);
+    }
+    if (static_cast<int>(frac.size()) < minDecimals)
+        frac.append(static_cast<std::size_t>(minDecimals - static_cast<int>(frac.size())), '0');
+    if (!frac.empty()) out += "." + frac;
+    return out;
+}
+
+std::string scientific(const std::string& digits, int exponent10) {
+    std::string out(1, digits[0]);
+    if (digits.size() > 1) out += "." + digits.substr(1);
+    int e = std::abs(exponent10);
+    out += exponent10 < 0 ? "E-" : "E+";
+    if (e < 10) out.push_back('0');
+    out += std::to_string(e);
+    return out;
+}
+
+}  // namespace
+
+std::string formatNumberGeneral(double value) {
+    if (!std::isfinite(value)) return "#NUM!";
+    // All 15 significant digits kept (no decimal place limit).
+    DecimalDigits d = roundDecimal(value, 1000, DecimalRounding::HalfAway);
+    if (d.digits.empty()) return "0";
+    std::string body = (d.exponent10 >= -5 && d.exponent10 < 15)
+                           ? plainDecimal(d.digits, d.exponent10, 0)
+                           : scientific(d.digits, d.exponent10);
+    return d.negative ? "-" + body : body;
+}
+
+std::string formatNumberFixed(double value, int decimals) {
+    if (!std::isfinite(value)) return "#NUM!";
+    decimals = std::clamp(decimals, 0, 15);
+    DecimalDigits d = roundDecimal(value, decimals, DecimalRounding::HalfAway);
+    if (d.digits.empty()) return plainDecimal("0", 0, decimals);
+    std::string body = plainDecimal(d.digits, d.exponent10, decimals);
+    return d.negative ? "-" + body : body;
+}
+
+std::string valueText(const FormulaValue& value, ValueTextStyle style) {
+    switch (value.kind) {
+        case FormulaValueKind::Empty:
+            return "";
+        case FormulaValueKind::Text:
+            return value.text;
+        case FormulaValueKind::Error:
+            return std::string(formulaErrorText(value.error));
+        case FormulaValueKind::Logical:
+            if (style.cell == ValueTextStyle::Cell::CheckBox) return value.number != 0 ? "1" : "0";
+            return value.number != 0 ? "TRUE" : "FALSE";
+        case FormulaValueKind::Number:
+            if (style.cell == ValueTextStyle::Cell::Number)
+                return formatNumberFixed(value.number, style.decimals);
+            return formatNumberGeneral(value.number);
+    }
+    return "";
+}
+
+std::optional<double> parseNumberText(std::string_view text) {
+    auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    while (!text.empty() && blank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && blank(text.back())) text.remove_suffix(1);
+    bool percent = !text.empty() && text.back() == '%';
+    if (percent) text.remove_suffix(1);
+    if (text.empty() || text.size() > 400) return std::nullopt;
+    // Only sign, digits, one point and an exponent: no hex, inf or nan that strtod would take.
+    std::size_t i = 0;
+    if (text[i] == '+' || text[i] == '-') ++i;
+    std::size_t mantissa = 0;
+    bool point = false;
+    for (; i < text.size(); ++i) {
+        if (text[i] >= '0' && text[i] <= '9') {
+            ++mantissa;
+        } else if (text[i] == '.' && !point) {
+            point = true;
+        } else {
+            break;
+        }
+    }
+    if (mantissa == 0) return std::nullopt;
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        std::size_t j = i + 1;
+        if (j < text.size() && (text[j] == '+' || text[j] == '-')) ++j;
+        std::size_t expStart = j;
+        while (j < text.size() && text[j] >= '0' && text[j] <= '9') ++j;
+        if (j == expStart) return std::nullopt;
+        i = j;
+    }
+    if (i != text.size()) return std::nullopt;
+    std::string copy(text);
+    errno = 0;
+    double v = std::strtod(copy.c_str(), nullptr);
+    if (!std::isfinite(v)) return std::nullopt;
+    return percent ? v / 100 : v;
+}
