@@ -14,8 +14,10 @@
 // - Bulk writes run with redrawing switched off and redraw once at the end.
 // - Cell texts are bytes (code page 1252), never converted.
 #include <memory>
+#include <vector>
 
 #include "spread_forward.h"
+#include "win_types.h"
 
 // The coordinate that addresses the header row or header column.
 constexpr int kSpreadHeader = -32767;
@@ -59,6 +61,8 @@ class Ktx_Spread {
     // False when the parent is null, the placeholder is missing or the window fails.
     bool create(CWnd* parent, const int& controlId, bool keepPosition = false);
     bool isCreated() const { return created; }
+    // The grid window for direct SS... calls; nullptr before create.
+    HWND gridWindow() const;
     // The fixed look of the module's grids. enterMode 1: Enter stays in the cell; 0: Enter
     // moves on (edit-enter action 5); other values leave the Enter behaviour alone.
     bool setDefaultLook(int enterMode);
@@ -142,6 +146,12 @@ class Ktx_Spread {
 
   private:
     struct Fields;
+    bool cellExists(int col, int row);
+    Ktx_String newRowLabel(int row);
+    bool moveSelectedRow(int offset);
+    std::vector<int> columnWidths();
+    int availableWidth();
+
     bool created = false;
     std::unique_ptr<Fields> fields_;
     std::unique_ptr<Ktx_SpreadFindDlg> findDialog_;

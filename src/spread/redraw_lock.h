@@ -1,7 +1,7 @@
 #pragma once
-// RedrawLock: switches a grid's redrawing off (grid option 8) for its lifetime and on again
-// when it ends, so that a bulk write redraws once. A null or not yet created grid is left
-// alone.
+// RedrawLock: switches a grid's redrawing off (grid option 8) for its lifetime and back on
+// when it ends, so that a bulk write redraws once. Locks nest: only the lock that found
+// redrawing on switches it on again. A null or not yet created grid is left alone.
 #include "spread_forward.h"
 
 class RedrawLock {
@@ -13,4 +13,5 @@ class RedrawLock {
 
   private:
     Ktx_Spread* ss_ = nullptr;
+    bool wasOn_ = false;
 };

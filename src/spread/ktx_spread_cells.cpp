@@ -1,0 +1,185 @@
+// Ktx_Spread: cell texts, arrays of texts, active cell, selection and cell types.
+#include <vector>
+
+#include "grid.h"
+#include "ktx_spread.h"
+#include "ktx_spread_fields.h"
+#include "ktx_string_array.h"
+#include "redraw_lock.h"
+
+namespace {
+
+constexpr long kNumberStyleSeparator = 0x10400000L;
+constexpr long kNumberStylePlain = 0x10100000L;
+constexpr double kNumberLimit = 99999999999999.0;
+
+bool withinCount(int index, int count) {
+    return index == SS_HEADER || (index >= 0 && index <= count);
+}
+
+// The length of the cell's text of `kind`, -1 when the grid refuses.
+int textLength(HWND h, int col, int row, int kind) {
+    switch (kind) {
+        case CellTextKind::Data:
+            return SSGetDataLen(h, col, row);
+        case CellTextKind::Formula:
+            return SSGetFormulaLen(h, col, row);
+        case CellTextKind::Tag:
+            return SSGetCellTag(h, col, row, nullptr);
+        case CellTextKind::Value:
+            return SSGetValueLen(h, col, row);
+        default:
+            return -1;
+    }
+}
+
+int readText(HWND h, int col, int row, int kind, char* buffer) {
+    switch (kind) {
+        case CellTextKind::Data:
+            return SSGetData(h, col, row, buffer);
+        case CellTextKind::Formula:
+            return SSGetFormula(h, col, row, buffer);
+        case CellTextKind::Tag:
+            return SSGetCellTag(h, col, row, buffer);
+        case CellTextKind::Value:
+            return SSGetValue(h, col, row, buffer);
+        default:
+            return -1;
+    }
+}
+
+}  // namespace
+
+bool Ktx_Spread::cellExists(int col, int row) {
+    if (!created) return false;
+    return withinCount(col, getMaxCols()) && withinCount(row, getMaxRows());
+}
+
+bool Ktx_Spread::getCellText(int col, int row, Ktx_String& text, const int& kind) {
+    text.clear();
+    if (!cellExists(col, row)) return false;
+    HWND h = fields_->grid;
+    const int length = textLength(h, col, row, kind);
+    if (length < 0) return true;
+    std::vector<char> buffer(static_cast<size_t>(length) + 1, '\0');
+    const int read = readText(h, col, row, kind, buffer.data());
+    if (read >= 0 && read <= length) text = Ktx_String(buffer.data(), read);
+    return true;
+}
+
+bool Ktx_Spread::setCellText(int col, int row, const Ktx_String& text, bool asValue) {
+    if (!cellExists(col, row)) return false;
+    return asValue ? SSSetValue(fields_->grid, col, row, text.c_str())
+                   : SSSetData(fields_->grid, col, row, text.c_str());
+}
+
+bool Ktx_Spread::setCellFormula(int col, int row, const Ktx_String& formula) {
+    if (!cellExists(col, row)) return false;
+    return SSSetFormula(fields_->grid, col, row, formula.c_str(), true);
+}
+
+bool Ktx_Spread::setColumnTexts(const int& col, const Ktx_StringArray& texts, bool asValue) {
+    if (!cellExists(col, 0)) return false;
+    RedrawLock lock(this);
+    const int rows = getMaxRows();
+    for (int i = 0; i < texts.length() && i < rows; ++i) setCellText(col, i + 1, texts[i], asValue);
+    return true;
+}
+
+bool Ktx_Spread::setRowTexts(const int& row, const Ktx_StringArray& texts, bool asValue) {
+    if (!cellExists(0, row)) return false;
+    RedrawLock lock(this);
+    const int cols = getMaxCols();
+    for (int i = 0; i < texts.length() && i < cols; ++i) setCellText(i + 1, row, texts[i], asValue);
+    return true;
+}
+
+bool Ktx_Spread::setRowHeaders(const Ktx_StringArray& texts) {
+    return setColumnTexts(SS_HEADER, texts, false);
+}
+
+bool Ktx_Spread::setColumnHeaders(const Ktx_StringArray& texts) {
+    return setRowTexts(SS_HEADER, texts, false);
+}
+
+bool Ktx_Spread::getColumnTexts(const int& col, Ktx_StringArray& texts, const int& kind) {
+    texts.removeAll();
+    if (!cellExists(col, 0)) return false;
+    const int rows = getMaxRows();
+    Ktx_String text;
+    for (int row = 1; row <= rows; ++row) {
+        getCellText(col, row, text, kind);
+        texts.append(text);
+    }
+    return true;
+}
+
+bool Ktx_Spread::getColumnTexts(const int& col, Ktx_StringArray& texts) {
+    return getColumnTexts(col, texts, CellTextKind::Value);
+}
+
+bool Ktx_Spread::getRowTexts(const int& row, Ktx_StringArray& texts) {
+    texts.removeAll();
+    if (!cellExists(0, row)) return false;
+    const int cols = getMaxCols();
+    Ktx_String text;
+    for (int col = 1; col <= cols; ++col) {
+        getCellText(col, row, text, CellTextKind::Value);
+        texts.append(text);
+    }
+    return true;
+}
+
+bool Ktx_Spread::getColumnHeaders(Ktx_StringArray& texts) {
+    return getRowTexts(SS_HEADER, texts);
+}
+
+bool Ktx_Spread::getActiveCell(int& col, int& row) {
+    if (!created) return false;
+    if (SSGetActiveCell(fields_->grid, &col, &row)) return true;
+    col = 1;
+    row = 1;
+    return SSSetActiveCell(fields_->grid, col, row);
+}
+
+int Ktx_Spread::getSelectionCol() {
+    if (!created) return -1;
+    int col = 0, row = 0, col2 = 0, row2 = 0;
+    if (SSGetSelectBlock(fields_->grid, &col, &row, &col2, &row2))
+        return col == SS_ALLCOLS ? 1 : col;
+    getActiveCell(col, row);
+    return col;
+}
+
+int Ktx_Spread::getSelectionRow() {
+    if (!created) return -1;
+    int col = 0, row = 0, col2 = 0, row2 = 0;
+    if (SSGetSelectBlock(fields_->grid, &col, &row, &col2, &row2))
+        return row == SS_ALLROWS ? 1 : row;
+    getActiveCell(col, row);
+    return row;
+}
+
+bool Ktx_Spread::setNumberType(int col1, int row1, int col2, int row2, int decimals,
+                               bool separator) {
+    if (!created) return false;
+    SSCellType type;
+    SSSetTypeNumber(fields_->grid, &type, separator ? kNumberStyleSeparator : kNumberStylePlain,
+                    decimals, -kNumberLimit, kNumberLimit);
+    return SSSetCellTypeRange(fields_->grid, col1, row1, col2, row2, &type);
+}
+
+bool Ktx_Spread::setNumberTypeCell(int col, int row, int decimals, bool separator) {
+    return setNumberType(col, row, col, row, decimals, separator);
+}
+
+bool Ktx_Spread::setEditType(int col1, int row1, int col2, int row2, int style, int maxLength) {
+    if (!created) return false;
+    SSCellType type;
+    SSSetTypeEdit(fields_->grid, &type, style, maxLength);
+    return SSSetCellTypeRange(fields_->grid, col1, row1, col2, row2, &type);
+}
+
+bool Ktx_Spread::setEditTypeCell(int col, int row) {
+    return setEditType(col, row, col, row);
+}
