@@ -35,6 +35,7 @@ class MacroFileParser {
     bool onMember(const Words& w);
     bool onFlexFix(const Words& w);
     bool checkGroups();
+    void addMissingTabs();
     bool argCount(const Words& w, size_t min, size_t max);
     bool number(const std::string& text, double& value);
     bool fail(const std::string& message);
@@ -59,6 +60,7 @@ bool MacroFileParser::parse(const std::string& text, std::string& error) {
         if (!error_.empty()) break;
     }
     if (error_.empty()) checkGroups();
+    if (error_.empty()) addMissingTabs();
     error = error_;
     return error_.empty();
 }
@@ -162,6 +164,18 @@ bool MacroFileParser::checkGroups() {
         }
     }
     return true;
+}
+
+// Every module has a tab in the macro data (named after its label, or its name without one).
+void MacroFileParser::addMissingTabs() {
+    for (const Ktx_Module& m : macro.modules) {
+        const std::string& tabName = m.label.empty() ? m.name : m.label;
+        int index = 0;
+        if (data.findTab(Ktx_String(tabName), index)) continue;
+        MacroTabData t;
+        t.name = tabName;
+        data.tabs.push_back(std::move(t));
+    }
 }
 
 bool MacroFileParser::onModule(const Words& w) {

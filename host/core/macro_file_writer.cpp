@@ -89,6 +89,7 @@ const char* flexFixWord(const MacroFlexFixButton& b) {
 }
 
 void writeTab(MacroTextWriter& w, const MacroTabData& t) {
+    if (!t.bolts && t.groups.empty() && t.flexFix.empty()) return;  // made again on reading
     w.line({"tab", t.name});
     if (t.bolts) {
         w.line({"bolts", t.bolts->diameter, t.bolts->holeOffset}, "  ");

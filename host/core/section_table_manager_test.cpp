@@ -1,0 +1,90 @@
+#include "section_table_manager.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "section_table_file.h"
+
+namespace {
+
+class SectionTables : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_EQ(tables.loadFolder(std::string(VN_SOURCE_DIR) + "/examples/library/prof"), 2);
+    }
+    Ktx_SectionTableManager tables;
+};
+
+TEST_F(SectionTables, ValuesByColumnWithoutTheIoColumn) {
+    Ktx_StringArray names;
+    ASSERT_EQ(tables.getSectionColumnNames("HEA-100", names), Acad::eOk);
+    EXPECT_EQ(names[0], "SysName");
+    EXPECT_EQ(names[1], "English");
+    EXPECT_EQ(names[5], "h");
+    Ktx_String value;
+    ASSERT_EQ(tables.getSectionValue("HEA-100", 5, value), Acad::eOk);
+    EXPECT_EQ(value, "96");
+    ASSERT_EQ(tables.getSectionValue("IPE-300", 6, value), Acad::eOk);
+    EXPECT_EQ(value, "150");
+    ASSERT_EQ(tables.getSectionValue("HEA-100", 0, value), Acad::eOk);
+    EXPECT_EQ(value, "100");
+    EXPECT_NE(tables.getSectionValue("HEA-100", names.length(), value), Acad::eOk);
+    EXPECT_NE(tables.getSectionValue("HEA-101", 5, value), Acad::eOk);
+    EXPECT_NE(tables.getSectionValue("HEA100", 5, value), Acad::eOk);
+}
+
+TEST_F(SectionTables, SystemAndUserNames) {
+    Ktx_String full;
+    ASSERT_EQ(tables.getSystemName("HEA 100", full), Acad::eOk);
+    EXPECT_EQ(full, "HEA-100");
+    ASSERT_EQ(tables.getSystemName("IPE-80", full), Acad::eOk);
+    EXPECT_EQ(full, "IPE-80");
+    EXPECT_NE(tables.getSystemName("", full), Acad::eOk);
+    Ktx_String user;
+    ASSERT_EQ(tables.getUserName("IPE-80", user), Acad::eOk);
+    EXPECT_EQ(user, "IPE 80");
+}
+
+TEST_F(SectionTables, TablesByNameWithOrWithoutExtension) {
+    int a = -1, b = -1;
+    ASSERT_TRUE(tables.hasTable("HEA", a));
+    ASSERT_TRUE(tables.hasTable("hea.pr", b));
+    EXPECT_EQ(a, b);
+    EXPECT_EQ(tables.addSectionTable("HEA.pr", "1", {"SysName"}, Ktx_Array<Ktx_StringArray>()),
+              Acad::eDuplicateKey);
+    EXPECT_EQ(tables.removeTable(a), Acad::eOk);
+    EXPECT_FALSE(tables.hasTable("HEA", a));
+    EXPECT_EQ(tables.removeTable(5), Acad::eInvalidInput);
+}
+
+TEST(SectionTableFile, RoundTripAndRefusedCells) {
+    const auto dir = std::filesystem::temp_directory_path() / "vn_section_table_file_test";
+    std::filesystem::create_directories(dir);
+    const Ktx_String path = (dir / "T.pr").string();
+    Ktx_Array<Ktx_StringArray> rows;
+    rows.append({"beam.dwg"});
+    rows.append({"SysName", "I/O", "English", ""});
+    rows.append({"1", "0", "\xC4 1", "2.5"});
+    ASSERT_TRUE(writeFile(path, rows));
+    Ktx_String name;
+    Ktx_Array<Ktx_StringArray> back;
+    ASSERT_TRUE(readFile(path, name, back));
+    EXPECT_EQ(name, "T");
+    ASSERT_EQ(back.length(), 3);
+    EXPECT_EQ(back[1].length(), 4);
+    EXPECT_EQ(back[2][2], "\xC4 1");
+    rows[2][3] = "a\tb";
+    EXPECT_FALSE(writeFile(path, rows));
+    ASSERT_TRUE(readFile(path, name, back));
+    EXPECT_EQ(back[2][3], "2.5");
+
+    Ktx_SectionTableManager tables;
+    ASSERT_TRUE(tables.loadTableFile(path.str()));
+    EXPECT_EQ(tables.table(0)->shape, "Prof\\beam.dwg");
+    EXPECT_EQ(tables.table(0)->header.length(), 3);
+    std::filesystem::remove_all(dir);
+}
+
+}  // namespace
