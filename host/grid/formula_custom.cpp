@@ -1,5 +1,6 @@
 #include "formula_custom.h"
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -85,12 +86,21 @@ void unmarshal(EvalHost& host, const SpreadValue& r, EvalValue& out) {
     }
 }
 
-// Frees what is still alive: the argument blocks the callback left, and the result's block
-// (taken over by the engine). A handle is never reused, so a freed block reads as size 0.
-void freeBlocks(const std::vector<HGLOBAL>& blocks, HGLOBAL resultBlock) {
-    for (HGLOBAL h : blocks)
-        if (h != resultBlock && GlobalSize(h) != 0) GlobalFree(h);
-    if (resultBlock && GlobalSize(resultBlock) != 0) GlobalFree(resultBlock);
+// Frees what is still alive after a call: the argument blocks the callback left, and the
+// result's block (taken over by the engine). The heap's count of live blocks tells how many
+// argument blocks the callback freed (it allocates at most the result's block and balances
+// anything else it does); only when it freed some but not all is each block asked about.
+void freeBlocks(const std::vector<HGLOBAL>& blocks, HGLOBAL resultBlock, int liveBefore) {
+    bool resultIsOurs = std::find(blocks.begin(), blocks.end(), resultBlock) != blocks.end();
+    int resultNew = resultBlock && !resultIsOurs ? 1 : 0;
+    int freedByCallback = liveBefore + resultNew - globalMemoryLiveBlocks();
+    bool noneFreed = freedByCallback <= 0;
+    bool allFreed = freedByCallback >= static_cast<int>(blocks.size()) - (resultIsOurs ? 1 : 0);
+    for (HGLOBAL h : blocks) {
+        if (h == resultBlock || allFreed) continue;
+        if (noneFreed || GlobalSize(h) != 0) GlobalFree(h);
+    }
+    if (resultBlock) GlobalFree(resultBlock);
 }
 
 }  // namespace
@@ -115,17 +125,18 @@ void callCustomFunction(const CustomFunctionEntry& entry, EvalHost& host, EvalVa
     std::vector<HGLOBAL> blocks;
     for (int i = 0; i < argc; ++i) {
         if (!marshal(host, args[i], wantRefs, records[static_cast<std::size_t>(i)], blocks, out)) {
-            freeBlocks(blocks, nullptr);
+            for (HGLOBAL h : blocks) GlobalFree(h);
             return;
         }
     }
     SpreadValue result;
     FormulaCustomFunction callback = entry.callback;  // the entry may be replaced meanwhile
+    int liveBefore = globalMemoryLiveBlocks();
     bool ok = callback(&result, records.data(), static_cast<short>(argc));
     HGLOBAL resultBlock = result.hszValue;
     if (ok)
         unmarshal(host, result, out);
     else
         out.setEmpty();
-    freeBlocks(blocks, resultBlock);
+    freeBlocks(blocks, resultBlock, liveBefore);
 }

@@ -26,7 +26,7 @@ bool countArg(FormulaEvaluator& ev, EvalValue* args, int argc, int i, double fal
         out.setError(FormulaError::Value);
         return false;
     }
-    count = static_cast<std::size_t>(std::fmin(d, kMaxTextLength));
+    count = static_cast<std::size_t>(std::fmin(d, kMaxTextLength + 1));
     return true;
 }
 

@@ -86,7 +86,8 @@ bool FormulaParser::enter() {
 }
 
 bool FormulaParser::formula() {
-    if (tok_.kind == TokenKind::End) return fail(FormulaStatus::SyntaxError, 0, "empty formula");
+    if (tok_.kind == TokenKind::End)
+        return fail(FormulaStatus::SyntaxError, tok_.position, "empty formula");
     if (!comparison()) return false;
     if (tok_.kind != TokenKind::End)
         return fail(FormulaStatus::SyntaxError, tok_.position,
