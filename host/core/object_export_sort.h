@@ -1,0 +1,13 @@
+#pragma once
+// The Core library's sorts. All are stable: equal values keep their order.
+//
+// The paired sort orders values and carries each value's index along: indices[k] is the
+// position the k-th sorted value had before. When indices has the same length as values its
+// entries are carried along as they are; otherwise it is first filled with 0..n-1.
+#include "ktx_array.h"
+#include "ktx_string_array.h"
+
+void ObjectExportSort(Ktx_Array<double>& values, bool ascending = true);
+void ObjectExportSort(Ktx_Array<double>& values, Ktx_Array<int>& indices, bool ascending = true);
+// Texts in byte order, or with letter case folded when caseSensitive is false.
+void ObjectExportSort(Ktx_StringArray& texts, bool caseSensitive, bool ascending = true);
