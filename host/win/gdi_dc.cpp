@@ -64,7 +64,8 @@ HGDIOBJ selectInto(HDC__* dc, GdiHandle object) {
     if (dc == nullptr) return nullptr;
     HGDIOBJ old = nullptr;
     if (auto* b = gdiBitmap(object)) {
-        if (!dc->memory || (b->selectedCount > 0 && b != dc->now.bitmap)) return nullptr;
+        if (!dc->memory || (!b->stock && b->selectedCount > 0 && b != dc->now.bitmap))
+            return nullptr;
         old = gdiUntyped(dc->now.bitmap);
         reselect(dc->now.bitmap, static_cast<HBITMAP>(b));
     } else if (auto* br = gdiBrush(object)) {

@@ -1,0 +1,105 @@
+#include "rect_tracker.h"
+
+#include <gtest/gtest.h>
+
+#include "gdi_cursor.h"
+
+namespace {
+
+class RectTracker : public ::testing::Test {
+  protected:
+    RectTracker()
+        : tracker(CRect(10, 10, 50, 40), CRectTracker::solidLine | CRectTracker::resizeOutside) {
+        tracker.m_nHandleSize = 5;
+    }
+    CRectTracker tracker;
+};
+
+TEST_F(RectTracker, HitTestFindsTheEightOutsideHandlesTheInsideAndTheGaps) {
+    struct Case {
+        POINT point;
+        int hit;
+    };
+    const Case cases[] = {
+        {{7, 7}, CRectTracker::hitTopLeft},       {{52, 7}, CRectTracker::hitTopRight},
+        {{52, 42}, CRectTracker::hitBottomRight}, {{7, 42}, CRectTracker::hitBottomLeft},
+        {{29, 7}, CRectTracker::hitTop},          {{52, 24}, CRectTracker::hitRight},
+        {{29, 42}, CRectTracker::hitBottom},      {{6, 24}, CRectTracker::hitLeft},
+        {{30, 25}, CRectTracker::hitMiddle},      {{9, 20}, CRectTracker::hitMiddle},
+        {{20, 7}, CRectTracker::hitNothing},      {{4, 4}, CRectTracker::hitNothing},
+        {{56, 46}, CRectTracker::hitNothing},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(tracker.HitTest(CPoint(c.point)), c.hit) << c.point.x << "," << c.point.y;
+}
+
+TEST_F(RectTracker, InvertedRectangleIsHitAsItsNormalisedShape) {
+    tracker.m_rect = CRect(50, 40, 10, 10);
+    const int hit = tracker.HitTest(CPoint(7, 7));
+    EXPECT_EQ(hit, CRectTracker::hitBottomRight);
+    EXPECT_EQ(tracker.NormalizeHit(hit), CRectTracker::hitTopLeft);
+    EXPECT_EQ(CRectTracker::CursorFor(tracker.NormalizeHit(CRectTracker::hitTopRight)),
+              IDC_SIZENESW);
+}
+
+TEST_F(RectTracker, DragInsideMovesTheWholeRectangle) {
+    EXPECT_TRUE(tracker.TrackPoints(CPoint(30, 25), {{35, 25}, {40, 35}}));
+    EXPECT_EQ(tracker.m_rect, CRect(20, 20, 60, 50));
+}
+
+TEST_F(RectTracker, DragOnAHandleResizesOnlyItsEdges) {
+    EXPECT_TRUE(tracker.TrackPoints(CPoint(52, 42), {{62, 47}, {72, 52}}));
+    EXPECT_EQ(tracker.m_rect, CRect(10, 10, 70, 50));
+    EXPECT_TRUE(tracker.TrackPoints(CPoint(6, 29), {{0, 0}}));  // left side: x only
+    EXPECT_EQ(tracker.m_rect, CRect(4, 10, 70, 50));
+}
+
+TEST_F(RectTracker, ResizeWithoutInvertingStopsAtTheMinimumSize) {
+    EXPECT_TRUE(tracker.TrackPoints(CPoint(52, 42), {{0, 0}}));
+    EXPECT_EQ(tracker.m_rect, CRect(10, 10, 18, 18));
+}
+
+TEST_F(RectTracker, RubberBandDraggedUpAndLeftIsInverted) {
+    CRectTracker band;
+    EXPECT_TRUE(band.TrackRubberBandPoints(CPoint(100, 100), {{70, 90}, {40, 60}}, TRUE));
+    EXPECT_EQ(band.m_rect, CRect(100, 100, 40, 60));
+    band.m_rect.NormalizeRect();
+    EXPECT_EQ(band.m_rect, CRect(40, 60, 100, 100));
+}
+
+TEST_F(RectTracker, ReleaseWithoutMovingChangesNothing) {
+    EXPECT_FALSE(tracker.TrackPoints(CPoint(30, 25), {}));
+    EXPECT_FALSE(tracker.TrackPoints(CPoint(30, 25), {{30, 25}}));
+    EXPECT_EQ(tracker.m_rect, CRect(10, 10, 50, 40));
+    EXPECT_FALSE(tracker.TrackPoints(CPoint(200, 200), {{250, 250}}));  // missed
+}
+
+TEST_F(RectTracker, CancelledDragRestoresTheRectangle) {
+    std::vector<CRectTracker::DragStep> steps(2);
+    steps[0].point = {40, 40};
+    steps[1].kind = CRectTracker::DragStep::Cancel;
+    std::size_t i = 0;
+    EXPECT_FALSE(
+        tracker.TrackSteps(CRectTracker::hitMiddle, CPoint(30, 25), [&](CRectTracker::DragStep& s) {
+            if (i == steps.size()) return false;
+            s = steps[i++];
+            return true;
+        }));
+    EXPECT_EQ(tracker.m_rect, CRect(10, 10, 50, 40));
+}
+
+TEST_F(RectTracker, DrawShowsTheFrameAndEightHandles) {
+    CDC dc;
+    ASSERT_TRUE(dc.CreateForWindow(nullptr));
+    tracker.Draw(&dc);
+    int handles = 0;
+    bool frame = false;
+    for (const GdiRecord& r : dc.records()) {
+        if (r.op == GdiOp::Rectangle) frame = CRect(r.rect) == CRect(9, 9, 51, 41);
+        if (r.op == GdiOp::FillRect) ++handles;
+    }
+    EXPECT_TRUE(frame);
+    EXPECT_EQ(handles, 8);
+}
+
+}  // namespace
