@@ -17,8 +17,9 @@
 
 // ---- The grid window ----------------------------------------------------------------------
 
-// Registers the window classes "fpSpread70" and "fpSpreadPreview70" with the window system
-// (done once, automatically, before the first grid is created; safe to call again).
+// Registers the window classes "fpSpread70" and "fpSpreadPreview70" with the window system.
+// Call once before creating the first grid window (again after the window system was reset;
+// a class already registered is left alone).
 void SSRegisterWindowClasses();
 // True when the handle is a live grid window.
 bool SSIsGrid(HWND hWnd);
@@ -260,7 +261,6 @@ int SSGetRefStyle(HWND hWnd);
 // it are calculated again. The grid forgets its custom functions when a file is loaded into it.
 bool SSAddCustomFunctionExt(HWND hWnd, const char* name, int minArgs, int maxArgs,
                             SpreadCustomFunction proc, long flags);
-bool SSRemoveCustomFunction(HWND hWnd, const char* name);
 
 // ---- Files ------------------------------------------------------------------------------------
 // File names are paths of this machine. Save writes the grid's own sheet format whole and

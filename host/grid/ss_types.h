@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "win.h"
+#include "win_types.h"
 
 // ---- Addressing -------------------------------------------------------------------------
 

@@ -1,0 +1,48 @@
+// The format of a cell: its type with parameters, lock, colours, the four borders and the
+// font. Formats are values; the sheet keeps each distinct one once (FormatPool) and a cell
+// refers to it by number, so only cells with a non-default format pay for one.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "ss_types.h"
+
+struct CellBorder {
+    int style = SS_BORDERSTYLE_NONE;
+    COLORREF color = 0;
+    bool operator==(const CellBorder&) const = default;
+};
+
+// Border sides in the order left, right, top, bottom (the order of the SS_BORDERTYPE bits).
+enum CellSide { kSideLeft = 0, kSideRight = 1, kSideTop = 2, kSideBottom = 3 };
+
+struct CellFormat {
+    SSCellType cellType;
+    bool lock = false;
+    COLORREF background = SS_COLOR_DEFAULT;
+    COLORREF foreground = SS_COLOR_DEFAULT;
+    std::array<CellBorder, 4> borders{};
+    SSFont font;
+    bool operator==(const CellFormat&) const = default;
+};
+
+// Keeps distinct formats and numbers them; number 0 is always the default format. Numbers
+// stay valid for the pool's life (formats are never removed).
+class FormatPool {
+  public:
+    FormatPool();
+    // The number of a format equal to `format`, adding it when new.
+    std::uint32_t intern(const CellFormat& format);
+    // The format of a number; the default format for an unknown number.
+    const CellFormat& get(std::uint32_t id) const;
+    std::size_t size() const { return formats_.size(); }
+
+  private:
+    static std::size_t hashOf(const CellFormat& format);
+    std::vector<CellFormat> formats_;
+    std::unordered_multimap<std::size_t, std::uint32_t> byHash_;
+};

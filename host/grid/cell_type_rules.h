@@ -1,0 +1,32 @@
+// What each cell type accepts as data, how its value becomes text, and what a person may do
+// with it. One place for the rules that the SS... calls, the loaders and the person's actions
+// share.
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+#include "formula_value.h"
+#include "formula_value_text.h"
+#include "ss_types.h"
+
+// Number, currency and percent cells (read as double).
+bool isNumberKind(int type);
+// Integer and check-box cells (read as long).
+bool isWholeNumberKind(int type);
+
+// The content a cell of this type holds for the data text `text`: empty for "", a number for
+// number text in numeric and untyped cells, a text otherwise. nullopt when the type refuses
+// the text: number kinds and integers take only "" or text that is wholly a number within
+// their bounds (integers: a whole number).
+std::optional<FormulaValue> contentForData(const SSCellType& type, std::string_view text);
+
+// The text a cell's data shows when it was not typed differently: numbers with at most 15
+// significant digits, logicals TRUE / FALSE.
+std::string canonicalDataText(const FormulaValue& value);
+
+// How the value of a cell of this type becomes its value text.
+ValueTextStyle valueTextStyleOf(const SSCellType& type);
+
+// Types a person can type into (not static text, picture or button).
+bool personCanType(int type);

@@ -1,0 +1,303 @@
+#include "sheet_model.h"
+
+#include <algorithm>
+
+#include "cell_type_rules.h"
+
+namespace {
+const std::string kNoText;
+}
+
+SheetModel::SheetModel() : engine_(std::make_unique<FormulaEngine>()) {}
+
+bool SheetModel::exists(int col, int row) const {
+    return col >= 0 && row >= 0 && col <= maxCols_ && row <= maxRows_;
+}
+
+bool SheetModel::setMaxCols(int cols) {
+    if (cols < 0 || cols > FormulaEngine::kMaxCol) return false;
+    const bool shrinks = cols < maxCols_;
+    maxCols_ = cols;
+    if (shrinks) removeOutside();
+    return true;
+}
+
+bool SheetModel::setMaxRows(int rows) {
+    if (rows < 0 || rows > FormulaEngine::kMaxRow) return false;
+    const bool shrinks = rows < maxRows_;
+    maxRows_ = rows;
+    if (shrinks) removeOutside();
+    return true;
+}
+
+// Removes everything beyond maxCols_ / maxRows_.
+void SheetModel::removeOutside() {
+    const int usedCols = engine_->usedCols();
+    const int usedRows = engine_->usedRows();
+    for (int r = 0; r <= usedRows; ++r) {
+        const int firstCol = r > maxRows_ ? 0 : maxCols_ + 1;
+        for (int c = firstCol; c <= usedCols; ++c) engine_->setEmpty(c, r);
+    }
+    std::erase_if(extras_, [this](const auto& e) {
+        return colOf(e.first) > maxCols_ || rowOf(e.first) > maxRows_;
+    });
+    std::erase_if(spans_, [this](const CellSpan& s) {
+        return s.col + s.numCols - 1 > maxCols_ || s.row + s.numRows - 1 > maxRows_;
+    });
+    std::erase_if(colWidths_, [this](const auto& e) { return e.first > maxCols_; });
+    std::erase_if(rowHeights_, [this](const auto& e) { return e.first > maxRows_; });
+}
+
+const CellExtra* SheetModel::extra(int col, int row) const {
+    auto it = extras_.find(keyOf(col, row));
+    return it == extras_.end() ? nullptr : &it->second;
+}
+
+CellExtra& SheetModel::extraFor(int col, int row) {
+    return extras_[keyOf(col, row)];
+}
+
+void SheetModel::dropExtraIfDefault(int col, int row) {
+    auto it = extras_.find(keyOf(col, row));
+    if (it != extras_.end() && it->second.isDefault()) extras_.erase(it);
+}
+
+bool SheetModel::storeContent(int col, int row, const FormulaValue& content,
+                              std::string_view typed) {
+    bool stored = false;
+    switch (content.kind) {
+        case FormulaValueKind::Number:
+            stored = engine_->setNumber(col, row, content.number);
+            break;
+        case FormulaValueKind::Text:
+            stored = engine_->setText(col, row, content.text);
+            break;
+        case FormulaValueKind::Logical:
+            stored = engine_->setLogical(col, row, content.number != 0);
+            break;
+        default:
+            stored = engine_->setEmpty(col, row);
+            break;
+    }
+    if (!stored) return false;
+    const bool differs = canonicalDataText(content) != typed;
+    if (differs) {
+        CellExtra& e = extraFor(col, row);
+        e.hasDataText = true;
+        e.dataText.assign(typed);
+    } else if (auto it = extras_.find(keyOf(col, row)); it != extras_.end()) {
+        it->second.hasDataText = false;
+        it->second.dataText.clear();
+        dropExtraIfDefault(col, row);
+    }
+    return true;
+}
+
+bool SheetModel::setData(int col, int row, std::string_view text) {
+    if (!exists(col, row)) return false;
+    const std::optional<FormulaValue> content = contentForData(format(col, row).cellType, text);
+    if (!content) return false;
+    return storeContent(col, row, *content, text);
+}
+
+FormulaResult SheetModel::setFormula(int col, int row, std::string_view text, FormulaSetMode mode) {
+    FormulaResult result;
+    if (!exists(col, row) || col == 0 || row == 0) {
+        result.status = FormulaStatus::BadCell;
+        result.message = "no formula allowed in this cell";
+        return result;
+    }
+    std::string_view body = text;
+    if (!body.empty() && body.front() == '=') body.remove_prefix(1);
+    if (body.empty()) {
+        clearContent(col, row);
+        return result;
+    }
+    result = engine_->setFormula(col, row, text, mode);
+    if (result) {
+        if (auto it = extras_.find(keyOf(col, row)); it != extras_.end()) {
+            it->second.hasDataText = false;
+            it->second.dataText.clear();
+            dropExtraIfDefault(col, row);
+        }
+    }
+    return result;
+}
+
+bool SheetModel::clearContent(int col, int row) {
+    if (!exists(col, row)) return false;
+    return storeContent(col, row, FormulaValue{}, {});
+}
+
+std::string SheetModel::dataText(int col, int row) const {
+    if (!exists(col, row)) return {};
+    if (engine_->hasFormula(col, row)) return valueText(col, row);
+    if (const CellExtra* e = extra(col, row); e && e->hasDataText) return e->dataText;
+    return canonicalDataText(engine_->value(col, row));
+}
+
+std::string SheetModel::valueText(int col, int row) const {
+    if (!exists(col, row)) return {};
+    return ::valueText(engine_->value(col, row), valueTextStyleOf(format(col, row).cellType));
+}
+
+std::string SheetModel::formulaText(int col, int row) const {
+    return exists(col, row) ? engine_->formulaText(col, row) : std::string();
+}
+
+bool SheetModel::hasFormula(int col, int row) const {
+    return exists(col, row) && engine_->hasFormula(col, row);
+}
+
+FormulaValue SheetModel::value(int col, int row) const {
+    return exists(col, row) ? engine_->value(col, row) : FormulaValue{};
+}
+
+bool SheetModel::setTag(int col, int row, std::string_view tag) {
+    if (!exists(col, row)) return false;
+    extraFor(col, row).tag.assign(tag);
+    dropExtraIfDefault(col, row);
+    return true;
+}
+
+bool SheetModel::setNote(int col, int row, std::string_view note) {
+    if (!exists(col, row)) return false;
+    extraFor(col, row).note.assign(note);
+    dropExtraIfDefault(col, row);
+    return true;
+}
+
+const std::string& SheetModel::tag(int col, int row) const {
+    const CellExtra* e = exists(col, row) ? extra(col, row) : nullptr;
+    return e ? e->tag : kNoText;
+}
+
+const std::string& SheetModel::note(int col, int row) const {
+    const CellExtra* e = exists(col, row) ? extra(col, row) : nullptr;
+    return e ? e->note : kNoText;
+}
+
+std::uint32_t SheetModel::formatId(int col, int row) const {
+    const CellExtra* e = exists(col, row) ? extra(col, row) : nullptr;
+    return e ? e->format : 0;
+}
+
+const CellFormat& SheetModel::format(int col, int row) const {
+    return formats_.get(formatId(col, row));
+}
+
+bool SheetModel::setFormat(int col, int row, const CellFormat& newFormat) {
+    if (!exists(col, row)) return false;
+    const std::uint32_t id = formats_.intern(newFormat);
+    const std::uint32_t oldId = formatId(col, row);
+    if (id == oldId) return true;
+    const CellFormat before = formats_.get(oldId);
+    extraFor(col, row).format = id;
+    dropExtraIfDefault(col, row);
+    if (!(before.cellType == newFormat.cellType)) reapplyData(col, row, before);
+    return true;
+}
+
+bool SheetModel::editFormat(int col, int row, const std::function<void(CellFormat&)>& edit) {
+    if (!exists(col, row)) return false;
+    CellFormat f = format(col, row);
+    edit(f);
+    return setFormat(col, row, f);
+}
+
+// Reads the data again under the cell's new type; data the new type refuses is emptied.
+void SheetModel::reapplyData(int col, int row, const CellFormat& before) {
+    if (engine_->hasFormula(col, row)) return;
+    const CellExtra* e = extra(col, row);
+    const std::string typed =
+        (e && e->hasDataText) ? e->dataText : canonicalDataText(engine_->value(col, row));
+    (void)before;
+    if (typed.empty()) return;
+    if (!setData(col, row, typed)) clearContent(col, row);
+}
+
+bool SheetModel::addSpan(const CellSpan& span) {
+    if (span.numCols < 1 || span.numRows < 1 || (span.numCols == 1 && span.numRows == 1)) {
+        return false;
+    }
+    if (!exists(span.col, span.row) ||
+        !exists(span.col + span.numCols - 1, span.row + span.numRows - 1)) {
+        return false;
+    }
+    for (const CellSpan& s : spans_) {
+        if (s.overlaps(span)) return false;
+    }
+    spans_.push_back(span);
+    return true;
+}
+
+const CellSpan* SheetModel::spanAt(int col, int row) const {
+    for (const CellSpan& s : spans_) {
+        if (s.contains(col, row)) return &s;
+    }
+    return nullptr;
+}
+
+bool SheetModel::removeSpanAnchoredAt(int col, int row) {
+    return std::erase_if(spans_, [&](const CellSpan& s) { return s.col == col && s.row == row; }) >
+           0;
+}
+
+int SheetModel::colWidth(int col) const {
+    auto it = colWidths_.find(col);
+    if (it != colWidths_.end()) return it->second;
+    return col == 0 ? kDefaultRowHeaderWidth : kDefaultColWidth;
+}
+
+int SheetModel::rowHeight(int row) const {
+    auto it = rowHeights_.find(row);
+    return it != rowHeights_.end() ? it->second : kDefaultRowHeight;
+}
+
+bool SheetModel::setColWidth(int col, int pixels) {
+    if (col < 0 || col > maxCols_ || pixels < 0) return false;
+    const int def = col == 0 ? kDefaultRowHeaderWidth : kDefaultColWidth;
+    if (pixels == def) {
+        colWidths_.erase(col);
+    } else {
+        colWidths_[col] = pixels;
+    }
+    return true;
+}
+
+bool SheetModel::setRowHeight(int row, int pixels) {
+    if (row < 0 || row > maxRows_ || pixels < 0) return false;
+    if (pixels == kDefaultRowHeight) {
+        rowHeights_.erase(row);
+    } else {
+        rowHeights_[row] = pixels;
+    }
+    return true;
+}
+
+bool SheetModel::isUsed(int col, int row) const {
+    if (!exists(col, row)) return false;
+    if (extra(col, row) != nullptr) return true;
+    return !engine_->value(col, row).isEmpty() || engine_->hasFormula(col, row);
+}
+
+void SheetModel::forEachUsedCell(const std::function<void(int col, int row)>& visit) const {
+    std::vector<std::uint64_t> keys;
+    keys.reserve(extras_.size());
+    for (const auto& e : extras_) keys.push_back(e.first);
+    const int lastCol = std::min(maxCols_, engine_->usedCols());
+    const int lastRow = std::min(maxRows_, engine_->usedRows());
+    for (int r = 0; r <= lastRow; ++r) {
+        for (int c = 0; c <= lastCol; ++c) {
+            if (engine_->hasFormula(c, r) || !engine_->value(c, r).isEmpty()) {
+                keys.push_back(keyOf(c, r));
+            }
+        }
+    }
+    // Row-major order: by row, then column; each cell once.
+    const auto rowMajor = [](std::uint64_t k) { return (k << 32) | (k >> 32); };
+    std::sort(keys.begin(), keys.end(),
+              [&](std::uint64_t a, std::uint64_t b) { return rowMajor(a) < rowMajor(b); });
+    keys.erase(std::unique(keys.begin(), keys.end()), keys.end());
+    for (std::uint64_t k : keys) visit(colOf(k), rowOf(k));
+}
