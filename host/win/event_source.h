@@ -1,0 +1,69 @@
+// What a person does to an open dialog, and where the modal loop gets it from.
+//
+// A modal loop asks its event source for the next action, performs it on the dialog and
+// pumps the messages it caused, until the dialog ends or the source has nothing more (the
+// dialog then ends as cancelled). A Script (scripted_user.h) is one source; a live front end
+// can be another. Message boxes, popup menus and file choosers opened while an action is
+// performed take their answer from the innermost running source when its next action is an
+// answer of their kind.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "win_constants.h"
+
+struct UserAction {
+    enum class Kind {
+        Click,        // a mouse click on a control (buttons toggle, BN_CLICKED ...)
+        DoubleClick,  // on a list item (`text`) or a control
+        Type,         // focus the control, replace its text by typing `text`
+        Leave,        // move the focus on from the control (EN_KILLFOCUS ...)
+        Choose,       // pick the item `text` (exact) of a combo box, list box or list view
+        ChooseIndex,  // pick item `index`
+        SelectTab,    // pick tab `index` of a tab control
+        Key,          // press `key` with `modifiers` (MK_SHIFT, MK_CONTROL) held
+        Mouse,        // `message` (WM_LBUTTONDOWN ...) at `point` in the control's client area
+        Drag,         // left button from `point` to `point2`, in the control's client area
+        RightClick,   // right button down and up at `point`, then WM_CONTEXTMENU
+        MenuChoice,   // answer of the next popup menu: command `index` or item `text`;
+                      // index 0 and empty text dismiss it
+        Answer,       // answer of the next message box (`index`: IDYES ...)
+        Files,        // answer of the next file chooser: `files`, or cancel when empty
+        Close,        // the close box of the dialog
+        Wait,         // let `index` milliseconds pass on the virtual clock
+        Call,         // run `call` with the dialog (checks in the middle of a script)
+    };
+    Kind kind = Kind::Click;
+    int control = 0;  // control id; 0 addresses the dialog itself
+    std::string text;
+    int index = -1;
+    int key = 0;
+    UINT modifiers = 0;
+    UINT message = 0;
+    POINT point;
+    POINT point2;
+    std::vector<std::string> files;
+    std::function<void(HWND)> call;
+};
+
+class EventSource {
+  public:
+    virtual ~EventSource() = default;
+    // The next action for `dialog`; nullopt when the source has nothing more.
+    virtual std::optional<UserAction> next(HWND dialog) = 0;
+    // The action next() would give, without taking it; nullptr when none.
+    virtual const UserAction* peek() = 0;
+};
+
+// Sources of the modal loops now running, innermost last (a loop without source pushes
+// nullptr, so that answers meant for an outer dialog are not taken by an inner one).
+void winPushEventSource(EventSource* source);
+void winPopEventSource();
+EventSource* winActiveEventSource();
+// Takes the innermost source's next action when it is of `kind`.
+std::optional<UserAction> winTakeAnswer(UserAction::Kind kind);
+void winEventSourceReset();

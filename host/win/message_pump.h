@@ -1,0 +1,27 @@
+// The message queue and its pump. PostMessage queues; the pump takes queued messages in
+// order and gives each to the pre-translation chain (the class objects' PreTranslateMessage
+// from the target up to its top-level window) and then, when none took it, to the target's
+// window procedure. Modal loops and the virtual clock pump after every step.
+#pragma once
+
+#include "win_constants.h"
+
+constexpr UINT PM_NOREMOVE = 0x0, PM_REMOVE = 0x1;
+
+void winPostToQueue(const MSG& msg);
+// Pre-translates and dispatches one message now (as the pump does).
+void winProcessMessage(MSG& msg);
+// Processes queued messages until the queue is empty; returns how many were processed.
+// A runaway (a handler that keeps re-posting) is cut off after 10000 messages.
+int winPumpMessages();
+int winQueuedMessageCount();
+void winPumpForgetWindow(HWND h);
+void winPumpReset();
+
+BOOL PeekMessage(LPMSG msg, HWND h, UINT filterMin, UINT filterMax, UINT remove);
+BOOL TranslateMessage(const MSG* msg);
+LRESULT DispatchMessage(const MSG* msg);
+void PostQuitMessage(int exitCode);
+
+// Implemented by the class layer (cwnd.cpp): true when a PreTranslateMessage consumed it.
+bool winPreTranslate(MSG& msg);

@@ -1,0 +1,36 @@
+#include "win_reset.h"
+
+#include "cwnd.h"
+#include "event_source.h"
+#include "failure_injection.h"
+#include "file_chooser.h"
+#include "global_memory.h"
+#include "keyboard_state.h"
+#include "menus.h"
+#include "message_box.h"
+#include "message_pump.h"
+#include "scripted_user.h"
+#include "timers.h"
+#include "user_failures.h"
+#include "window_api.h"
+#include "window_tree.h"
+
+void winResetForTests() {
+    winClearFailures();
+    for (HWND h : winTopLevelWindows()) {
+        if (IsWindow(h)) DestroyWindow(h);
+    }
+    winForgetAllTemporaryObjects();
+    winTreeReset();
+    winWindowApiReset();
+    winPumpReset();
+    winTimersReset();
+    winKeyboardReset();
+    winMessageBoxReset();
+    winMenusReset();
+    winFileChoosersReset();
+    winScriptsReset();
+    winEventSourceReset();
+    winClearUserFailures();
+    globalMemoryReset();
+}
