@@ -80,6 +80,7 @@ bool SheetModel::storeContent(int col, int row, const FormulaValue& content,
             break;
     }
     if (!stored) return false;
+    if (content.kind != FormulaValueKind::Empty) markContent(col, row);
     const bool differs = canonicalDataText(content) != typed;
     if (differs) {
         CellExtra& e = extraFor(col, row);
@@ -115,6 +116,7 @@ FormulaResult SheetModel::setFormula(int col, int row, std::string_view text, Fo
     }
     result = engine_->setFormula(col, row, text, mode);
     if (result) {
+        markContent(col, row);
         if (auto it = extras_.find(keyOf(col, row)); it != extras_.end()) {
             it->second.hasDataText = false;
             it->second.dataText.clear();
@@ -285,12 +287,14 @@ void SheetModel::forEachUsedCell(const std::function<void(int col, int row)>& vi
     std::vector<std::uint64_t> keys;
     keys.reserve(extras_.size());
     for (const auto& e : extras_) keys.push_back(e.first);
-    const int lastCol = std::min(maxCols_, engine_->usedCols());
-    const int lastRow = std::min(maxRows_, engine_->usedRows());
-    for (int r = 0; r <= lastRow; ++r) {
-        for (int c = 0; c <= lastCol; ++c) {
-            if (engine_->hasFormula(c, r) || !engine_->value(c, r).isEmpty()) {
-                keys.push_back(keyOf(c, r));
+    for (std::uint64_t block : contentBlocks_) {
+        const int col = int(block & 0xFFFFFFFFu);
+        const int first = int(block >> 32) << kBlockBits;
+        const int last = std::min(maxRows_, first + (1 << kBlockBits) - 1);
+        if (col > maxCols_) continue;
+        for (int r = first; r <= last; ++r) {
+            if (engine_->hasFormula(col, r) || !engine_->value(col, r).isEmpty()) {
+                keys.push_back(keyOf(col, r));
             }
         }
     }

@@ -12,6 +12,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -137,6 +138,14 @@ class SheetModel {
     void moveExtras(const std::function<bool(int& col, int& row)>& move);
     void moveSizes(std::map<int, int>& sizes, const std::function<bool(int& index)>& move);
     void moveSpans(const std::function<bool(CellSpan&)>& move);
+    // Blocks of kBlockRows rows of one column that may hold engine content (never missing
+    // one), so that visiting the used cells costs the blocks used, not the sheet's area.
+    static constexpr int kBlockBits = 8;
+    static std::uint64_t blockKey(int col, int block) {
+        return (std::uint64_t(std::uint32_t(block)) << 32) | std::uint32_t(col);
+    }
+    void markContent(int col, int row) { contentBlocks_.insert(blockKey(col, row >> kBlockBits)); }
+    void shiftContentBlocks(bool rows, int at, int count);
     bool copyCell(int fromCol, int fromRow, int toCol, int toRow, bool formatOnly);
     struct CellSnapshot;
     CellSnapshot snapshot(int col, int row) const;
@@ -148,6 +157,7 @@ class SheetModel {
     FormatPool formats_;
     std::unordered_map<std::uint64_t, CellExtra> extras_;
     std::vector<CellSpan> spans_;
+    std::set<std::uint64_t> contentBlocks_;
     std::map<int, int> colWidths_;
     std::map<int, int> rowHeights_;
 };

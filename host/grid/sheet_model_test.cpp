@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+#include <vector>
+
 namespace {
 
 CellFormat typed(int type, int decimals = 2) {
@@ -169,6 +172,34 @@ TEST_F(SheetModelTest, ShrinkingRemovesWhatLiesBeyond) {
     EXPECT_EQ(s.dataText(6, 8), "");
     EXPECT_EQ(s.tag(6, 1), "");
     EXPECT_TRUE(s.spans().empty());
+}
+
+}  // namespace
+
+namespace {
+
+std::vector<std::pair<int, int>> usedCells(const SheetModel& s) {
+    std::vector<std::pair<int, int>> cells;
+    s.forEachUsedCell([&](int c, int r) { cells.emplace_back(c, r); });
+    return cells;
+}
+
+TEST(SheetModelUsedCells, AreFoundInRowOrderAfterRowsAndColumnsMoveFar) {
+    SheetModel s;
+    s.setMaxCols(5000);
+    s.setMaxRows(2000000);
+    s.setData(3, 255, "a");
+    s.setData(4999, 1999000, "far");
+    s.setTag(1, 300, "tag only");
+    s.setData(2, 0, "header");
+    using Cells = std::vector<std::pair<int, int>>;
+    EXPECT_EQ(usedCells(s), (Cells{{2, 0}, {3, 255}, {1, 300}, {4999, 1999000}}));
+    s.insertRows(1, 1000);
+    s.insertCols(2, 1);
+    EXPECT_EQ(usedCells(s), (Cells{{3, 0}, {4, 1255}, {1, 1300}, {5000, 2000000}}));
+    s.deleteRows(2, 1200);
+    EXPECT_EQ(usedCells(s), (Cells{{3, 0}, {4, 55}, {1, 100}, {5000, 1998800}}));
+    EXPECT_EQ(s.dataText(5000, 1998800), "far");
 }
 
 }  // namespace
