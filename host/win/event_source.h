@@ -34,6 +34,8 @@ struct UserAction {
         Answer,       // answer of the next message box (`index`: IDYES ...)
         Files,        // answer of the next file chooser: `files`, or cancel when empty
         Close,        // the close box of the dialog
+        Resize,       // drag the frame to the size `point` (x width, y height), within the
+                      // tracking sizes that WM_GETMINMAXINFO gives
         Wait,         // let `index` milliseconds pass on the virtual clock
         Call,         // run `call` with the dialog (checks in the middle of a script)
     };

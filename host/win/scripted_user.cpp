@@ -132,6 +132,12 @@ Script& Script::close() {
     return add(make(UserAction::Kind::Close, 0));
 }
 
+Script& Script::resize(int width, int height) {
+    UserAction a = make(UserAction::Kind::Resize, 0);
+    a.point = POINT{width, height};
+    return add(std::move(a));
+}
+
 Script& Script::wait(DWORD ms) {
     UserAction a = make(UserAction::Kind::Wait, 0);
     a.index = static_cast<int>(ms);

@@ -45,6 +45,7 @@ class Script : public EventSource {
     Script& files(std::vector<std::string> paths);
     Script& cancelFiles();
     Script& close();
+    Script& resize(int width, int height);
     Script& wait(DWORD ms);
     Script& then(std::function<void(HWND dialog)> call);
     Script& add(UserAction action);

@@ -102,6 +102,42 @@ class SelfClosing : public CDialog {
     }
 };
 
+class EndsInInit : public CDialog {
+  public:
+    EndsInInit() : CDialog(kSelfClosing) {}
+    BOOL OnInitDialog() override {
+        EndDialog(IDOK);
+        return TRUE;
+    }
+};
+
+// Counts Tab presses before the dialog's own handling, by direction, and pops a menu on a
+// right click.
+class KeyedDialog : public NameDialog {
+  public:
+    explicit KeyedDialog(NameData& data) : NameDialog(data) {
+        onCommand(kMenuDelete, 0, [this] { chosen = "delete"; });
+    }
+    BOOL PreTranslateMessage(MSG* msg) override {
+        if (msg->message == WM_KEYDOWN && msg->wParam == static_cast<WPARAM>(VK_TAB)) {
+            tabs.push_back(GetKeyState(VK_SHIFT) < 0 ? "back" : "forward");
+        }
+        return NameDialog::PreTranslateMessage(msg);
+    }
+    void OnContextMenu(CWnd*, CPoint at) override {
+        CMenu menu;
+        menu.CreatePopupMenu();
+        menu.AppendMenu(MF_STRING, kMenuRename, "Rename");
+        menu.AppendMenu(MF_SEPARATOR);
+        menu.AppendMenu(MF_STRING | MF_CHECKED, kMenuDelete, "Delete");
+        menu.TrackPopupMenu(TPM_LEFTALIGN, at.x, at.y, this);
+    }
+    static constexpr int kMenuRename = 500;
+    static constexpr int kMenuDelete = 501;
+    std::vector<std::string> tabs;
+    std::string chosen;
+};
+
 class ScriptedUser : public ::testing::Test {
   protected:
     void SetUp() override { winResetForTests(); }
@@ -140,6 +176,57 @@ TEST_F(ScriptedUser, UnscriptedDialogEndsCancelledButSelfClosingOneReturnsOk) {
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
     SelfClosing hidden;
     EXPECT_EQ(hidden.DoModal(), IDOK);
+    EndsInInit direct;
+    EXPECT_EQ(direct.DoModal(), IDOK);
+}
+
+TEST_F(ScriptedUser, TabAndShiftTabReachPreTranslateMessageAndMoveTheFocus) {
+    int focusAfterTab = 0;
+    int focusAfterBack = 0;
+    winScriptNextDialog(kNameDialog,
+                        Script()
+                            .key(VK_TAB)
+                            .then([&](HWND) { focusAfterTab = GetDlgCtrlID(GetFocus()); })
+                            .key(VK_TAB, MK_SHIFT)
+                            .then([&](HWND) { focusAfterBack = GetDlgCtrlID(GetFocus()); })
+                            .key(VK_ESCAPE));
+    NameData data;
+    KeyedDialog dialog(data);
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    EXPECT_EQ(dialog.tabs, (std::vector<std::string>{"forward", "back"}));
+    EXPECT_EQ(focusAfterTab, kKind);
+    EXPECT_EQ(focusAfterBack, kName);
+    EXPECT_EQ(GetKeyState(VK_SHIFT), 0);
+}
+
+TEST_F(ScriptedUser, PopupMenuChoiceArrivesAsCommand) {
+    winScriptNextDialog(kNameDialog,
+                        Script().rightClick(0, POINT{150, 100}).menu("Delete").click(IDOK));
+    NameData data;
+    KeyedDialog dialog(data);
+    EXPECT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_EQ(dialog.chosen, "delete");
+    ASSERT_EQ(winPopupMenus().size(), 1u);
+    const PopupMenuRecord& menu = winPopupMenus()[0];
+    ASSERT_EQ(menu.items.size(), 3u);
+    EXPECT_TRUE(menu.items[1].flags & MF_SEPARATOR);
+    EXPECT_TRUE(menu.items[2].flags & MF_CHECKED);
+    EXPECT_EQ(menu.chosen, 501u);
+    EXPECT_TRUE(winUserFailures().empty());
+}
+
+TEST_F(ScriptedUser, MessageBoxOpenedByAStepTakesTheNextAnswerStep) {
+    int answer = 0;
+    winScriptNextDialog(kNameDialog, Script()
+                                         .then([&](HWND owner) {
+                                             answer = MessageBox(owner, "Sure?", "Q", MB_YESNO);
+                                         })
+                                         .answer(IDYES)
+                                         .click(IDOK));
+    NameData data;
+    NameDialog dialog(data);
+    EXPECT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_EQ(answer, IDYES);
 }
 
 TEST_F(ScriptedUser, WrongStepsAreReportedNotIgnored) {

@@ -34,6 +34,9 @@ bool userMouse(HWND dialog, int control, UINT message, POINT point, UINT modifie
 bool userDrag(HWND dialog, int control, POINT from, POINT to, UINT modifiers = 0);
 bool userRightClick(HWND dialog, int control, POINT point, UINT modifiers = 0);
 bool userClose(HWND dialog);
+// Drags the frame to a new window size; WM_GETMINMAXINFO's tracking sizes limit it. The
+// dialog then gets WM_SIZE.
+bool userResize(HWND dialog, int width, int height);
 
 // The control with `id` in the dialog or its pages; nullptr when none.
 HWND winFindControl(HWND dialog, int id);

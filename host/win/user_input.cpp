@@ -1,4 +1,6 @@
 // The scripted user's keyboard and mouse, and the dispatch of script steps.
+#include <algorithm>
+
 #include "keyboard_state.h"
 #include "message_pump.h"
 #include "timers.h"
@@ -182,6 +184,21 @@ bool userRightClick(HWND dialog, int control, POINT point, UINT modifiers) {
     return true;
 }
 
+bool userResize(HWND dialog, int width, int height) {
+    RECT r;
+    if (!GetWindowRect(dialog, &r)) return false;
+    MINMAXINFO info;
+    info.ptMaxSize = POINT{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    info.ptMinTrackSize = POINT{112, 27};
+    info.ptMaxTrackSize = POINT{info.ptMaxSize.x + 12, info.ptMaxSize.y + 12};
+    SendMessage(dialog, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
+    width = std::clamp<int>(width, info.ptMinTrackSize.x, info.ptMaxTrackSize.x);
+    height = std::clamp<int>(height, info.ptMinTrackSize.y, info.ptMaxTrackSize.y);
+    SetWindowPos(dialog, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER);
+    winPumpMessages();
+    return true;
+}
+
 bool winPerformAction(HWND dialog, const UserAction& a) {
     using K = UserAction::Kind;
     switch (a.kind) {
@@ -209,6 +226,8 @@ bool winPerformAction(HWND dialog, const UserAction& a) {
             return userRightClick(dialog, a.control, a.point, a.modifiers);
         case K::Close:
             return userClose(dialog);
+        case K::Resize:
+            return userResize(dialog, a.point.x, a.point.y);
         case K::Wait:
             winAdvanceClock(static_cast<DWORD>(a.index));
             return true;

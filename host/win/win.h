@@ -37,4 +37,5 @@
 #include "window_api.h"
 #include "window_class.h"
 #include "window_geometry.h"
+#include "window_paint.h"
 #include "window_tree.h"

@@ -13,6 +13,7 @@
 #include "timers.h"
 #include "user_failures.h"
 #include "window_api.h"
+#include "window_paint.h"
 #include "window_tree.h"
 
 void winResetForTests() {
@@ -25,6 +26,7 @@ void winResetForTests() {
     winWindowApiReset();
     winPumpReset();
     winTimersReset();
+    winPaintReset();
     winKeyboardReset();
     winMessageBoxReset();
     winMenusReset();

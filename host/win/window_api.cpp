@@ -9,6 +9,7 @@
 #include "timers.h"
 #include "window_class.h"
 #include "window_geometry.h"
+#include "window_paint.h"
 #include "window_tree.h"
 
 namespace {
@@ -54,6 +55,7 @@ void forgetWindow(HWND h) {
     if (s.mainWindow == h) s.mainWindow = nullptr;
     if (s.desktop == h) s.desktop = nullptr;
     winTimersForgetWindow(h);
+    winPaintForgetWindow(h);
     winForgetTemporaryObject(h);
     winPumpForgetWindow(h);
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "window_api.h"
+#include "window_paint.h"
 #include "window_tree.h"
 
 namespace {
@@ -190,8 +191,7 @@ BOOL InvalidateRect(HWND h, const RECT* /*rect*/, BOOL /*erase*/) {
 BOOL UpdateWindow(HWND h) {
     WinWindow* w = winWindowData(h);
     if (w == nullptr) return FALSE;
-    if (w->invalidations > 0) SendMessage(h, WM_PAINT, 0, 0);
-    if (WinWindow* again = winWindowData(h)) again->invalidations = 0;
+    if (w->invalidations > 0) winPaint(h);
     return TRUE;
 }
 
