@@ -3,8 +3,12 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 
 namespace {
+
+constexpr double kPowersOf10[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                  1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
 
 // The 15 significant digits and decimal exponent of a finite non-zero |value|.
 DecimalDigits digits15(double value) {
@@ -90,8 +94,48 @@ DecimalDigits roundDecimal(double value, int decimals, DecimalRounding mode) {
     return d;
 }
 
+namespace {
+
+// The rounding done on binary values when the decimal form cannot change the outcome: the
+// scaled value is not within float noise of a rounding boundary. nullopt when it might be.
+std::optional<double> roundFast(double value, int decimals, DecimalRounding mode) {
+    if (decimals < -15 || decimals > 15) return std::nullopt;
+    double p = kPowersOf10[decimals < 0 ? -decimals : decimals];
+    double y = std::fabs(decimals < 0 ? value / p : value * p);
+    if (y >= 1e15) return std::nullopt;
+    double whole = std::floor(y), frac = y - whole;
+    double noise = y * 1e-14 + 1e-300;
+    double r;
+    switch (mode) {
+        case DecimalRounding::HalfAway:
+            if (std::fabs(frac - 0.5) <= noise) return std::nullopt;
+            r = frac > 0.5 ? whole + 1 : whole;
+            break;
+        case DecimalRounding::Away:
+            if (frac == 0) {
+                r = whole;
+                break;
+            }
+            if (frac <= noise || 1 - frac <= noise) return std::nullopt;
+            r = whole + 1;
+            break;
+        default:
+            if (frac == 0) {
+                r = whole;
+                break;
+            }
+            if (frac <= noise || 1 - frac <= noise) return std::nullopt;
+            r = whole;
+    }
+    r = decimals < 0 ? r * p : r / p;
+    return value < 0 ? -r : r;
+}
+
+}  // namespace
+
 double roundToDecimals(double value, int decimals, DecimalRounding mode) {
     if (!std::isfinite(value)) return value;
+    if (auto fast = roundFast(value, decimals, mode)) return *fast;
     DecimalDigits d = roundDecimal(value, decimals, mode);
     if (d.digits.empty()) return 0.0;
     std::string text =

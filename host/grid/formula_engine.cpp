@@ -51,9 +51,9 @@ bool FormulaEngine::setEmpty(int col, int row) {
 FormulaResult FormulaEngine::setFormula(int col, int row, std::string_view text,
                                         FormulaSetMode mode) {
     if (!cellOk(col, row)) return badCell();
-    Code code;
+    Code& code = impl_->scratch;
     FormulaResult r = impl_->sheet.compile(col, row, text, mode, code);
-    if (r) impl_->sheet.installFormula(col, row, code);
+    if (r) impl_->sheet.installFormula(col, row, code, mode != FormulaSetMode::Bulk);
     return r;
 }
 

@@ -33,7 +33,9 @@ enum class FormulaRefStyle { A1, R1C1 };
 // How setFormula treats names it does not know.
 enum class FormulaSetMode {
     Strict,  // unknown function names refuse the formula
-    Loader   // unknown function names are kept (sheet files, CSV)
+    Loader,  // unknown function names are kept (sheet files, CSV)
+    Bulk     // as Loader, and the cell is left without value until the next recalcAll():
+             // for loading a whole sheet, which is then calculated once
 };
 
 enum class FormulaStatus { Ok, SyntaxError, UnknownName, TooComplex, BadCell };

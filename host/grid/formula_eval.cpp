@@ -30,8 +30,17 @@ int rank(EvalKind k) {
     }
 }
 
-int sign(double d) {
-    return d < 0 ? -1 : (d > 0 ? 1 : 0);
+// Numbers compare as their 15-significant-digit forms. Snapping moves a value by less than
+// 1e-14 of its size, so numbers further apart than that keep their order and need no snap.
+int compareNumbers(double x, double y) {
+    if (x == y) return 0;
+    double scale = std::fmax(std::fabs(x), std::fabs(y));
+    if (std::fabs(x - y) <= scale * 1e-14) {
+        x = snap15(x);
+        y = snap15(y);
+        if (x == y) return 0;
+    }
+    return x < y ? -1 : 1;
 }
 
 }  // namespace
@@ -42,12 +51,11 @@ int compareValues(const EvalValue& a, const EvalValue& b) {
     if (ka == EvalKind::Empty) return -compareValues(b, a);
     if (kb == EvalKind::Empty) {
         if (ka == EvalKind::Text) return a.text.empty() ? 0 : 1;
-        return sign(snap15(a.num));
+        return compareNumbers(a.num, 0.0);
     }
     if (rank(ka) != rank(kb)) return rank(ka) < rank(kb) ? -1 : 1;
     if (ka == EvalKind::Text) return compareNoCase(a.text, b.text);
-    double x = snap15(a.num), y = snap15(b.num);
-    return x < y ? -1 : (x > y ? 1 : 0);
+    return compareNumbers(a.num, b.num);
 }
 
 void FormulaEvaluator::deref(EvalValue& v) {

@@ -1,5 +1,7 @@
 #include "formula_parser.h"
 
+#include <charconv>
+#include <cmath>
 #include <cstdlib>
 #include <string>
 #include <utility>
@@ -51,6 +53,14 @@ FormulaError errorOfLiteral(std::string_view text) {
     if (up == "#NAME?") return FormulaError::Name;
     if (up == "#N/A") return FormulaError::NA;
     return FormulaError::Num;
+}
+
+// A number as the lexer took it: digits, an optional fraction and exponent.
+double readNumberLiteral(std::string_view text) {
+    double v = 0;
+    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
+    if (ec == std::errc::result_out_of_range) return HUGE_VAL;  // evaluates to #NUM!
+    return v;
 }
 
 std::string unquote(std::string_view quoted) {
@@ -174,7 +184,7 @@ bool FormulaParser::primary() {
     switch (t.kind) {
         case TokenKind::Number:
             out_.push_back(codeHead(Op::Number));
-            codePushDouble(out_, std::strtod(std::string(t.text).c_str(), nullptr));
+            codePushDouble(out_, readNumberLiteral(t.text));
             advance();
             return true;
         case TokenKind::String:
@@ -212,12 +222,12 @@ bool FormulaParser::wordBased() {
     Token word = tok_;
     advance();
     if (tok_.kind == TokenKind::LParen) return functionCall(word);
-    std::string up = upperText(word.text);
-    if (up == "TRUE" || up == "FALSE") {
-        out_.push_back(codeHead(Op::Logical, up == "TRUE" ? 1 : 0));
+    bool isTrue = equalNoCase(word.text, "TRUE");
+    if (isTrue || equalNoCase(word.text, "FALSE")) {
+        out_.push_back(codeHead(Op::Logical, isTrue ? 1 : 0));
         return true;
     }
-    if (readReference(word.text)) return reference(word);
+    if (auto ref = readReference(word.text)) return reference(*ref);
     return unknownName(word);
 }
 
@@ -273,8 +283,7 @@ std::optional<CellReference> FormulaParser::readReference(std::string_view word)
     return parseA1Reference(word, FormulaEngine::kMaxCol, FormulaEngine::kMaxRow);
 }
 
-bool FormulaParser::reference(Token word) {
-    CellReference first = *readReference(word.text);
+bool FormulaParser::reference(CellReference first) {
     if (tok_.kind != TokenKind::Colon) {
         out_.push_back(
             codeHead(Op::Ref, 0, (first.absCol ? kAbsCol1 : 0) | (first.absRow ? kAbsRow1 : 0)));

@@ -55,7 +55,7 @@ class FormulaParser {
     bool wordBased();
     bool functionCall(Token name);
     bool arguments(int& count);
-    bool reference(Token word);
+    bool reference(CellReference first);
     bool unknownName(Token word);
 
     std::optional<CellReference> readReference(std::string_view word) const;

@@ -16,7 +16,7 @@ FormulaResult FormulaSheet::compile(int col, int row, std::string_view text, For
     options.r1c1 = refStyle == FormulaRefStyle::R1C1;
     options.hostCol = col;
     options.hostRow = row;
-    options.keepUnknownNames = mode == FormulaSetMode::Loader;
+    options.keepUnknownNames = mode != FormulaSetMode::Strict;
     options.isCustomFunction = [this](std::string_view name) {
         return customs.find(name) != nullptr;
     };
@@ -59,7 +59,7 @@ void FormulaSheet::setConstant(int col, int row, const FormulaValue& v) {
     changed(col, row);
 }
 
-void FormulaSheet::installFormula(int col, int row, const Code& code) {
+void FormulaSheet::installFormula(int col, int row, const Code& code, bool calculate) {
     removeFormula(col, row);
     std::uint32_t id;
     if (!freeIds_.empty()) {
@@ -75,6 +75,10 @@ void FormulaSheet::installFormula(int col, int row, const Code& code) {
     code_.insert(code_.end(), code.begin(), code.end());
     cells_.setFormula(col, row, id);
     deps_.add(id, codeOf(f), f.codeLength);
+    if (!calculate) {
+        cells_.setEmpty(col, row);
+        return;
+    }
     // The new formula's value comes at once, from the current values of its inputs.
     evaluateInto(id);
     changed(col, row);
@@ -148,17 +152,22 @@ void FormulaSheet::evaluateInto(std::uint32_t id) {
 }
 
 void FormulaSheet::readCell(int col, int row, EvalValue& out) {
-    switch (cells_.kind(col, row)) {
+    const CellStore::Block* b = cells_.block(col, row);
+    if (!b) return out.setEmpty();
+    std::size_t s = static_cast<std::size_t>(CellStore::slot(row));
+    const CellStore::Payload& p = b->payload[s];
+    switch (b->kind[s]) {
         case CellKind::Empty:
             return out.setEmpty();
         case CellKind::Number:
-            return out.setNumber(cells_.number(col, row));
+            out.kind = EvalKind::Number, out.num = p.num;
+            return;
         case CellKind::Logical:
-            return out.setLogical(cells_.number(col, row) != 0);
+            return out.setLogical(p.num != 0);
         case CellKind::Text:
             return out.setText(std::string(cells_.text(col, row)));
         case CellKind::Error:
-            return out.setError(cells_.error(col, row));
+            return out.setError(p.error);
     }
 }
 

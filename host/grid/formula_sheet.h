@@ -29,7 +29,9 @@ class FormulaSheet : public EvalHost, private FormulaOrderGraph {
     void setConstant(int col, int row, const FormulaValue& value);
     FormulaResult compile(int col, int row, std::string_view text, FormulaSetMode mode,
                           Code& out) const;
-    void installFormula(int col, int row, const Code& code);
+    // Stores a compiled formula; calculates it (and, with automatic calculation, what depends
+    // on it) unless `calculate` is false.
+    void installFormula(int col, int row, const Code& code, bool calculate = true);
     void clearAll();
 
     FormulaValue value(int col, int row) const { return cells_.value(col, row); }
