@@ -4,8 +4,10 @@
 #include "command_line.h"
 #include "posted_commands.h"
 #include "rx_registry.h"
+#include "win_reset.h"
 
 void acadResetForTests() {
+    winResetForTests();
     acadClearCommandLine();
     acadClearPostedCommands();
     acadResetSystemRegistry();

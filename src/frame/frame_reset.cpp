@@ -7,8 +7,10 @@
 #include "module_entry.h"
 
 void frameResetForTests() {
-    coreResetForTests();
+    // The module's own window registries first: destroying a modeless window may delete its
+    // object, which the window system's reset must not do behind the registry's back.
     resetModelessWindowsForTests();
+    coreResetForTests();
     resetModuleBitmapsForTests();
     resetModuleEntryForTests();
     resetCalcTimers();

@@ -16,6 +16,7 @@
 #include "library_locator.h"
 #include "module_session.h"
 #include "path_translation.h"
+#include "registry_session.h"
 
 namespace vnstd {
 namespace {
@@ -48,7 +49,9 @@ const char* const kHelp =
     "Options:\n"
     "  --lib DIR        the product library folder (default: $VNSTD_LIB, else the\n"
     "                   shipped examples/library)\n"
-    "  --registry FILE  the registry file to load and save\n"
+    "  --registry FILE  the registry file, read before and written after the command\n"
+    "                   when it changed (default: registry.reg in $VNSTD_SETTINGS,\n"
+    "                   else in ~/.config/vnstd)\n"
     "  --help           show this help and exit\n"
     "  --version        show the version and exit\n"
     "\n"
@@ -125,6 +128,27 @@ bool applyLibrary(CliContext& context, const std::string& lib) {
     return true;
 }
 
+// Runs the command with the module loaded, inside the registry session (so that what the
+// module writes while unloading is saved too).
+int runLoaded(CliContext& context, CommandFn command, const std::vector<std::string>& args) {
+    RegistrySession registry(context.registryFile);
+    if (!registry.ok()) {
+        return cliFailure(context, "cannot read the registry file '" + context.registryFile +
+                                       "': " + registry.error());
+    }
+    int result = 0;
+    {
+        ModuleSession session(context.err);
+        if (!session.loaded()) return cliFailure(context, "the module failed to load");
+        result = command(context, args);
+    }
+    if (!registry.saveIfChanged()) {
+        cliFailure(context, "cannot write the registry file '" + context.registryFile + "'");
+        if (result == 0) result = 1;
+    }
+    return result;
+}
+
 int runCommand(CliContext& context, const ParsedArgs& parsed) {
     CommandFn command = runEvalCommand;
     if (!parsed.command.empty()) {
@@ -135,9 +159,7 @@ int runCommand(CliContext& context, const ParsedArgs& parsed) {
         command = it->second;
     }
     context.bareRun = parsed.command.empty();
-    ModuleSession session(context.err);
-    if (!session.loaded()) return cliFailure(context, "the module failed to load");
-    return command(context, parsed.commandArgs);
+    return runLoaded(context, command, parsed.commandArgs);
 }
 
 }  // namespace
@@ -158,7 +180,8 @@ int runCli(int argc, char** argv) {
         if (!parsed.lib.empty()) return cliUsageError(context, "no library folder '" + lib + "'");
         return cliFailure(context, "the product library folder was not found; use --lib DIR");
     }
-    context.registryFile = parsed.registry;
+    context.registryFile =
+        parsed.registry.empty() ? defaultSettingsFolder() + "/registry.reg" : parsed.registry;
     return runCommand(context, parsed);
 }
 

@@ -12,7 +12,10 @@
 struct CliContext {
     // Host path of the product library folder (also set as gSettings.libDir).
     std::string libDir;
-    // Host path of the registry file given with --registry ("" when none was given).
+    // Host path of the registry file: --registry FILE, else "registry.reg" in the user's
+    // settings folder ($VNSTD_SETTINGS, else $XDG_CONFIG_HOME/vnstd, else ~/.config/vnstd).
+    // Loaded before the command when it exists; written after it only when the registry
+    // changed.
     std::string registryFile;
     // The command's own output, and messages.
     std::FILE* out = stdout;

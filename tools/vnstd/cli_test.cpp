@@ -73,3 +73,20 @@ TEST(VnstdProgram, LibraryFromTheEnvironmentMustExist) {
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_NE(r.err.find("library folder"), std::string::npos);
 }
+
+TEST(VnstdProgram, RegistryFileIsCheckedAndNotWrittenWhenUnchanged) {
+    const auto dir =
+        std::filesystem::temp_directory_path() / ("vnstd_cli_registry_" + std::to_string(getpid()));
+    std::filesystem::create_directories(dir);
+    const std::string untouched = (dir / "new.reg").string();
+    EXPECT_EQ(runVnstd("--registry " + untouched).exitCode, 0);
+    EXPECT_FALSE(std::filesystem::exists(untouched));
+    // The default file lives in the settings folder; a run leaves no file behind there either.
+    EXPECT_EQ(runVnstd("", "VNSTD_SETTINGS=" + dir.string()).exitCode, 0);
+    EXPECT_FALSE(std::filesystem::exists(dir / "registry.reg"));
+    std::ofstream(dir / "bad.reg") << "not a registry file\n";
+    RunResult bad = runVnstd("--registry " + (dir / "bad.reg").string());
+    EXPECT_EQ(bad.exitCode, 1);
+    EXPECT_NE(bad.err.find("registry file"), std::string::npos);
+    std::filesystem::remove_all(dir);
+}
