@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "gdi_cursor.h"
+#include "win.h"
 
 namespace {
 
@@ -100,6 +101,58 @@ TEST_F(RectTracker, DrawShowsTheFrameAndEightHandles) {
     }
     EXPECT_TRUE(frame);
     EXPECT_EQ(handles, 8);
+}
+
+}  // namespace
+
+namespace {
+
+class RectTrackerInWindow : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        winResetForTests();
+        window = CreateWindow("STATIC", "", WS_POPUP | WS_VISIBLE, 100, 50, 300, 200, nullptr,
+                              nullptr, nullptr, nullptr);
+        ASSERT_NE(window, nullptr);
+    }
+    void TearDown() override {
+        winResetForTests();
+        gdiCursorResetForTests();
+    }
+    LPARAM at(int x, int y) { return MAKELPARAM(static_cast<WORD>(x), static_cast<WORD>(y)); }
+    HWND window = nullptr;
+};
+
+TEST_F(RectTrackerInWindow, TrackReadsTheQueuedDragFromTheMessageQueue) {
+    CRectTracker tracker(CRect(10, 10, 50, 40),
+                         CRectTracker::solidLine | CRectTracker::resizeOutside);
+    tracker.m_nHandleSize = 5;
+    PostMessage(window, WM_MOUSEMOVE, MK_LBUTTON, at(40, 30));
+    PostMessage(window, WM_LBUTTONUP, 0, at(50, 45));
+    EXPECT_TRUE(tracker.Track(CWnd::FromHandle(window), CPoint(30, 25), TRUE));
+    EXPECT_EQ(tracker.m_rect, CRect(30, 30, 70, 60));
+
+    PostMessage(window, WM_MOUSEMOVE, MK_LBUTTON, at(0, 0));
+    PostMessage(window, WM_RBUTTONDOWN, MK_RBUTTON, at(0, 0));  // cancels
+    EXPECT_FALSE(tracker.TrackRubberBand(CWnd::FromHandle(window), CPoint(90, 90)));
+    EXPECT_EQ(tracker.m_rect, CRect(90, 90, 90, 90));
+}
+
+TEST_F(RectTrackerInWindow, SetCursorShowsTheCursorOfThePartUnderTheMouse) {
+    CRectTracker tracker(CRect(10, 10, 50, 40),
+                         CRectTracker::solidLine | CRectTracker::resizeOutside);
+    tracker.m_nHandleSize = 5;
+    CWnd* wnd = CWnd::FromHandle(window);
+    POINT screen{52, 42};
+    ClientToScreen(window, &screen);
+    SetCursorPos(screen.x, screen.y);
+    EXPECT_TRUE(tracker.SetCursor(wnd, HTCLIENT));
+    EXPECT_EQ(GetCursor(), LoadCursor(nullptr, IDC_SIZENWSE));
+    EXPECT_FALSE(tracker.SetCursor(wnd, 0));
+    screen = {200, 150};
+    ClientToScreen(window, &screen);
+    SetCursorPos(screen.x, screen.y);
+    EXPECT_FALSE(tracker.SetCursor(wnd, HTCLIENT));
 }
 
 }  // namespace
