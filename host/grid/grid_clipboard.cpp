@@ -1,22 +1,13 @@
 #include "grid_clipboard.h"
 
-namespace {
+#include "clipboard.h"
 
-// Process-wide text while the window system offers no clipboard of its own.
-std::optional<std::string>& localClipboard() {
-    static std::optional<std::string> text;
-    return text;
-}
-
-}  // namespace
-
-bool gridClipboardPut(HWND, const std::string& text) {
-    localClipboard() = text;
-    return true;
+bool gridClipboardPut(HWND owner, const std::string& text) {
+    return clipboardSetText(owner, text);
 }
 
 std::optional<std::string> gridClipboardGet(HWND) {
-    return localClipboard();
+    return clipboardText();
 }
 
 std::vector<std::vector<std::string>> splitTabText(const std::string& text) {

@@ -1,0 +1,94 @@
+// The state of one grid window: its sheet (contents), and the settings of the window itself
+// that loading a file never changes: options by number, reference style, look, active cell
+// and selection. Every live window of class "fpSpread70" (or "fpSpreadPreview70") has one,
+// found by handle with GridWindow::of.
+#pragma once
+
+#include <array>
+#include <memory>
+#include <string>
+
+#include "sheet_model.h"
+#include "ss_types.h"
+
+struct GridLook {
+    int appearance = 0;
+    int gridType = 0;
+    COLORREF gridColor = 0xC0C0C0;
+    COLORREF grayBack = SS_COLOR_DEFAULT;
+    COLORREF grayFore = SS_COLOR_DEFAULT;
+    COLORREF selBack = SS_COLOR_DEFAULT;
+    COLORREF selFore = SS_COLOR_DEFAULT;
+    COLORREF lockBack = SS_COLOR_DEFAULT;
+    COLORREF lockFore = SS_COLOR_DEFAULT;
+    int cursorStyle = 0;
+    int editEnterAction = 0;
+    struct ActionKey {
+        bool shift = false;
+        bool control = false;
+        int key = 0;
+    };
+    std::array<ActionKey, 3> actionKeys{};
+};
+
+struct GridBlock {
+    int col = 0;
+    int row = 0;
+    int col2 = 0;
+    int row2 = 0;
+};
+
+class GridWindow {
+  public:
+    explicit GridWindow(HWND handle);
+
+    // The grid of a window handle; nullptr for anything that is not a live grid window.
+    static GridWindow* of(HWND handle);
+    // Attach / detach the state of a window (done by the window procedure).
+    static GridWindow& attach(HWND handle);
+    static void detach(HWND handle);
+
+    HWND handle() const { return handle_; }
+    SheetModel& sheet() { return *sheet_; }
+    // Puts a new sheet in place of the current one, keeping the window's settings (options,
+    // reference style); the active cell and selection are reset.
+    void replaceSheet(std::unique_ptr<SheetModel> sheet);
+
+    bool option(int number) const;
+    // Sets an option; returns its previous state. Option 7 switches automatic calculation.
+    bool setOption(int number, bool on);
+    void markChanged() { options_[SSB_CHANGEMADE] = true; }
+
+    FormulaRefStyle refStyle() const { return refStyle_; }
+    int refStyleCode() const { return refStyleCode_; }
+    void setRefStyle(int code);
+
+    GridLook& look() { return look_; }
+
+    bool hasActiveCell() const { return activeCol_ > 0 || activeRow_ > 0; }
+    int activeCol() const { return activeCol_; }
+    int activeRow() const { return activeRow_; }
+    // Makes a cell active; notifies the parent when it moved (notify = true).
+    bool setActiveCell(int col, int row, bool notify);
+    const GridBlock* selection() const { return hasSelection_ ? &selection_ : nullptr; }
+    void setSelection(const GridBlock& block);
+    void clearSelection() { hasSelection_ = false; }
+
+    std::string& lastLoadError() { return lastLoadError_; }
+
+    // Sends the parent SSM_NOTIFY with this record filled in.
+    void notify(int code, int col, int row, int col2 = 0, int row2 = 0);
+
+  private:
+    HWND handle_;
+    std::unique_ptr<SheetModel> sheet_;
+    std::array<bool, SS_OPTION_COUNT> options_{};
+    FormulaRefStyle refStyle_ = FormulaRefStyle::A1;
+    int refStyleCode_ = SS_REFSTYLE_DEFAULT;
+    GridLook look_;
+    int activeCol_ = 0;
+    int activeRow_ = 0;
+    bool hasSelection_ = false;
+    GridBlock selection_;
+    std::string lastLoadError_;
+};

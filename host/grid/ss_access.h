@@ -1,0 +1,40 @@
+// Shared steps of the SS... functions: finding the grid of a handle, turning the coordinates
+// callers pass (SS_HEADER, SS_ALLCOLS / SS_ALLROWS, blocks given in any corner order) into
+// cells of the sheet, and copying a text into a caller's buffer.
+#pragma once
+
+#include <string>
+
+#include "grid_window.h"
+
+// The grid of the handle, or nullptr.
+inline GridWindow* ssGrid(HWND hWnd) {
+    return GridWindow::of(hWnd);
+}
+// SS_HEADER addresses row / column 0.
+inline int ssCoord(int v) {
+    return v == SS_HEADER ? 0 : v;
+}
+// The grid when (col, row), after SS_HEADER is resolved, is a cell of it; else nullptr.
+GridWindow* ssCell(HWND hWnd, int& col, int& row);
+// Resolves a block: SS_HEADER to 0, -1 to the whole extent 1..last, corners ordered. False
+// when any corner lies outside the grid.
+bool ssBlock(GridWindow& grid, int& col, int& row, int& col2, int& row2);
+// Copies text and a NUL into buffer (when not null); returns the length.
+int ssCopyOut(const std::string& text, char* buffer);
+// The text of a possibly null C string.
+inline std::string_view ssText(const char* text) {
+    return text ? std::string_view(text) : std::string_view();
+}
+// Calls `apply` on every cell of a block; false when the block is invalid or any call
+// returned false (the others still ran).
+template <typename Fn>
+bool ssForBlock(HWND hWnd, int col, int row, int col2, int row2, Fn apply) {
+    GridWindow* grid = ssGrid(hWnd);
+    if (!grid || !ssBlock(*grid, col, row, col2, row2)) return false;
+    bool all = true;
+    for (int r = row; r <= row2; ++r) {
+        for (int c = col; c <= col2; ++c) all = apply(*grid, c, r) && all;
+    }
+    return all;
+}
