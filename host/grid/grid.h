@@ -4,6 +4,7 @@
 // (grid_user.h), and the sheet-file and CSV readers and writers used by the command line.
 #pragma once
 
+#include "grid_mouse.h"
 #include "grid_user.h"
 #include "ss_functions.h"
 #include "ss_types.h"

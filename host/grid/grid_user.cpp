@@ -4,6 +4,7 @@
 #include "grid_edit.h"
 #include "ss_access.h"
 #include "ss_functions.h"
+#include "window_api.h"
 
 bool ssUserTypeInCell(HWND hWnd, int col, int row, const std::string& text) {
     GridWindow* grid = ssCell(hWnd, col, row);
@@ -61,4 +62,21 @@ bool ssUserSelectBlock(HWND hWnd, int col, int row, int col2, int row2) {
     if (b.col >= 1 && b.row >= 1) grid->setActiveCell(b.col, b.row, true);
     grid->notify(SSN_SELECTIONCHANGED, b.col, b.row, b.col2, b.row2);
     return true;
+}
+
+std::function<void(HWND)> ssStepTypeInCell(int gridId, int col, int row, std::string text) {
+    return [=](HWND dialog) { ssUserTypeInCell(GetDlgItem(dialog, gridId), col, row, text); };
+}
+
+std::function<void(HWND)> ssStepClickCell(int gridId, int col, int row) {
+    return [=](HWND dialog) { ssUserClickCell(GetDlgItem(dialog, gridId), col, row); };
+}
+
+std::function<void(HWND)> ssStepRightClickCell(int gridId, int col, int row) {
+    return [=](HWND dialog) { ssUserRightClickCell(GetDlgItem(dialog, gridId), col, row); };
+}
+
+std::function<void(HWND)> ssStepSelectBlock(int gridId, int col, int row, int col2, int row2) {
+    return
+        [=](HWND dialog) { ssUserSelectBlock(GetDlgItem(dialog, gridId), col, row, col2, row2); };
 }

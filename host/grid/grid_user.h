@@ -4,6 +4,7 @@
 // (the changed mark) when it changes data, and notifies the parent window (SSM_NOTIFY).
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "ss_types.h"
@@ -22,3 +23,12 @@ bool ssUserClickCell(HWND grid, int col, int row);
 bool ssUserRightClickCell(HWND grid, int col, int row);
 // Selects a block by dragging from (col,row) to (col2,row2); -1 for whole rows / columns.
 bool ssUserSelectBlock(HWND grid, int col, int row, int col2, int row2);
+
+// Steps for the window system's scripted user (Script::then) that act on the grid control
+// `gridId` of the dialog being driven:
+//   winScriptNextDialog(IDD, Script().then(ssStepTypeInCell(1004, 2, 3, "12")).click(IDOK));
+// The mouse works too: Script::mouse / rightClick at gridCellCenter (grid_mouse.h).
+std::function<void(HWND)> ssStepTypeInCell(int gridId, int col, int row, std::string text);
+std::function<void(HWND)> ssStepClickCell(int gridId, int col, int row);
+std::function<void(HWND)> ssStepRightClickCell(int gridId, int col, int row);
+std::function<void(HWND)> ssStepSelectBlock(int gridId, int col, int row, int col2, int row2);

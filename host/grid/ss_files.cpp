@@ -1,5 +1,6 @@
 // The grid's window classes and its files: SSSaveToFile, SSLoadFromFile.
 #include "grid_file_io.h"
+#include "grid_mouse.h"
 #include "sheet_file.h"
 #include "ss_access.h"
 #include "ss_functions.h"
@@ -11,6 +12,7 @@ namespace {
 LRESULT gridWindowProc(HWND h, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == WM_NCCREATE) GridWindow::attach(h);
     if (msg == WM_NCDESTROY) GridWindow::detach(h);
+    if (gridHandleMouse(h, msg, wParam, lParam)) return 0;
     return DefWindowProc(h, msg, wParam, lParam);
 }
 

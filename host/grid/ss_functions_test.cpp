@@ -9,6 +9,7 @@
 
 #include "clipboard.h"
 #include "grid.h"
+#include "grid_mouse.h"
 #include "win.h"
 
 namespace {
@@ -253,6 +254,46 @@ TEST_F(GridTest, RowsInsertedAndDeletedCarryFormulasAlong) {
     EXPECT_EQ(SSGetMaxRows(grid), 5);
     SSSetData(grid, 1, 2, "6");
     EXPECT_EQ(value(1, 3), "12");
+}
+
+}  // namespace
+
+namespace {
+
+LPARAM at(POINT p) {
+    return MAKELPARAM(static_cast<WORD>(p.x), static_cast<WORD>(p.y));
+}
+
+TEST_F(GridTest, MousePressesFindTheirCellFromWidthsAndHeights) {
+    SSSetColWidthInPixels(grid, 1, 100);
+    SSSetRowHeightInPixels(grid, 2, 50);
+    const POINT c32 = gridCellCenter(grid, 3, 2);
+    EXPECT_EQ(c32.x, 40 + 100 + 64 + 32);
+    EXPECT_EQ(c32.y, 20 + 20 + 25);
+    SendMessage(grid, WM_LBUTTONDOWN, MK_LBUTTON, at(c32));
+    int col = 0, row = 0;
+    ASSERT_TRUE(SSGetActiveCell(grid, &col, &row));
+    EXPECT_EQ(col, 3);
+    EXPECT_EQ(row, 2);
+    SendMessage(grid, WM_LBUTTONUP, 0, at(gridCellCenter(grid, 4, 5)));
+    int c1 = 0, r1 = 0, c2 = 0, r2 = 0;
+    ASSERT_TRUE(SSGetSelectBlock(grid, &c1, &r1, &c2, &r2));
+    EXPECT_EQ((std::vector<int>{c1, r1, c2, r2}), (std::vector<int>{3, 2, 4, 5}));
+    notices().clear();
+    SendMessage(grid, WM_RBUTTONDOWN, MK_RBUTTON, at(gridCellCenter(grid, 0, 4)));
+    SendMessage(grid, WM_LBUTTONDOWN, MK_LBUTTON, at(gridCellCenter(grid, 2, 0)));
+    ASSERT_EQ(codes(), (std::vector<int>{SSN_RIGHTCLICK, SSN_COLHEADERCLICK}));
+    EXPECT_EQ(notices()[0].col, 0);
+    EXPECT_EQ(notices()[0].row, 4);
+}
+
+TEST_F(GridTest, ScriptStepsFindTheGridByItsControlId) {
+    ssStepTypeInCell(kGridId, 2, 3, "=6*7")(parent);
+    EXPECT_EQ(value(2, 3), "42");
+    ssStepSelectBlock(kGridId, 1, 1, 2, 2)(parent);
+    int c1 = 0, r1 = 0, c2 = 0, r2 = 0;
+    EXPECT_TRUE(SSGetSelectBlock(grid, &c1, &r1, &c2, &r2));
+    EXPECT_EQ(c2, 2);
 }
 
 }  // namespace
