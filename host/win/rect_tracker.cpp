@@ -46,6 +46,10 @@ void keepMinimum(LONG* edge, LONG other, bool edgeIsFar, int minimum, bool allow
     *edge = edgeIsFar ? other + sign * minimum : other - sign * minimum;
 }
 
+bool sameRect(const RECT& a, const RECT& b) {
+    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+
 }  // namespace
 
 CRectTracker::CRectTracker(LPCRECT rect, UINT style) : m_nStyle(style) {
@@ -212,7 +216,7 @@ BOOL CRectTracker::TrackSteps(int handle, CPoint point,
             m_rect.bottom = m_rect.top + height;
         }
         AdjustRect(handle, &m_rect);
-        if (old != m_rect) {
+        if (!sameRect(old, m_rect)) {
             OnChangedRect(old);
             if (step.kind == DragStep::Move) moved = true;
         }
@@ -220,7 +224,7 @@ BOOL CRectTracker::TrackSteps(int handle, CPoint point,
         if (step.kind == DragStep::Release) break;
     }
     if (!moved) m_rect = saved;
-    return saved != m_rect;
+    return !sameRect(saved, m_rect);
 }
 
 BOOL CRectTracker::TrackPoints(CPoint point, const std::vector<POINT>& moves, BOOL allowInvert) {

@@ -109,6 +109,9 @@ bool registryLoadFile(const std::string& path, std::string* error = nullptr);
 // False when it cannot be written; the old file is then untouched.
 bool registrySaveFile(const std::string& path);
 
+// The whole registry as registrySaveFile would write it.
+std::string registryText();
+
 // Test support. After registryDenyAccess, opening or creating the key `path` below `root`, or
 // any key below it, asking for any of `rights`, and deleting it or a key above it, fail with
 // ERROR_ACCESS_DENIED.

@@ -35,6 +35,10 @@ bool registryLoadFile(const std::string& path, std::string* error) {
     return true;
 }
 
+std::string registryText() {
+    return registryExport(registryState().tree);
+}
+
 bool registrySaveFile(const std::string& path) {
     const std::string temporary = path + ".tmp";
     if (!writeWhole(temporary, registryExport(registryState().tree))) {
