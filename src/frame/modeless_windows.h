@@ -1,26 +1,42 @@
 #pragma once
 // The module-wide registries of the modeless windows the module owns: the array of modeless
-// macro dialogs, addressed by number, and the single constraint-editing window (null while
-// none is open). Unloading the module empties both.
+// macro dialogs addressed by number (the slot index; an empty slot holds nothing), and the
+// single constraint-editing window (none while closed). The registries own the dialog
+// objects; a registered dialog must not delete itself when its window goes.
 //
-// DestroyAllMacroDlgs(): destroys every registered macro dialog and empties the array; with
-// none registered it does nothing.
+// DestroyAllMacroDlgs(): ends every registered macro dialog, from the highest number down to
+// 0, through the ender the macro dialogs install (their EndDlgMacroModeless); without one,
+// each window is destroyed and its slot emptied.
 // EndDlgEditConstraints(): with no constraint editor open it does nothing; otherwise it
-// destroys the window, clears the pointer and posts a fresh command prompt.
+// destroys the window (printing "Erase window failed\n" when that fails), deletes the object,
+// clears the pointer and posts a fresh command prompt.
+#include <functional>
+#include <memory>
 
-// A modeless window of the module, as the registries see it.
-class VnModelessWindow {
-  public:
-    virtual ~VnModelessWindow() = default;
-    // Destroys the window; false when that failed.
-    virtual bool destroyWindow() = 0;
-};
+#include "cdialog.h"
 
+// Macro dialogs.
+int macroDlgSlotCount();
+// The dialog in slot `number`; nullptr for an empty slot or a number outside the registry.
+CDialog* macroDlgAt(int number);
+// The number for a new dialog: the highest empty slot, else a new slot at the end.
+int reserveMacroDlgSlot();
+// Stores `dialog` in slot `number` (growing the registry when needed); false for a negative
+// number or an occupied slot (the dialog is then not taken).
+bool setMacroDlgAt(int number, std::unique_ptr<CDialog>& dialog);
+// Empties the slot and hands its dialog over (nullptr when it was empty).
+std::unique_ptr<CDialog> takeMacroDlgAt(int number);
+// Number of registered dialogs.
 int modelessMacroDlgCount();
-bool isConstraintEditorOpen();
-
+void setMacroDlgEnder(std::function<bool(int number)> ender);
 void DestroyAllMacroDlgs();
+
+// The constraint editor.
+CDialog* constraintEditor();
+bool isConstraintEditorOpen();
+// Registers the open editor; false (and nothing taken) while one is registered.
+bool setConstraintEditor(std::unique_ptr<CDialog>& editor);
 void EndDlgEditConstraints();
 
-// Drops every registered window without destroying it (tests only).
+// Destroys every registered window and empties both registries (tests).
 void resetModelessWindowsForTests();
