@@ -1,18 +1,9 @@
 #include "section_table_file.h"
 
-#include <cstdio>
-#include <fstream>
-#include <sstream>
+#include "file_ops.h"
+#include "text_file.h"
 
 namespace {
-
-Ktx_String baseNameWithoutExtension(const std::string& path) {
-    size_t slash = path.find_last_of("/\\");
-    std::string base = slash == std::string::npos ? path : path.substr(slash + 1);
-    size_t dot = base.rfind('.');
-    if (dot != std::string::npos && dot > 0) base.erase(dot);
-    return Ktx_String(base);
-}
 
 Ktx_StringArray splitCells(const std::string& line) {
     Ktx_StringArray cells;
@@ -58,31 +49,14 @@ bool formatTableText(const Ktx_Array<Ktx_StringArray>& rows, std::string& text) 
 }
 
 bool readFile(const Ktx_String& path, Ktx_String& name, Ktx_Array<Ktx_StringArray>& rows) {
-    std::ifstream in(path.c_str(), std::ios::binary);
-    if (!in) return false;
-    std::ostringstream text;
-    text << in.rdbuf();
-    if (in.bad()) return false;
-    rows = parseTableText(text.str());
-    name = baseNameWithoutExtension(path.str());
+    std::string text;
+    if (!coreReadFileBytes(path, text)) return false;
+    rows = parseTableText(text);
+    name = removeExtension(getFileName(path));
     return true;
 }
 
 bool writeFile(const Ktx_String& path, const Ktx_Array<Ktx_StringArray>& rows) {
     std::string text;
-    if (!formatTableText(rows, text)) return false;
-    const std::string temp = path.str() + ".tmp";
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out) return false;
-        out << text;
-        out.flush();
-        if (!out) {
-            std::remove(temp.c_str());
-            return false;
-        }
-    }
-    if (std::rename(temp.c_str(), path.c_str()) == 0) return true;
-    std::remove(temp.c_str());
-    return false;
+    return formatTableText(rows, text) && coreWriteFileAtomic(path, text);
 }

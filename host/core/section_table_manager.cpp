@@ -1,8 +1,7 @@
 #include "section_table_manager.h"
 
-#include <algorithm>
-#include <filesystem>
-
+#include "file_search.h"
+#include "ktx_settings.h"
 #include "section_table_file.h"
 
 Ktx_SectionTableManager gSectionTables;
@@ -138,10 +137,15 @@ Acad::ErrorStatus Ktx_SectionTableManager::getUserName(const Ktx_String& fullNam
     return Acad::eOk;
 }
 
-bool Ktx_SectionTableManager::loadTableFile(const std::string& path) {
+bool Ktx_SectionTableManager::loadTableFile(const Ktx_String& path) {
     Ktx_String name;
     Ktx_Array<Ktx_StringArray> rows;
-    if (!readFile(Ktx_String(path), name, rows) || rows.length() < 2) return false;
+    return readFile(path, name, rows) && addTableFromFileRows(name, rows) == Acad::eOk;
+}
+
+Acad::ErrorStatus Ktx_SectionTableManager::addTableFromFileRows(
+    const Ktx_String& name, const Ktx_Array<Ktx_StringArray>& rows) {
+    if (rows.length() < 2) return Acad::eInvalidInput;
     Ktx_String shape = rows[0].isEmpty() ? Ktx_String() : rows[0][0];
     if (shape.contains(".")) shape = "Prof\\" + shape;
     Ktx_StringArray header = rows[1];
@@ -154,24 +158,22 @@ bool Ktx_SectionTableManager::loadTableFile(const std::string& path) {
     }
     int existing = 0;
     if (hasTable(name, existing)) removeTable(existing);
-    return addSectionTable(name + ".pr", shape, header, sizes) == Acad::eOk;
+    return addSectionTable(name + ".pr", shape, header, sizes);
 }
 
-int Ktx_SectionTableManager::loadFolder(const std::string& folder) {
-    std::error_code ec;
-    std::vector<std::string> files;
-    for (const auto& entry : std::filesystem::directory_iterator(folder, ec)) {
-        const std::string ext = entry.path().extension().string();
-        if (entry.is_regular_file(ec) && (ext == ".pr" || ext == ".PR"))
-            files.push_back(entry.path().string());
-    }
-    std::sort(files.begin(), files.end());
+int Ktx_SectionTableManager::loadFolder(const Ktx_String& folder) {
+    Ktx_StringArray files;
+    ObjectExportFindFiles(folder, "*.pr", files);
     int count = 0;
-    for (const std::string& f : files) {
-        if (loadTableFile(f))
+    for (int i = 0; i < files.length(); ++i) {
+        if (loadTableFile(files[i]))
             ++count;
         else
-            acutPrintf("Cannot read section table %s\n", f.c_str());
+            acutPrintf("Cannot read section table %s\n", files[i].c_str());
     }
     return count;
+}
+
+int Ktx_SectionTableManager::loadLibrary() {
+    return loadFolder(gSettings.libDir + "prof\\");
 }

@@ -60,13 +60,19 @@ class Ktx_SectionTableManager {
     void setCurrentLanguage(const Ktx_String& language) { language_ = language; }
     const Ktx_String& currentLanguage() const { return language_; }
 
-    // Reads every "*.pr" table file of a folder of this machine (row 0 the shape, row 1 the
-    // header, then the rows; the "I/O" column dropped), replacing tables of the same name.
-    // Files that cannot be read or have fewer than two rows are skipped with a line on the
-    // command line. Returns the number of tables read.
-    int loadFolder(const std::string& folder);
-    // The same for one file; false when it cannot be read or has fewer than two rows.
-    bool loadTableFile(const std::string& path);
+    // Reads every "*.pr" table file of a folder (row 0 the shape, row 1 the header, then the
+    // rows; the "I/O" column dropped; a shape with a "." gets "Prof\\" in front), replacing
+    // tables of the same name. Files that cannot be read or have fewer than two rows are
+    // skipped with a line on the command line. Returns the number of tables read.
+    int loadFolder(const Ktx_String& folder);
+    // loadFolder of the library's "prof\\" folder (gSettings.libDir).
+    int loadLibrary();
+    // One table file; false when it cannot be read or has fewer than two rows.
+    bool loadTableFile(const Ktx_String& path);
+    // A table from the rows of a table file (see loadFolder); eInvalidInput for fewer than two
+    // rows or an empty header, eOk otherwise (a table of that name is replaced).
+    Acad::ErrorStatus addTableFromFileRows(const Ktx_String& name,
+                                           const Ktx_Array<Ktx_StringArray>& rows);
 
   private:
     // Table index and row of a full section name; false when none.

@@ -81,7 +81,7 @@ TEST(SectionTableFile, RoundTripAndRefusedCells) {
     EXPECT_EQ(back[2][3], "2.5");
 
     Ktx_SectionTableManager tables;
-    ASSERT_TRUE(tables.loadTableFile(path.str()));
+    ASSERT_TRUE(tables.loadTableFile(path));
     EXPECT_EQ(tables.table(0)->shape, "Prof\\beam.dwg");
     EXPECT_EQ(tables.table(0)->header.length(), 3);
     std::filesystem::remove_all(dir);

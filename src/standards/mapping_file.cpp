@@ -1,20 +1,22 @@
 #include "mapping_file.h"
 
-#include "mapping_file_host.h"
+#include "file_ops.h"
+#include "ktx_settings.h"
 #include "string_helpers.h"
+#include "text_file.h"
 
 const char* const kMappingHeader = "Mapping version 1.0";
 
 Ktx_String mappingFilePath(const Ktx_String& ssName) {
     Ktx_String standard = ssName;
     if (!ssName.contains("\\") && !ssName.contains("/"))
-        standard = mappingLibraryFolder() + "Connection Standards\\" + ssName + ".vns";
-    return changeMappingExtension(standard);
+        standard = gSettings.libDir + "Connection Standards\\" + ssName + ".vns";
+    return changeExtension(standard, "map");
 }
 
 bool readMappingLines(const Ktx_String& path, Ktx_StringArray& lines) {
     Ktx_StringArray read;
-    if (!readTextLines(path, read)) return false;
+    if (!ObjectExportReadFile(path, read)) return false;
     if (read.length() > 0 && read[0].hasSubString("Mapping", false) &&
         read[0].hasSubString("version", false))
         read.removeAt(0);
@@ -26,7 +28,7 @@ bool writeMappingLines(const Ktx_String& path, const Ktx_StringArray& lines) {
     Ktx_StringArray all(1024, 512);
     all.append(Ktx_String(kMappingHeader));
     all.append(lines);
-    return writeTextLines(path, all);
+    return ObjectExportWriteFile(path, all);
 }
 
 Ktx_String mappingLineKey(const Ktx_String& line) {

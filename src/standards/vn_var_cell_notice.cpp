@@ -1,11 +1,12 @@
 #include "vn_var_cell_notice.h"
 
-#include "acad.h"
+#include "ktx_settings.h"
+#include "win.h"
 
 bool standardsMessagesEnabled() {
-    return false;
+    return gSettings.ssErrorMessages;
 }
 
 void showStandardsMessage(const Ktx_String& text) {
-    acutPrintf("%s\n", text.c_str());
+    AfxMessageBox(text.c_str(), MB_ICONEXCLAMATION);
 }
