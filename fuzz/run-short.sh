@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs every fuzz target briefly on its seed corpus: fuzz/run-short.sh BUILD_DIR [SECONDS]
 set -euo pipefail
-dir="$1"; secs="${2:-20}"
+dir="$1"; secs="${2:-10}"
 here="$(cd "$(dirname "$0")" && pwd)"
 shopt -s nullglob
 for exe in "$dir"/*_fuzz; do
