@@ -72,7 +72,9 @@ class FormulaEngine {
     // Parses and compiles without touching any cell (a check before setting).
     FormulaResult checkFormula(int col, int row, std::string_view text,
                                FormulaSetMode mode = FormulaSetMode::Strict) const;
-    void clear();  // empties every cell; settings and custom functions stay
+    // Empties every cell; settings and custom functions stay. Does nothing while the sheet is
+    // being calculated (called from a custom function), as do the row and column changes.
+    void clear();
 
     // Reads. value(): the calculated value (the value itself for a constant cell).
     FormulaValue value(int col, int row) const;

@@ -85,6 +85,7 @@ void FormulaSheet::installFormula(int col, int row, const Code& code, bool calcu
 }
 
 void FormulaSheet::clearAll() {
+    if (calculating_) return;  // a custom function may not pull the sheet from under its caller
     cells_.clear();
     deps_.clear();
     code_.clear();
