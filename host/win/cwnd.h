@@ -46,9 +46,9 @@ class CWnd {
     BOOL SubclassDlgItem(UINT id, CWnd* parent);
     HWND UnsubclassWindow();
 
-    virtual BOOL Create(LPCSTR className, LPCSTR windowName, DWORD style, const RECT& rect,
+    BOOL Create(LPCSTR className, LPCSTR windowName, DWORD style, const RECT& rect,
                         CWnd* parent, UINT id, void* context = nullptr);
-    virtual BOOL CreateEx(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD style,
+    BOOL CreateEx(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD style,
                           const RECT& rect, CWnd* parent, UINT id, LPVOID param = nullptr);
     virtual BOOL DestroyWindow();
 
