@@ -8,23 +8,22 @@
 #include "acad.h"
 #include "ktx_settings.h"
 #include "path_translation.h"
-#include "vn_var_cell_notice.h"
+#include "win.h"
 
 Ktx_String vnLibDir() {
     return gSettings.libDir;
 }
 
 bool vnSpreadsheetMessagesOn() {
-    return standardsMessagesEnabled();
+    return gSettings.ssErrorMessages;
 }
 
 void vnShowExclamation(const Ktx_String& text) {
-    showStandardsMessage(text);
+    AfxMessageBox(text.c_str(), MB_ICONEXCLAMATION);
 }
 
 void vnShowExclamationOver(void* ownerWindow, const Ktx_String& text, const Ktx_String& caption) {
-    (void)ownerWindow;
-    acutPrintf("%s: %s\n", caption.c_str(), text.c_str());
+    MessageBox(static_cast<HWND>(ownerWindow), text.c_str(), caption.c_str(), MB_ICONEXCLAMATION);
 }
 
 bool vnFileExists(const Ktx_String& path) {

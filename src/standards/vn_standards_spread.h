@@ -46,4 +46,36 @@ class VnStandardsSpread : public Ktx_Spread {
     // ===== Evaluation members (added by the standards evaluation) =========================
     // Declarations of the evaluation's own operations go below this line.
   public:
+    // Loads a standard whole into the grid with automatic calculation off: `name` itself when
+    // such a file exists, else libDir + "Connection Standards\\" + name + ".vns". On success
+    // fileName is the path; eInvalidInput when the grid cannot load it.
+    Acad::ErrorStatus loadStandard(const Ktx_String& name);
+    // Replaces the general-variable names by their values in every cell (whole words, text
+    // values in double quotes, string literals left alone); always eOk.
+    Acad::ErrorStatus replaceGenVars();
+    // Registers the functions, drops duplicate variables (first declaration kept, one message)
+    // and calculates every Calc cell. eInvalidInput only when there is no "Calc" header; a
+    // failing cell does not stop the calculation.
+    Acad::ErrorStatus calcAll();
+    // Calculates one Calc cell ("Name = expression", or a CallChild); the left variable gets
+    // the result. eInvalidInput when the cell is empty or its equation fails.
+    Acad::ErrorStatus calcCell(int col, int row);
+    // Evaluates the child standard that `expression` calls through `functionName` and takes
+    // back its Output arguments. eInvalidInput on any failure.
+    Acad::ErrorStatus callChild(const Ktx_String& expression, const Ktx_String& functionName);
+
+    // The steps of an evaluation for a macro (mode 0) and as a child (mode 1).
+    Acad::ErrorStatus prepareForMacro(VnDlgStandardsData& data);
+    Acad::ErrorStatus calcForMacro(VnDlgStandardsData& data);
+    Acad::ErrorStatus prepareAsChild(VnDlgStandardsData& data);
+    Acad::ErrorStatus calcAsChild(VnDlgStandardsData& data);
+
+  private:
+    // Name look-up and translation built once per calculation (variable cells do not move
+    // while the Calc cells are calculated).
+    const class VnStandardsCalcIndex& calcIndex();
+    void equationError(const Ktx_String& left, const Ktx_String& expression, int row) const;
+    Acad::ErrorStatus removeDuplicateVarCells();
+    Acad::ErrorStatus bindChildArguments(VnDlgStandardsData& data, bool outputsBack);
+    std::shared_ptr<class VnStandardsCalcIndex> calcIndex_;  // <memory> via ktx_spread.h
 };

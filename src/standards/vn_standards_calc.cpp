@@ -1,0 +1,96 @@
+// Loading a standard, replacing general variables and calculating the Calc section.
+#include <unordered_set>
+
+#include "calc_timers.h"
+#include "path_translation.h"
+#include "ss_functions.h"
+#include "string_helpers.h"
+#include "vn_ss_functions.h"
+#include "vn_ss_functions_host.h"
+#include "vn_standards_calc_index.h"
+#include "vn_standards_spread.h"
+
+Acad::ErrorStatus VnStandardsSpread::loadStandard(const Ktx_String& name) {
+    Ktx_String path = name;
+    if (!vnFileExists(name)) path = vnLibDir() + "Connection Standards\\" + name + ".vns";
+    HWND grid = gridWindow();
+    SSSetBool(grid, 13, true);
+    SSSetBool(grid, SSB_REDRAW, false);
+    SSSetBool(grid, 12, true);
+    SSSetBool(grid, SSB_AUTOCALC, false);
+    calcIndex_.reset();
+    if (!SSLoadFromFile(grid, hostPath(path).c_str())) return Acad::eInvalidInput;
+    fileName = path;
+    return Acad::eOk;
+}
+
+Acad::ErrorStatus VnStandardsSpread::replaceGenVars() {
+    const int count = std::min(genVarNames.length(), genVarValues.length());
+    if (count == 0) return Acad::eOk;
+    VnStandardsCalcNames names;
+    names.quoteNonNumbers([](std::string_view v) { return isNumber(Ktx_String(std::string(v))); });
+    for (int i = 0; i < count; ++i) names.add(genVarNames[i].view(), genVarValues[i].view());
+    const int maxCols = getMaxCols();
+    const int maxRows = getMaxRows();
+    Ktx_String text;
+    std::string replaced;
+    for (int row = 1; row <= maxRows; ++row) {
+        for (int col = 1; col <= maxCols; ++col) {
+            if (!getCellText(col, row, text, CellTextKind::Value) || text.isEmpty()) continue;
+            if (names.apply(text.view(), replaced)) setCellText(col, row, Ktx_String(replaced));
+        }
+    }
+    return Acad::eOk;
+}
+
+const VnStandardsCalcIndex& VnStandardsSpread::calcIndex() {
+    if (!calcIndex_ || calcIndex_->size() != varCells.length()) {
+        gCalcCellGetVarCoords.start();
+        calcIndex_ = std::make_shared<VnStandardsCalcIndex>(varCells);
+        gCalcCellGetVarCoords.end();
+    }
+    return *calcIndex_;
+}
+
+// Duplicate names (letter case folded) are found with a hash set; the message lists each
+// duplicated name once, and the later declarations are removed from the highest index down.
+Acad::ErrorStatus VnStandardsSpread::removeDuplicateVarCells() {
+    std::unordered_set<std::string> seen;
+    std::unordered_set<std::string> reported;
+    std::vector<int> duplicates;
+    Ktx_StringArray names;
+    for (int i = 0; i < varCells.length(); ++i) {
+        const std::string key = VnStandardsCalcIndex::foldedKey(varCells[i].name);
+        if (seen.insert(key).second) continue;
+        duplicates.push_back(i);
+        if (reported.insert(key).second) names.append(varCells[i].name);
+    }
+    if (duplicates.empty()) return Acad::eOk;
+    const Ktx_String text = "There were duplicate variable names found in the standards file " +
+                            fileName +
+                            ".\nThe duplicates will be ignored. Please correct this file.\n" +
+                            "Duplicate variable names:\n\n" + arrToStr(names, "\n");
+    vnShowExclamationOver(gridWindow(), text, "Variable names must be unique");
+    for (auto it = duplicates.rbegin(); it != duplicates.rend(); ++it) varCells.removeAt(*it);
+    return Acad::eOk;
+}
+
+Acad::ErrorStatus VnStandardsSpread::calcAll() {
+    gRegisterFuntions.start();
+    VnSSFunctions::registerAll(gridWindow());
+    gRegisterFuntions.end();
+    gFindDuplicates.start();
+    removeDuplicateVarCells();
+    calcIndex_.reset();
+    gFindDuplicates.end();
+    gCalcCells.start();
+    const int start = findSectionStart("Calc");
+    if (start < 0) return Acad::eInvalidInput;
+    const int maxRows = getMaxRows();
+    const int maxCols = getMaxCols();
+    for (int row = start; row <= maxRows; ++row) {
+        for (int col = 1; col <= maxCols; ++col) calcCell(col, row);
+    }
+    gCalcCells.end();
+    return Acad::eOk;
+}

@@ -1,0 +1,176 @@
+// Child standards (CallChild) and the steps of an evaluation for a macro and as a child.
+#include "calc_timers.h"
+#include "path_translation.h"
+#include "string_helpers.h"
+#include "vn_dlg_standards_data.h"
+#include "vn_ss_functions_host.h"
+#include "vn_standards_dlg.h"
+#include "vn_standards_dlg_nesting.h"
+#include "vn_standards_spread.h"
+
+namespace {
+
+// The folder part of a path, with its final separator ("" when there is none).
+Ktx_String folderOf(const Ktx_String& path) {
+    const int cut = std::max(path.findLastFrom("\\"), path.findLastFrom("/"));
+    return cut < 0 ? Ktx_String() : path.getSubStringAt(0, cut + 1);
+}
+
+Ktx_String withoutStartBackslash(Ktx_String name) {
+    while (name.startsWith("\\") || name.startsWith("/")) name.removeAt(0);
+    return name;
+}
+
+// The child's file: the name itself, beside the current standard, or in the library's
+// standards folders, the first that exists.
+bool resolveChild(const Ktx_String& name, const Ktx_String& current, Ktx_String& path) {
+    const Ktx_String lib = vnLibDir() + "Connection Standards\\";
+    const Ktx_String candidates[] = {name,
+                                     folderOf(current) + withoutStartBackslash(name),
+                                     lib + name,
+                                     lib + "Childs\\" + name,
+                                     lib + "Data\\" + name,
+                                     lib + "Parents\\" + name};
+    for (const Ktx_String& candidate : candidates) {
+        if (vnFileExists(candidate)) {
+            path = candidate;
+            return true;
+        }
+    }
+    return false;
+}
+
+bool samePath(const Ktx_String& a, const Ktx_String& b) {
+    return a.equal(b, false) || hostPath(a) == hostPath(b);
+}
+
+Ktx_String strippedPiece(Ktx_String piece) {
+    return stripSymbols(piece, ' ', true, true);
+}
+
+// The pieces between the parentheses of the call: the child's file, then variable names.
+bool callPieces(const Ktx_String& expression, const Ktx_String& function, Ktx_StringArray& pieces) {
+    const int at = expression.findFirstFrom(function);
+    const int open = at < 0 ? -1 : expression.findFirstFrom("(", at + function.length());
+    const int close = open < 0 ? -1 : expression.findFirstFrom(")", open + 1);
+    if (close < 0) return false;
+    pieces = splitStringAtSymbol(expression.getSubStringAt(open + 1, close - open - 1), ",", true);
+    if (pieces.length() < 2) return false;
+    for (int i = 0; i < pieces.length(); ++i) pieces[i] = strippedPiece(pieces[i]);
+    Ktx_String& file = pieces[0];
+    if (file.startsWith("\"")) file.removeAt(0);
+    if (file.endsWith("\"")) file.removeAt(file.length() - 1);
+    return true;
+}
+
+}  // namespace
+
+Acad::ErrorStatus VnStandardsSpread::callChild(const Ktx_String& expression,
+                                               const Ktx_String& functionName) {
+    Ktx_StringArray pieces;
+    Ktx_String path;
+    if (!callPieces(expression, functionName, pieces)) return Acad::eInvalidInput;
+    if (!resolveChild(pieces[0], fileName, path)) return Acad::eInvalidInput;
+    VnDlgStandardsData child;
+    for (int i = 1; i < pieces.length(); ++i) {
+        int index = -1;
+        if (varCells.findVarCell(pieces[i], index) != Acad::eOk) return Acad::eInvalidInput;
+        VnVarCell argument = varCells[index];
+        argument.col = 0;
+        argument.row = 0;
+        child.varCells.append(argument);
+    }
+    if (samePath(path, fileName)) return Acad::eInvalidInput;
+    if (!VnStandardsNesting::mayNest()) return Acad::eInvalidInput;
+    child.evalMode = 1;
+    child.fileName = path;
+    child.genVarNames = genVarNames;
+    child.genVarValues = genVarValues;
+    if (!StartDlgStandardsSS(child) || VnStandardsNesting::unwinding()) return Acad::eInvalidInput;
+    for (int i = 0; i < child.varCells.length(); ++i) {
+        const VnVarCell& returned = child.varCells[i];
+        if (!returned.isOutput()) continue;
+        int index = -1;
+        if (varCells.findVarCell(returned.name, index) != Acad::eOk) continue;
+        if (varCells[index].isInput()) return Acad::eInvalidInput;
+        varCells[index].setValueFromOther(*this, returned);
+    }
+    return Acad::eOk;
+}
+
+Acad::ErrorStatus VnStandardsSpread::prepareForMacro(VnDlgStandardsData& data) {
+    if (data.macro == nullptr || data.transaction == nullptr) return Acad::eInvalidInput;
+    gInitSSForInput.start();
+    genVarNames = data.genVarNames;
+    genVarValues = data.genVarValues;
+    if (findVarCells() != Acad::eOk) return Acad::eInvalidInput;
+    gInitSSForInput.end();
+    gSSSGetFromMacro.start();
+    if (varCells.getFromMacro(data) != Acad::eOk) return Acad::eInvalidInput;
+    gSSSGetFromMacro.end();
+    gSetMacroValuelsToSS.start();
+    if (varCells.setValuesToSS(*this) != Acad::eOk) return Acad::eInvalidInput;
+    gSetMacroValuelsToSS.end();
+    gSSSreplaceGenVars.start();
+    replaceGenVars();
+    gSSSreplaceGenVars.end();
+    return Acad::eOk;
+}
+
+Acad::ErrorStatus VnStandardsSpread::calcForMacro(VnDlgStandardsData& data) {
+    gCalcMain.start();
+    if (calcAll() != Acad::eOk || varCells.getValuesFromSS(*this) != Acad::eOk)
+        return Acad::eInvalidInput;
+    gCalcMain.end();
+    gSetToMacro.start();
+    varCells.setToMacro(data);
+    gSetToMacro.end();
+    return Acad::eOk;
+}
+
+// Binds the sheet's Input and Output variables to the arguments by position (Locals are not
+// counted): into the sheet before the calculation, and the Outputs back after it.
+Acad::ErrorStatus VnStandardsSpread::bindChildArguments(VnDlgStandardsData& data,
+                                                        bool outputsBack) {
+    VnVarCells& args = data.varCells;
+    int locals = 0;
+    for (int i = 0; i < varCells.length(); ++i) {
+        VnVarCell& cell = varCells[i];
+        if (cell.isLocal()) {
+            ++locals;
+            if (!outputsBack) cell.setNewValue(*this, Ktx_String());
+        }
+        const int j = i - locals;
+        if (outputsBack && !cell.isOutput()) continue;
+        if (j >= args.length()) return Acad::eInvalidInput;
+        if (cell.isLocal()) continue;
+        if (outputsBack) {
+            args[j].value = cell.value;
+        } else {
+            if (cell.isOutput() && args[j].isInput()) return Acad::eInvalidInput;
+            cell.setNewValue(*this, args[j].value);
+        }
+    }
+    return Acad::eOk;
+}
+
+Acad::ErrorStatus VnStandardsSpread::prepareAsChild(VnDlgStandardsData& data) {
+    gGetFromVars.start();
+    genVarNames = data.genVarNames;
+    genVarValues = data.genVarValues;
+    findVarCells();
+    if (bindChildArguments(data, false) != Acad::eOk) return Acad::eInvalidInput;
+    replaceGenVars();
+    gGetFromVars.end();
+    return Acad::eOk;
+}
+
+Acad::ErrorStatus VnStandardsSpread::calcAsChild(VnDlgStandardsData& data) {
+    gCalcChild.start();
+    if (calcAll() != Acad::eOk) return Acad::eInvalidInput;
+    gCalcChild.end();
+    gSetToVars.start();
+    if (bindChildArguments(data, true) != Acad::eOk) return Acad::eInvalidInput;
+    gSetToVars.end();
+    return Acad::eOk;
+}

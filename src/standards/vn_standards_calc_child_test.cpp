@@ -1,0 +1,117 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "vn_ss_dlgs_mgr.h"
+#include "vn_standards_dlg.h"
+#include "vn_standards_dlg_nesting.h"
+#include "vn_standards_fixture.h"
+#include "win.h"
+
+namespace {
+
+double numberOf(const VnDlgStandardsData& data, const char* name) {
+    return std::atof(StandardsFixture::valueOf(data, name).c_str());
+}
+
+const char* const kTimesTen = "Input\nDouble U\nOutput\nDouble V\nCalc\nV = U*10\n";
+
+}  // namespace
+
+class StandardsChild : public StandardsFixture {};
+
+TEST_F(StandardsChild, ThreeLevelsEachInAHostOfItsOwn) {
+    writeStandard("P.vns",
+                  "Input\nDouble A\nOutput\nDouble R\nCalc\n"
+                  "\"R = CallChild(\"\"B.vns\"\", A, R)\"\n");
+    writeStandard("Childs/B.vns",
+                  "Input\nDouble X\nOutput\nDouble Y\nLocal\nDouble T\nCalc\nT = X + 1\n"
+                  "\"Y = CallChild(\"\"C.vns\"\", T, Y)\"\n");
+    writeStandard("Childs/C.vns", kTimesTen);
+    auto data =
+        childData(standardPath("P.vns"), {{"A", VnCellInput, "2"}, {"R", VnCellOutput, ""}});
+    ASSERT_TRUE(StartDlgStandardsSS(data));
+    EXPECT_DOUBLE_EQ(numberOf(data, "R"), 30.0);
+    EXPECT_TRUE(shownTexts().empty());
+    EXPECT_EQ(gSSDlgsMgr.count(), 3);
+    for (int i = 0; i < 3; ++i) EXPECT_FALSE(gSSDlgsMgr.isInUse(i));
+    // A second evaluation reuses the three hosts.
+    ASSERT_TRUE(StartDlgStandardsSS(data));
+    EXPECT_EQ(gSSDlgsMgr.count(), 3);
+}
+
+TEST_F(StandardsChild, SurplusArgumentsAreIgnoredMissingOnesFailTheCell) {
+    writeStandard("Childs/C.vns", kTimesTen);
+    writeStandard("P.vns",
+                  "Input\nDouble A,Double Extra\nOutput\nDouble R,Double S\nCalc\n"
+                  "\"R = CallChild(\"\"C.vns\"\", A, R, Extra)\"\n"
+                  "\"S = CallChild(\"\"C.vns\"\", A)\"\n");
+    auto data = childData(standardPath("P.vns"), {{"A", VnCellInput, "4"},
+                                                  {"Extra", VnCellInput, "1"},
+                                                  {"R", VnCellOutput, ""},
+                                                  {"S", VnCellOutput, "7"}});
+    ASSERT_TRUE(StartDlgStandardsSS(data));
+    EXPECT_DOUBLE_EQ(numberOf(data, "R"), 40.0);
+    EXPECT_DOUBLE_EQ(numberOf(data, "S"), 7.0);
+    ASSERT_EQ(shownTexts().size(), 1u);
+    EXPECT_NE(shownTexts()[0].find("S = CallChild(\"C.vns\", A)"), std::string::npos);
+}
+
+TEST_F(StandardsChild, AChildCallingItsOwnFileFailsThatCell) {
+    writeStandard("P.vns",
+                  "Input\nDouble A\nOutput\nDouble R\nCalc\n"
+                  "\"R = CallChild(\"\"P.vns\"\", A, R)\"\n");
+    auto data =
+        childData(standardPath("P.vns"), {{"A", VnCellInput, "2"}, {"R", VnCellOutput, "5"}});
+    ASSERT_TRUE(StartDlgStandardsSS(data));
+    EXPECT_DOUBLE_EQ(numberOf(data, "R"), 5.0);
+    EXPECT_EQ(shownTexts().size(), 1u);
+    EXPECT_EQ(gSSDlgsMgr.count(), 1);
+}
+
+TEST_F(StandardsChild, AnOutputBoundToAnInputOfTheCallerFailsTheChild) {
+    writeStandard("Childs/C.vns", kTimesTen);
+    writeStandard("P.vns",
+                  "Input\nDouble A,Double B\nOutput\nDouble R\nCalc\n"
+                  "\"R = CallChild(\"\"C.vns\"\", A, B)\"\n");
+    auto data =
+        childData(standardPath("P.vns"),
+                  {{"A", VnCellInput, "1"}, {"B", VnCellInput, "2"}, {"R", VnCellOutput, "3"}});
+    ASSERT_TRUE(StartDlgStandardsSS(data));
+    EXPECT_EQ(valueOf(data, "B"), "2");
+    EXPECT_EQ(shownTexts().size(), 1u);
+}
+
+TEST_F(StandardsChild, ParentAndChildCallingEachOtherStopAtTheNestingBound) {
+    writeStandard("P.vns",
+                  "Input\nDouble A\nOutput\nDouble R\nCalc\n"
+                  "\"R = CallChild(\"\"Q.vns\"\", A, R)\"\nR = R + 1\n");
+    writeStandard(
+        "Childs/Q.vns",
+        "Input\nDouble X\nOutput\nDouble Y\nCalc\n"
+        "\"Y = CallChild(\"\"P.vns\"\", X, Y)\"\n\"Y = CallChild(\"\"P.vns\"\", X, Y)\"\n");
+    auto data =
+        childData(standardPath("P.vns"), {{"A", VnCellInput, "1"}, {"R", VnCellOutput, "0"}});
+    ASSERT_TRUE(StartDlgStandardsSS(data));
+    // The cell at the bound shows the equation error; the levels above fail quietly, and
+    // the rest of the top level is still calculated.
+    EXPECT_EQ(shownTexts().size(), 1u);
+    EXPECT_DOUBLE_EQ(numberOf(data, "R"), 1.0);
+    EXPECT_EQ(gSSDlgsMgr.count(), VnStandardsNesting::kMaxStandardsNesting);
+    EXPECT_EQ(VnStandardsNesting::depth(), 0);
+    // The bound is cleared: an ordinary child evaluation works again.
+    writeStandard("Childs/C.vns", kTimesTen);
+    auto plain =
+        childData(standardPath("Childs/C.vns"), {{"U", VnCellInput, "3"}, {"V", VnCellOutput, ""}});
+    ASSERT_TRUE(StartDlgStandardsSS(plain));
+    EXPECT_DOUBLE_EQ(numberOf(plain, "V"), 30.0);
+}
+
+TEST_F(StandardsChild, FewerArgumentsThanVariablesFailAndLeaveTheDataUntouched) {
+    writeStandard("Childs/C.vns", kTimesTen);
+    auto data = childData(standardPath("Childs/C.vns"), {{"U", VnCellInput, "3"}});
+    EXPECT_FALSE(StartDlgStandardsSS(data));
+    EXPECT_EQ(data.varCells.length(), 1);
+    EXPECT_EQ(valueOf(data, "U"), "3");
+    EXPECT_FALSE(gSSDlgsMgr.isInUse(0));
+}

@@ -1,0 +1,30 @@
+#include "vn_standards_calc_index.h"
+
+#include "calc_timers.h"
+#include "string_helpers.h"
+
+VnStandardsCalcIndex::VnStandardsCalcIndex(const VnVarCells& cells) : size_(cells.length()) {
+    byName_.reserve(static_cast<size_t>(cells.length()) * 2);
+    for (int i = 0; i < cells.length(); ++i) {
+        const VnVarCell& cell = cells[i];
+        byName_.try_emplace(foldedKey(cell.name), i);
+        if (cell.col <= 0 || cell.row <= 0) continue;
+        gCalcCellGetVarCoordName.start();
+        const Ktx_String coord = coordName(cell.col, cell.row);
+        gCalcCellGetVarCoordName.end();
+        coordinates_.add(cell.name.view(), coord.view());
+    }
+}
+
+int VnStandardsCalcIndex::find(const Ktx_String& name) const {
+    const auto it = byName_.find(foldedKey(name));
+    return it == byName_.end() ? -1 : it->second;
+}
+
+Ktx_String VnStandardsCalcIndex::coordName(int col, int row) {
+    return getAlfabet(col) + Ktx_String(row);
+}
+
+std::string VnStandardsCalcIndex::foldedKey(const Ktx_String& name) {
+    return name.toLower().str();
+}
