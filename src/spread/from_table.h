@@ -19,4 +19,4 @@ bool registerFromTable(Ktx_Spread& ss);
 
 // The grid's callback: builds the hidden "Formulas" dialog in look-up mode for the call.
 // Always returns true; result->status stays "no value" (2) unless a value was found.
-bool fromTableCallback(SpreadValue* result, SpreadValue* args, int count);
+bool fromTableCallback(SpreadValue* result, SpreadValue* args, short count);

@@ -1,6 +1,8 @@
 // Ktx_Spread: construction, look, fit settings, font and size.
 #include "ktx_spread.h"
 
+#include <array>
+
 #include "grid.h"
 #include "ktx_spread_context_menu.h"
 #include "ktx_spread_fields.h"
@@ -24,12 +26,40 @@ Ktx_Spread::~Ktx_Spread() {
 }
 
 HWND Ktx_Spread::gridWindow() const {
-    return created ? fields_->grid : nullptr;
+    return created ? m_hWnd : nullptr;
+}
+
+bool Ktx_Spread::create(CWnd* parent, const int& controlId, bool keepPosition) {
+    if (created || !parent || !parent->GetSafeHwnd()) return false;
+    CWnd* placeholder = parent->GetDlgItem(controlId);
+    if (!placeholder) return false;
+    CRect rect;
+    CRect parentRect;
+    placeholder->GetWindowRect(&rect);
+    parent->GetWindowRect(&parentRect);
+    rect.OffsetRect(-parentRect.left, -parentRect.top);
+    if (!keepPosition) rect.OffsetRect(-5, -20);
+    placeholder->DestroyWindow();
+    if (!TSpread::Create(WS_CHILD | WS_VISIBLE, rect, parent, static_cast<UINT>(controlId)))
+        return false;
+    SSSetMaxRows(m_hWnd, 0);
+    SSSetMaxCols(m_hWnd, 0);
+    created = true;
+    fields_->parentWindow = parent->GetSafeHwnd();
+    fields_->controlId = controlId;
+    SSSetAppearance(m_hWnd, 1);
+    for (int action = 0; action < 3; ++action) SSSetActionKey(m_hWnd, action, false, false, 0);
+    return true;
+}
+
+void Ktx_Spread::PostNcDestroy() {
+    created = false;
+    TSpread::PostNcDestroy();
 }
 
 bool Ktx_Spread::setDefaultLook(int enterMode) {
     if (!created) return false;
-    HWND h = fields_->grid;
+    HWND h = m_hWnd;
     {
         RedrawLock lock(this);
         for (auto [option, on] : {std::pair{12, false},
@@ -102,54 +132,49 @@ bool Ktx_Spread::applyFont(int col1, int row1, int col2, int row2) {
     SSFont font;
     font.name = fields_->fontName.str();
     font.height = fields_->fontHeight;
-    return SSSetFontRange(fields_->grid, col1, row1, col2, row2, font);
+    return SSSetFontRange(m_hWnd, col1, row1, col2, row2, font);
 }
 
 int Ktx_Spread::getMaxRows() {
-    return created ? SSGetMaxRows(fields_->grid) : -1;
+    return created ? SSGetMaxRows(m_hWnd) : -1;
 }
 
 int Ktx_Spread::getMaxCols() {
-    return created ? SSGetMaxCols(fields_->grid) : -1;
+    return created ? SSGetMaxCols(m_hWnd) : -1;
 }
 
-bool Ktx_Spread::setMaxRows(int& rows, bool copyFormat) {
-    if (!created) return false;
-    if (rows < 0) rows = 0;
-    HWND h = fields_->grid;
-    const int before = SSGetMaxRows(h);
+bool Ktx_Spread::setMaxRows(const int& rows, bool copyFormat) {
+    return resizeAxis(true, rows, copyFormat);
+}
+
+bool Ktx_Spread::setMaxCols(const int& cols, bool copyFormat) {
+    return resizeAxis(false, cols, copyFormat);
+}
+
+// Sets the number of rows (or columns). New lines copy the format of the line before them
+// (header line included) when asked, and take the grid font; a grid that had no lines gets
+// the font on its headers too.
+bool Ktx_Spread::resizeAxis(bool rows, int wanted, bool copyFormat) {
+    if (!created || wanted < 0) return false;
+    HWND h = m_hWnd;
+    const int before = rows ? SSGetMaxRows(h) : SSGetMaxCols(h);
     RedrawLock lock(this);
-    if (!SSSetMaxRows(h, rows)) return false;
-    if (rows == before) return true;
-    const int cols = SSGetMaxCols(h);
-    if (rows > before) {
-        if (copyFormat && before > 0) {
-            for (int r = before + 1; r <= rows; ++r)
-                SSCopyRange(h, 0, r - 1, cols, r - 1, 0, r, SS_COPY_FORMAT);
-        }
-        applyFont(0, before + 1, cols, rows);
-        if (before == 0) applyFont(0, 0, cols, 0);
+    if (!(rows ? SSSetMaxRows(h, wanted) : SSSetMaxCols(h, wanted))) return false;
+    if (wanted == before) return true;
+    const int across = rows ? SSGetMaxCols(h) : SSGetMaxRows(h);
+    // A block of whole lines first..last, header line across included, as col1,row1,col2,row2.
+    auto lines = [&](int first, int last) {
+        return rows ? std::array{0, first, across, last} : std::array{first, 0, last, across};
+    };
+    for (int line = before + 1; copyFormat && before > 0 && line <= wanted; ++line) {
+        const auto from = lines(line - 1, line - 1);
+        const auto to = lines(line, line);
+        SSCopyRange(h, from[0], from[1], from[2], from[3], to[0], to[1], SS_COPY_FORMAT);
     }
-    SSSetBool(h, kOptionChanged, true);
-    return true;
-}
-
-bool Ktx_Spread::setMaxCols(int& cols, bool copyFormat) {
-    if (!created) return false;
-    if (cols < 0) cols = 0;
-    HWND h = fields_->grid;
-    const int before = SSGetMaxCols(h);
-    RedrawLock lock(this);
-    if (!SSSetMaxCols(h, cols)) return false;
-    if (cols == before) return true;
-    const int rows = SSGetMaxRows(h);
-    if (cols > before) {
-        if (copyFormat && before > 0) {
-            for (int c = before + 1; c <= cols; ++c)
-                SSCopyRange(h, c - 1, 0, c - 1, rows, c, 0, SS_COPY_FORMAT);
-        }
-        applyFont(before + 1, 0, cols, rows);
-        if (before == 0) applyFont(0, 0, 0, rows);
+    if (wanted > before) {
+        const auto grown = lines(before + 1, wanted);
+        applyFont(grown[0], grown[1], grown[2], grown[3]);
+        if (before == 0) applyFont(0, 0, rows ? across : 0, rows ? 0 : across);
     }
     SSSetBool(h, kOptionChanged, true);
     return true;

@@ -17,7 +17,7 @@
 #include <vector>
 
 #include "spread_forward.h"
-#include "win_types.h"
+#include "t_spread.h"
 
 // The coordinate that addresses the header row or header column.
 constexpr int kSpreadHeader = -32767;
@@ -47,10 +47,10 @@ struct SpreadFitMode {
 class Ktx_SpreadFindDlg;
 class Ktx_SpreadContextMenu;
 
-class Ktx_Spread {
+class Ktx_Spread : public TSpread {
   public:
     Ktx_Spread();
-    virtual ~Ktx_Spread();
+    ~Ktx_Spread() override;
     Ktx_Spread(const Ktx_Spread&) = delete;
     Ktx_Spread& operator=(const Ktx_Spread&) = delete;
 
@@ -86,8 +86,8 @@ class Ktx_Spread {
     int getMaxRows();  // -1 when not created
     int getMaxCols();  // -1 when not created
     // Sets the row count; new rows copy the format of the row above when copyFormat.
-    bool setMaxRows(int& rows, bool copyFormat = false);
-    bool setMaxCols(int& cols, bool copyFormat = false);
+    bool setMaxRows(const int& rows, bool copyFormat = false);
+    bool setMaxCols(const int& cols, bool copyFormat = false);
 
     // --- cells and arrays ------------------------------------------------------------------
 
@@ -141,12 +141,16 @@ class Ktx_Spread {
     Ktx_SpreadContextMenu* contextMenu() const { return contextMenu_.get(); }
     const Ktx_Array<int>& contextMenuKinds() const;
 
-    // The grid's window size changed: default handling, then fitColumns.
-    void onGridSized();
+  protected:
+    // After the default handling of every resize the columns are fitted again.
+    void OnSize(UINT type, int cx, int cy) override;
+    // The window is gone: from now on the grid counts as not created.
+    void PostNcDestroy() override;
 
   private:
     struct Fields;
     bool cellExists(int col, int row);
+    bool resizeAxis(bool rows, int wanted, bool copyFormat);
     Ktx_String newRowLabel(int row);
     bool moveSelectedRow(int offset);
     std::vector<int> columnWidths();

@@ -58,7 +58,7 @@ bool Ktx_Spread::cellExists(int col, int row) {
 bool Ktx_Spread::getCellText(int col, int row, Ktx_String& text, const int& kind) {
     text.clear();
     if (!cellExists(col, row)) return false;
-    HWND h = fields_->grid;
+    HWND h = m_hWnd;
     const int length = textLength(h, col, row, kind);
     if (length < 0) return true;
     std::vector<char> buffer(static_cast<size_t>(length) + 1, '\0');
@@ -69,13 +69,13 @@ bool Ktx_Spread::getCellText(int col, int row, Ktx_String& text, const int& kind
 
 bool Ktx_Spread::setCellText(int col, int row, const Ktx_String& text, bool asValue) {
     if (!cellExists(col, row)) return false;
-    return asValue ? SSSetValue(fields_->grid, col, row, text.c_str())
-                   : SSSetData(fields_->grid, col, row, text.c_str());
+    return asValue ? SSSetValue(m_hWnd, col, row, text.c_str())
+                   : SSSetData(m_hWnd, col, row, text.c_str());
 }
 
 bool Ktx_Spread::setCellFormula(int col, int row, const Ktx_String& formula) {
     if (!cellExists(col, row)) return false;
-    return SSSetFormula(fields_->grid, col, row, formula.c_str(), true);
+    return SSSetFormula(m_hWnd, col, row, formula.c_str(), true);
 }
 
 bool Ktx_Spread::setColumnTexts(const int& col, const Ktx_StringArray& texts, bool asValue) {
@@ -136,17 +136,16 @@ bool Ktx_Spread::getColumnHeaders(Ktx_StringArray& texts) {
 
 bool Ktx_Spread::getActiveCell(int& col, int& row) {
     if (!created) return false;
-    if (SSGetActiveCell(fields_->grid, &col, &row)) return true;
+    if (SSGetActiveCell(m_hWnd, &col, &row)) return true;
     col = 1;
     row = 1;
-    return SSSetActiveCell(fields_->grid, col, row);
+    return SSSetActiveCell(m_hWnd, col, row);
 }
 
 int Ktx_Spread::getSelectionCol() {
     if (!created) return -1;
     int col = 0, row = 0, col2 = 0, row2 = 0;
-    if (SSGetSelectBlock(fields_->grid, &col, &row, &col2, &row2))
-        return col == SS_ALLCOLS ? 1 : col;
+    if (SSGetSelectBlock(m_hWnd, &col, &row, &col2, &row2)) return col == SS_ALLCOLS ? 1 : col;
     getActiveCell(col, row);
     return col;
 }
@@ -154,8 +153,7 @@ int Ktx_Spread::getSelectionCol() {
 int Ktx_Spread::getSelectionRow() {
     if (!created) return -1;
     int col = 0, row = 0, col2 = 0, row2 = 0;
-    if (SSGetSelectBlock(fields_->grid, &col, &row, &col2, &row2))
-        return row == SS_ALLROWS ? 1 : row;
+    if (SSGetSelectBlock(m_hWnd, &col, &row, &col2, &row2)) return row == SS_ALLROWS ? 1 : row;
     getActiveCell(col, row);
     return row;
 }
@@ -164,9 +162,9 @@ bool Ktx_Spread::setNumberType(int col1, int row1, int col2, int row2, int decim
                                bool separator) {
     if (!created) return false;
     SSCellType type;
-    SSSetTypeNumber(fields_->grid, &type, separator ? kNumberStyleSeparator : kNumberStylePlain,
-                    decimals, -kNumberLimit, kNumberLimit);
-    return SSSetCellTypeRange(fields_->grid, col1, row1, col2, row2, &type);
+    SSSetTypeNumber(m_hWnd, &type, separator ? kNumberStyleSeparator : kNumberStylePlain, decimals,
+                    -kNumberLimit, kNumberLimit);
+    return SSSetCellTypeRange(m_hWnd, col1, row1, col2, row2, &type);
 }
 
 bool Ktx_Spread::setNumberTypeCell(int col, int row, int decimals, bool separator) {
@@ -176,8 +174,8 @@ bool Ktx_Spread::setNumberTypeCell(int col, int row, int decimals, bool separato
 bool Ktx_Spread::setEditType(int col1, int row1, int col2, int row2, int style, int maxLength) {
     if (!created) return false;
     SSCellType type;
-    SSSetTypeEdit(fields_->grid, &type, style, maxLength);
-    return SSSetCellTypeRange(fields_->grid, col1, row1, col2, row2, &type);
+    SSSetTypeEdit(m_hWnd, &type, style, maxLength);
+    return SSSetCellTypeRange(m_hWnd, col1, row1, col2, row2, &type);
 }
 
 bool Ktx_Spread::setEditTypeCell(int col, int row) {

@@ -5,7 +5,6 @@
 #include "win_types.h"
 
 struct Ktx_Spread::Fields {
-    HWND grid = nullptr;          // the grid window, once created
     HWND parentWindow = nullptr;  // the dialog that holds the grid
     int controlId = 0;            // the control id the grid took over
     Ktx_String fontName = "Tahoma";

@@ -28,7 +28,7 @@ Ktx_String Ktx_Spread::newRowLabel(int row) {
 
 bool Ktx_Spread::insertRow(const int& row, bool setHeader, bool copyFormat) {
     if (!created) return false;
-    HWND h = fields_->grid;
+    HWND h = m_hWnd;
     const int rows = getMaxRows();
     if (row < 1 || row > rows + 1) return false;
     RedrawLock lock(this);
@@ -53,7 +53,7 @@ bool Ktx_Spread::insertRowAfterSelection(bool copyFormat) {
 
 bool Ktx_Spread::deleteRow(const int& row) {
     if (!created) return false;
-    HWND h = fields_->grid;
+    HWND h = m_hWnd;
     const int rows = getMaxRows();
     if (row < 1 || row > rows) return false;
     RedrawLock lock(this);
@@ -72,7 +72,7 @@ bool Ktx_Spread::deleteSelectedRow() {
 // follow the moved row.
 bool Ktx_Spread::moveSelectedRow(int offset) {
     if (!created) return false;
-    HWND h = fields_->grid;
+    HWND h = m_hWnd;
     const int row = getSelectionRow();
     const int target = row + offset;
     const int cols = getMaxCols();
@@ -107,14 +107,14 @@ bool Ktx_Spread::mergeEqualCells(const int& col) {
         texts.push_back(text.str());
     }
     for (const spread_runs::Run& run : spread_runs::equalRuns(texts))
-        SSAddCellSpan(fields_->grid, col, run.first + 1, 1, run.count);
-    markChanged(fields_->grid);
+        SSAddCellSpan(m_hWnd, col, run.first + 1, 1, run.count);
+    markChanged(m_hWnd);
     return true;
 }
 
 bool Ktx_Spread::removeColumnSpans(const int& col) {
     if (!cellExists(col, 0) || col < 1) return false;
-    HWND h = fields_->grid;
+    HWND h = m_hWnd;
     RedrawLock lock(this);
     bool removed = false;
     for (int row = 1; row <= getMaxRows(); ++row) {

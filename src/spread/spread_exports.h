@@ -11,3 +11,7 @@ void EvaluateSS();
 // row (columns 1 .. last). A file that cannot be loaded leaves all three empty.
 void ReadSSFile(const Ktx_String& file, Ktx_String& out, Ktx_StringArray& headers,
                 Ktx_Array<Ktx_StringArray>& rows);
+
+// ReadSSFile with a result: true when the file was loaded and read.
+bool readSpreadsheetFile(const Ktx_String& file, Ktx_String& out, Ktx_StringArray& headers,
+                         Ktx_Array<Ktx_StringArray>& rows);

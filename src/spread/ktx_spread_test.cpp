@@ -1,0 +1,162 @@
+#include "ktx_spread.h"
+
+#include <gtest/gtest.h>
+
+#include "grid.h"
+#include "ktx_string_array.h"
+#include "redraw_lock.h"
+#include "spread_test_host.h"
+
+namespace {
+
+Ktx_StringArray texts(std::initializer_list<Ktx_String> values) {
+    return Ktx_StringArray(values);
+}
+
+Ktx_String cell(Ktx_Spread& ss, int col, int row, int kind = CellTextKind::Value) {
+    Ktx_String text;
+    ss.getCellText(col, row, text, kind);
+    return text;
+}
+
+}  // namespace
+
+TEST(SpreadBeforeCreate, EveryOperationDoesNothing) {
+    Ktx_Spread ss;
+    Ktx_String text = "kept";
+    Ktx_StringArray array = texts({"x"});
+    int col = 7, row = 7;
+    EXPECT_FALSE(ss.isCreated());
+    EXPECT_EQ(ss.gridWindow(), nullptr);
+    EXPECT_FALSE(ss.setDefaultLook(1));
+    EXPECT_EQ(ss.getMaxRows(), -1);
+    EXPECT_EQ(ss.getMaxCols(), -1);
+    EXPECT_FALSE(ss.setMaxRows(5));
+    EXPECT_FALSE(ss.getCellText(1, 1, text, CellTextKind::Data));
+    EXPECT_TRUE(text.isEmpty());
+    EXPECT_FALSE(ss.setCellText(1, 1, "a"));
+    EXPECT_FALSE(ss.setRowTexts(1, array));
+    EXPECT_FALSE(ss.getColumnTexts(1, array));
+    EXPECT_TRUE(array.isEmpty());
+    EXPECT_FALSE(ss.getActiveCell(col, row));
+    EXPECT_EQ(ss.getSelectionRow(), -1);
+    EXPECT_FALSE(ss.setNumberTypeCell(1, 1, 2, false));
+    EXPECT_FALSE(ss.insertRow(1, true, true));
+    EXPECT_FALSE(ss.deleteSelectedRow());
+    EXPECT_FALSE(ss.moveRowDown());
+    EXPECT_FALSE(ss.mergeEqualCells(1));
+    EXPECT_FALSE(ss.removeAllSpans());
+    EXPECT_FALSE(ss.findText("a", true, col, row));
+    ss.fitColumns();
+    ss.showFindDialog(false);
+    EXPECT_EQ(ss.findDialog(), nullptr);
+}
+
+using SpreadCreate = SpreadHostTest;
+
+TEST_F(SpreadCreate, TakesThePlaceholdersRectangleAndId) {
+    CRect expected, hostRect;
+    ::GetWindowRect(placeholder, &expected);
+    host.GetWindowRect(&hostRect);
+    expected.OffsetRect(-hostRect.left, -hostRect.top);  // relative to the host's window
+    ASSERT_TRUE(ss.create(&host, kPlaceholderId, true));
+    EXPECT_FALSE(IsWindow(placeholder));
+    EXPECT_EQ(host.GetDlgItem(kPlaceholderId)->GetSafeHwnd(), ss.gridWindow());
+    EXPECT_EQ(ss.getMaxRows(), 0);
+    EXPECT_EQ(ss.getMaxCols(), 0);
+    CRect made;
+    ss.GetWindowRect(&made);
+    host.ScreenToClient(&made);
+    EXPECT_EQ(made, expected);
+}
+
+TEST_F(SpreadCreate, MovesFiveLeftAndTwentyUpUnlessKeepingPosition) {
+    CRect expected, hostRect;
+    ::GetWindowRect(placeholder, &expected);
+    host.GetWindowRect(&hostRect);
+    expected.OffsetRect(-hostRect.left - 5, -hostRect.top - 20);
+    ASSERT_TRUE(ss.create(&host, kPlaceholderId, false));
+    CRect made;
+    ss.GetWindowRect(&made);
+    host.ScreenToClient(&made);
+    EXPECT_EQ(made, expected);
+}
+
+TEST_F(SpreadCreate, FailsWithoutParentOrPlaceholder) {
+    EXPECT_FALSE(ss.create(nullptr, kPlaceholderId, true));
+    EXPECT_FALSE(ss.create(&host, 999, true));
+    EXPECT_FALSE(ss.isCreated());
+    EXPECT_TRUE(IsWindow(placeholder));
+}
+
+using SpreadCells = SpreadHostTest;
+
+TEST_F(SpreadCells, CellTextIsEmptyBeyondTheGridAndOnEmptyCells) {
+    makeGrid(3, 4);
+    Ktx_String text = "stale";
+    EXPECT_FALSE(ss.getCellText(1, 5, text, CellTextKind::Value));
+    EXPECT_TRUE(text.isEmpty());
+    text = "stale";
+    EXPECT_TRUE(ss.getCellText(3, 4, text, CellTextKind::Data));
+    EXPECT_TRUE(text.isEmpty());
+}
+
+TEST_F(SpreadCells, ReadsEachKindOfText) {
+    makeGrid(3, 3);
+    ASSERT_TRUE(ss.setCellText(1, 1, "4"));
+    ASSERT_TRUE(ss.setCellFormula(2, 1, "A1*2"));
+    ASSERT_TRUE(SSSetCellTag(grid(), 2, 1, "note \xA4 1"));
+    EXPECT_EQ(cell(ss, 2, 1, CellTextKind::Formula), "A1*2");
+    EXPECT_EQ(cell(ss, 2, 1, CellTextKind::Value), "8");
+    EXPECT_EQ(cell(ss, 2, 1, CellTextKind::Tag), "note \xA4 1");
+    EXPECT_EQ(cell(ss, 1, 1, CellTextKind::Data), "4");
+}
+
+TEST_F(SpreadCells, RowTextsStopAtTheLastColumn) {
+    makeGrid(3, 2);
+    EXPECT_TRUE(ss.setRowTexts(2, texts({"a", "b", "c", "d", "e"})));
+    Ktx_StringArray row;
+    ASSERT_TRUE(ss.getRowTexts(2, row));
+    EXPECT_EQ(row, texts({"a", "b", "c"}));
+    EXPECT_FALSE(ss.setRowTexts(3, texts({"x"})));
+    EXPECT_FALSE(ss.setColumnTexts(4, texts({"x"})));
+}
+
+TEST_F(SpreadCells, HeadersGoToTheHeaderRowAndColumn) {
+    makeGrid(2, 3);
+    ASSERT_TRUE(ss.setColumnHeaders(texts({"Name", "Weight", "ignored"})));
+    ASSERT_TRUE(ss.setRowHeaders(texts({"HEA", "HEA"})));
+    Ktx_StringArray headers;
+    ASSERT_TRUE(ss.getColumnHeaders(headers));
+    EXPECT_EQ(headers, texts({"Name", "Weight"}));
+    EXPECT_EQ(cell(ss, 1, 0), "Name");  // row 0 is the header row
+    EXPECT_EQ(cell(ss, kSpreadHeader, 2), "HEA");
+}
+
+TEST_F(SpreadCells, ActiveCellDefaultsToTheFirstCell) {
+    makeGrid(3, 3);
+    int col = 0, row = 0;
+    ASSERT_TRUE(ss.getActiveCell(col, row));
+    EXPECT_EQ(col, 1);
+    EXPECT_EQ(row, 1);
+    ASSERT_TRUE(SSGetActiveCell(grid(), &col, &row));
+    SSSetActiveCell(grid(), 2, 3);
+    EXPECT_EQ(ss.getSelectionRow(), 3);
+    SSSetSelectBlock(grid(), 1, 2, 3, 3);
+    EXPECT_EQ(ss.getSelectionRow(), 2);
+}
+
+TEST_F(SpreadCells, FindTextGoesAlongTheRowThenFromColumnOne) {
+    makeGrid(3, 3);
+    ss.setRowTexts(1, texts({"Input", "Width", ""}));
+    ss.setRowTexts(2, texts({"Output", "Int Height", ""}));
+    int col = 3, row = 1;
+    ASSERT_TRUE(ss.findText("Output", false, col, row));
+    EXPECT_EQ(col, 1);
+    EXPECT_EQ(row, 2);
+    col = 1, row = 1;
+    EXPECT_FALSE(ss.findText("Height", false, col, row));
+    ASSERT_TRUE(ss.findText("Height", true, col, row));
+    EXPECT_EQ(col, 2);
+    EXPECT_EQ(row, 2);
+}
