@@ -17,6 +17,12 @@ std::map<HWND, std::unique_ptr<CWnd>>& temporaries() {
 }  // namespace
 
 CWnd::~CWnd() {
+    // The handlers may refer to the parts of a derived object already destroyed; the
+    // messages of the window's destruction must not reach them.
+    commands_.clear();
+    notifies_.clear();
+    messages_.clear();
+    ranges_.clear();
     WinWindow* w = winWindowData(m_hWnd);
     if (w != nullptr && w->object == this) {
         ::DestroyWindow(m_hWnd);
