@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "registry.h"
+#include "win_reset.h"
 #include "window_api.h"
 #include "window_geometry.h"
 
@@ -60,6 +61,28 @@ TEST_F(DlgSize, MissingWindowChangesNothing) {
     EXPECT_FALSE(ChangeDlgSize(static_cast<HWND>(nullptr), "DLG_A"));
     EXPECT_FALSE(WriteDlgSize(static_cast<HWND>(nullptr), "DLG_B"));
     EXPECT_FALSE(dlgSizeRead("DLG_B").has_value());
+}
+
+TEST_F(DlgSize, DialogTakesTheStoredSizeAndKeepsItsPlace) {
+    winResetForTests();
+    HWND dialog =
+        CreateWindow("STATIC", "", WS_POPUP, 30, 40, 200, 100, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_NE(dialog, nullptr);
+    CSize designed;
+    ASSERT_TRUE(getDlgSize(dialog, designed));
+    EXPECT_EQ(designed.cx, 200);
+    EXPECT_FALSE(ChangeDlgSize(dialog, "DLG_SELECT_IMAGE"));  // nothing stored yet
+    ASSERT_TRUE(dlgSizeWrite("DLG_SELECT_IMAGE", CSize(320, 240)));
+    ASSERT_TRUE(ChangeDlgSize(dialog, "DLG_SELECT_IMAGE"));
+    RECT r;
+    GetWindowRect(dialog, &r);
+    EXPECT_EQ(r.left, 30);
+    EXPECT_EQ(r.right - r.left, 320);
+    EXPECT_EQ(r.bottom - r.top, 240);
+    MoveWindow(dialog, 30, 40, 400, 300);
+    ASSERT_TRUE(WriteDlgSize(dialog, "DLG_SELECT_IMAGE"));
+    EXPECT_EQ(dlgSizeRead("DLG_SELECT_IMAGE")->cx, 400);
+    winResetForTests();
 }
 
 }  // namespace
