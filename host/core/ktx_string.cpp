@@ -1,6 +1,7 @@
 #include "ktx_string.h"
 
 #include <algorithm>
+#include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -104,6 +105,19 @@ Ktx_String::Ktx_String(double value, int decimals) : text_(formatFixed(value, de
 Ktx_String::Ktx_String(double value, int decimals, bool trimZeros)
     : text_(formatFixed(value, decimals)) {
     if (trimZeros) trimFractionZeros(text_);
+}
+
+Ktx_String Ktx_String::format(const char* format, ...) {
+    va_list args;
+    va_start(args, format);
+    va_list copy;
+    va_copy(copy, args);
+    const int needed = std::vsnprintf(nullptr, 0, format, copy);
+    va_end(copy);
+    std::string out(static_cast<size_t>(needed > 0 ? needed : 0), '\0');
+    if (needed > 0) std::vsnprintf(out.data(), out.size() + 1, format, args);
+    va_end(args);
+    return Ktx_String(std::move(out));
 }
 
 char Ktx_String::charAt(int i) const {

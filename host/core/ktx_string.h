@@ -33,6 +33,9 @@ class Ktx_String {
     // (12, 1, false) -> "12.0".
     Ktx_String(double value, int decimals, bool trimZeros);
 
+    // printf-style formatting into a new text.
+    static Ktx_String format(const char* format, ...) __attribute__((format(printf, 1, 2)));
+
     const char* c_str() const { return text_.c_str(); }
     const std::string& str() const { return text_; }
     std::string_view view() const { return text_; }

@@ -15,6 +15,12 @@ TEST(KtxString, NumberConstructorsWriteDecimalsAsAsked) {
     EXPECT_EQ(Ktx_String(-0.01, 1, true), "0");
 }
 
+TEST(KtxString, FormatIsPrintfIntoANewText) {
+    EXPECT_EQ(Ktx_String::format("%s=%d;%.2f", "w", 3, 1.005), "w=3;1.00");
+    EXPECT_EQ(Ktx_String::format("%s", ""), "");
+    EXPECT_EQ(Ktx_String::format("%s", std::string(300, 'x').c_str()).length(), 300);
+}
+
 TEST(KtxString, CaseFoldingKnowsAccentedLettersOfTheCodePage) {
     Ktx_String upper("\xC4\xD6\xDC\x8A\x8C\x8E\x9F");  // A/O/U umlaut, S/OE/Z caron, Y diaeresis
     Ktx_String lower("\xE4\xF6\xFC\x9A\x9C\x9E\xFF");
