@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "commands.h"
+#include "from_table.h"
 #include "grid_file_io.h"
 #include "sheet_csv.h"
 #include "sheet_file.h"
@@ -81,6 +82,9 @@ bool endsWithNoCase(const std::string& text, const std::string& tail) {
 int runCalc(const CliContext& context, const SheetArgs& args) {
     std::unique_ptr<SheetModel> sheet = loadSheet(context, args.files[0], args.headerRow);
     if (!sheet) return 1;
+    // FROMTABLE reads cells of other spreadsheet files, as in every grid of the module.
+    sheet->engine().addCustomFunction("FROMTABLE", 2, 4, fromTableCallback,
+                                      SPREAD_CUSTFUNC_WANTCELLREF);
     sheet->engine().recalcAll();
     const std::string csv = SheetCsv::write(*sheet, args.headerRow, SheetCsv::Content::Values);
     std::fwrite(csv.data(), 1, csv.size(), context.out);
