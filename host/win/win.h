@@ -1,7 +1,9 @@
 // The whole headless window system: include this one header.
 #pragma once
 
+#include "bitmap_resources.h"
 #include "cbutton.h"
+#include "clipboard.h"
 #include "ccombo_box.h"
 #include "cdialog.h"
 #include "cedit.h"
@@ -22,11 +24,16 @@
 #include "failure_injection.h"
 #include "file_chooser.h"
 #include "gdi.h"
+#include "gdi_cursor.h"
 #include "global_memory.h"
+#include "guid.h"
 #include "keyboard_state.h"
 #include "menus.h"
 #include "message_box.h"
 #include "message_pump.h"
+#include "module_file.h"
+#include "rect_tracker.h"
+#include "registry.h"
 #include "scripted_user.h"
 #include "timers.h"
 #include "user_actions.h"

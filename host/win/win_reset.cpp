@@ -1,14 +1,19 @@
 #include "win_reset.h"
 
+#include "bitmap_resources.h"
+#include "clipboard.h"
 #include "cwnd.h"
 #include "event_source.h"
 #include "failure_injection.h"
 #include "file_chooser.h"
+#include "gdi_cursor.h"
 #include "global_memory.h"
 #include "keyboard_state.h"
 #include "menus.h"
 #include "message_box.h"
 #include "message_pump.h"
+#include "module_file.h"
+#include "registry.h"
 #include "scripted_user.h"
 #include "timers.h"
 #include "user_failures.h"
@@ -34,5 +39,11 @@ void winResetForTests() {
     winScriptsReset();
     winEventSourceReset();
     winClearUserFailures();
+    registryResetForTests();
+    resourceClearForTests();
+    gdiCursorResetForTests();
+    moduleFileResetForTests();
+    // The clipboard holds a global memory block: empty it before the blocks are forgotten.
+    clipboardResetForTests();
     globalMemoryReset();
 }
