@@ -1,8 +1,10 @@
 #include "spread_exports.h"
 
+#include "dialog_scope.h"
 #include "ktx_spread_dlg.h"
 
 void EvaluateSS() {
+    VnResourceScope resources(vnResourceOverride());
     Ktx_SpreadDlg dlg(Ktx_SpreadDlg::ModeEvaluate);
     dlg.setFileName("c:\\a\\t3.sss");
     dlg.setEvaluateCell(1, 1);
@@ -19,6 +21,7 @@ bool readSpreadsheetFile(const Ktx_String& file, Ktx_String& out, Ktx_StringArra
     out.clear();
     headers.removeAll();
     rows.removeAll();
+    VnResourceScope resources(vnResourceOverride());
     Ktx_SpreadDlg dlg(Ktx_SpreadDlg::ModeReadFile);
     dlg.setFileName(file);
     dlg.setReadTargets(&out, &headers, &rows);
