@@ -1,0 +1,105 @@
+#include "cmd_eval_report.h"
+
+#include <algorithm>
+
+#include "calc_timers.h"
+
+namespace {
+
+using Row = std::vector<std::string>;
+
+void printAligned(std::FILE* out, const std::vector<Row>& rows) {
+    std::vector<size_t> widths;
+    for (const Row& row : rows) {
+        widths.resize(std::max(widths.size(), row.size()));
+        for (size_t i = 0; i < row.size(); ++i) widths[i] = std::max(widths[i], row[i].size());
+    }
+    for (const Row& row : rows) {
+        std::string line;
+        for (size_t i = 0; i < row.size(); ++i) {
+            line += row[i];
+            if (i + 1 < row.size()) line += std::string(widths[i] - row[i].size() + 2, ' ');
+        }
+        std::fprintf(out, "%s\n", line.c_str());
+    }
+}
+
+// Unicode code points of the bytes 0x80-0x9F in code page 1252 (0 where undefined).
+const unsigned short kCp1252High[32] = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+
+void appendEscaped(std::string& s, unsigned code) {
+    char buffer[8];
+    std::snprintf(buffer, sizeof buffer, "\\u%04X", code);
+    s += buffer;
+}
+
+}  // namespace
+
+void printEvalTable(std::FILE* out, const EvalResult& result) {
+    std::vector<Row> rows = {{"section", "name", "type", "before", "after"}};
+    for (const EvalVariable& v : result.variables)
+        rows.push_back({v.section, v.name, v.type, v.before, v.after});
+    printAligned(out, rows);
+}
+
+void printTimerTable(std::FILE* out) {
+    std::vector<Row> rows = {{"timer", "laps", "total_ms"}};
+    const VnNamedTimer* timers = calcTimers();
+    for (int i = 0; i < kCalcTimerCount; ++i) {
+        char ms[32];
+        std::snprintf(ms, sizeof ms, "%.3f", timers[i].timer->totalSeconds() * 1000.0);
+        rows.push_back({timers[i].name, std::to_string(timers[i].timer->count()), ms});
+    }
+    printAligned(out, rows);
+}
+
+std::string jsonString(const std::string& bytes) {
+    std::string s = "\"";
+    for (unsigned char c : bytes) {
+        if (c == '"' || c == '\\') {
+            s += '\\';
+            s += static_cast<char>(c);
+        } else if (c < 0x20) {
+            appendEscaped(s, c);
+        } else if (c < 0x80) {
+            s += static_cast<char>(c);
+        } else if (c < 0xA0) {
+            appendEscaped(s, kCp1252High[c - 0x80] ? kCp1252High[c - 0x80] : 0xFFFD);
+        } else {
+            appendEscaped(s, c);
+        }
+    }
+    return s + "\"";
+}
+
+void printEvalJson(std::FILE* out, const std::string& standard, const std::string& macro,
+                   const EvalResult& result, bool timings) {
+    std::fprintf(out, "{\"standard\": %s, \"macro\": %s, \"ok\": %s, \"reason\": %s,\n",
+                 jsonString(standard).c_str(), jsonString(macro).c_str(),
+                 result.ok ? "true" : "false", jsonString(result.reason).c_str());
+    std::fprintf(out, " \"variables\": [");
+    for (size_t i = 0; i < result.variables.size(); ++i) {
+        const EvalVariable& v = result.variables[i];
+        std::fprintf(out,
+                     "%s\n  {\"section\": %s, \"name\": %s, \"type\": %s, \"before\": %s, "
+                     "\"after\": %s}",
+                     i ? "," : "", jsonString(v.section).c_str(), jsonString(v.name).c_str(),
+                     jsonString(v.type).c_str(), jsonString(v.before).c_str(),
+                     jsonString(v.after).c_str());
+    }
+    std::fprintf(out, "]");
+    if (timings) {
+        std::fprintf(out, ",\n \"timings\": {");
+        const VnNamedTimer* timers = calcTimers();
+        for (int i = 0; i < kCalcTimerCount; ++i) {
+            std::fprintf(out, "%s\n  %s: {\"laps\": %d, \"total_ms\": %.3f}", i ? "," : "",
+                         jsonString(timers[i].name).c_str(), timers[i].timer->count(),
+                         timers[i].timer->totalSeconds() * 1000.0);
+        }
+        std::fprintf(out, "}");
+    }
+    std::fprintf(out, "}\n");
+}
