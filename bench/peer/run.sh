@@ -11,8 +11,10 @@ sizes=("${@:-100000 1000000}"); sizes=(${sizes[@]})
 [ -d "$here/node_modules/hyperformula" ] || (cd "$here" && npm install --silent --no-audit --no-fund)
 cmake --build "$build" --target peer_engine vnstd >/dev/null
 work="$(mktemp -d)"; trap 'rm -rf "$work"' EXIT
-printf '%-7s %8s | %9s %9s %8s | %9s %9s %8s | %7s %7s %6s | %9s\n' kind cells \
-  peer_build peer_recalc peer_MiB our_build our_recalc our_MiB build_x recalc_x mem_x calc_cli_s
+# Times are wall-clock seconds; the *_cpu_x ratios compare processor time, steadier on a busy machine.
+printf '%-7s %8s | %9s %9s %8s | %9s %9s %8s | %7s %7s %6s | %9s %9s | %9s\n' kind cells \
+  peer_build peer_recalc peer_MiB our_build our_recalc our_MiB build_x recalc_x mem_x \
+  bld_cpu_x rec_cpu_x calc_cli_s
 for cells in "${sizes[@]}"; do
   for kind in mixed chain grid; do
     csv="$work/$kind-$cells.csv"
@@ -28,7 +30,9 @@ for cells in "${sizes[@]}"; do
         f(p.build_s, 3).padStart(9), f(p.recalc_s, 4).padStart(9), f(p.peak_mib, 0).padStart(8), "|",
         f(o.build_s, 3).padStart(9), f(o.recalc_s, 4).padStart(9), f(o.peak_mib, 0).padStart(8), "|",
         f(p.build_s / o.build_s, 1).padStart(7), f(p.recalc_s / o.recalc_s, 1).padStart(7),
-        f(p.peak_mib / o.peak_mib, 1).padStart(6), "|", process.argv[5].padStart(9)].join(" "));
+        f(p.peak_mib / o.peak_mib, 1).padStart(6), "|",
+        f(p.build_cpu_s / o.build_cpu_s, 1).padStart(9), f(p.recalc_cpu_s / o.recalc_cpu_s, 1).padStart(9),
+        "|", process.argv[5].padStart(9)].join(" "));
     ' "$peer" "$ours" "$kind" "$cells" "$cli"
   done
 done

@@ -26,6 +26,8 @@ class FormulaDeps {
     // Calls f(formulaId) for each formula that reads (col, row); a formula may come twice.
     template <typename F>
     void forEachDependent(int col, int row, F f) const;
+    // Whether any formula reads (col, row); may say true when it cannot tell cheaply.
+    bool hasDependent(int col, int row) const;
 
   private:
     struct Edge {

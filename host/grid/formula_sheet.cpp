@@ -30,6 +30,7 @@ void FormulaSheet::removeFormula(int col, int row) {
     if (id == kNoFormula) return;
     FormulaRecord& f = formulas_[id];
     deps_.remove(id, codeOf(f), f.codeLength);
+    calcOrder_.removed(id);
     garbageWords_ += f.codeLength;
     f.live = false;
     cells_.setFormula(col, row, kNoFormula);
@@ -75,6 +76,7 @@ void FormulaSheet::installFormula(int col, int row, const Code& code, bool calcu
     code_.insert(code_.end(), code.begin(), code.end());
     cells_.setFormula(col, row, id);
     deps_.add(id, codeOf(f), f.codeLength);
+    calcOrder_.added(id, calculating_ > 0 || deps_.hasDependent(col, row));
     if (!calculate) {
         cells_.setEmpty(col, row);
         return;
@@ -95,6 +97,7 @@ void FormulaSheet::clearAll() {
     deferredFreeIds_.clear();
     scopeEpoch_.clear();
     pending_.clear();
+    calcOrder_.clear();
 }
 
 // Rebuilds the code arena when more than half of it belongs to removed formulas.
@@ -204,10 +207,12 @@ bool FormulaSheet::inScope(std::uint32_t id) const {
 }
 
 void FormulaSheet::calculate(std::uint32_t id) {
+    if (recording_) calcOrder_.record(id, false);
     evaluateInto(id);
 }
 
 void FormulaSheet::cycle(std::uint32_t id) {
+    if (recording_) calcOrder_.record(id, true);
     const FormulaRecord& f = formulas_[id];
     cells_.setError(f.col, f.row, FormulaError::Ref);
 }
@@ -247,8 +252,22 @@ void FormulaSheet::recalcDependents(std::vector<std::pair<int, int>> queue) {
     }
     if (roots.empty()) return;
     ++calculating_;
-    order_.run(*this, roots, formulas_.size());
+    if (calcOrder_.valid())
+        calculateInOrder(roots);
+    else
+        order_.run(*this, roots, formulas_.size());
     endCalc();
+}
+
+// The kept order holds every formula after those it reads, so the affected ones need no walk.
+void FormulaSheet::calculateInOrder(std::vector<std::uint32_t>& ids) {
+    calcOrder_.forEachInOrder(ids, [this](std::uint32_t id, bool onCycle) {
+        if (!formulas_[id].live) return;
+        if (onCycle)
+            cycle(id);
+        else
+            evaluateInto(id);
+    });
 }
 
 void FormulaSheet::endCalc() {
@@ -265,7 +284,11 @@ void FormulaSheet::recalcAll() {
         if (formulas_[id].live) roots.push_back(id);
     allInScope_ = true;
     ++calculating_;
+    calcOrder_.begin(formulas_.size());
+    recording_ = true;
     order_.run(*this, roots, formulas_.size());
+    recording_ = false;
+    calcOrder_.finish();
     allInScope_ = false;
     endCalc();
     runPending();

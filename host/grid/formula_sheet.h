@@ -5,6 +5,7 @@
 #include <memory>
 #include <vector>
 
+#include "formula_calc_order.h"
 #include "formula_cells.h"
 #include "formula_code.h"
 #include "formula_custom.h"
@@ -68,6 +69,7 @@ class FormulaSheet : public EvalHost, private FormulaOrderGraph {
     void changed(int col, int row);
     void recalcDependents(std::vector<std::pair<int, int>> changedCells);
     void runPending();
+    void calculateInOrder(std::vector<std::uint32_t>& ids);
     void compactCode();
     void endCalc();  // leaves one level of calculation; the last one tidies up
     const std::uint32_t* codeOf(const FormulaRecord& f) const {
@@ -83,6 +85,8 @@ class FormulaSheet : public EvalHost, private FormulaOrderGraph {
     std::vector<FormulaRecord> formulas_;
     std::vector<std::uint32_t> freeIds_, deferredFreeIds_;
     FormulaOrder order_;
+    FormulaCalcOrder calcOrder_;  // kept from the last full calculation
+    bool recording_ = false;
     std::vector<std::uint32_t> scopeEpoch_;
     std::uint32_t epoch_ = 0;
     bool allInScope_ = false;

@@ -128,6 +128,7 @@ bool FormulaSheet::restructure(bool rows, int at, int count, bool insert) {
         deps_.add(id, codeOf(f), f.codeLength);
     }
     compactCode();
+    calcOrder_.invalidate();
     if (autoCalc) recalcAll();
     return true;
 }
