@@ -21,8 +21,10 @@ constexpr COLORREF kLockedBack = 0xE6E6E6;
 
 Ktx_Spread::Ktx_Spread() : fields_(std::make_unique<Fields>()) {}
 
+// The window goes while the object is still whole, so its last messages reach this class.
 Ktx_Spread::~Ktx_Spread() {
     if (findDialog_) findDialog_->closeWindow();
+    if (GetSafeHwnd()) DestroyWindow();
 }
 
 HWND Ktx_Spread::gridWindow() const {
