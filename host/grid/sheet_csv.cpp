@@ -91,7 +91,7 @@ bool CsvSplitter::split(std::vector<CsvRecord>& records, std::string& error) {
 bool storeField(SheetModel& sheet, const CsvField& field, int col, int row, std::string& error) {
     if (field.text.empty()) return true;
     if (field.text.front() == '=') {
-        const FormulaResult r = sheet.setFormula(col, row, field.text, FormulaSetMode::Loader);
+        const FormulaResult r = sheet.setFormula(col, row, field.text, FormulaSetMode::Bulk);
         if (r) return true;
         error = "line " + std::to_string(field.line) + ", column " + std::to_string(col) +
                 ": formula does not parse: " + r.message;

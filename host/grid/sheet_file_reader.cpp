@@ -239,7 +239,7 @@ bool SheetFileReader::readCellField(const std::string& key, LineCursor& in, int 
     if (key == "tag") return sheet_->setTag(col, row, text);
     if (key == "note") return sheet_->setNote(col, row, text);
     if (key != "formula") return fail("unknown cell field '" + key + "'");
-    const FormulaResult r = sheet_->setFormula(col, row, text, FormulaSetMode::Loader);
+    const FormulaResult r = sheet_->setFormula(col, row, text, FormulaSetMode::Bulk);
     return r || fail("formula does not parse: " + r.message);
 }
 

@@ -2,6 +2,7 @@
 
 #include "acad.h"
 #include "frame.h"
+#include "vn_ss_dlgs_mgr.h"
 
 namespace {
 
@@ -22,6 +23,9 @@ ModuleSession::ModuleSession(std::FILE* commandLineEcho) {
 
 ModuleSession::~ModuleSession() {
     if (loaded_) {
+        // The pooled evaluation hosts are windows: close them while the window system is
+        // still alive, not from the pool's destructor at process exit.
+        gSSDlgsMgr.destroyAll();
         acrxEntryPoint(AcRx::kUnloadAppMsg, &moduleToken);
         DllMain(moduleInstance(), kDllProcessDetach, nullptr);
     }

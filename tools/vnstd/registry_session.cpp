@@ -1,33 +1,11 @@
 #include "registry_session.h"
 
-#include <unistd.h>
-
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <system_error>
 
 #include "registry.h"
 
 namespace fs = std::filesystem;
-
-namespace {
-
-// The registry as the text it would be saved as ("" when it cannot be produced).
-std::string registryText() {
-    std::error_code ec;
-    const fs::path probe =
-        fs::temp_directory_path(ec) / ("vnstd_registry_" + std::to_string(getpid()) + ".reg");
-    if (ec || !registrySaveFile(probe.string())) return "";
-    std::ifstream in(probe, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    in.close();
-    fs::remove(probe, ec);
-    return text.str();
-}
-
-}  // namespace
 
 RegistrySession::RegistrySession(std::string path) : path_(std::move(path)) {
     std::error_code ec;
