@@ -1,10 +1,14 @@
 #include "path_translation.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <map>
 #include <system_error>
+#include <unordered_map>
 #include <vector>
 
 #include "core_reset.h"
@@ -63,16 +67,89 @@ std::vector<std::string> splitParts(const std::string& p) {
     return parts;
 }
 
-// The name in folder that equals part with letter case folded, or part itself.
-std::string matchIgnoringCase(const fs::path& folder, const std::string& part) {
-    std::error_code ec;
-    std::vector<std::string> matches;
-    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-        const std::string name = it->path().filename().string();
-        if (ktxCompareNoCase(name, part) == 0) matches.push_back(name);
+std::string folded(std::string_view name) {
+    std::string key(name);
+    for (char& c : key) c = ktxToLower(c);
+    return key;
+}
+
+// What one status call tells of a path: its kind and modification time.
+struct PathStat {
+    HostPathKind kind = HostPathKind::Missing;
+    std::int64_t modifiedNs = 0;
+};
+
+PathStat statPath(const std::string& path) {
+    struct stat st;
+    if (::stat(path.c_str(), &st) != 0) return {};
+    PathStat result;
+    result.kind = S_ISDIR(st.st_mode)   ? HostPathKind::Folder
+                  : S_ISREG(st.st_mode) ? HostPathKind::File
+                                        : HostPathKind::Other;
+    result.modifiedNs =
+        static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+    return result;
+}
+
+std::int64_t nowNs() {
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(
+               std::chrono::system_clock::now().time_since_epoch())
+        .count();
+}
+
+// A folder's names by their letter-case-folded form (the first in byte order when several
+// fold alike), kept between look-ups while the folder's modification time stays the same: a
+// name added, removed or renamed in the folder changes that time, so the next look-up lists
+// the folder again. A look-up then costs one status call instead of a walk of the folder.
+// A listing made while the folder's time was recent is not kept: a change within the same
+// tick of the file system's clock would leave that time as it was.
+constexpr std::int64_t kSettleNs = 2000000000;
+
+class FolderListings {
+  public:
+    // folderStamp: the folder's modification time, from a status call just made.
+    std::string match(const std::string& folder, std::int64_t folderStamp,
+                      const std::string& part) {
+        Listing& listing = listings_[folder];
+        if (!listing.settled || listing.stamp != folderStamp) listing = list(folder, folderStamp);
+        auto it = listing.byFolded.find(folded(part));
+        return it == listing.byFolded.end() ? part : it->second;
     }
-    if (matches.empty()) return part;
-    return *std::min_element(matches.begin(), matches.end());
+    void clear() { listings_.clear(); }
+
+  private:
+    struct Listing {
+        bool settled = false;
+        std::int64_t stamp = 0;
+        std::unordered_map<std::string, std::string> byFolded;
+    };
+
+    static Listing list(const std::string& folder, std::int64_t stamp) {
+        Listing listing;
+        std::error_code ec;
+        for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+            std::string name = it->path().filename().string();
+            auto [slot, added] = listing.byFolded.try_emplace(folded(name), name);
+            if (!added && name < slot->second) slot->second = std::move(name);
+        }
+        listing.settled = !ec && nowNs() - stamp > kSettleNs;
+        listing.stamp = stamp;
+        return listing;
+    }
+
+    std::unordered_map<std::string, Listing> listings_;
+};
+
+FolderListings& folderListings() {
+    static FolderListings listings;
+    return listings;
+}
+
+// The name in folder that equals part with letter case folded, or part itself.
+std::string matchIgnoringCase(const std::string& folder, const std::string& part) {
+    const PathStat stat = statPath(folder);
+    if (stat.kind != HostPathKind::Folder) return part;
+    return folderListings().match(folder, stat.modifiedNs, part);
 }
 
 }  // namespace
@@ -98,31 +175,69 @@ std::string joinPath(const std::string& base, const std::string& part) {
     return base + "/" + part;
 }
 
+// The base joined with all parts but the last `dropped` ones.
+std::string joinParts(const SplitPath& split, std::size_t dropped) {
+    std::string out = split.base;
+    for (std::size_t i = 0; i + dropped < split.parts.size(); ++i)
+        out = joinPath(out, split.parts[i]);
+    return out;
+}
+
 }  // namespace
 
 std::string hostPathLiteral(const Ktx_String& windowsPath) {
-    const SplitPath split = splitWindowsPath(windowsPath.str());
-    std::string out = split.base;
-    for (const auto& part : split.parts) out = joinPath(out, part);
-    return out.empty() ? "." : out;
+    const std::string literal = joinParts(splitWindowsPath(windowsPath.str()), 0);
+    return literal.empty() ? "." : literal;
 }
 
-std::string hostPath(const Ktx_String& windowsPath) {
-    const std::string literal = hostPathLiteral(windowsPath);
+namespace {
+
+// Looks up each part of the path in its folder, from the first part on.
+std::string resolvePartByPart(const SplitPath& split) {
     std::error_code ec;
-    if (fs::exists(literal, ec)) return literal;
-    const SplitPath split = splitWindowsPath(windowsPath.str());
     std::string resolved = split.base;
     bool folderExists = true;
-    for (const auto& part : split.parts) {
+    for (std::size_t i = 0; i < split.parts.size(); ++i) {
+        const std::string& part = split.parts[i];
         std::string next = joinPath(resolved, part);
         if (folderExists && !fs::exists(next, ec)) {
             next = joinPath(resolved, matchIgnoringCase(resolved.empty() ? "." : resolved, part));
         }
-        folderExists = fs::is_directory(next, ec);
-        resolved = next;
+        if (i + 1 < split.parts.size()) folderExists = fs::is_directory(next, ec);
+        resolved = std::move(next);
     }
     return resolved.empty() ? "." : resolved;
+}
+
+}  // namespace
+
+std::string hostPath(const Ktx_String& windowsPath, HostPathKind* kind) {
+    HostPathKind ignored;
+    HostPathKind& found = kind != nullptr ? *kind : ignored;
+    const SplitPath split = splitWindowsPath(windowsPath.str());
+    const std::string literal = joinParts(split, 0);
+    if (literal.empty()) {
+        found = HostPathKind::Folder;
+        return ".";
+    }
+    found = statPath(literal).kind;
+    if (found != HostPathKind::Missing || split.parts.empty()) return literal;
+    // The usual miss: the folder exists as written and only the last name differs (or is
+    // new), which needs no walk from the first part.
+    const std::string folder = joinParts(split, 1);
+    const std::string where = folder.empty() ? "." : folder;
+    std::string resolved;
+    const PathStat folderStat = statPath(where);
+    if (folderStat.kind == HostPathKind::Folder) {
+        const std::string& last = split.parts.back();
+        const std::string name = folderListings().match(where, folderStat.modifiedNs, last);
+        if (name == last) return literal;  // no such name in any letter case
+        resolved = joinPath(folder, name);
+    } else {
+        resolved = resolvePartByPart(split);
+    }
+    if (kind != nullptr) found = statPath(resolved).kind;
+    return resolved;
 }
 
 Ktx_String windowsPathFromHost(const std::string& hostPath) {
@@ -150,4 +265,5 @@ void mapDrive(char letter, const std::string& folder) {
 
 void resetPathTranslation() {
     translation() = Translation{defaultDriveRoot(), {}};
+    folderListings().clear();
 }

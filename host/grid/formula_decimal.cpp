@@ -1,5 +1,6 @@
 #include "formula_decimal.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -15,11 +16,15 @@ DecimalDigits digits15(double value) {
     DecimalDigits d;
     d.negative = value < 0;
     char buf[40];
-    std::snprintf(buf, sizeof buf, "%.14e", std::fabs(value));
-    // buf: "d.dddddddddddddde[+-]xx"
+    // "d.dddddddddddddde[+-]xx": the same digits printf's "%.14e" gives, without its cost.
+    const auto end =
+        std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, 14)
+            .ptr;
     d.digits.push_back(buf[0]);
     d.digits.append(buf + 2, 14);
-    d.exponent10 = std::atoi(buf + 17);
+    const char* exponent = buf + 17;
+    if (*exponent == '+') ++exponent;
+    std::from_chars(exponent, end, d.exponent10);
     return d;
 }
 
@@ -64,8 +69,11 @@ bool needsIncrement(const std::string& rest, DecimalRounding mode) {
 double snap15(double value) {
     if (!std::isfinite(value) || value == 0) return value;
     char buf[40];
-    std::snprintf(buf, sizeof buf, "%.14e", value);
-    return std::strtod(buf, nullptr);
+    const auto end =
+        std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, 14).ptr;
+    double snapped = value;
+    std::from_chars(buf, end, snapped);
+    return snapped;
 }
 
 DecimalDigits roundDecimal(double value, int decimals, DecimalRounding mode) {

@@ -1,13 +1,14 @@
 #include "grid_window.h"
 
-#include <map>
+#include <unordered_map>
 
 #include "window_api.h"
+#include "window_tree.h"
 
 namespace {
 
-std::map<HWND, std::unique_ptr<GridWindow>>& gridWindows() {
-    static std::map<HWND, std::unique_ptr<GridWindow>> windows;
+std::unordered_map<HWND, std::unique_ptr<GridWindow>>& gridWindows() {
+    static std::unordered_map<HWND, std::unique_ptr<GridWindow>> windows;
     return windows;
 }
 
@@ -26,9 +27,9 @@ GridWindow* GridWindow::of(HWND handle) {
     auto it = windows.find(handle);
     if (it == windows.end()) return nullptr;
     // A handle of a destroyed grid may name another window now.
-    char name[32] = {};
-    GetClassName(handle, name, sizeof name);
-    const std::string_view cls(name);
+    const WinWindow* window = winWindowData(handle);
+    if (window == nullptr) return nullptr;
+    const std::string& cls = window->className;
     if (cls != "fpSpread70" && cls != "fpSpreadPreview70") return nullptr;
     return it->second.get();
 }

@@ -1,13 +1,13 @@
 #include "window_tree.h"
 
 #include <algorithm>
-#include <map>
 #include <memory>
+#include <unordered_map>
 
 namespace {
 
 struct Tree {
-    std::map<UINT_PTR, std::unique_ptr<WinWindow>> windows;
+    std::unordered_map<UINT_PTR, std::unique_ptr<WinWindow>> windows;
     std::vector<HWND> topLevel;
     UINT_PTR nextHandle = 0x20000;
 };
@@ -64,6 +64,8 @@ std::vector<HWND> winTopLevelWindows() {
 std::vector<HWND> winAllWindows() {
     std::vector<HWND> all;
     for (auto& [id, w] : tree().windows) all.push_back(w->handle);
+    // In creation order: handles are handed out ascending.
+    std::sort(all.begin(), all.end());
     return all;
 }
 

@@ -4,6 +4,7 @@
 #include <fstream>
 #include <sstream>
 #include <system_error>
+#include <unordered_map>
 
 #include "acad.h"
 #include "ktx_settings.h"
@@ -26,25 +27,82 @@ void vnShowExclamationOver(void* ownerWindow, const Ktx_String& text, const Ktx_
     MessageBox(static_cast<HWND>(ownerWindow), text.c_str(), caption.c_str(), MB_ICONEXCLAMATION);
 }
 
-bool vnFileExists(const Ktx_String& path) {
-    std::error_code ec;
-    return std::filesystem::is_regular_file(hostPath(path), ec);
+namespace {
+
+struct LibraryFileFact {
+    std::string hostPath;
+    HostPathKind kind = HostPathKind::Missing;
+    int stampKnown = -1;
+    VnFileStamp stamp;
+};
+
+class LibraryFileFacts {
+  public:
+    void begin() { active_ = true; }
+    void end() {
+        active_ = false;
+        facts_.clear();
+    }
+    LibraryFileFact& of(const Ktx_String& path) {
+        if (!active_) {
+            scratch_ = LibraryFileFact();
+            scratch_.hostPath = hostPath(path, &scratch_.kind);
+            return scratch_;
+        }
+        auto [it, added] = facts_.try_emplace(path.str());
+        if (added) it->second.hostPath = hostPath(path, &it->second.kind);
+        return it->second;
+    }
+
+  private:
+    bool active_ = false;
+    std::unordered_map<std::string, LibraryFileFact> facts_;
+    LibraryFileFact scratch_;
+};
+
+LibraryFileFacts& libraryFileFacts() {
+    static LibraryFileFacts facts;
+    return facts;
 }
 
-bool vnFileStampOf(const Ktx_String& path, VnFileStamp& stamp) {
+bool readStamp(const std::string& path, VnFileStamp& stamp) {
     std::error_code ec;
-    const std::filesystem::path p = hostPath(path);
-    const auto size = std::filesystem::file_size(p, ec);
+    const auto size = std::filesystem::file_size(path, ec);
     if (ec) return false;
-    const auto time = std::filesystem::last_write_time(p, ec);
+    const auto time = std::filesystem::last_write_time(path, ec);
     if (ec) return false;
     stamp.size = size;
     stamp.modified = static_cast<std::int64_t>(time.time_since_epoch().count());
     return true;
 }
 
+}  // namespace
+
+void vnBeginLibraryFileFacts() {
+    libraryFileFacts().begin();
+}
+
+void vnEndLibraryFileFacts() {
+    libraryFileFacts().end();
+}
+
+std::string vnHostPath(const Ktx_String& path) {
+    return libraryFileFacts().of(path).hostPath;
+}
+
+bool vnFileExists(const Ktx_String& path) {
+    return libraryFileFacts().of(path).kind == HostPathKind::File;
+}
+
+bool vnFileStampOf(const Ktx_String& path, VnFileStamp& stamp) {
+    LibraryFileFact& fact = libraryFileFacts().of(path);
+    if (fact.stampKnown < 0) fact.stampKnown = readStamp(fact.hostPath, fact.stamp) ? 1 : 0;
+    stamp = fact.stamp;
+    return fact.stampKnown == 1;
+}
+
 bool vnReadTextLines(const Ktx_String& path, std::vector<std::string>& lines) {
-    std::ifstream in(hostPath(path), std::ios::binary);
+    std::ifstream in(vnHostPath(path), std::ios::binary);
     if (!in) return false;
     std::stringstream text;
     text << in.rdbuf();

@@ -17,6 +17,16 @@ void vnShowExclamation(const Ktx_String& text);
 // Shows a message box with the exclamation icon and a caption over the given owner window.
 void vnShowExclamationOver(void* ownerWindow, const Ktx_String& text, const Ktx_String& caption);
 
+// Files of the library are read, never written, by an evaluation. While an outermost
+// evaluation runs (between vnBeginLibraryFileFacts and vnEndLibraryFileFacts) the answers of
+// the three functions below are kept per path, so a standard that looks up the same data file
+// in many cells asks the file system once; the next evaluation asks anew. Outside an
+// evaluation every call asks the file system.
+void vnBeginLibraryFileFacts();
+void vnEndLibraryFileFacts();
+
+// The host path of a library file (see hostPath).
+std::string vnHostPath(const Ktx_String& path);
 // True when a file (not a folder) of that path exists.
 bool vnFileExists(const Ktx_String& path);
 

@@ -19,7 +19,7 @@ Acad::ErrorStatus VnStandardsSpread::loadStandard(const Ktx_String& name) {
     SSSetBool(grid, 12, true);
     SSSetBool(grid, SSB_AUTOCALC, false);
     calcIndex_.reset();
-    if (!SSLoadFromFile(grid, hostPath(path).c_str())) return Acad::eInvalidInput;
+    if (!SSLoadFromFile(grid, vnHostPath(path).c_str())) return Acad::eInvalidInput;
     fileName = path;
     return Acad::eOk;
 }

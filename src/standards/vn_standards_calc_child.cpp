@@ -41,7 +41,7 @@ bool resolveChild(const Ktx_String& name, const Ktx_String& current, Ktx_String&
 }
 
 bool samePath(const Ktx_String& a, const Ktx_String& b) {
-    return a.equal(b, false) || hostPath(a) == hostPath(b);
+    return a.equal(b, false) || vnHostPath(a) == vnHostPath(b);
 }
 
 Ktx_String strippedPiece(Ktx_String piece) {

@@ -1,5 +1,7 @@
 #include "vn_standards_dlg_nesting.h"
 
+#include "vn_ss_functions_host.h"
+
 namespace {
 
 int gDepth = 0;
@@ -9,12 +11,13 @@ bool gReportPending = false;  // the cell that hit the bound has not shown its e
 }  // namespace
 
 VnStandardsNesting::Level::Level() {
-    ++gDepth;
+    if (gDepth++ == 0) vnBeginLibraryFileFacts();
 }
 
 VnStandardsNesting::Level::~Level() {
     --gDepth;
     if (gDepth == 0) {
+        vnEndLibraryFileFacts();
         gBoundHitAt = 0;
         gReportPending = false;
     }
