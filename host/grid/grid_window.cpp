@@ -22,7 +22,19 @@ GridWindow::GridWindow(HWND handle) : handle_(handle), sheet_(std::make_unique<S
     sheet_->engine().setAutoCalc(true);
 }
 
+namespace {
+
+// The last window looked up: most calls in a row go to one grid. Attaching or detaching any
+// grid forgets it, so it never outlives its window.
+struct LastLookUp {
+    HWND handle = nullptr;
+    GridWindow* grid = nullptr;
+} gLast;
+
+}  // namespace
+
 GridWindow* GridWindow::of(HWND handle) {
+    if (handle != nullptr && handle == gLast.handle) return gLast.grid;
     auto& windows = gridWindows();
     auto it = windows.find(handle);
     if (it == windows.end()) return nullptr;
@@ -31,16 +43,19 @@ GridWindow* GridWindow::of(HWND handle) {
     if (window == nullptr) return nullptr;
     const std::string& cls = window->className;
     if (cls != "fpSpread70" && cls != "fpSpreadPreview70") return nullptr;
-    return it->second.get();
+    gLast = {handle, it->second.get()};
+    return gLast.grid;
 }
 
 GridWindow& GridWindow::attach(HWND handle) {
+    gLast = {};
     auto& slot = gridWindows()[handle];
     slot = std::make_unique<GridWindow>(handle);
     return *slot;
 }
 
 void GridWindow::detach(HWND handle) {
+    gLast = {};
     gridWindows().erase(handle);
 }
 

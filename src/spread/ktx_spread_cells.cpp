@@ -60,10 +60,14 @@ bool Ktx_Spread::getCellText(int col, int row, Ktx_String& text, const int& kind
     if (!cellExists(col, row)) return false;
     HWND h = m_hWnd;
     const int length = textLength(h, col, row, kind);
-    if (length < 0) return true;
-    std::vector<char> buffer(static_cast<size_t>(length) + 1, '\0');
+    if (length <= 0) return true;
+    // One allocation: the grid writes the text and its terminating zero into the string.
+    std::string buffer(static_cast<size_t>(length), '\0');
     const int read = readText(h, col, row, kind, buffer.data());
-    if (read >= 0 && read <= length) text = Ktx_String(buffer.data(), read);
+    if (read >= 0 && read <= length) {
+        buffer.resize(static_cast<size_t>(read));
+        text = Ktx_String(std::move(buffer));
+    }
     return true;
 }
 

@@ -37,10 +37,30 @@ int VnStandardsSpread::findSectionStart(const Ktx_String& header) {
     return row + 1;
 }
 
+// The starts of all four sections in one pass over the grid: the first cell, row by row, whose
+// value is the header, as findSectionStart finds it.
+void VnStandardsSpread::findSectionStarts(int (&starts)[4]) {
+    std::fill(std::begin(starts), std::end(starts), -1);
+    const int maxCols = getMaxCols();
+    const int maxRows = getMaxRows();
+    int missing = 4;
+    Ktx_String value;
+    for (int row = 1; row <= maxRows && missing > 0; ++row) {
+        for (int col = 1; col <= maxCols; ++col) {
+            if (!getCellText(col, row, value, CellTextKind::Value) || value.isEmpty()) continue;
+            for (int i = 0; i < 4; ++i) {
+                if (starts[i] >= 0 || value != kSectionHeaders[i]) continue;
+                starts[i] = row + 1;
+                --missing;
+            }
+        }
+    }
+}
+
 Acad::ErrorStatus VnStandardsSpread::findVarCells() {
     varCells.resetVarCells();
     int starts[4];
-    for (int i = 0; i < 4; ++i) starts[i] = findSectionStart(kSectionHeaders[i]);
+    findSectionStarts(starts);
     const int maxRows = getMaxRows();
     if (starts[0] < 0) return Acad::eInvalidInput;
     collectSection(VnCellInput, starts[0], sectionEnd(starts, 0, maxRows));

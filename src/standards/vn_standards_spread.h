@@ -41,6 +41,7 @@ class VnStandardsSpread : public Ktx_Spread {
     void getVarNames(Ktx_StringArray& names) const;
 
   private:
+    void findSectionStarts(int (&starts)[4]);
     void collectSection(VnCellType type, int start, int end);
 
     // ===== Evaluation members (added by the standards evaluation) =========================
