@@ -5,7 +5,6 @@
 #include <filesystem>
 #include <system_error>
 
-#include "calc_timers.h"
 #include "cmd_eval_report.h"
 #include "cmd_eval_run.h"
 #include "commands.h"
@@ -26,11 +25,17 @@ EvalOptions exampleOptions(const CliContext& context) {
     return o;
 }
 
-bool applyLib(const CliContext& context, const std::string& lib) {
+// Prints "vnstd: <message>" and a hint to the command's own help; returns 2.
+int evalUsageError(const CliContext& context, const std::string& message) {
+    std::fprintf(context.err, "vnstd: %s\nTry 'vnstd eval --help' for its arguments.\n",
+                 message.c_str());
+    return 2;
+}
+
+bool applyLib(const std::string& lib) {
     std::error_code ec;
     if (!std::filesystem::is_directory(lib, ec)) return false;
     gSettings.setLibDir(windowsPathFromHost(std::filesystem::absolute(lib, ec).string()));
-    (void)context;
     return true;
 }
 
@@ -40,16 +45,16 @@ void printWarnings(const CliContext& context, const EvalResult& result) {
 }
 
 int runOne(const CliContext& context, const EvalOptions& o) {
-    resetCalcTimers();
     const EvalResult result = evaluateMacroFile(o, o.macroFile);
+    const std::vector<TimerFigure> timers = currentTimerFigures();
     printWarnings(context, result);
     if (o.json) {
-        printEvalJson(context.out, o.standard, o.macroFile, result, o.timings);
+        printEvalJson(context.out, o.standard, o.macroFile, result, o.timings ? &timers : nullptr);
     } else if (result.ok) {
         printEvalTable(context.out, result);
         if (o.timings) {
             std::fprintf(context.out, "\n");
-            printTimerTable(context.out);
+            printTimerTable(context.out, timers);
         }
     }
     if (!result.ok) return cliFailure(context, result.reason);
@@ -67,25 +72,39 @@ std::vector<std::string> macroFilesOf(const std::string& dir) {
     return files;
 }
 
+// Evaluates every macro file of the folder; a progress line on a terminal, the summary (and
+// the timers added up over all files) at the end. Fails when any file failed.
 int runFolder(const CliContext& context, const EvalOptions& o) {
     std::error_code ec;
     if (!std::filesystem::is_directory(o.macrosDir, ec))
-        return cliUsageError(context, "eval: no folder '" + o.macrosDir + "'");
+        return evalUsageError(context, "eval: no folder '" + o.macrosDir + "'");
     const std::vector<std::string> files = macroFilesOf(o.macrosDir);
-    std::vector<std::string> failures;
+    std::vector<FolderEntry> entries;
+    std::vector<TimerFigure> timers;
     for (size_t i = 0; i < files.size(); ++i) {
         if (context.errIsTerminal)
             std::fprintf(context.err, "\r[%zu/%zu] %s\x1b[K", i + 1, files.size(),
                          files[i].c_str());
         const EvalResult result = evaluateMacroFile(o, files[i]);
+        addTimerFigures(timers, currentTimerFigures());
         if (context.errIsTerminal && !result.warnings.empty()) std::fprintf(context.err, "\n");
         printWarnings(context, result);
-        if (!result.ok) failures.push_back(files[i] + ": " + result.reason);
+        entries.push_back({files[i], result.ok ? std::string() : result.reason});
     }
-    if (context.errIsTerminal) std::fprintf(context.err, "\n");
-    std::fprintf(context.out, "evaluated: %zu\nfailed: %zu\n", files.size(), failures.size());
-    for (const std::string& f : failures) std::fprintf(context.out, "  %s\n", f.c_str());
-    return failures.empty() ? 0 : 1;
+    if (context.errIsTerminal && !files.empty()) std::fprintf(context.err, "\n");
+    if (timers.empty()) timers = currentTimerFigures();
+    if (o.json) {
+        printFolderJson(context.out, entries, o.timings ? &timers : nullptr);
+    } else {
+        printFolderSummary(context.out, entries);
+        if (o.timings) {
+            std::fprintf(context.out, "\n");
+            printTimerTable(context.out, timers);
+        }
+    }
+    const bool anyFailed = std::any_of(entries.begin(), entries.end(),
+                                       [](const FolderEntry& e) { return !e.reason.empty(); });
+    return anyFailed ? 1 : 0;
 }
 
 }  // namespace
@@ -96,12 +115,12 @@ int runEvalCommand(const CliContext& context, const std::vector<std::string>& ar
         options = exampleOptions(context);
     } else {
         std::string error;
-        if (args.empty())
-            return cliUsageError(context, std::string("eval: no arguments\n") + kEvalUsage);
-        if (!parseEvalOptions(args, options, error)) return cliUsageError(context, error);
+        if (args.empty()) return evalUsageError(context, "eval: no arguments");
+        if (!parseEvalOptions(args, options, error)) return evalUsageError(context, error);
+        if (options.help) return std::fputs(kEvalUsage, context.out) < 0 ? 1 : 0;
     }
-    if (!options.lib.empty() && !applyLib(context, options.lib))
-        return cliUsageError(context, "eval: no library folder '" + options.lib + "'");
+    if (!options.lib.empty() && !applyLib(options.lib))
+        return evalUsageError(context, "eval: no library folder '" + options.lib + "'");
     gSettings.ssErrorMessages = options.messages;
     gSectionTables.loadLibrary();
     if (!options.macrosDir.empty()) return runFolder(context, options);

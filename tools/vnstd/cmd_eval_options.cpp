@@ -3,12 +3,24 @@
 const char* const kEvalUsage =
     "usage: vnstd eval STANDARD MACRO_FILE (--key KEY | --module GROUP) [options]\n"
     "       vnstd eval STANDARD --macros DIR (--key KEY | --module GROUP) [options]\n"
+    "       vnstd eval --help\n"
+    "\n"
+    "Evaluates the standard STANDARD (a name in the library's \"Connection Standards\"\n"
+    "folder, or a .vns file) for a macro file and prints the Input values read and the\n"
+    "Output values written, before and after. With --macros, evaluates every *.macro file\n"
+    "of DIR and prints a summary.\n"
+    "\n"
+    "  --key KEY         the macro's line in the standard's mapping file\n"
+    "  --module GROUP    a module group of the macro (variable names are module paths)\n"
     "  --gen NAME=VALUE  a general variable replaced in the standard (repeatable)\n"
     "  --lib DIR         the product library folder\n"
-    "  --write           store the changed macro back into its file\n"
+    "  --write           store the changed macro back into its file (only on success)\n"
     "  --json            print the result as JSON\n"
-    "  --timings         print the evaluation timers\n"
-    "  --messages        switch on the spreadsheet error messages\n";
+    "  --timings         print the 25 evaluation timers\n"
+    "  --messages        switch on the spreadsheet error messages\n"
+    "\n"
+    "Message boxes of the engine are printed to stderr as \"warning: ...\" lines.\n"
+    "Exit codes: 0 success, 1 the evaluation failed, 2 a usage error.\n";
 
 namespace {
 
@@ -19,7 +31,7 @@ bool optionValue(const std::vector<std::string>& a, size_t& i, const std::string
     } else if (i + 1 < a.size()) {
         value = a[++i];
     }
-    if (value.empty()) error = "option " + name + " needs a value";
+    if (value.empty()) error = "eval: option " + name + " needs a value";
     return !value.empty();
 }
 
@@ -30,7 +42,7 @@ bool is(const std::string& arg, const char* name) {
 bool takeGen(const std::string& text, EvalOptions& o, std::string& error) {
     const size_t eq = text.find('=');
     if (eq == std::string::npos || eq == 0) {
-        error = "--gen needs NAME=VALUE, got '" + text + "'";
+        error = "eval: --gen needs NAME=VALUE, got '" + text + "'";
         return false;
     }
     o.genVars.emplace_back(text.substr(0, eq), text.substr(eq + 1));
@@ -40,6 +52,7 @@ bool takeGen(const std::string& text, EvalOptions& o, std::string& error) {
 bool takeOption(const std::vector<std::string>& a, size_t& i, EvalOptions& o, std::string& error) {
     const std::string& arg = a[i];
     std::string value;
+    if (arg == "--help" || arg == "-h") return (o.help = true);
     if (arg == "--write") return (o.write = true);
     if (arg == "--json") return (o.json = true);
     if (arg == "--timings") return (o.timings = true);
@@ -77,6 +90,7 @@ bool parseEvalOptions(const std::vector<std::string>& args, EvalOptions& o, std:
             positional.push_back(args[i]);
         }
     }
+    if (o.help) return true;
     if (positional.size() > 2) {
         error = "eval: too many arguments ('" + positional[2] + "')";
         return false;

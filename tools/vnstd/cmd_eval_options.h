@@ -17,10 +17,13 @@ struct EvalOptions {
     bool json = false;
     bool timings = false;
     bool messages = false;
+    bool help = false;  // --help: print the usage, nothing else
 };
 
-// Parses the arguments after "eval"; false with a message for a usage error.
+// Parses the arguments after "eval"; false with a message for a usage error. With --help
+// (or -h) anywhere it succeeds with help set and checks nothing else.
 bool parseEvalOptions(const std::vector<std::string>& args, EvalOptions& options,
                       std::string& error);
 
+// The usage text of "vnstd eval" (several lines, ending in a line break).
 extern const char* const kEvalUsage;

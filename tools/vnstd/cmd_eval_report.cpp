@@ -1,6 +1,7 @@
 #include "cmd_eval_report.h"
 
 #include <algorithm>
+#include <cctype>
 
 #include "calc_timers.h"
 
@@ -38,20 +39,66 @@ void appendEscaped(std::string& s, unsigned code) {
 
 }  // namespace
 
+std::vector<TimerFigure> currentTimerFigures() {
+    std::vector<TimerFigure> figures;
+    const VnNamedTimer* timers = calcTimers();
+    for (int i = 0; i < kCalcTimerCount; ++i)
+        figures.push_back(
+            {timers[i].name, timers[i].timer->count(), timers[i].timer->totalSeconds()});
+    return figures;
+}
+
+void addTimerFigures(std::vector<TimerFigure>& sum, const std::vector<TimerFigure>& add) {
+    if (sum.empty()) {
+        sum = add;
+        return;
+    }
+    for (size_t i = 0; i < sum.size() && i < add.size(); ++i) {
+        sum[i].laps += add[i].laps;
+        sum[i].seconds += add[i].seconds;
+    }
+}
+
+std::string tidyNumberText(const std::string& text) {
+    size_t digits = 0, points = 0, i = (!text.empty() && text[0] == '-') ? 1 : 0;
+    for (; i < text.size(); ++i) {
+        if (std::isdigit(static_cast<unsigned char>(text[i])))
+            ++digits;
+        else if (text[i] == '.')
+            ++points;
+        else
+            return text;
+    }
+    if (digits == 0 || points != 1) return text;
+    std::string s = text;
+    while (s.back() == '0') s.pop_back();
+    if (s.back() == '.') s.pop_back();
+    return (s == "-0" || s == "-") ? "0" : s;
+}
+
+namespace {
+
+// A variable's value as printed: numbers of Int and Double variables without the grid's
+// trailing zeros, so that values from the macro and from the sheet read alike.
+std::string shown(const EvalVariable& v, const std::string& value) {
+    return v.type == "String" ? value : tidyNumberText(value);
+}
+
+}  // namespace
+
 void printEvalTable(std::FILE* out, const EvalResult& result) {
     std::vector<Row> rows = {{"section", "name", "type", "before", "after"}};
     for (const EvalVariable& v : result.variables)
-        rows.push_back({v.section, v.name, v.type, v.before, v.after});
+        rows.push_back({v.section, v.name, v.type, shown(v, v.before), shown(v, v.after)});
     printAligned(out, rows);
 }
 
-void printTimerTable(std::FILE* out) {
+void printTimerTable(std::FILE* out, const std::vector<TimerFigure>& timers) {
     std::vector<Row> rows = {{"timer", "laps", "total_ms"}};
-    const VnNamedTimer* timers = calcTimers();
-    for (int i = 0; i < kCalcTimerCount; ++i) {
+    for (const TimerFigure& t : timers) {
         char ms[32];
-        std::snprintf(ms, sizeof ms, "%.3f", timers[i].timer->totalSeconds() * 1000.0);
-        rows.push_back({timers[i].name, std::to_string(timers[i].timer->count()), ms});
+        std::snprintf(ms, sizeof ms, "%.3f", t.seconds * 1000.0);
+        rows.push_back({t.name, std::to_string(t.laps), ms});
     }
     printAligned(out, rows);
 }
@@ -75,8 +122,23 @@ std::string jsonString(const std::string& bytes) {
     return s + "\"";
 }
 
+namespace {
+
+void printJsonTimings(std::FILE* out, const std::vector<TimerFigure>* timings) {
+    if (!timings) return;
+    std::fprintf(out, ",\n \"timings\": {");
+    for (size_t i = 0; i < timings->size(); ++i) {
+        const TimerFigure& t = (*timings)[i];
+        std::fprintf(out, "%s\n  %s: {\"laps\": %d, \"total_ms\": %.3f}", i ? "," : "",
+                     jsonString(t.name).c_str(), t.laps, t.seconds * 1000.0);
+    }
+    std::fprintf(out, "}");
+}
+
+}  // namespace
+
 void printEvalJson(std::FILE* out, const std::string& standard, const std::string& macro,
-                   const EvalResult& result, bool timings) {
+                   const EvalResult& result, const std::vector<TimerFigure>* timings) {
     std::fprintf(out, "{\"standard\": %s, \"macro\": %s, \"ok\": %s, \"reason\": %s,\n",
                  jsonString(standard).c_str(), jsonString(macro).c_str(),
                  result.ok ? "true" : "false", jsonString(result.reason).c_str());
@@ -87,19 +149,42 @@ void printEvalJson(std::FILE* out, const std::string& standard, const std::strin
                      "%s\n  {\"section\": %s, \"name\": %s, \"type\": %s, \"before\": %s, "
                      "\"after\": %s}",
                      i ? "," : "", jsonString(v.section).c_str(), jsonString(v.name).c_str(),
-                     jsonString(v.type).c_str(), jsonString(v.before).c_str(),
-                     jsonString(v.after).c_str());
+                     jsonString(v.type).c_str(), jsonString(shown(v, v.before)).c_str(),
+                     jsonString(shown(v, v.after)).c_str());
     }
     std::fprintf(out, "]");
-    if (timings) {
-        std::fprintf(out, ",\n \"timings\": {");
-        const VnNamedTimer* timers = calcTimers();
-        for (int i = 0; i < kCalcTimerCount; ++i) {
-            std::fprintf(out, "%s\n  %s: {\"laps\": %d, \"total_ms\": %.3f}", i ? "," : "",
-                         jsonString(timers[i].name).c_str(), timers[i].timer->count(),
-                         timers[i].timer->totalSeconds() * 1000.0);
-        }
-        std::fprintf(out, "}");
+    printJsonTimings(out, timings);
+    std::fprintf(out, "}\n");
+}
+
+namespace {
+
+size_t failedCount(const std::vector<FolderEntry>& entries) {
+    return static_cast<size_t>(std::count_if(
+        entries.begin(), entries.end(), [](const FolderEntry& e) { return !e.reason.empty(); }));
+}
+
+}  // namespace
+
+void printFolderSummary(std::FILE* out, const std::vector<FolderEntry>& entries) {
+    std::fprintf(out, "evaluated: %zu\nfailed: %zu\n", entries.size(), failedCount(entries));
+    for (const FolderEntry& e : entries) {
+        if (!e.reason.empty()) std::fprintf(out, "  %s: %s\n", e.macro.c_str(), e.reason.c_str());
     }
+}
+
+void printFolderJson(std::FILE* out, const std::vector<FolderEntry>& entries,
+                     const std::vector<TimerFigure>* timings) {
+    std::fprintf(out, "{\"evaluated\": %zu, \"failed\": %zu,\n \"failures\": [", entries.size(),
+                 failedCount(entries));
+    const char* separator = "";
+    for (const FolderEntry& e : entries) {
+        if (e.reason.empty()) continue;
+        std::fprintf(out, "%s\n  {\"macro\": %s, \"reason\": %s}", separator,
+                     jsonString(e.macro).c_str(), jsonString(e.reason).c_str());
+        separator = ",";
+    }
+    std::fprintf(out, "]");
+    printJsonTimings(out, timings);
     std::fprintf(out, "}\n");
 }

@@ -8,12 +8,40 @@
 
 #include "cmd_eval_run.h"
 
+// The figures of one evaluation timer (or of several evaluations added up).
+struct TimerFigure {
+    std::string name;
+    int laps = 0;
+    double seconds = 0.0;
+};
+
+// The 25 timers' figures as they stand now, in their exported order.
+std::vector<TimerFigure> currentTimerFigures();
+// Adds the figures of add to sum (sum empty: becomes add).
+void addTimerFigures(std::vector<TimerFigure>& sum, const std::vector<TimerFigure>& add);
+
+// Number texts without trailing zeros ("180.0000000" gives "180", "12.50" gives "12.5");
+// any other text unchanged.
+std::string tidyNumberText(const std::string& text);
+
 void printEvalTable(std::FILE* out, const EvalResult& result);
-// The 25 timers as an aligned table (name, laps, total milliseconds).
-void printTimerTable(std::FILE* out);
+// The timers as an aligned table (name, laps, total milliseconds).
+void printTimerTable(std::FILE* out, const std::vector<TimerFigure>& timers);
 // One JSON object: {"standard", "macro", "ok", "reason", "variables": [...], "timings"?}.
 void printEvalJson(std::FILE* out, const std::string& standard, const std::string& macro,
-                   const EvalResult& result, bool timings);
+                   const EvalResult& result, const std::vector<TimerFigure>* timings);
+
+// The outcome of one macro file of a folder run.
+struct FolderEntry {
+    std::string macro;
+    std::string reason;  // empty when it was evaluated
+};
+// The summary of a folder run: "evaluated: N", "failed: M", then one line per failure.
+void printFolderSummary(std::FILE* out, const std::vector<FolderEntry>& entries);
+// The same as one JSON object: {"evaluated", "failed", "failures": [{"macro", "reason"}],
+// "timings"?}.
+void printFolderJson(std::FILE* out, const std::vector<FolderEntry>& entries,
+                     const std::vector<TimerFigure>* timings);
 
 // A JSON string literal of bytes with code page 1252 meaning.
 std::string jsonString(const std::string& bytes);

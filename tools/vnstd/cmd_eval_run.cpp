@@ -1,8 +1,10 @@
 #include "cmd_eval_run.h"
 
 #include "acad.h"
+#include "calc_timers.h"
 #include "ktx_settings.h"
 #include "macro_file.h"
+#include "mapping_file.h"
 #include "path_translation.h"
 #include "vn_dlg_standards_data.h"
 #include "vn_ss_functions_host.h"
@@ -46,9 +48,60 @@ void fillBefore(EvalResult& result, VnDlgStandardsData& evaluated, Ktx_DbMacro& 
     }
 }
 
+// The macro must offer what the mapping key or module group names; the engine would evaluate
+// on empty inputs otherwise, which from a shell is always a mistake.
+// A key "Module.GROUP" names a module group, as --module GROUP does.
+bool checkMapping(const EvalOptions& options, Ktx_Macro& macro, std::string& reason) {
+    const bool groupKey = options.module.empty() && options.key.rfind("Module.", 0) == 0;
+    if (!options.module.empty() || groupKey) {
+        const std::string group = groupKey ? options.key.substr(7) : options.module;
+        Ktx_StringArray names;
+        if (getModNamesOfGroup(&macro, Ktx_String(group), names) == Acad::eOk) return true;
+        reason = "the macro has no module group, module label or module named '" + group + "'";
+        return false;
+    }
+    const Ktx_String mapFile = mappingFilePath(Ktx_String(options.standard));
+    Ktx_StringArray lines;
+    if (!readMappingLines(mapFile, lines)) {
+        reason = "cannot read the mapping file " + hostPath(mapFile);
+        return false;
+    }
+    if (mappingLineKeys(lines).find(Ktx_String(options.key), true) >= 0) return true;
+    reason = "no key '" + options.key + "' in the mapping file " + hostPath(mapFile);
+    return false;
+}
+
+// The top-level steps of an evaluation in the order they run, each with its timer. A failing
+// step leaves its timer running; a failed child evaluation may leave earlier steps' timers
+// running too, but never a later step's, so the last running one is the step that failed.
+struct EvalStep {
+    Ktx_Timer* timer;
+    const char* what;
+};
+
+const EvalStep kEvalSteps[] = {
+    {&gLoadFile, "loading the standard"},
+    {&gInitSSForInput, "finding its variable declarations"},
+    {&gSSSGetFromMacro, "reading the inputs from the macro"},
+    {&gSetMacroValuelsToSS, "writing the inputs into the sheet"},
+    {&gSSSreplaceGenVars, "replacing the general variables"},
+    {&gCalcMain, "calculating (no Calc section?)"},
+    {&gSetToMacro, "writing the outputs into the macro"},
+};
+
+std::string failureReason(const EvalOptions& options) {
+    std::string reason = "the evaluation of '" + options.standard + "' failed";
+    const EvalStep* failed = nullptr;
+    for (const EvalStep& step : kEvalSteps)
+        if (step.timer->isRunning()) failed = &step;
+    if (failed) reason += std::string(" while ") + failed->what;
+    return reason;
+}
+
 }  // namespace
 
 EvalResult evaluateMacroFile(const EvalOptions& options, const std::string& macroFile) {
+    resetCalcTimers();
     EvalResult result;
     Ktx_Macro content;
     MacroData macroData;
@@ -63,6 +116,7 @@ EvalResult evaluateMacroFile(const EvalOptions& options, const std::string& macr
             "no standard '" + options.standard + "' (looked for " + hostPath(path) + ")";
         return result;
     }
+    if (!checkMapping(options, content, result.reason)) return result;
     Ktx_DbMacro macro(content);
     Ktx_DbMacro original(content);
     AcTransaction transaction(1);
@@ -84,7 +138,7 @@ EvalResult evaluateMacroFile(const EvalOptions& options, const std::string& macr
         result.warnings.push_back(text);
     }
     if (!ok) {
-        result.reason = "the evaluation of '" + options.standard + "' failed";
+        result.reason = failureReason(options);
         return result;
     }
     fillBefore(result, data, original);

@@ -21,5 +21,10 @@ struct EvalResult {
     std::vector<std::string> warnings;  // what the engine showed in message boxes
 };
 
-// Evaluates options.standard for one macro file. Never throws; the reason says what failed.
+// Evaluates options.standard for one macro file. Never throws. Fails (with a reason saying what
+// failed) when the macro file cannot be read, the standard does not exist, the mapping file
+// has no line for the key or the macro has no such module group, the evaluation fails (the
+// reason names the step), or --write cannot store the file. The macro file is written only
+// after a successful evaluation, so a failure leaves it as it was. The 25 evaluation timers
+// are reset first and hold this evaluation's figures afterwards.
 EvalResult evaluateMacroFile(const EvalOptions& options, const std::string& macroFile);
