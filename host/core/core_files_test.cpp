@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -60,6 +61,31 @@ TEST_F(CoreFilesTest, FindsANameThatDiffersOnlyInLetterCase) {
     // A missing part is kept as written, under the folder found by case.
     EXPECT_EQ(hostPath("c:\\CONNECTION STANDARDS\\New.map"),
               (root_ / "drives/c/Connection Standards/New.map").string());
+}
+
+// Folder listings are kept between look-ups; a name added, renamed or removed must be seen at
+// once, also when the folder had not changed for a long time before (a kept listing).
+TEST_F(CoreFilesTest, LetterCaseLookUpSeesFolderChangesAtOnce) {
+    const fs::path folder = root_ / "drives/c/Data";
+    put(folder / "Bolts.txt", "x");
+    fs::last_write_time(folder, fs::file_time_type::clock::now() - std::chrono::hours(1));
+    HostPathKind kind;
+    EXPECT_EQ(hostPath("c:\\data\\BOLTS.TXT", &kind), (folder / "Bolts.txt").string());
+    EXPECT_EQ(kind, HostPathKind::File);
+    EXPECT_EQ(hostPath("c:\\data\\plates.txt", &kind), (folder / "plates.txt").string());
+    EXPECT_EQ(kind, HostPathKind::Missing);
+
+    put(folder / "Plates.TXT", "y");
+    EXPECT_EQ(hostPath("c:\\data\\plates.txt", &kind), (folder / "Plates.TXT").string());
+    EXPECT_EQ(kind, HostPathKind::File);
+
+    fs::last_write_time(folder, fs::file_time_type::clock::now() - std::chrono::hours(1));
+    EXPECT_EQ(hostPath("c:\\data\\bolts.txt"), (folder / "Bolts.txt").string());
+    fs::rename(folder / "Bolts.txt", folder / "bolts2.txt");
+    EXPECT_EQ(hostPath("c:\\data\\bolts.txt", &kind), (folder / "bolts.txt").string());
+    EXPECT_EQ(kind, HostPathKind::Missing);
+    EXPECT_EQ(hostPath("c:\\DATA", &kind), folder.string());
+    EXPECT_EQ(kind, HostPathKind::Folder);
 }
 
 TEST_F(CoreFilesTest, CrlfAndLfFilesReadAlike) {
