@@ -41,7 +41,7 @@ const char* const kHelp =
     "With no command, evaluates the shipped example standard (the main job).\n"
     "\n"
     "Commands:\n"
-    "  eval      evaluate a standard for a macro\n"
+    "  eval      evaluate a standard for a macro ('vnstd eval --help' for more)\n"
     "  macro     show a macro file\n"
     "  mapping   show a mapping file\n"
     "  sheet     calculate, convert, show or read spreadsheet files\n"
