@@ -28,8 +28,10 @@ Ktx_String standardPath(const std::string& standard) {
     return gSettings.libDir + "Connection Standards\\" + name + ".vns";
 }
 
-// Values of the macro before the evaluation, read through the mapping the evaluation used.
-void fillBefore(EvalResult& result, VnDlgStandardsData& evaluated, Ktx_DbMacro& original) {
+// The Input and Output variables: before, the macro's value read through the mapping the
+// evaluation used (empty when the macro has none); after, the value the sheet ended with (a
+// Calc cell may assign an Input too, which then is not written back).
+void fillVariables(EvalResult& result, VnDlgStandardsData& evaluated, Ktx_DbMacro& original) {
     VnDlgStandardsData before = evaluated;
     before.macro = &original;
     VnSSMapping& mapping = evaluated.varCells.mapping();
@@ -37,12 +39,8 @@ void fillBefore(EvalResult& result, VnDlgStandardsData& evaluated, Ktx_DbMacro& 
         const VnVarCell& cell = evaluated.varCells[i];
         if (cell.isLocal()) continue;
         Ktx_String value;
-        if (cell.isInput()) {
-            value = cell.value;
-        } else if (mapping.getMacroVarValue(cell.name, cell.valueType, value, before) !=
-                   Acad::eOk) {
+        if (mapping.getMacroVarValue(cell.name, cell.valueType, value, before) != Acad::eOk)
             value = "";
-        }
         result.variables.push_back({sectionName(cell), cell.name.str(), typeName(cell.valueType),
                                     value.str(), cell.value.str()});
     }
@@ -141,7 +139,7 @@ EvalResult evaluateMacroFile(const EvalOptions& options, const std::string& macr
         result.reason = failureReason(options);
         return result;
     }
-    fillBefore(result, data, original);
+    fillVariables(result, data, original);
     if (options.write && !writeMacroFile(Ktx_String(macroFile), macro, macroData)) {
         result.reason = "cannot write macro file '" + macroFile + "'";
         return result;

@@ -470,13 +470,14 @@ TEST_F(EvalProgram, GeneralVariablesReachTheStandardTextsQuoted) {
                         {"Double PlateWidth", "Double PlateHeight"},
                         {"Calc"},
                         {"PlateWidth = PlateThickness*gen_Factor + gen_Extra"},
-                        {"PlateHeight = IF(gen_Kind=\"wide\", 500, 100)"}});
+                        {"PlateHeight = IF(gen_Kind=\"wide\", 500, 100)"},
+                        {"PlateThickness = PlateThickness + gen_Extra"}});
     const ProgramRun run =
         vnstd({"eval", "Gen", macro("endplate_group.macro"), "--module", "EndPlate", "--lib", lib,
                "--gen", "gen_Factor=10", "--gen=gen_Extra=0.5", "--gen", "gen_Kind=wide"});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(parseTable(run.out),
-              (std::vector<Var>{{"Input", "PlateThickness", "Double", "12", "12"},
+              (std::vector<Var>{{"Input", "PlateThickness", "Double", "12", "12.5"},
                                 {"Output", "PlateWidth", "Double", "150", "120.5"},
                                 {"Output", "PlateHeight", "Double", "300", "500"}}));
 }
