@@ -39,9 +39,12 @@ bool applyLib(const std::string& lib) {
     return true;
 }
 
-void printWarnings(const CliContext& context, const EvalResult& result) {
+// One "warning: ..." line per message box; in a folder run each names its macro file.
+void printWarnings(const CliContext& context, const EvalResult& result,
+                   const std::string& macro = std::string()) {
+    const std::string prefix = macro.empty() ? std::string() : macro + ": ";
     for (const std::string& w : result.warnings)
-        std::fprintf(context.err, "warning: %s\n", w.c_str());
+        std::fprintf(context.err, "warning: %s%s\n", prefix.c_str(), w.c_str());
 }
 
 int runOne(const CliContext& context, const EvalOptions& o) {
@@ -88,7 +91,7 @@ int runFolder(const CliContext& context, const EvalOptions& o) {
         const EvalResult result = evaluateMacroFile(o, files[i]);
         addTimerFigures(timers, currentTimerFigures());
         if (context.errIsTerminal && !result.warnings.empty()) std::fprintf(context.err, "\n");
-        printWarnings(context, result);
+        printWarnings(context, result, files[i]);
         entries.push_back({files[i], result.ok ? std::string() : result.reason});
     }
     if (context.errIsTerminal && !files.empty()) std::fprintf(context.err, "\n");

@@ -511,6 +511,14 @@ TEST_F(EvalProgram, MessageBoxesBecomeWarningLinesOnStderr) {
               std::string::npos)
         << messages.err;
     EXPECT_EQ(messages.out, quiet.out);
+    // In a folder run each warning names its macro file.
+    const ProgramRun folder = vnstd({"eval", "Noisy", "--macros", (dir_ / "macros").string(),
+                                     "--module", "EndPlate", "--lib", lib});
+    EXPECT_EQ(folder.err.rfind("warning: " + macro("endplate_group.macro") +
+                                   ": There were duplicate variable names",
+                               0),
+              0u)
+        << folder.err;
 }
 
 TEST_F(EvalProgram, UsageErrorsExitTwoAndFailuresOneWithAClearMessage) {
