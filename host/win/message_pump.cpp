@@ -4,6 +4,7 @@
 
 #include "timers.h"
 #include "window_api.h"
+#include "window_geometry.h"
 
 namespace {
 
@@ -91,3 +92,14 @@ LRESULT DispatchMessage(const MSG* msg) {
 }
 
 void PostQuitMessage(int /*exitCode*/) {}
+
+void winDeliverInput(HWND target, UINT msg, WPARAM wParam, LPARAM lParam) {
+    MSG m;
+    m.hwnd = target;
+    m.message = msg;
+    m.wParam = wParam;
+    m.lParam = lParam;
+    m.time = GetTickCount();
+    GetCursorPos(&m.pt);
+    winProcessMessage(m);
+}

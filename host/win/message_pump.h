@@ -11,6 +11,9 @@ constexpr UINT PM_NOREMOVE = 0x0, PM_REMOVE = 0x1;
 void winPostToQueue(const MSG& msg);
 // Pre-translates and dispatches one message now (as the pump does).
 void winProcessMessage(MSG& msg);
+// Processes a message of the user's input now, stamped as input is: with the tick count and
+// the cursor position.
+void winDeliverInput(HWND target, UINT msg, WPARAM wParam, LPARAM lParam);
 // Processes queued messages until the queue is empty; returns how many were processed.
 // A runaway (a handler that keeps re-posting) is cut off after 10000 messages.
 int winPumpMessages();

@@ -47,14 +47,7 @@ bool isClass(HWND h, const char* name) {
 }
 
 void deliver(HWND target, UINT msg, WPARAM wParam, LPARAM lParam) {
-    MSG m;
-    m.hwnd = target;
-    m.message = msg;
-    m.wParam = wParam;
-    m.lParam = lParam;
-    m.time = GetTickCount();
-    GetCursorPos(&m.pt);
-    winProcessMessage(m);
+    winDeliverInput(target, msg, wParam, lParam);
 }
 
 int exactItem(HWND h, const std::string& item) {

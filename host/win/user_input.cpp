@@ -31,20 +31,8 @@ class HeldKeys {
     bool control_;
 };
 
-MSG message(HWND target, UINT msg, WPARAM wParam, LPARAM lParam) {
-    MSG m;
-    m.hwnd = target;
-    m.message = msg;
-    m.wParam = wParam;
-    m.lParam = lParam;
-    m.time = GetTickCount();
-    GetCursorPos(&m.pt);
-    return m;
-}
-
 void deliver(HWND target, UINT msg, WPARAM wParam, LPARAM lParam) {
-    MSG m = message(target, msg, wParam, lParam);
-    winProcessMessage(m);
+    winDeliverInput(target, msg, wParam, lParam);
 }
 
 int charOf(int vk, bool shift) {
