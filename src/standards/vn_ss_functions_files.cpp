@@ -1,12 +1,24 @@
 #include "vn_ss_functions_files.h"
 
+#include <chrono>
+#include <filesystem>
 #include <unordered_map>
 
 #include "vn_ss_functions_host.h"
 
 namespace {
 
-// One cache per kind of parsed file, keyed by the resolved path.
+// True when a file's modification time lies far enough back that a change in the same tick of
+// the file system's clock (which would keep size and time) can no longer follow.
+bool settled(const VnFileStamp& stamp) {
+    const auto now = std::filesystem::file_time_type::clock::now().time_since_epoch();
+    const auto age = now - std::filesystem::file_time_type::duration(stamp.modified);
+    return age > std::chrono::seconds(2);
+}
+
+// One cache per kind of parsed file, keyed by the resolved path. An entry serves while the
+// file's size and modification time are those it was read with, and only when it was read
+// after the file had settled.
 template <typename Parsed>
 class ParsedFileCache {
   public:
@@ -16,11 +28,12 @@ class ParsedFileCache {
         VnFileStamp stamp;
         if (!vnFileStampOf(path, stamp)) return nullptr;
         auto it = entries_.find(path.str());
-        if (it != entries_.end() && it->second.stamp == stamp) return it->second.parsed;
+        if (it != entries_.end() && it->second.settled && it->second.stamp == stamp)
+            return it->second.parsed;
         std::vector<std::string> lines;
         if (!vnReadTextLines(path, lines)) return nullptr;
         auto parsed = std::make_shared<const Parsed>(parse(lines));
-        entries_[path.str()] = Entry{stamp, parsed};
+        entries_[path.str()] = Entry{stamp, settled(stamp), parsed};
         return parsed;
     }
     void clear() { entries_.clear(); }
@@ -28,6 +41,7 @@ class ParsedFileCache {
   private:
     struct Entry {
         VnFileStamp stamp;
+        bool settled = false;
         std::shared_ptr<const Parsed> parsed;
     };
     std::unordered_map<std::string, Entry> entries_;

@@ -136,6 +136,12 @@ TEST_F(StandardsFunctions, ChangedDataFileIsReadAgain) {
     EXPECT_EQ(call(VnSSFunctions::getCell, {text("holes.txt"), text("M20")}).textResult(), "22");
     writeData("holes.txt", "M20\t21.5\n");
     EXPECT_EQ(call(VnSSFunctions::getCell, {text("holes.txt"), text("M20")}).textResult(), "21.5");
+    // Rewritten within one tick of the file system's clock: same size, same time.
+    const std::filesystem::path file = lib_ / "Connection Standards" / "Data" / "holes.txt";
+    const auto time = std::filesystem::last_write_time(file);
+    writeData("holes.txt", "M20\t23.5\n");
+    std::filesystem::last_write_time(file, time);
+    EXPECT_EQ(call(VnSSFunctions::getCell, {text("holes.txt"), text("M20")}).textResult(), "23.5");
 }
 
 TEST_F(StandardsFunctions, ToleranceFunctionsReadTheSizeFile) {
