@@ -9,8 +9,8 @@
 #include <cstdlib>
 #include <ctime>
 #include <fstream>
+#include <iterator>
 #include <memory>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -133,14 +133,20 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: peer_engine SHEET.csv [VALUES_OUT.csv]\n");
         return 2;
     }
-    std::ifstream in(argv[1], std::ios::binary);
-    if (!in) {
-        std::fprintf(stderr, "peer_engine: cannot read %s\n", argv[1]);
-        return 1;
+    // The file's text lives only while it is parsed: like the peer runner, the process then
+    // holds the parsed cells and the engine.
+    Rows parsed;
+    {
+        std::ifstream in(argv[1], std::ios::binary);
+        if (!in) {
+            std::fprintf(stderr, "peer_engine: cannot read %s\n", argv[1]);
+            return 1;
+        }
+        const std::string text((std::istreambuf_iterator<char>(in)),
+                               std::istreambuf_iterator<char>());
+        parsed = parseCsv(text);
     }
-    std::stringstream text;
-    text << in.rdbuf();
-    const Rows rows = parseCsv(text.str());
+    const Rows rows = std::move(parsed);
     const int lastRow = static_cast<int>(rows.size());
     const int lastCol = rows.empty() ? 0 : static_cast<int>(rows.back().size());
 
