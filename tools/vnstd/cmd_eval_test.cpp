@@ -17,6 +17,11 @@
 #include <string>
 #include <vector>
 
+#include "commands.h"
+#include "ktx_settings.h"
+#include "module_session.h"
+#include "path_translation.h"
+
 extern char** environ;
 
 namespace {
@@ -593,6 +598,35 @@ TEST_F(EvalProgram, FolderRunSummarisesEveryMacroWithoutProgressOffATerminal) {
                                    "--key", "EndPlateIPE300", "--lib", lib});
     EXPECT_EQ(good.exitCode, 0) << good.err;
     EXPECT_EQ(good.out, "evaluated: 2\nfailed: 0\n");
+}
+
+// The progress line needs a terminal, so this runs the command in-process with stderr marked as
+// one: a line per file, each overwriting the last, and a line break before the summary.
+TEST_F(EvalProgram, FolderRunOnATerminalShowsProgress) {
+    fs::create_directories(dir_ / "good");
+    fs::copy_file(kIpe300, dir_ / "good" / "a.macro");
+    fs::copy_file(kIpe300, dir_ / "good" / "b.macro");
+    CliContext context;
+    context.out = std::tmpfile();
+    context.err = std::tmpfile();
+    context.errIsTerminal = true;
+    context.libDir = kLibrary;
+    gSettings.setLibDir(windowsPathFromHost(kLibrary));
+    int code = -1;
+    {
+        ModuleSession session(context.err);
+        ASSERT_TRUE(session.loaded());
+        code = runEvalCommand(
+            context, {"EndPlate", "--macros", (dir_ / "good").string(), "--key", "EndPlateIPE300"});
+    }
+    std::rewind(context.err);
+    std::string err(4096, '\0');
+    err.resize(std::fread(err.data(), 1, err.size(), context.err));
+    std::fclose(context.err);
+    std::fclose(context.out);
+    EXPECT_EQ(code, 0);
+    const std::string good = (dir_ / "good").string();
+    EXPECT_EQ(err, "\r[1/2] " + good + "/a.macro\x1b[K\r[2/2] " + good + "/b.macro\x1b[K\n");
 }
 
 }  // namespace
