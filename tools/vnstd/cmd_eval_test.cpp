@@ -126,13 +126,13 @@ std::vector<Var> parseTable(const std::string& out) {
 // A small JSON reader, enough to prove the output is valid JSON and to read it back.
 struct Json {
     enum Kind { kNull, kBool, kNumber, kString, kArray, kObject } kind = kNull;
-    std::string text;  // a string's value, a number's or literal's text
-    std::vector<Json> items;
-    std::vector<std::pair<std::string, Json>> members;
+    std::string text;               // a string's value, a number's or literal's text
+    std::vector<Json> items;        // an array's items, or an object's member values
+    std::vector<std::string> keys;  // an object's member names, parallel to items
     const Json& operator[](const std::string& key) const {
         static const Json none;
-        for (const auto& [k, v] : members)
-            if (k == key) return v;
+        for (size_t i = 0; i < keys.size(); ++i)
+            if (keys[i] == key) return items[i];
         return none;
     }
 };
@@ -184,10 +184,8 @@ class JsonReader {
             if (v.kind == Json::kObject && !(readString(key) && eat(':'))) return false;
             Json item;
             if (!parse(item)) return false;
-            if (v.kind == Json::kObject)
-                v.members.emplace_back(key, item);
-            else
-                v.items.push_back(item);
+            if (v.kind == Json::kObject) v.keys.push_back(key);
+            v.items.push_back(item);
         } while (eat(','));
         return eat(close);
     }
@@ -371,9 +369,8 @@ TEST_F(EvalProgram, JsonIsValidAndCarriesTheSameValuesAndTimers) {
     EXPECT_EQ(doc["macro"].text, kGroup);
     EXPECT_EQ(doc["ok"].text, "true");
     EXPECT_EQ(jsonVars(doc), kIpe240Vars);
-    std::vector<std::string> names;
-    for (const auto& [name, figures] : doc["timings"].members) {
-        names.push_back(name);
+    const std::vector<std::string>& names = doc["timings"].keys;
+    for (const Json& figures : doc["timings"].items) {
         EXPECT_EQ(figures["laps"].kind, Json::kNumber);
         EXPECT_EQ(figures["total_ms"].kind, Json::kNumber);
     }
