@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <map>
 #include <optional>
@@ -10,6 +11,7 @@
 #include <vector>
 
 #include "cli_context.h"
+#include "cmd_eval_options.h"
 #include "commands.h"
 #include "core.h"
 #include "ktx_settings.h"
@@ -108,6 +110,12 @@ bool parseArgs(const std::vector<std::string>& a, ParsedArgs& parsed, std::strin
     return true;
 }
 
+// A command's help needs neither the library nor the module.
+bool asksForHelp(const std::vector<std::string>& args) {
+    return std::find(args.begin(), args.end(), "--help") != args.end() ||
+           std::find(args.begin(), args.end(), "-h") != args.end();
+}
+
 std::string defaultSettingsFolder() {
     if (const char* env = std::getenv("VNSTD_SETTINGS"); env && *env) return env;
     if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg)
@@ -175,6 +183,8 @@ int runCli(int argc, char** argv) {
     }
     if (parsed.early == "help") return std::fputs(kHelp, context.out) < 0 ? 1 : 0;
     if (parsed.early == "version") return std::printf("vnstd %s\n", VN_VERSION) < 0 ? 1 : 0;
+    if (parsed.command == "eval" && asksForHelp(parsed.commandArgs))
+        return std::fputs(kEvalUsage, context.out) < 0 ? 1 : 0;
     const std::string lib = locateLibrary(parsed.lib, context.exePath);
     if (!applyLibrary(context, lib)) {
         if (!parsed.lib.empty()) return cliUsageError(context, "no library folder '" + lib + "'");

@@ -78,8 +78,9 @@ TEST_F(EvalProgram, UsageErrorsExitTwoAndFailuresOneWithAClearMessage) {
         EXPECT_EQ(run.out, "");
         EXPECT_EQ(run.err.rfind("vnstd: " + message, 0), 0u) << run.err;
     }
+    // Help needs no library.
     for (const char* help : {"--help", "-h"}) {
-        const ProgramRun run = vnstd({"eval", "EndPlate", help});
+        const ProgramRun run = vnstd({"--lib", "/no/such", "eval", "EndPlate", help});
         EXPECT_EQ(run.exitCode, 0);
         EXPECT_EQ(run.out.rfind("usage: vnstd eval STANDARD MACRO_FILE", 0), 0u) << run.out;
         EXPECT_EQ(run.err, "");
