@@ -4,26 +4,11 @@
 #include <cctype>
 
 #include "calc_timers.h"
+#include "text_table.h"
 
 namespace {
 
-using Row = std::vector<std::string>;
-
-void printAligned(std::FILE* out, const std::vector<Row>& rows) {
-    std::vector<size_t> widths;
-    for (const Row& row : rows) {
-        widths.resize(std::max(widths.size(), row.size()));
-        for (size_t i = 0; i < row.size(); ++i) widths[i] = std::max(widths[i], row[i].size());
-    }
-    for (const Row& row : rows) {
-        std::string line;
-        for (size_t i = 0; i < row.size(); ++i) {
-            line += row[i];
-            if (i + 1 < row.size()) line += std::string(widths[i] - row[i].size() + 2, ' ');
-        }
-        std::fprintf(out, "%s\n", line.c_str());
-    }
-}
+using Row = TextTableRow;
 
 // Unicode code points of the bytes 0x80-0x9F in code page 1252 (0 where undefined).
 const unsigned short kCp1252High[32] = {
@@ -90,7 +75,7 @@ void printEvalTable(std::FILE* out, const EvalResult& result) {
     std::vector<Row> rows = {{"section", "name", "type", "before", "after"}};
     for (const EvalVariable& v : result.variables)
         rows.push_back({v.section, v.name, v.type, shown(v, v.before), shown(v, v.after)});
-    printAligned(out, rows);
+    printTextTable(out, rows);
 }
 
 void printTimerTable(std::FILE* out, const std::vector<TimerFigure>& timers) {
@@ -100,7 +85,7 @@ void printTimerTable(std::FILE* out, const std::vector<TimerFigure>& timers) {
         std::snprintf(ms, sizeof ms, "%.3f", t.seconds * 1000.0);
         rows.push_back({t.name, std::to_string(t.laps), ms});
     }
-    printAligned(out, rows);
+    printTextTable(out, rows);
 }
 
 std::string jsonString(const std::string& bytes) {

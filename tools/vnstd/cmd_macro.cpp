@@ -13,28 +13,12 @@
 #include "section_table_manager.h"
 #include "string_helpers.h"
 #include "text_file.h"
+#include "text_table.h"
 #include "vn_ss_mapping.h"
 
 namespace {
 
-using Row = std::vector<std::string>;
-
-// Prints rows as columns separated by two blanks, each as wide as its widest cell.
-void printTable(std::FILE* out, const std::vector<Row>& rows) {
-    std::vector<size_t> widths;
-    for (const Row& row : rows) {
-        widths.resize(std::max(widths.size(), row.size()));
-        for (size_t c = 0; c < row.size(); ++c) widths[c] = std::max(widths[c], row[c].size());
-    }
-    for (const Row& row : rows) {
-        std::string line;
-        for (size_t c = 0; c < row.size(); ++c) {
-            line += row[c];
-            if (c + 1 < row.size()) line += std::string(widths[c] - row[c].size() + 2, ' ');
-        }
-        std::fprintf(out, "%s\n", line.c_str());
-    }
-}
+using Row = TextTableRow;
 
 std::string orDash(const Ktx_String& text) {
     return text.isEmpty() ? "-" : text.str();
@@ -71,7 +55,7 @@ int showMacro(const CliContext& context, const std::string& file) {
         rows.push_back({orDash(m.objectName), orDash(m.varName), mapKindKeyword(m.kind),
                         orDash(visibilityText(m.visibility)), orDash(m.label)});
     }
-    printTable(context.out, rows);
+    printTextTable(context.out, rows);
     return 0;
 }
 
