@@ -1,6 +1,6 @@
 #pragma once
 // Test helpers: the example macros of examples/macros loaded with their macro data, and an
-// evaluation data block pointing at them.
+// evaluation data block pointing at them; a map built from its four fields.
 #include <gtest/gtest.h>
 
 #include "ktx_macro.h"
@@ -8,6 +8,7 @@
 #include "macro_file.h"
 #include "section_table_manager.h"
 #include "vn_dlg_standards_data.h"
+#include "vn_object_map.h"
 
 struct ExampleMacro {
     Ktx_DbMacro macro;
@@ -28,3 +29,12 @@ struct ExampleMacro {
         return data.findTab(name, index) ? data.getTab(index) : nullptr;
     }
 };
+
+inline VnObjectMap makeMap(const char* ssVar, const char* object, VnMapKind kind, const char* var) {
+    VnObjectMap m;
+    m.ssVarName = ssVar;
+    m.objectName = object;
+    m.kind = kind;
+    m.varName = var;
+    return m;
+}

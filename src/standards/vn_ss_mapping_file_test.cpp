@@ -7,18 +7,10 @@
 #include "file_ops.h"
 #include "mapping_file.h"
 #include "text_file.h"
+#include "vn_object_map_test_macros.h"
 #include "vn_ss_mapping.h"
 
 namespace {
-
-VnObjectMap makeMap(const char* ssVar, const char* object, VnMapKind kind, const char* var) {
-    VnObjectMap m;
-    m.ssVarName = ssVar;
-    m.objectName = object;
-    m.kind = kind;
-    m.varName = var;
-    return m;
-}
 
 class MappingFile : public ::testing::Test {
   protected:

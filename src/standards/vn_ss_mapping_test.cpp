@@ -6,15 +6,6 @@
 
 namespace {
 
-VnObjectMap makeMap(const char* ssVar, const char* object, VnMapKind kind, const char* var) {
-    VnObjectMap m;
-    m.ssVarName = ssVar;
-    m.objectName = object;
-    m.kind = kind;
-    m.varName = var;
-    return m;
-}
-
 TEST(SSMapping, CatalogueListsTheMacroInOrder) {
     ExampleMacro m("end_plate.macro");
     VnSSMapping catalogue;
