@@ -1,7 +1,6 @@
 #include "command_line.h"
 
 #include <cstdarg>
-#include <vector>
 
 namespace {
 
@@ -17,26 +16,31 @@ CommandLineSink& sink() {
 
 }  // namespace
 
-int acutPrintf(const char* format, ...) {
-    va_list args;
-    va_start(args, format);
+bool acadFormatV(const char* format, va_list args, std::string& out) {
+    out.clear();
     va_list copy;
     va_copy(copy, args);
     const int needed = std::vsnprintf(nullptr, 0, format, copy);
     va_end(copy);
-    if (needed < 0) {
-        va_end(args);
-        return 0;
-    }
-    std::vector<char> buffer(static_cast<size_t>(needed) + 1);
-    std::vsnprintf(buffer.data(), buffer.size(), format, args);
+    if (needed < 0) return false;
+    out.resize(static_cast<size_t>(needed));
+    std::vsnprintf(out.data(), out.size() + 1, format, args);
+    return true;
+}
+
+int acutPrintf(const char* format, ...) {
+    va_list args;
+    va_start(args, format);
+    std::string text;
+    const bool ok = acadFormatV(format, args, text);
     va_end(args);
-    sink().text.append(buffer.data(), static_cast<size_t>(needed));
+    if (!ok) return 0;
+    sink().text += text;
     if (sink().echo) {
-        std::fwrite(buffer.data(), 1, static_cast<size_t>(needed), sink().echo);
+        std::fwrite(text.data(), 1, text.size(), sink().echo);
         std::fflush(sink().echo);
     }
-    return needed;
+    return static_cast<int>(text.size());
 }
 
 const std::string& acadCommandLineText() {

@@ -7,6 +7,8 @@
 #include <cstring>
 #include <ostream>
 
+#include "command_line.h"
+
 namespace {
 
 unsigned char byteOf(char c) {
@@ -110,12 +112,8 @@ Ktx_String::Ktx_String(double value, int decimals, bool trimZeros)
 Ktx_String Ktx_String::format(const char* format, ...) {
     va_list args;
     va_start(args, format);
-    va_list copy;
-    va_copy(copy, args);
-    const int needed = std::vsnprintf(nullptr, 0, format, copy);
-    va_end(copy);
-    std::string out(static_cast<size_t>(needed > 0 ? needed : 0), '\0');
-    if (needed > 0) std::vsnprintf(out.data(), out.size() + 1, format, args);
+    std::string out;
+    acadFormatV(format, args, out);
     va_end(args);
     return Ktx_String(std::move(out));
 }

@@ -1,9 +1,6 @@
 #include "path_translation.h"
 
-#include <sys/stat.h>
-
 #include <algorithm>
-#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <map>
@@ -80,21 +77,11 @@ struct PathStat {
 };
 
 PathStat statPath(const std::string& path) {
-    struct stat st;
-    if (::stat(path.c_str(), &st) != 0) return {};
     PathStat result;
-    result.kind = S_ISDIR(st.st_mode)   ? HostPathKind::Folder
-                  : S_ISREG(st.st_mode) ? HostPathKind::File
-                                        : HostPathKind::Other;
-    result.modifiedNs =
-        static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+    HostFileStamp stamp;
+    hostFileStampOf(path, stamp, &result.kind);
+    result.modifiedNs = stamp.modifiedNs;
     return result;
-}
-
-std::int64_t nowNs() {
-    return std::chrono::duration_cast<std::chrono::nanoseconds>(
-               std::chrono::system_clock::now().time_since_epoch())
-        .count();
 }
 
 // A folder's names by their letter-case-folded form (the first in byte order when several
@@ -103,8 +90,6 @@ std::int64_t nowNs() {
 // the folder again. A look-up then costs one status call instead of a walk of the folder.
 // A listing made while the folder's time was recent is not kept: a change within the same
 // tick of the file system's clock would leave that time as it was.
-constexpr std::int64_t kSettleNs = 2000000000;
-
 class FolderListings {
   public:
     // folderStamp: the folder's modification time, from a status call just made.
@@ -132,7 +117,7 @@ class FolderListings {
             auto [slot, added] = listing.byFolded.try_emplace(folded(name), name);
             if (!added && name < slot->second) slot->second = std::move(name);
         }
-        listing.settled = !ec && nowNs() - stamp > kSettleNs;
+        listing.settled = !ec && hostTimeSettled(stamp);
         listing.stamp = stamp;
         return listing;
     }

@@ -13,9 +13,8 @@
 //   new file is created under the name the module gave.
 #include <string>
 
+#include "file_stamp.h"
 #include "ktx_string.h"
-
-enum class HostPathKind { Missing, File, Folder, Other };
 
 // The host path for a Windows path. When `kind` is given it receives what the path names on
 // this machine (found with the status calls the look-up makes anyway).

@@ -1,20 +1,10 @@
 #include "vn_ss_functions_files.h"
 
-#include <chrono>
-#include <filesystem>
 #include <unordered_map>
 
 #include "vn_ss_functions_host.h"
 
 namespace {
-
-// True when a file's modification time lies far enough back that a change in the same tick of
-// the file system's clock (which would keep size and time) can no longer follow.
-bool settled(const VnFileStamp& stamp) {
-    const auto now = std::filesystem::file_time_type::clock::now().time_since_epoch();
-    const auto age = now - std::filesystem::file_time_type::duration(stamp.modified);
-    return age > std::chrono::seconds(2);
-}
 
 // One cache per kind of parsed file, keyed by the resolved path. An entry serves while the
 // file's size and modification time are those it was read with, and only when it was read
@@ -33,7 +23,7 @@ class ParsedFileCache {
         std::vector<std::string> lines;
         if (!vnReadTextLines(path, lines)) return nullptr;
         auto parsed = std::make_shared<const Parsed>(parse(lines));
-        entries_[path.str()] = Entry{stamp, settled(stamp), parsed};
+        entries_[path.str()] = Entry{stamp, hostTimeSettled(stamp.modifiedNs), parsed};
         return parsed;
     }
     void clear() { entries_.clear(); }

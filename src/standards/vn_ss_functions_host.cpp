@@ -1,9 +1,7 @@
 #include "vn_ss_functions_host.h"
 
-#include <filesystem>
 #include <fstream>
 #include <sstream>
-#include <system_error>
 #include <unordered_map>
 
 #include "acad.h"
@@ -66,14 +64,8 @@ LibraryFileFacts& libraryFileFacts() {
 }
 
 bool readStamp(const std::string& path, VnFileStamp& stamp) {
-    std::error_code ec;
-    const auto size = std::filesystem::file_size(path, ec);
-    if (ec) return false;
-    const auto time = std::filesystem::last_write_time(path, ec);
-    if (ec) return false;
-    stamp.size = size;
-    stamp.modified = static_cast<std::int64_t>(time.time_since_epoch().count());
-    return true;
+    HostPathKind kind;
+    return hostFileStampOf(path, stamp, &kind) && kind == HostPathKind::File;
 }
 
 }  // namespace

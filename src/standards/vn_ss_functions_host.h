@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "file_stamp.h"
 #include "ktx_string.h"
 
 // The product library folder (ends with a backslash).
@@ -30,12 +31,8 @@ std::string vnHostPath(const Ktx_String& path);
 // True when a file (not a folder) of that path exists.
 bool vnFileExists(const Ktx_String& path);
 
-// Size and modification time of a file; false when it does not exist.
-struct VnFileStamp {
-    std::uintmax_t size = 0;
-    std::int64_t modified = 0;
-    bool operator==(const VnFileStamp&) const = default;
-};
+// Size and modification time of a file; false when it does not exist (or is a folder).
+using VnFileStamp = HostFileStamp;
 bool vnFileStampOf(const Ktx_String& path, VnFileStamp& stamp);
 
 // The lines of a text file (LF or CRLF); false when it cannot be read.

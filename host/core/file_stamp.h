@@ -1,0 +1,24 @@
+#pragma once
+// What identifies a file's content between reads without reading it: its size and its
+// modification time. A time is settled once it lies far enough back (2 s) that a change
+// within the same tick of the file system's clock, which would keep both size and time, can
+// no longer follow: only what was read after its file (or folder) settled may be reused while
+// the stamp stays equal.
+#include <cstdint>
+#include <string>
+
+// What a host path names.
+enum class HostPathKind { Missing, File, Folder, Other };
+
+struct HostFileStamp {
+    std::uintmax_t size = 0;
+    std::int64_t modifiedNs = 0;  // nanoseconds since 1970
+    bool operator==(const HostFileStamp&) const = default;
+};
+
+// The stamp of an existing file or folder (a host path), and what the path names; false (and
+// kind Missing) when it does not exist. One status call.
+bool hostFileStampOf(const std::string& hostPath, HostFileStamp& stamp,
+                     HostPathKind* kind = nullptr);
+// True when a modification time lies at least the settle time in the past.
+bool hostTimeSettled(std::int64_t modifiedNs);
