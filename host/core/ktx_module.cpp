@@ -182,8 +182,10 @@ Acad::ErrorStatus getSetConstrVarValue(Ktx_Module* module, const Ktx_String& nam
     return Acad::eOk;
 }
 
+// Eight decimals, trailing zeros dropped. The buffer holds every finite double written in full
+// (the largest has 309 integer digits), so a large value is never cut short.
 std::string macroNumberText(double value) {
-    char buf[64];
+    char buf[400];
     std::snprintf(buf, sizeof buf, "%.8f", value);
     std::string text = buf;
     size_t dot = text.find('.');

@@ -66,6 +66,19 @@ TEST(MacroFile, WrittenTextReadsBackEqual) {
     }
 }
 
+TEST(MacroFile, LargeAndTinyNumbersWriteInFull) {
+    Loaded l = load("general Big 1e300\r\ngeneral Neg -123456789012345678901234567890\r\n"
+                    "general Tiny 0.000000001\r\n");
+    ASSERT_TRUE(l.ok) << l.error;
+    std::string text;
+    ASSERT_TRUE(formatMacroText(l.macro, l.data, text));
+    Loaded again = load(text);
+    ASSERT_TRUE(again.ok) << again.error;
+    EXPECT_EQ(again.macro.generalVariables[0].value, 1e300);
+    EXPECT_EQ(again.macro.generalVariables[1].value, -123456789012345678901234567890.0);
+    EXPECT_EQ(again.macro.generalVariables[2].value, 0.0);
+}
+
 TEST(MacroFile, EveryModuleGetsATab) {
     Loaded l = load(exampleText("two_beams.macro"));
     ASSERT_TRUE(l.ok) << l.error;

@@ -39,8 +39,8 @@ bool aboveFits(const std::optional<double>& c, const Limits& l) {
 }  // namespace
 
 std::string VnSSFunctionsTolerance::toleranceMessage(double down, double up) {
-    char downText[64];
-    char upText[64];
+    char downText[400];  // every finite double in full
+    char upText[400];
     std::snprintf(downText, sizeof downText, "%.2f", down);
     std::snprintf(upText, sizeof upText, "%.2f", up);
     return std::string("Invalid tolerances provided.\n DownTolerance is :") + downText +
