@@ -8,11 +8,12 @@ VnSSDlgsMgr gSSDlgsMgr;
 
 namespace {
 
-// Tests start with an empty pool and no cached data files.
+// Tests start with an empty pool, no cached data files and no kept declarations.
 const bool kResetHook = [] {
     coreAddResetHook([] {
         gSSDlgsMgr.destroyAll();
         VnSSFunctionsFiles::clearCache();
+        VnStandardsSpread::forgetKeptDeclarations();
     });
     return true;
 }();

@@ -2,13 +2,12 @@
 
 #include <unordered_map>
 
+#include "vn_kept_by_stamp.h"
 #include "vn_ss_functions_host.h"
 
 namespace {
 
-// One cache per kind of parsed file, keyed by the resolved path. An entry serves while the
-// file's size and modification time are those it was read with, and only when it was read
-// after the file had settled.
+// One cache per kind of parsed file, keyed by the resolved path.
 template <typename Parsed>
 class ParsedFileCache {
   public:
@@ -17,24 +16,15 @@ class ParsedFileCache {
     std::shared_ptr<const Parsed> get(const Ktx_String& path, Parser parse) {
         VnFileStamp stamp;
         if (!vnFileStampOf(path, stamp)) return nullptr;
-        auto it = entries_.find(path.str());
-        if (it != entries_.end() && it->second.settled && it->second.stamp == stamp)
-            return it->second.parsed;
+        if (auto kept = kept_.find(path.str(), stamp)) return kept;
         std::vector<std::string> lines;
         if (!vnReadTextLines(path, lines)) return nullptr;
-        auto parsed = std::make_shared<const Parsed>(parse(lines));
-        entries_[path.str()] = Entry{stamp, hostTimeSettled(stamp.modifiedNs), parsed};
-        return parsed;
+        return kept_.keep(path.str(), stamp, parse(lines));
     }
-    void clear() { entries_.clear(); }
+    void clear() { kept_.clear(); }
 
   private:
-    struct Entry {
-        VnFileStamp stamp;
-        bool settled = false;
-        std::shared_ptr<const Parsed> parsed;
-    };
-    std::unordered_map<std::string, Entry> entries_;
+    VnKeptByStamp<Parsed> kept_;
 };
 
 ParsedFileCache<std::vector<StdSize>>& sizeCache() {

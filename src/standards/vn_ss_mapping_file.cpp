@@ -1,4 +1,7 @@
 // A mapping in the mapping file of its standard: one line per key.
+#include <unordered_map>
+#include <vector>
+
 #include "mapping_file.h"
 #include "string_helpers.h"
 #include "vn_ss_mapping.h"
@@ -41,24 +44,37 @@ void collectPairs(const VnSSMapping& mapping, Ktx_StringArray& vars, Ktx_StringA
     }
 }
 
+// The maps of a mapping line, in line order (pairs that do not parse left out).
+std::vector<VnObjectMap> parseMappingLine(const Ktx_String& line) {
+    std::vector<VnObjectMap> maps;
+    Ktx_String key, rest;
+    if (!splitString(line, "=", key, rest, false)) return maps;
+    Ktx_StringArray pieces = splitStringAtSymbol(rest, kPairSeparator, true);
+    for (int i = 0; i < pieces.length(); ++i) {
+        Ktx_String var, text;
+        if (!splitString(pieces[i], kVarSeparator, var, text, false)) continue;
+        VnObjectMap map;
+        if (map.getMappingFromStrs(var, text) == Acad::eOk) maps.push_back(std::move(map));
+    }
+    return maps;
+}
+
+// Parsing a line depends on nothing but its text, so the maps of the lines met are kept by
+// text (each evaluation of a standard reads the same line of its mapping file).
+const std::vector<VnObjectMap>& mapsOfLine(const Ktx_String& line) {
+    static std::unordered_map<std::string, std::vector<VnObjectMap>> kept;
+    auto it = kept.find(line.str());
+    if (it != kept.end()) return it->second;
+    if (kept.size() >= 256) kept.clear();
+    return kept.emplace(line.str(), parseMappingLine(line)).first->second;
+}
+
 }  // namespace
 
 Acad::ErrorStatus VnSSMapping::initMappingFromLine(const Ktx_String& line) {
     removeAllMaps();
-    Ktx_String key, rest;
-    if (!splitString(line, "=", key, rest, false)) return Acad::eInvalidInput;
-    Ktx_StringArray pieces = splitStringAtSymbol(rest, kPairSeparator, true);
-    Ktx_StringArray vars, texts;
-    for (int i = 0; i < pieces.length(); ++i) {
-        Ktx_String var, text;
-        if (!splitString(pieces[i], kVarSeparator, var, text, false)) continue;
-        vars.append(var);
-        texts.append(text);
-    }
-    for (int i = 0; i < vars.length() && i < texts.length(); ++i) {
-        VnObjectMap map;
-        if (map.getMappingFromStrs(vars[i], texts[i]) == Acad::eOk) appendMap(map);
-    }
+    if (!line.contains("=")) return Acad::eInvalidInput;
+    for (const VnObjectMap& map : mapsOfLine(line)) appendMap(map);
     return Acad::eOk;
 }
 

@@ -19,7 +19,12 @@ Acad::ErrorStatus VnStandardsSpread::loadStandard(const Ktx_String& name) {
     SSSetBool(grid, 12, true);
     SSSetBool(grid, SSB_AUTOCALC, false);
     calcIndex_.reset();
-    if (!SSLoadFromFile(grid, vnHostPath(path).c_str())) return Acad::eInvalidInput;
+    loaded_.reset();
+    const std::string hostPath = vnHostPath(path);
+    HostFileStamp stamp;
+    const bool stamped = vnFileStampOf(path, stamp);  // before reading: a later change misses
+    if (!SSLoadFromFile(grid, hostPath.c_str())) return Acad::eInvalidInput;
+    if (stamped) loaded_ = LoadedFile{hostPath, stamp};
     fileName = path;
     return Acad::eOk;
 }

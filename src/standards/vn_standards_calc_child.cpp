@@ -103,7 +103,7 @@ Acad::ErrorStatus VnStandardsSpread::prepareForMacro(VnDlgStandardsData& data) {
     gInitSSForInput.start();
     genVarNames = data.genVarNames;
     genVarValues = data.genVarValues;
-    if (findVarCells() != Acad::eOk) return Acad::eInvalidInput;
+    if (findLoadedVarCells() != Acad::eOk) return Acad::eInvalidInput;
     gInitSSForInput.end();
     gSSSGetFromMacro.start();
     if (varCells.getFromMacro(data) != Acad::eOk) return Acad::eInvalidInput;
@@ -158,7 +158,7 @@ Acad::ErrorStatus VnStandardsSpread::prepareAsChild(VnDlgStandardsData& data) {
     gGetFromVars.start();
     genVarNames = data.genVarNames;
     genVarValues = data.genVarValues;
-    findVarCells();
+    findLoadedVarCells();
     if (bindChildArguments(data, false) != Acad::eOk) return Acad::eInvalidInput;
     replaceGenVars();
     gGetFromVars.end();

@@ -8,7 +8,11 @@
 // header below it (that row included) or to the last row.
 //
 // Copying copies the four standards fields only; the grid window is not copied.
+#include <optional>
+#include <string>
+
 #include "acad.h"
+#include "file_stamp.h"
 #include "ktx_spread.h"
 #include "ktx_string.h"
 #include "ktx_string_array.h"
@@ -78,5 +82,19 @@ class VnStandardsSpread : public Ktx_Spread {
     void equationError(const Ktx_String& left, const Ktx_String& expression, int row) const;
     Acad::ErrorStatus removeDuplicateVarCells();
     Acad::ErrorStatus bindChildArguments(VnDlgStandardsData& data, bool outputsBack);
+    // findVarCells right after loadStandard: the declarations found in the same unchanged file
+    // before are taken as they were kept (vn_standards_declarations.cpp).
+    Acad::ErrorStatus findLoadedVarCells();
+    struct LoadedFile {
+        std::string hostPath;
+        HostFileStamp stamp;
+    };
+    std::optional<LoadedFile> loaded_;  // set by loadStandard, taken by findLoadedVarCells
+
+  public:
+    // Forgets the declarations kept between evaluations (tests, the module's unload).
+    static void forgetKeptDeclarations();
+
+  private:
     std::shared_ptr<class VnStandardsCalcIndex> calcIndex_;  // <memory> via ktx_spread.h
 };

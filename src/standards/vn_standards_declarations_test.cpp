@@ -1,0 +1,54 @@
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+
+#include "vn_standards_dlg.h"
+#include "vn_standards_fixture.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// Two standards of the same file size whose declarations differ: evaluating the second with
+// the declarations of the first fails its Calc cell (W is not declared there).
+const char* const kTimesTen = "Input\nDouble U\nOutput\nDouble V\nCalc\nV = U*10\n";
+const char* const kTimesTwenty = "Input\nDouble U\nOutput\nDouble W\nCalc\nW = U*20\n";
+
+}  // namespace
+
+class StandardsKept : public StandardsFixture {
+  protected:
+    fs::path hostFile() const { return lib_ / "Connection Standards" / "C.vns"; }
+    std::string evaluate() {
+        auto data =
+            childData(standardPath("C.vns"), {{"A", VnCellInput, "3"}, {"R", VnCellOutput, ""}});
+        EXPECT_TRUE(StartDlgStandardsSS(data));
+        return valueOf(data, "R");
+    }
+    void age(fs::file_time_type when) { fs::last_write_time(hostFile(), when); }
+};
+
+TEST_F(StandardsKept, AnUnchangedStandardEvaluatesAlikeAndAChangedOneIsReadAnew) {
+    const auto old = fs::file_time_type::clock::now() - std::chrono::minutes(5);
+    writeStandard("C.vns", kTimesTen);
+    const auto size = fs::file_size(hostFile());
+    age(old);
+    EXPECT_EQ(evaluate(), "30.0000000");
+    EXPECT_EQ(evaluate(), "30.0000000");
+    writeStandard("C.vns", kTimesTwenty);
+    ASSERT_EQ(fs::file_size(hostFile()), size);
+    age(old + std::chrono::seconds(1));
+    EXPECT_EQ(evaluate(), "60.0000000");
+}
+
+// A file read before it settled may be rewritten within the same tick of the file system's
+// clock, keeping size and time: what was read from it is never reused.
+TEST_F(StandardsKept, AStandardReadBeforeItSettledIsReadAgain) {
+    writeStandard("C.vns", kTimesTen);
+    const auto written = fs::last_write_time(hostFile());
+    EXPECT_EQ(evaluate(), "30.0000000");
+    writeStandard("C.vns", kTimesTwenty);
+    age(written);
+    EXPECT_EQ(evaluate(), "60.0000000");
+}
