@@ -7,6 +7,21 @@ CellStore::Block::Block() {
     kind.fill(CellKind::Empty);
 }
 
+CellStore::CellStore(const CellStore& other)
+    : columns_(other.columns_.size()),
+      texts_(other.texts_),
+      freeTexts_(other.freeTexts_),
+      usedCols_(other.usedCols_),
+      usedRows_(other.usedRows_) {
+    for (std::size_t c = 0; c < columns_.size(); ++c) {
+        const auto& from = other.columns_[c].blocks;
+        auto& to = columns_[c].blocks;
+        to.resize(from.size());
+        for (std::size_t b = 0; b < from.size(); ++b)
+            if (from[b]) to[b] = std::make_unique<Block>(*from[b]);
+    }
+}
+
 const CellStore::Block* CellStore::block(int col, int row) const {
     if (col < 0 || row < 0 || col >= static_cast<int>(columns_.size())) return nullptr;
     const auto& blocks = columns_[static_cast<std::size_t>(col)].blocks;

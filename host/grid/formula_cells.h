@@ -45,6 +45,12 @@ class CellStore {
         std::uint32_t formula;
     };
 
+    CellStore() = default;
+    // A deep copy: blocks, texts and dependent-list heads (edge numbers, valid in a copy of
+    // the FormulaDeps that made them).
+    CellStore(const CellStore& other);
+    CellStore& operator=(const CellStore&) = delete;
+
     // nullptr when the block of (col, row) was never allocated.
     const Block* block(int col, int row) const;
     Block& touch(int col, int row);  // allocates as needed; col, row must be in range

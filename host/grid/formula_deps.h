@@ -16,6 +16,14 @@ class FormulaDeps {
     static constexpr long kSmallRange = 64;  // cells; larger ranges are kept whole
 
     explicit FormulaDeps(CellStore& cells) : cells_(cells) {}
+    // A copy of `other` whose list heads live in `cells`, a copy of other's cell store.
+    FormulaDeps(const FormulaDeps& other, CellStore& cells)
+        : cells_(cells),
+          edges_(other.edges_),
+          freeEdge_(other.freeEdge_),
+          bigRanges_(other.bigRanges_) {}
+    FormulaDeps(const FormulaDeps&) = delete;  // would read the other sheet's cells
+    FormulaDeps& operator=(const FormulaDeps&) = delete;
 
     // Links / unlinks formula `id` for every reference in its code.
     void add(std::uint32_t id, const std::uint32_t* code, std::size_t length);

@@ -5,6 +5,8 @@
 #include "formula_sheet.h"
 
 struct FormulaEngine::Impl {
+    Impl() = default;
+    explicit Impl(const FormulaSheet& from) : sheet(from) {}
     FormulaSheet sheet;
     Code scratch;
 };
@@ -22,7 +24,13 @@ FormulaResult badCell() {
 }  // namespace
 
 FormulaEngine::FormulaEngine() : impl_(std::make_unique<Impl>()) {}
+FormulaEngine::FormulaEngine(std::unique_ptr<Impl> impl) : impl_(std::move(impl)) {}
 FormulaEngine::~FormulaEngine() = default;
+
+std::unique_ptr<FormulaEngine> FormulaEngine::clone() const {
+    auto copy = std::make_unique<Impl>(impl_->sheet);
+    return std::unique_ptr<FormulaEngine>(new FormulaEngine(std::move(copy)));
+}
 
 bool FormulaEngine::setNumber(int col, int row, double value) {
     if (!cellOk(col, row)) return false;

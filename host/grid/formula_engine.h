@@ -56,6 +56,9 @@ class FormulaEngine {
     ~FormulaEngine();
     FormulaEngine(const FormulaEngine&) = delete;
     FormulaEngine& operator=(const FormulaEngine&) = delete;
+    // An independent engine with the same cells, formulas, values, dependencies, settings and
+    // custom functions; changes to either never reach the other.
+    std::unique_ptr<FormulaEngine> clone() const;
 
     // Limits of addressable cells (references and contents).
     static constexpr int kMaxCol = 18278;    // ZZZ
@@ -112,5 +115,6 @@ class FormulaEngine {
     struct Impl;
 
   private:
+    explicit FormulaEngine(std::unique_ptr<Impl> impl);
     std::unique_ptr<Impl> impl_;
 };

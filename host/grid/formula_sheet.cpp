@@ -7,6 +7,29 @@ namespace {
 constexpr int kMaxPendingRounds = 100;
 }
 
+// Scratch state (the ordering walk, evaluation stacks) starts empty in the copy.
+FormulaSheet::FormulaSheet(const FormulaSheet& other)
+    : EvalHost(),
+      FormulaOrderGraph(),
+      autoCalc(other.autoCalc),
+      refStyle(other.refStyle),
+      customs(other.customs),
+      cells_(other.cells_),
+      deps_(other.deps_, cells_),
+      code_(other.code_),
+      garbageWords_(other.garbageWords_),
+      formulas_(other.formulas_),
+      freeIds_(other.freeIds_),
+      deferredFreeIds_(other.deferredFreeIds_),
+      calcOrder_(other.calcOrder_),
+      scopeEpoch_(other.scopeEpoch_),
+      epoch_(other.epoch_) {
+    if (other.calculating_ == 0) return;
+    freeIds_.insert(freeIds_.end(), deferredFreeIds_.begin(), deferredFreeIds_.end());
+    deferredFreeIds_.clear();
+    calcOrder_.invalidate();
+}
+
 FormulaResult FormulaSheet::compile(int col, int row, std::string_view text, FormulaSetMode mode,
                                     Code& out) const {
     std::size_t skip = 0;

@@ -25,6 +25,11 @@ struct FormulaRecord {
 class FormulaSheet : public EvalHost, private FormulaOrderGraph {
   public:
     FormulaSheet() : deps_(cells_) {}
+    // An independent copy: cells, formulas, dependencies, calculation order, settings and
+    // custom functions. A copy taken while the sheet calculates (from a custom function) holds
+    // the values as they stand and is not calculating; its kept order is dropped.
+    FormulaSheet(const FormulaSheet& other);
+    FormulaSheet& operator=(const FormulaSheet&) = delete;
 
     // Contents (coordinates already checked).
     void setConstant(int col, int row, const FormulaValue& value);

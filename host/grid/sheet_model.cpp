@@ -10,6 +10,21 @@ const std::string kNoText;
 
 SheetModel::SheetModel() : engine_(std::make_unique<FormulaEngine>()) {}
 
+SheetModel::SheetModel(const SheetModel& other)
+    : engine_(other.engine_->clone()),
+      maxCols_(other.maxCols_),
+      maxRows_(other.maxRows_),
+      formats_(other.formats_),
+      extras_(other.extras_),
+      spans_(other.spans_),
+      contentBlocks_(other.contentBlocks_),
+      colWidths_(other.colWidths_),
+      rowHeights_(other.rowHeights_) {}
+
+std::unique_ptr<SheetModel> SheetModel::clone() const {
+    return std::unique_ptr<SheetModel>(new SheetModel(*this));
+}
+
 bool SheetModel::exists(int col, int row) const {
     return col >= 0 && row >= 0 && col <= maxCols_ && row <= maxRows_;
 }

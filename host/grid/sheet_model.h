@@ -53,6 +53,10 @@ class SheetModel {
     static constexpr int kDefaultRowHeight = 20;
 
     SheetModel();
+    SheetModel& operator=(const SheetModel&) = delete;
+    // An independent deep copy: everything observable through this class and its engine is
+    // equal, and changes to either never reach the other.
+    std::unique_ptr<SheetModel> clone() const;
 
     FormulaEngine& engine() { return *engine_; }
     const FormulaEngine& engine() const { return *engine_; }
@@ -124,6 +128,7 @@ class SheetModel {
     bool isUsed(int col, int row) const;
 
   private:
+    SheetModel(const SheetModel& other);  // through clone()
     static std::uint64_t keyOf(int col, int row) {
         return (std::uint64_t(std::uint32_t(col)) << 32) | std::uint32_t(row);
     }

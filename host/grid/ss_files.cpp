@@ -2,6 +2,7 @@
 #include "grid_file_io.h"
 #include "grid_mouse.h"
 #include "sheet_file.h"
+#include "sheet_load_cache.h"
 #include "ss_access.h"
 #include "ss_functions.h"
 #include "window_api.h"
@@ -44,13 +45,8 @@ bool SSSaveToFile(HWND hWnd, const char* fileName, bool dataOnly) {
 bool SSLoadFromFile(HWND hWnd, const char* fileName) {
     GridWindow* grid = ssGrid(hWnd);
     if (!grid || !fileName) return false;
-    const std::optional<std::string> text = gridReadFile(fileName);
-    if (!text) {
-        grid->lastLoadError() = "cannot read the file";
-        return false;
-    }
     std::string error;
-    std::unique_ptr<SheetModel> sheet = SheetFile::read(*text, error);
+    std::unique_ptr<SheetModel> sheet = SheetLoadCache::shared().load(fileName, error);
     if (!sheet) {
         grid->lastLoadError() = error;
         return false;

@@ -1,0 +1,220 @@
+// Loading sheet files through the kept parsed sheets, and the deep copy of a sheet that makes
+// it possible.
+#include "sheet_load_cache.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "grid.h"
+#include "grid_window.h"
+#include "sheet_file.h"
+#include "win.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// A sheet with a bit of everything a file carries.
+std::unique_ptr<SheetModel> richSheet(const std::string& first) {
+    auto s = std::make_unique<SheetModel>();
+    s->setMaxCols(5);
+    s->setMaxRows(120);
+    CellFormat number;
+    number.cellType.type = SS_CELLTYPE_NUMBER;
+    number.cellType.decimals = 3;
+    number.background = 0x00FF00;
+    s->setFormat(1, 1, number);
+    s->setData(1, 1, "2");
+    s->setData(1, 2, first);
+    s->setData(1, 3, "1.50");  // typed differently from its value's text
+    for (int r = 4; r <= 100; ++r) s->setData(1, r, "1");
+    s->setFormula(2, 1, "A1*10", FormulaSetMode::Loader);
+    s->setFormula(2, 2, "SUM(A1:A100)", FormulaSetMode::Loader);  // a large range
+    s->setFormula(2, 3, "B1+B2", FormulaSetMode::Loader);
+    s->setFormula(2, 4, "UNKNOWNFN(1)", FormulaSetMode::Loader);
+    s->setTag(3, 1, "tag");
+    s->setNote(3, 2, "note");
+    s->addSpan({3, 3, 2, 2});
+    s->setColWidth(2, 90);
+    s->setRowHeight(5, 33);
+    return s;
+}
+
+class SheetLoadCacheTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        winResetForTests();
+        SSRegisterWindowClasses();
+        SheetLoadCache::shared().clear();
+        for (HWND& g : grids) {
+            g = CreateWindowEx(0, "fpSpread70", "", WS_OVERLAPPED, 0, 0, 400, 300, nullptr, nullptr,
+                               nullptr, nullptr);
+            ASSERT_TRUE(SSIsGrid(g));
+        }
+        fs::create_directories(folder);
+    }
+    void TearDown() override {
+        winResetForTests();
+        SheetLoadCache::shared().clear();
+        fs::remove_all(folder);
+    }
+    // Writes the text and dates the file `ageSeconds` back (0: written just now).
+    void write(const std::string& text, int ageSeconds, const fs::path& path) {
+        std::ofstream(path, std::ios::binary) << text;
+        if (ageSeconds > 0)
+            fs::last_write_time(
+                path, fs::file_time_type::clock::now() - std::chrono::seconds(ageSeconds));
+    }
+    void write(const std::string& text, int ageSeconds) { write(text, ageSeconds, file); }
+    static std::string textOf(HWND g) { return SheetFile::write(GridWindow::of(g)->sheet()); }
+    static std::string value(HWND g, int col, int row) {
+        return GridWindow::of(g)->sheet().valueText(col, row);
+    }
+    bool load(HWND g) { return SSLoadFromFile(g, file.string().c_str()); }
+    static std::size_t parses() { return SheetLoadCache::shared().parseCount(); }
+
+    HWND grids[2] = {};
+    fs::path folder =
+        fs::temp_directory_path() / ("sheet_load_cache_test_" + std::to_string(::getpid()));
+    fs::path file = folder / "standard.vns";
+};
+
+TEST_F(SheetLoadCacheTest, UnchangedSettledFileLoadsEqualWithoutParsingAgain) {
+    const std::string text = SheetFile::write(*richSheet("alpha"));
+    write(text, 10);
+    std::string error;
+    const std::string fresh = SheetFile::write(*SheetFile::read(text, error));
+    const std::size_t before = parses();
+    ASSERT_TRUE(load(grids[0]));
+    ASSERT_TRUE(load(grids[1]));
+    EXPECT_EQ(parses(), before + 1);
+    for (HWND g : grids) {
+        EXPECT_EQ(textOf(g), fresh);
+        EXPECT_EQ(value(g, 2, 1), "20");
+        EXPECT_EQ(value(g, 2, 2), "100.5");
+        EXPECT_EQ(value(g, 2, 3), "120.5");
+        EXPECT_EQ(value(g, 2, 4), "#NAME?");
+        EXPECT_EQ(GridWindow::of(g)->sheet().dataText(1, 3), "1.50");
+        EXPECT_EQ(SSGetMaxRows(g), 120);
+    }
+    // Dependencies work in the copy: the grid calculates automatically.
+    ASSERT_TRUE(SSSetData(grids[1], 1, 1, "3"));
+    EXPECT_EQ(value(grids[1], 2, 1), "30");
+    EXPECT_EQ(value(grids[1], 2, 3), "131.5");
+    EXPECT_EQ(value(grids[0], 2, 3), "120.5");
+}
+
+TEST_F(SheetLoadCacheTest, ChangedStampsAndUnsettledTimesReadTheFileAnew) {
+    write(SheetFile::write(*richSheet("alpha")), 10);
+    ASSERT_TRUE(load(grids[0]));
+    // Same size, another (settled) time.
+    write(SheetFile::write(*richSheet("bravo")), 5);
+    ASSERT_TRUE(load(grids[0]));
+    EXPECT_EQ(GridWindow::of(grids[0])->sheet().dataText(1, 2), "bravo");
+
+    // A file read while its time was fresh is not kept: a rewrite of the same size that keeps
+    // the time (as within one clock tick) is still seen.
+    write(SheetFile::write(*richSheet("delta")), 0);
+    const fs::file_time_type time = fs::last_write_time(file);
+    ASSERT_TRUE(load(grids[0]));
+    write(SheetFile::write(*richSheet("gamma")), 0);
+    fs::last_write_time(file, time);
+    const std::size_t before = parses();
+    ASSERT_TRUE(load(grids[0]));
+    EXPECT_EQ(parses(), before + 1);
+    EXPECT_EQ(GridWindow::of(grids[0])->sheet().dataText(1, 2), "gamma");
+}
+
+TEST_F(SheetLoadCacheTest, EditsToALoadedGridNeverReachTheNextLoad) {
+    const std::string text = SheetFile::write(*richSheet("alpha"));
+    write(text, 10);
+    ASSERT_TRUE(load(grids[0]));
+    const std::string loaded = textOf(grids[0]);
+    SSSetData(grids[0], 1, 2, "changed");
+    SSSetFormula(grids[0], 2, 1, "A1*1000", true);
+    SSSetMaxRows(grids[0], 3);
+    SSAddCustomFunctionExt(
+        grids[0], "UNKNOWNFN", 1, 1,
+        [](SpreadValue* result, SpreadValue*, short) {
+            result->status = SPREAD_STATUS_VALID;
+            result->type = SPREAD_TYPE_DOUBLE;
+            result->dfValue = 7;
+            return true;
+        },
+        0);
+    const std::size_t before = parses();
+    ASSERT_TRUE(load(grids[1]));
+    ASSERT_TRUE(load(grids[0]));
+    EXPECT_EQ(parses(), before);
+    for (HWND g : grids) {
+        EXPECT_EQ(textOf(g), loaded);
+        EXPECT_EQ(value(g, 2, 4), "#NAME?");
+    }
+}
+
+TEST_F(SheetLoadCacheTest, AKeptFileThatBreaksOrGoesFailsAsWithoutKeeping) {
+    write(SheetFile::write(*richSheet("alpha")), 10);
+    ASSERT_TRUE(load(grids[0]));
+    write("VNSHEET 1\r\nsize 9 9\r\ncell 1 1 data \"new\"\r\n", 10);
+    EXPECT_FALSE(load(grids[0]));
+    char message[128] = {};
+    SSGetLastLoadError(grids[0], message);
+    EXPECT_STREQ(message, "line 4: the file ends before its end line (truncated)");
+    fs::remove(file);
+    EXPECT_FALSE(load(grids[0]));
+    SSGetLastLoadError(grids[0], message);
+    EXPECT_STREQ(message, "cannot read the file");
+    EXPECT_EQ(GridWindow::of(grids[0])->sheet().dataText(1, 2), "alpha");
+}
+
+TEST_F(SheetLoadCacheTest, OnlyTheMostRecentlyLoadedFilesAreKept) {
+    const std::string text = SheetFile::write(*richSheet("alpha"));
+    const auto path = [&](std::size_t i) { return folder / ("f" + std::to_string(i) + ".vns"); };
+    for (std::size_t i = 0; i <= SheetLoadCache::kMaxKept; ++i) {
+        write(text, 10, path(i));
+        ASSERT_TRUE(SSLoadFromFile(grids[0], path(i).string().c_str()));
+        if (i == 0) continue;
+        // Loading the first again keeps it the most recent but one.
+        ASSERT_TRUE(SSLoadFromFile(grids[0], path(0).string().c_str()));
+    }
+    const std::size_t before = parses();
+    ASSERT_TRUE(SSLoadFromFile(grids[0], path(0).string().c_str()));
+    EXPECT_EQ(parses(), before);
+    ASSERT_TRUE(SSLoadFromFile(grids[0], path(1).string().c_str()));  // the oldest, dropped
+    EXPECT_EQ(parses(), before + 1);
+}
+
+// The copy behind every load: deep in cells, texts, formulas and dependencies.
+TEST(SheetModelClone, CopyAndOriginalCalculateIndependently) {
+    std::unique_ptr<SheetModel> original = richSheet("alpha");
+    std::unique_ptr<SheetModel> copy = original->clone();
+    ASSERT_TRUE(copy->engine().autoCalc());
+    copy->setData(1, 1, "5");
+    copy->setData(1, 50, "11");
+    copy->setData(1, 2, "text of the copy");
+    EXPECT_EQ(copy->valueText(2, 1), "50");
+    EXPECT_EQ(copy->valueText(2, 2), "113.5");
+    EXPECT_EQ(copy->valueText(2, 3), "163.5");
+    EXPECT_EQ(original->valueText(2, 3), "120.5");
+    EXPECT_EQ(original->dataText(1, 2), "alpha");
+    copy->setTag(3, 1, "other");
+    copy->insertRows(1, 2);
+    EXPECT_EQ(original->tag(3, 1), "tag");
+    EXPECT_EQ(original->formulaText(2, 3), "B1+B2");
+
+    // The copy outlives its original and still finds its dependents.
+    std::unique_ptr<SheetModel> second = original->clone();
+    original.reset();
+    second->setData(1, 1, "4");
+    EXPECT_EQ(second->valueText(2, 3), "142.5");
+    second->engine().recalcAll();
+    EXPECT_EQ(second->valueText(2, 2), "102.5");
+    EXPECT_EQ(copy->formulaText(2, 5), "B3+B4");
+}
+
+}  // namespace
