@@ -34,6 +34,12 @@ struct LastLookUp {
 }  // namespace
 
 GridWindow* GridWindow::of(HWND handle) {
+    GridWindow* grid = ofKeepingText(handle);
+    if (grid != nullptr) grid->kept_.drop();
+    return grid;
+}
+
+GridWindow* GridWindow::ofKeepingText(HWND handle) {
     if (handle != nullptr && handle == gLast.handle) return gLast.grid;
     auto& windows = gridWindows();
     auto it = windows.find(handle);
@@ -60,6 +66,7 @@ void GridWindow::detach(HWND handle) {
 }
 
 void GridWindow::replaceSheet(std::unique_ptr<SheetModel> sheet) {
+    kept_.drop();
     sheet_ = std::move(sheet);
     sheet_->engine().setAutoCalc(options_[SSB_AUTOCALC]);
     sheet_->engine().setRefStyle(refStyle_);
@@ -113,6 +120,9 @@ void GridWindow::notify(int code, int col, int row, int col2, int row2) {
     record.row = row;
     record.col2 = col2;
     record.row2 = row2;
+    const HWND self = handle_;
     SendMessage(parent, SSM_NOTIFY, static_cast<WPARAM>(record.controlId),
                 reinterpret_cast<LPARAM>(&record));
+    // The parent may have destroyed the grid: find it again rather than use `this`.
+    if (GridWindow* grid = ofKeepingText(self)) grid->kept_.drop();
 }

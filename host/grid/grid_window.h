@@ -1,13 +1,15 @@
 // The state of one grid window: its sheet (contents), and the settings of the window itself
 // that loading a file never changes: options by number, reference style, look, active cell
 // and selection. Every live window of class "fpSpread70" (or "fpSpreadPreview70") has one,
-// found by handle with GridWindow::of.
+// found by handle with GridWindow::of. A window also keeps the text its last SS...Len call
+// formatted, for the Get call that follows (kept_cell_text.h).
 #pragma once
 
 #include <array>
 #include <memory>
 #include <string>
 
+#include "kept_cell_text.h"
 #include "sheet_model.h"
 #include "ss_types.h"
 
@@ -42,16 +44,22 @@ class GridWindow {
   public:
     explicit GridWindow(HWND handle);
 
-    // The grid of a window handle; nullptr for anything that is not a live grid window.
+    // The grid of a window handle; nullptr for anything that is not a live grid window. Drops
+    // the text the grid kept: whoever looks a grid up may change it.
     static GridWindow* of(HWND handle);
+    // As of(), but the kept text stays: only for the Get call that takes it.
+    static GridWindow* ofKeepingText(HWND handle);
     // Attach / detach the state of a window (done by the window procedure).
     static GridWindow& attach(HWND handle);
     static void detach(HWND handle);
 
     HWND handle() const { return handle_; }
     SheetModel& sheet() { return *sheet_; }
+    // The text kept by the last SS...Len call on this window.
+    KeptCellText& keptText() { return kept_; }
+
     // Puts a new sheet in place of the current one, keeping the window's settings (options,
-    // reference style); the active cell and selection are reset.
+    // reference style); the active cell and selection are reset, the kept text dropped.
     void replaceSheet(std::unique_ptr<SheetModel> sheet);
 
     bool option(int number) const;
@@ -76,7 +84,8 @@ class GridWindow {
 
     std::string& lastLoadError() { return lastLoadError_; }
 
-    // Sends the parent SSM_NOTIFY with this record filled in.
+    // Sends the parent SSM_NOTIFY with this record filled in. A text kept while the parent
+    // handled it is dropped afterwards (the caller may go on changing the sheet).
     void notify(int code, int col, int row, int col2 = 0, int row2 = 0);
 
   private:
@@ -91,4 +100,5 @@ class GridWindow {
     bool hasSelection_ = false;
     GridBlock selection_;
     std::string lastLoadError_;
+    KeptCellText kept_;
 };

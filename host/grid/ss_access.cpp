@@ -3,15 +3,13 @@
 #include <algorithm>
 #include <cstring>
 
-GridWindow* ssCell(HWND hWnd, int& col, int& row) {
-    GridWindow* grid = ssGrid(hWnd);
+namespace {
+
+GridWindow* cellOf(GridWindow* grid, int& col, int& row) {
     col = ssCoord(col);
     row = ssCoord(row);
-    if (!grid || !grid->sheet().exists(col, row)) return nullptr;
-    return grid;
+    return grid && grid->sheet().exists(col, row) ? grid : nullptr;
 }
-
-namespace {
 
 bool resolveAxis(int& a, int& b, int last) {
     a = ssCoord(a);
@@ -26,6 +24,14 @@ bool resolveAxis(int& a, int& b, int last) {
 }
 
 }  // namespace
+
+GridWindow* ssCell(HWND hWnd, int& col, int& row) {
+    return cellOf(ssGrid(hWnd), col, row);
+}
+
+GridWindow* ssCellKeepingText(HWND hWnd, int& col, int& row) {
+    return cellOf(GridWindow::ofKeepingText(hWnd), col, row);
+}
 
 bool ssBlock(GridWindow& grid, int& col, int& row, int& col2, int& row2) {
     return resolveAxis(col, col2, grid.sheet().maxCols()) &&

@@ -7,7 +7,8 @@
 
 #include "grid_window.h"
 
-// The grid of the handle, or nullptr.
+// The grid of the handle, or nullptr. Drops the text the grid kept for a Get call (every
+// other call may change the sheet).
 inline GridWindow* ssGrid(HWND hWnd) {
     return GridWindow::of(hWnd);
 }
@@ -17,6 +18,8 @@ inline int ssCoord(int v) {
 }
 // The grid when (col, row), after SS_HEADER is resolved, is a cell of it; else nullptr.
 GridWindow* ssCell(HWND hWnd, int& col, int& row);
+// As ssCell, but the kept text stays for the Get call that takes it.
+GridWindow* ssCellKeepingText(HWND hWnd, int& col, int& row);
 // Resolves a block: SS_HEADER to 0, -1 to the whole extent 1..last, corners ordered. False
 // when any corner lies outside the grid.
 bool ssBlock(GridWindow& grid, int& col, int& row, int& col2, int& row2);

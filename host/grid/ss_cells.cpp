@@ -1,6 +1,6 @@
 // SS... functions on the texts and values of cells.
 #include <cmath>
-#include <functional>
+#include <optional>
 
 #include "cell_type_rules.h"
 #include "ss_access.h"
@@ -8,43 +8,56 @@
 
 namespace {
 
-using CellReader = std::function<std::string(SheetModel&, int col, int row)>;
+using CellReader = std::string (*)(const SheetModel&, int col, int row);
+using Kept = KeptCellText::Kind;
 
-int lengthOf(HWND hWnd, int col, int row, const CellReader& read) {
+int lengthOf(HWND hWnd, int col, int row, CellReader read) {
     GridWindow* grid = ssCell(hWnd, col, row);
     return grid ? static_cast<int>(read(grid->sheet(), col, row).size()) : -1;
 }
 
-int readInto(HWND hWnd, int col, int row, char* buffer, const CellReader& read) {
+// The length of a value or data text; a value text is kept for the Get call that follows.
+int lengthKeeping(HWND hWnd, int col, int row, Kept kind) {
     GridWindow* grid = ssCell(hWnd, col, row);
-    return grid ? ssCopyOut(read(grid->sheet(), col, row), buffer) : -1;
+    return grid ? grid->keptText().formatAndKeep(kind, grid->sheet(), col, row) : -1;
 }
 
-std::string dataOf(SheetModel& s, int c, int r) {
+// Copies a cell's text out: the text the Len call kept when still valid, else formatted now.
+int readInto(HWND hWnd, int col, int row, char* buffer, CellReader read, Kept kind = Kept::None) {
+    GridWindow* grid =
+        kind == Kept::None ? ssCell(hWnd, col, row) : ssCellKeepingText(hWnd, col, row);
+    if (!grid) return -1;
+    if (kind != Kept::None) {
+        if (std::optional<std::string> kept = grid->keptText().take(kind, grid->sheet(), col, row))
+            return ssCopyOut(*kept, buffer);
+    }
+    return ssCopyOut(read(grid->sheet(), col, row), buffer);
+}
+
+std::string dataOf(const SheetModel& s, int c, int r) {
     return s.dataText(c, r);
 }
-std::string valueOf(SheetModel& s, int c, int r) {
+std::string valueOf(const SheetModel& s, int c, int r) {
     return s.valueText(c, r);
 }
-std::string tagOf(SheetModel& s, int c, int r) {
+std::string tagOf(const SheetModel& s, int c, int r) {
     return s.tag(c, r);
 }
-std::string noteOf(SheetModel& s, int c, int r) {
+std::string noteOf(const SheetModel& s, int c, int r) {
     return s.note(c, r);
 }
-
-std::string formulaOf(SheetModel& s, int c, int r) {
+std::string formulaOf(const SheetModel& s, int c, int r) {
     return s.formulaText(c, r);
 }
 
 }  // namespace
 
 int SSGetDataLen(HWND hWnd, int col, int row) {
-    return lengthOf(hWnd, col, row, dataOf);
+    return lengthKeeping(hWnd, col, row, Kept::Data);
 }
 
 int SSGetData(HWND hWnd, int col, int row, char* buffer) {
-    return buffer ? readInto(hWnd, col, row, buffer, dataOf) : -1;
+    return buffer ? readInto(hWnd, col, row, buffer, dataOf, Kept::Data) : -1;
 }
 
 bool SSSetData(HWND hWnd, int col, int row, const char* text) {
@@ -59,11 +72,11 @@ bool SSSetDataRange(HWND hWnd, int col, int row, int col2, int row2, const char*
 }
 
 int SSGetValueLen(HWND hWnd, int col, int row) {
-    return lengthOf(hWnd, col, row, valueOf);
+    return lengthKeeping(hWnd, col, row, Kept::Value);
 }
 
 int SSGetValue(HWND hWnd, int col, int row, char* buffer) {
-    return buffer ? readInto(hWnd, col, row, buffer, valueOf) : -1;
+    return buffer ? readInto(hWnd, col, row, buffer, valueOf, Kept::Value) : -1;
 }
 
 bool SSSetValue(HWND hWnd, int col, int row, const char* text) {

@@ -1,0 +1,51 @@
+#include "kept_cell_text.h"
+
+#include <bit>
+
+#include "cell_type_rules.h"
+#include "sheet_model.h"
+
+KeptCellText::Source KeptCellText::sourceOf(const SheetModel& sheet, int col, int row) {
+    return {sheet.formatId(col, row), sheet.value(col, row)};
+}
+
+bool KeptCellText::same(const Source& a, const Source& b) {
+    // Numbers compare bit for bit: 0 and -0, or two NaNs, may format differently.
+    return a.formatId == b.formatId && a.value.kind == b.value.kind &&
+           std::bit_cast<std::uint64_t>(a.value.number) ==
+               std::bit_cast<std::uint64_t>(b.value.number) &&
+           a.value.error == b.value.error && a.value.text == b.value.text;
+}
+
+int KeptCellText::formatAndKeep(Kind kind, const SheetModel& sheet, int col, int row) {
+    kind_ = Kind::None;
+    // The data text of a formula cell is its value text; that of other cells is not kept.
+    if (kind == Kind::Data && !sheet.hasFormula(col, row)) {
+        return static_cast<int>(sheet.dataText(col, row).size());
+    }
+    Source source = sourceOf(sheet, col, row);
+    // As SheetModel::valueText, from the source read once.
+    std::string text =
+        valueText(source.value, valueTextStyleOf(sheet.formats().get(source.formatId).cellType));
+    const int length = static_cast<int>(text.size());
+    if (kind == Kind::None || text.empty()) return length;
+    kind_ = kind;
+    sheet_ = &sheet;
+    col_ = col;
+    row_ = row;
+    source_ = std::move(source);
+    text_ = std::move(text);
+    return length;
+}
+
+std::optional<std::string> KeptCellText::take(Kind kind, const SheetModel& sheet, int col,
+                                              int row) {
+    if (kind_ == Kind::None) return std::nullopt;
+    const bool sameCell = kind == kind_ && &sheet == sheet_ && col == col_ && row == row_;
+    kind_ = Kind::None;
+    if (!sameCell || (kind == Kind::Data && !sheet.hasFormula(col, row)) ||
+        !same(sourceOf(sheet, col, row), source_)) {
+        return std::nullopt;
+    }
+    return std::move(text_);
+}

@@ -1,0 +1,53 @@
+// The text an SS...Len call formatted for one cell, kept in the grid window so that the Get
+// call that follows copies it instead of formatting it again.
+//
+// Promises: take() gives the kept text only when it was kept for the same kind of text and
+// the same cell of the same sheet, and what the text was made from is unchanged: the cell's
+// value (bit for bit), its format and, for data text, that it still holds a formula. A value
+// text is a function of exactly these, so a text handed out is always the one formatting
+// would give now, whatever happened in between (a change made by a custom function during a
+// calculation or by a notified parent included). Every take() drops the record, as does
+// drop(); otherwise take() gives nothing and the caller formats.
+//
+// Only value texts are kept: the value text of any cell, and the data text of a formula
+// cell (which is its value text). The data text of other cells may be a text typed earlier
+// and the formula text depends on the formula itself, neither of which the record can check.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "formula_value.h"
+
+class SheetModel;
+
+class KeptCellText {
+  public:
+    enum class Kind : std::uint8_t { None, Value, Data };
+
+    // Formats the `kind` text of (col, row), an existing cell of `sheet`, as SheetModel does,
+    // and keeps it when it is a value text that is not empty (callers read no empty text);
+    // any record kept before is dropped. Returns the length.
+    int formatAndKeep(Kind kind, const SheetModel& sheet, int col, int row);
+    // The kept text of this kind and cell when still valid (see above); the record is gone
+    // afterwards in every case.
+    std::optional<std::string> take(Kind kind, const SheetModel& sheet, int col, int row);
+    void drop() { kind_ = Kind::None; }
+
+  private:
+    // What a value text is made from.
+    struct Source {
+        std::uint32_t formatId = 0;
+        FormulaValue value;
+    };
+    static Source sourceOf(const SheetModel& sheet, int col, int row);
+    static bool same(const Source& a, const Source& b);
+
+    Kind kind_ = Kind::None;
+    const SheetModel* sheet_ = nullptr;
+    int col_ = 0;
+    int row_ = 0;
+    Source source_;
+    std::string text_;
+};
