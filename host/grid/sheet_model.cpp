@@ -205,13 +205,15 @@ const CellFormat& SheetModel::format(int col, int row) const {
 
 bool SheetModel::setFormat(int col, int row, const CellFormat& newFormat) {
     if (!exists(col, row)) return false;
-    const std::uint32_t id = formats_.intern(newFormat);
-    const std::uint32_t oldId = formatId(col, row);
-    if (id == oldId) return true;
-    const CellFormat before = formats_.get(oldId);
+    // The pool keeps each distinct format once, so a format equal to the cell's own would be
+    // interned to the cell's own number: nothing would change.
+    const CellFormat& current = formats_.get(formatId(col, row));
+    if (current == newFormat) return true;
+    const bool typeChanges = !(current.cellType == newFormat.cellType);
+    const std::uint32_t id = formats_.intern(newFormat);  // `current` may move from here on
     extraFor(col, row).format = id;
     dropExtraIfDefault(col, row);
-    if (!(before.cellType == newFormat.cellType)) reapplyData(col, row, before);
+    if (typeChanges) reapplyData(col, row);
     return true;
 }
 
@@ -223,12 +225,11 @@ bool SheetModel::editFormat(int col, int row, const std::function<void(CellForma
 }
 
 // Reads the data again under the cell's new type; data the new type refuses is emptied.
-void SheetModel::reapplyData(int col, int row, const CellFormat& before) {
+void SheetModel::reapplyData(int col, int row) {
     if (engine_->hasFormula(col, row)) return;
     const CellExtra* e = extra(col, row);
     const std::string typed =
         (e && e->hasDataText) ? e->dataText : canonicalDataText(engine_->value(col, row));
-    (void)before;
     if (typed.empty()) return;
     if (!setData(col, row, typed)) clearContent(col, row);
 }

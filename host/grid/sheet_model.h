@@ -138,7 +138,7 @@ class SheetModel {
     CellExtra& extraFor(int col, int row);
     void dropExtraIfDefault(int col, int row);
     bool storeContent(int col, int row, const FormulaValue& content, std::string_view typed);
-    void reapplyData(int col, int row, const CellFormat& before);
+    void reapplyData(int col, int row);
     void removeOutside();
     void moveExtras(const std::function<bool(int& col, int& row)>& move);
     void moveSizes(std::map<int, int>& sizes, const std::function<bool(int& index)>& move);

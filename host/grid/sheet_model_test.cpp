@@ -87,6 +87,23 @@ TEST_F(SheetModelTest, ANewTypeEmptiesDataItRefuses) {
     EXPECT_EQ(s.valueText(1, 2), "5.00");
 }
 
+TEST_F(SheetModelTest, AFormatChangeBesideTheTypeKeepsTheDataAndAnEqualOneChangesNothing) {
+    CellFormat f = typed(SS_CELLTYPE_NUMBER, 1);
+    s.setFormat(1, 1, f);
+    ASSERT_TRUE(s.setData(1, 1, "2.50"));
+    const std::size_t pooled = s.formats().size();
+    f.background = 0x123456;
+    ASSERT_TRUE(s.setFormat(1, 1, f));
+    EXPECT_EQ(s.format(1, 1).background, 0x123456u);
+    EXPECT_EQ(s.dataText(1, 1), "2.50");
+    ASSERT_TRUE(s.setFormat(1, 1, f));
+    ASSERT_TRUE(s.editFormat(1, 1, [](CellFormat&) {}));
+    EXPECT_EQ(s.formats().size(), pooled + 1);
+    f.cellType.type = SS_CELLTYPE_INTEGER;
+    ASSERT_TRUE(s.setFormat(1, 1, f));
+    EXPECT_EQ(s.dataText(1, 1), "");  // read again under the new type, which refuses 2.50
+}
+
 TEST_F(SheetModelTest, FormulasFollowInsertedAndDeletedRows) {
     s.setData(1, 1, "2");
     s.setData(1, 2, "3");
