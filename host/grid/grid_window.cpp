@@ -22,25 +22,7 @@ GridWindow::GridWindow(HWND handle) : handle_(handle), sheet_(std::make_unique<S
     sheet_->engine().setAutoCalc(true);
 }
 
-namespace {
-
-// The last window looked up: most calls in a row go to one grid. Attaching or detaching any
-// grid forgets it, so it never outlives its window.
-struct LastLookUp {
-    HWND handle = nullptr;
-    GridWindow* grid = nullptr;
-} gLast;
-
-}  // namespace
-
-GridWindow* GridWindow::of(HWND handle) {
-    GridWindow* grid = ofKeepingText(handle);
-    if (grid != nullptr) grid->kept_.drop();
-    return grid;
-}
-
-GridWindow* GridWindow::ofKeepingText(HWND handle) {
-    if (handle != nullptr && handle == gLast.handle) return gLast.grid;
+GridWindow* GridWindow::find(HWND handle) {
     auto& windows = gridWindows();
     auto it = windows.find(handle);
     if (it == windows.end()) return nullptr;
@@ -49,19 +31,19 @@ GridWindow* GridWindow::ofKeepingText(HWND handle) {
     if (window == nullptr) return nullptr;
     const std::string& cls = window->className;
     if (cls != "fpSpread70" && cls != "fpSpreadPreview70") return nullptr;
-    gLast = {handle, it->second.get()};
-    return gLast.grid;
+    last_ = {handle, it->second.get()};
+    return last_.grid;
 }
 
 GridWindow& GridWindow::attach(HWND handle) {
-    gLast = {};
+    last_ = {};
     auto& slot = gridWindows()[handle];
     slot = std::make_unique<GridWindow>(handle);
     return *slot;
 }
 
 void GridWindow::detach(HWND handle) {
-    gLast = {};
+    last_ = {};
     gridWindows().erase(handle);
 }
 

@@ -46,9 +46,15 @@ class GridWindow {
 
     // The grid of a window handle; nullptr for anything that is not a live grid window. Drops
     // the text the grid kept: whoever looks a grid up may change it.
-    static GridWindow* of(HWND handle);
+    static GridWindow* of(HWND handle) {
+        GridWindow* grid = ofKeepingText(handle);
+        if (grid != nullptr) grid->kept_.drop();
+        return grid;
+    }
     // As of(), but the kept text stays: only for the Get call that takes it.
-    static GridWindow* ofKeepingText(HWND handle);
+    static GridWindow* ofKeepingText(HWND handle) {
+        return handle != nullptr && handle == last_.handle ? last_.grid : find(handle);
+    }
     // Attach / detach the state of a window (done by the window procedure).
     static GridWindow& attach(HWND handle);
     static void detach(HWND handle);
@@ -89,6 +95,15 @@ class GridWindow {
     void notify(int code, int col, int row, int col2 = 0, int row2 = 0);
 
   private:
+    // The last window looked up: most calls in a row go to one grid. Attaching or detaching
+    // any grid forgets it, so it never outlives its window.
+    struct LastLookUp {
+        HWND handle;
+        GridWindow* grid;
+    };
+    static inline LastLookUp last_{nullptr, nullptr};
+    static GridWindow* find(HWND handle);
+
     HWND handle_;
     std::unique_ptr<SheetModel> sheet_;
     std::array<bool, SS_OPTION_COUNT> options_{};

@@ -5,12 +5,6 @@
 
 namespace {
 
-GridWindow* cellOf(GridWindow* grid, int& col, int& row) {
-    col = ssCoord(col);
-    row = ssCoord(row);
-    return grid && grid->sheet().exists(col, row) ? grid : nullptr;
-}
-
 bool resolveAxis(int& a, int& b, int last) {
     a = ssCoord(a);
     b = ssCoord(b);
@@ -24,14 +18,6 @@ bool resolveAxis(int& a, int& b, int last) {
 }
 
 }  // namespace
-
-GridWindow* ssCell(HWND hWnd, int& col, int& row) {
-    return cellOf(ssGrid(hWnd), col, row);
-}
-
-GridWindow* ssCellKeepingText(HWND hWnd, int& col, int& row) {
-    return cellOf(GridWindow::ofKeepingText(hWnd), col, row);
-}
 
 bool ssBlock(GridWindow& grid, int& col, int& row, int& col2, int& row2) {
     return resolveAxis(col, col2, grid.sheet().maxCols()) &&

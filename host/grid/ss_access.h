@@ -16,10 +16,20 @@ inline GridWindow* ssGrid(HWND hWnd) {
 inline int ssCoord(int v) {
     return v == SS_HEADER ? 0 : v;
 }
+// `grid` when (col, row), after SS_HEADER is resolved, is a cell of it; else nullptr.
+inline GridWindow* ssCellOf(GridWindow* grid, int& col, int& row) {
+    col = ssCoord(col);
+    row = ssCoord(row);
+    return grid && grid->sheet().exists(col, row) ? grid : nullptr;
+}
 // The grid when (col, row), after SS_HEADER is resolved, is a cell of it; else nullptr.
-GridWindow* ssCell(HWND hWnd, int& col, int& row);
+inline GridWindow* ssCell(HWND hWnd, int& col, int& row) {
+    return ssCellOf(ssGrid(hWnd), col, row);
+}
 // As ssCell, but the kept text stays for the Get call that takes it.
-GridWindow* ssCellKeepingText(HWND hWnd, int& col, int& row);
+inline GridWindow* ssCellKeepingText(HWND hWnd, int& col, int& row) {
+    return ssCellOf(GridWindow::ofKeepingText(hWnd), col, row);
+}
 // Resolves a block: SS_HEADER to 0, -1 to the whole extent 1..last, corners ordered. False
 // when any corner lies outside the grid.
 bool ssBlock(GridWindow& grid, int& col, int& row, int& col2, int& row2);
