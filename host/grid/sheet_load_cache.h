@@ -12,8 +12,8 @@
 //   (file_stamp.h): a rewrite within the same clock tick could keep both size and time. It is
 //   reused while a new stamp of the path is equal; any other stamp, or a path that is no
 //   longer a file, reads the file anew (and forgets what was kept for it).
-// - Memory: at most kMaxKept files are kept, the least recently loaded dropped first; a file
-//   larger than kMaxKeptBytes is never kept.
+// - Memory: at most kMaxKept (32) files are kept, the least recently loaded dropped first;
+//   a file larger than kMaxKeptBytes (1 MiB of text) is never kept.
 // - Safe to use from several threads (one lock around the list; copies are made outside it).
 #pragma once
 
@@ -30,7 +30,7 @@
 class SheetLoadCache {
   public:
     static constexpr std::size_t kMaxKept = 32;
-    static constexpr std::uintmax_t kMaxKeptBytes = 4u << 20;
+    static constexpr std::uintmax_t kMaxKeptBytes = 1u << 20;
 
     // The one the grid's windows share.
     static SheetLoadCache& shared();

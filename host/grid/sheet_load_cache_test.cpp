@@ -130,6 +130,29 @@ TEST_F(SheetLoadCacheTest, ChangedStampsAndUnsettledTimesReadTheFileAnew) {
     EXPECT_EQ(GridWindow::of(grids[0])->sheet().dataText(1, 2), "gamma");
 }
 
+TEST_F(SheetLoadCacheTest, ARelativePathInAnotherFolderOrAnOversizedFileIsReadAnew) {
+    const fs::path other = folder / "other";
+    fs::create_directories(other);
+    write(SheetFile::write(*richSheet("alpha")), 10);
+    write(SheetFile::write(*richSheet("bravo")), 0, other / file.filename());
+    fs::last_write_time(other / file.filename(), fs::last_write_time(file));
+    const fs::path home = fs::current_path();
+    fs::current_path(folder);
+    const bool first = SSLoadFromFile(grids[0], "standard.vns");
+    fs::current_path(other);
+    const bool second = SSLoadFromFile(grids[1], "standard.vns");
+    fs::current_path(home);
+    ASSERT_TRUE(first && second);
+    EXPECT_EQ(GridWindow::of(grids[1])->sheet().dataText(1, 2), "bravo");
+
+    std::string big(SheetLoadCache::kMaxKeptBytes, 'x');
+    write("VNSHEET 1\r\nsize 2 2\r\ncell 1 1 data \"" + big + "\"\r\nend 1\r\n", 10);
+    const std::size_t before = parses();
+    ASSERT_TRUE(load(grids[0]));
+    ASSERT_TRUE(load(grids[0]));
+    EXPECT_EQ(parses(), before + 2);
+}
+
 TEST_F(SheetLoadCacheTest, EditsToALoadedGridNeverReachTheNextLoad) {
     const std::string text = SheetFile::write(*richSheet("alpha"));
     write(text, 10);
