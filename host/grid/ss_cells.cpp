@@ -1,4 +1,5 @@
-// SS... functions on the texts and values of cells.
+// SS... functions on the texts and values of cells. A value text that SSGetValueLen or
+// SSGetDataLen formatted is kept for the Get call that follows (kept_cell_text.h).
 #include <cmath>
 #include <optional>
 
@@ -8,10 +9,12 @@
 
 namespace {
 
-using CellReader = std::string (*)(const SheetModel&, int col, int row);
+// A text of a cell: a std::string made now, or a reference to one the sheet holds.
+template <typename Text>
+using CellReader = Text (*)(const SheetModel&, int col, int row);
 using Kept = KeptCellText::Kind;
 
-int lengthOf(HWND hWnd, int col, int row, CellReader read) {
+int lengthOf(HWND hWnd, int col, int row, CellReader<std::string> read) {
     GridWindow* grid = ssCell(hWnd, col, row);
     return grid ? static_cast<int>(read(grid->sheet(), col, row).size()) : -1;
 }
@@ -23,7 +26,9 @@ int lengthKeeping(HWND hWnd, int col, int row, Kept kind) {
 }
 
 // Copies a cell's text out: the text the Len call kept when still valid, else formatted now.
-int readInto(HWND hWnd, int col, int row, char* buffer, CellReader read, Kept kind = Kept::None) {
+template <typename Text>
+int readInto(HWND hWnd, int col, int row, char* buffer, CellReader<Text> read,
+             Kept kind = Kept::None) {
     GridWindow* grid =
         kind == Kept::None ? ssCell(hWnd, col, row) : ssCellKeepingText(hWnd, col, row);
     if (!grid) return -1;
@@ -40,10 +45,10 @@ std::string dataOf(const SheetModel& s, int c, int r) {
 std::string valueOf(const SheetModel& s, int c, int r) {
     return s.valueText(c, r);
 }
-std::string tagOf(const SheetModel& s, int c, int r) {
+const std::string& tagOf(const SheetModel& s, int c, int r) {
     return s.tag(c, r);
 }
-std::string noteOf(const SheetModel& s, int c, int r) {
+const std::string& noteOf(const SheetModel& s, int c, int r) {
     return s.note(c, r);
 }
 std::string formulaOf(const SheetModel& s, int c, int r) {
