@@ -51,7 +51,7 @@ Acad::ErrorStatus VnStandardsSpread::replaceGenVars() {
 const VnStandardsCalcIndex& VnStandardsSpread::calcIndex() {
     if (!calcIndex_ || calcIndex_->size() != varCells.length()) {
         gCalcCellGetVarCoords.start();
-        calcIndex_ = std::make_shared<VnStandardsCalcIndex>(varCells);
+        calcIndex_ = VnStandardsCalcIndex::of(varCells);
         gCalcCellGetVarCoords.end();
     }
     return *calcIndex_;

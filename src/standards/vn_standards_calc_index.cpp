@@ -16,6 +16,33 @@ VnStandardsCalcIndex::VnStandardsCalcIndex(const VnVarCells& cells) : size_(cell
     }
 }
 
+namespace {
+
+// What an index is built from: each variable's name, column and row, in order.
+std::string signatureOf(const VnVarCells& cells) {
+    std::string signature;
+    for (int i = 0; i < cells.length(); ++i) {
+        const VnVarCell& cell = cells[i];
+        const int numbers[3] = {cell.name.length(), cell.col, cell.row};
+        signature.append(reinterpret_cast<const char*>(numbers), sizeof numbers);
+        signature += cell.name.str();
+    }
+    return signature;
+}
+
+}  // namespace
+
+std::shared_ptr<const VnStandardsCalcIndex> VnStandardsCalcIndex::of(const VnVarCells& cells) {
+    static std::unordered_map<std::string, std::shared_ptr<const VnStandardsCalcIndex>> built;
+    std::string signature = signatureOf(cells);
+    auto it = built.find(signature);
+    if (it != built.end()) return it->second;
+    if (built.size() >= 64) built.clear();
+    auto index = std::make_shared<const VnStandardsCalcIndex>(cells);
+    built.emplace(std::move(signature), index);
+    return index;
+}
+
 int VnStandardsCalcIndex::find(const Ktx_String& name) const {
     const auto it = byName_.find(foldedKey(name));
     return it == byName_.end() ? -1 : it->second;

@@ -3,6 +3,7 @@
 // variable cells: each variable's index by name (letter case folded, the first declaration
 // of a name wins) and the translation of variable names into A1 coordinates ("B12").
 // Variables without a cell take no part in the translation.
+#include <memory>
 #include <string>
 #include <unordered_map>
 
@@ -12,6 +13,10 @@
 class VnStandardsCalcIndex {
   public:
     explicit VnStandardsCalcIndex(const VnVarCells& cells);
+    // The index of these cells, shared: an index depends on nothing but the names and cells of
+    // the variables in order, so the index built for the same variables before is given again
+    // (each evaluation of a standard declares the same variables in the same cells).
+    static std::shared_ptr<const VnStandardsCalcIndex> of(const VnVarCells& cells);
 
     // The index of the first variable of that name (letter case folded); -1 when none.
     int find(const Ktx_String& name) const;

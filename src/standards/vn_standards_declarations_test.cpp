@@ -52,3 +52,15 @@ TEST_F(StandardsKept, AStandardReadBeforeItSettledIsReadAgain) {
     age(written);
     EXPECT_EQ(evaluate(), "60.0000000");
 }
+
+// The translation built for one standard serves another only when its variables are the same
+// names in the same cells: here the same names sit one row lower.
+TEST_F(StandardsKept, SameNamesInOtherCellsTranslateToTheirOwnCells) {
+    writeStandard("C.vns", kTimesTen);
+    EXPECT_EQ(evaluate(), "30.0000000");
+    writeStandard("D.vns", "Input\n\nDouble U\nOutput\n\nDouble V\nCalc\nV = U*10\n");
+    auto data =
+        childData(standardPath("D.vns"), {{"A", VnCellInput, "4"}, {"R", VnCellOutput, ""}});
+    ASSERT_TRUE(StartDlgStandardsSS(data));
+    EXPECT_EQ(valueOf(data, "R"), "40.0000000");
+}

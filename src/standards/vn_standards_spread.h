@@ -96,5 +96,5 @@ class VnStandardsSpread : public Ktx_Spread {
     static void forgetKeptDeclarations();
 
   private:
-    std::shared_ptr<class VnStandardsCalcIndex> calcIndex_;  // <memory> via ktx_spread.h
+    std::shared_ptr<const class VnStandardsCalcIndex> calcIndex_;  // <memory> via ktx_spread.h
 };
