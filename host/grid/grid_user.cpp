@@ -39,9 +39,13 @@ bool ssUserClickCell(HWND hWnd, int col, int row) {
         return true;
     }
     if (col == 0) return true;
+    // The parent hears each step and may destroy the grid in its handler: the grid is looked
+    // up again after every notification.
     grid->setActiveCell(col, row, true);
+    if (!(grid = ssCell(hWnd, col, row))) return true;
     const int type = grid->sheet().format(col, row).cellType.type;
     if (type == SS_CELLTYPE_CHECKBOX) toggleCheckBox(*grid, col, row);
+    if (!(grid = ssCell(hWnd, col, row))) return true;
     if (type == SS_CELLTYPE_CHECKBOX || type == SS_CELLTYPE_BUTTON) {
         grid->notify(SSN_BUTTONCLICKED, col, row);
     }

@@ -19,8 +19,23 @@ std::vector<SSNotify>& notices() {
     return list;
 }
 
+// A grid the parent destroys when it hears the notification of that code.
+struct DestroyOnNotice {
+    HWND grid = nullptr;
+    int code = 0;
+};
+DestroyOnNotice& destroyOnNotice() {
+    static DestroyOnNotice d;
+    return d;
+}
+
 LRESULT parentProc(HWND h, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == SSM_NOTIFY) notices().push_back(*reinterpret_cast<const SSNotify*>(lParam));
+    if (msg == SSM_NOTIFY && destroyOnNotice().grid != nullptr &&
+        reinterpret_cast<const SSNotify*>(lParam)->code == destroyOnNotice().code) {
+        DestroyWindow(destroyOnNotice().grid);
+        destroyOnNotice().grid = nullptr;
+    }
     return DefWindowProc(h, msg, wParam, lParam);
 }
 
@@ -195,6 +210,18 @@ TEST_F(GridTest, ParentHearsClicksOnCellsAndHeaders) {
     EXPECT_EQ(notices()[0].col, 3);
     EXPECT_EQ(notices()[0].row, 4);
     EXPECT_EQ(notices()[1].col, 4);
+}
+
+TEST_F(GridTest, AParentMayDestroyTheGridWhileAClickIsReported) {
+    SSCellType check;
+    for (int code : {SSN_ACTIVECELLCHANGED, SSN_CELLCHANGED}) {
+        SetUp();
+        SSSetCellType(grid, 2, 2, SSSetTypeCheckBox(grid, &check, 0, "", nullptr, nullptr));
+        destroyOnNotice() = {grid, code};
+        EXPECT_TRUE(ssUserClickCell(grid, 2, 2));
+        EXPECT_FALSE(SSIsGrid(grid)) << code;
+        EXPECT_EQ(notices().back().code, code);
+    }
 }
 
 TEST_F(GridTest, ClipboardCopyAndPasteMoveABlockAsTabSeparatedText) {
