@@ -17,7 +17,13 @@ struct DecimalDigits {
     std::string digits;
     int exponent10 = 0;
 };
+// Values from 1e-12 to below 1e15 take an exact integer path; all others, and NaN, inf and
+// zero, the reference below. Both give the same result for every input.
 DecimalDigits roundDecimal(double value, int decimals, DecimalRounding mode);
+
+// The same rounding through the general decimal conversion: slower, kept as the fallback and
+// as the yardstick the exact path is tested against.
+DecimalDigits roundDecimalReference(double value, int decimals, DecimalRounding mode);
 
 // The rounded value as a double.
 double roundToDecimals(double value, int decimals, DecimalRounding mode);
