@@ -12,12 +12,12 @@ void mix(std::size_t& seed, std::size_t value) {
 
 FormatPool::FormatPool() {
     formats_.emplace_back();
-    byHash_.emplace(hashOf(formats_.front()), 0);
+    byHash_.emplace(hashOf(formats_.front().cellType, formats_.front()), 0);
 }
 
-std::size_t FormatPool::hashOf(const CellFormat& f) {
+// The hash of the format `rest` would have with cell type `t`.
+std::size_t FormatPool::hashOf(const SSCellType& t, const CellFormat& f) {
     std::size_t seed = 0;
-    const SSCellType& t = f.cellType;
     mix(seed, std::hash<int>{}(t.type));
     mix(seed, std::hash<long>{}(t.style));
     mix(seed, std::hash<int>{}(t.decimals));
@@ -35,16 +35,49 @@ std::size_t FormatPool::hashOf(const CellFormat& f) {
     return seed;
 }
 
+bool FormatPool::sameBesideType(const CellFormat& a, const CellFormat& b) {
+    return a.lock == b.lock && a.background == b.background && a.foreground == b.foreground &&
+           a.borders == b.borders && a.font == b.font;
+}
+
+std::uint32_t FormatPool::add(CellFormat format, std::size_t hash) {
+    const auto id = static_cast<std::uint32_t>(formats_.size());
+    formats_.push_back(std::move(format));
+    byHash_.emplace(hash, id);
+    return id;
+}
+
 std::uint32_t FormatPool::intern(const CellFormat& format) {
-    const std::size_t h = hashOf(format);
+    const std::size_t h = hashOf(format.cellType, format);
     auto [first, last] = byHash_.equal_range(h);
     for (auto it = first; it != last; ++it) {
         if (formats_[it->second] == format) return it->second;
     }
-    const auto id = static_cast<std::uint32_t>(formats_.size());
-    formats_.push_back(format);
-    byHash_.emplace(h, id);
-    return id;
+    return add(format, h);
+}
+
+std::uint32_t FormatPool::internWithType(std::uint32_t from, const SSCellType& type) {
+    if (from >= formats_.size()) from = 0;  // get() answers an unknown number with format 0
+    for (const TypeChange& c : recentTypeChanges_) {
+        if (c.from == from && formats_[c.to].cellType == type) return c.to;
+    }
+    const std::uint32_t to = findOrAddWithType(from, type);
+    recentTypeChanges_[nextTypeChange_] = {from, to};
+    nextTypeChange_ = (nextTypeChange_ + 1) % recentTypeChanges_.size();
+    return to;
+}
+
+std::uint32_t FormatPool::findOrAddWithType(std::uint32_t from, const SSCellType& type) {
+    const CellFormat& base = formats_[from];
+    const std::size_t h = hashOf(type, base);
+    auto [first, last] = byHash_.equal_range(h);
+    for (auto it = first; it != last; ++it) {
+        const CellFormat& f = formats_[it->second];
+        if (f.cellType == type && sameBesideType(f, base)) return it->second;
+    }
+    CellFormat changed = base;  // copied before add() may move `base`
+    changed.cellType = type;
+    return add(std::move(changed), h);
 }
 
 const CellFormat& FormatPool::get(std::uint32_t id) const {

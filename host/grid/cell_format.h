@@ -37,12 +37,26 @@ class FormatPool {
     FormatPool();
     // The number of a format equal to `format`, adding it when new.
     std::uint32_t intern(const CellFormat& format);
+    // The number of the format `from` with its cell type replaced by `type`, adding it when
+    // new; the format is copied only then.
+    std::uint32_t internWithType(std::uint32_t from, const SSCellType& type);
     // The format of a number; the default format for an unknown number.
     const CellFormat& get(std::uint32_t id) const;
     std::size_t size() const { return formats_.size(); }
 
   private:
-    static std::size_t hashOf(const CellFormat& format);
+    static std::size_t hashOf(const SSCellType& type, const CellFormat& rest);
+    static bool sameBesideType(const CellFormat& a, const CellFormat& b);
+    std::uint32_t add(CellFormat format, std::size_t hash);
+    std::uint32_t findOrAddWithType(std::uint32_t from, const SSCellType& type);
     std::vector<CellFormat> formats_;
     std::unordered_multimap<std::size_t, std::uint32_t> byHash_;
+    // Recent answers of internWithType: the format `to` is `from` with `to`'s cell type, so
+    // a cell switching among a few types skips the hashing.
+    struct TypeChange {
+        std::uint32_t from = 0;
+        std::uint32_t to = 0;
+    };
+    std::array<TypeChange, 4> recentTypeChanges_{};
+    std::size_t nextTypeChange_ = 0;
 };

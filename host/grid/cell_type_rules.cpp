@@ -13,12 +13,20 @@ bool isWholeNumberKind(int type) {
 
 namespace {
 
-std::optional<FormulaValue> boundedNumber(const SSCellType& type, std::string_view text) {
+DataContent numberContent(double number) {
+    return {FormulaValueKind::Number, number};
+}
+
+std::optional<DataContent> boundedNumber(const SSCellType& type, std::string_view text) {
     const std::optional<double> number = parseNumberText(text);
     if (!number || !std::isfinite(*number)) return std::nullopt;
     if (*number < type.minValue || *number > type.maxValue) return std::nullopt;
     if (type.type == SS_CELLTYPE_INTEGER && std::floor(*number) != *number) return std::nullopt;
-    return FormulaValue::makeNumber(*number);
+    return numberContent(*number);
+}
+
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
 }
 
 bool equalsNoCase(std::string_view a, std::string_view b) {
@@ -32,20 +40,72 @@ bool equalsNoCase(std::string_view a, std::string_view b) {
 
 }  // namespace
 
-std::optional<FormulaValue> contentForData(const SSCellType& type, std::string_view text) {
-    if (text.empty()) return FormulaValue{};
+std::optional<DataContent> readDataText(const SSCellType& type, std::string_view text) {
+    if (text.empty()) return DataContent{};
     if (isNumberKind(type.type) || type.type == SS_CELLTYPE_INTEGER) {
         return boundedNumber(type, text);
     }
     if (type.type == SS_CELLTYPE_CHECKBOX) {
-        if (equalsNoCase(text, "TRUE")) return FormulaValue::makeNumber(1);
-        if (equalsNoCase(text, "FALSE")) return FormulaValue::makeNumber(0);
+        if (equalsNoCase(text, "TRUE")) return numberContent(1);
+        if (equalsNoCase(text, "FALSE")) return numberContent(0);
     }
     if (type.type == SS_CELLTYPE_GENERAL || type.type == SS_CELLTYPE_CHECKBOX) {
         const std::optional<double> number = parseNumberText(text);
-        if (number && std::isfinite(*number)) return FormulaValue::makeNumber(*number);
+        if (number && std::isfinite(*number)) return numberContent(*number);
     }
-    return FormulaValue::makeText(std::string(text));
+    return DataContent{FormulaValueKind::Text, 0};
+}
+
+std::optional<FormulaValue> contentForData(const SSCellType& type, std::string_view text) {
+    const std::optional<DataContent> content = readDataText(type, text);
+    if (!content) return std::nullopt;
+    switch (content->kind) {
+        case FormulaValueKind::Number:
+            return FormulaValue::makeNumber(content->number);
+        case FormulaValueKind::Text:
+            return FormulaValue::makeText(std::string(text));
+        default:
+            return FormulaValue{};
+    }
+}
+
+// A plain decimal with at most 15 significant digits reads as the double nearest to it, and
+// that double's 15-digit form is the same decimal (15 digits always survive the round trip),
+// which formatNumberGeneral writes back unchanged when it has no needless zeros or sign and
+// needs no exponent.
+bool isPlainCanonicalNumber(std::string_view text) {
+    if (text == "0") return true;
+    std::size_t i = text.starts_with('-') ? 1 : 0;
+    const std::size_t intStart = i;
+    while (i < text.size() && isDigit(text[i])) ++i;
+    const std::size_t intDigits = i - intStart;
+    if (intDigits == 0 || intDigits > 15) return false;
+    const bool zeroInt = text[intStart] == '0';
+    if (zeroInt && intDigits > 1) return false;  // "007"
+    std::size_t significant = zeroInt ? 0 : intDigits;
+    if (i == text.size()) return !zeroInt;  // "-0" is not canonical
+    if (text[i] != '.' || text.back() == '0' || i + 1 == text.size()) return false;
+    std::size_t leadingZeros = 0;
+    for (std::size_t k = i + 1; k < text.size(); ++k) {
+        if (!isDigit(text[k])) return false;
+        if (significant == 0 && text[k] == '0') {
+            ++leadingZeros;
+        } else {
+            ++significant;
+        }
+    }
+    return significant <= 15 && leadingZeros <= 4;
+}
+
+bool isCanonicalDataText(const DataContent& content, std::string_view text) {
+    switch (content.kind) {
+        case FormulaValueKind::Number:
+            return isPlainCanonicalNumber(text) || formatNumberGeneral(content.number) == text;
+        case FormulaValueKind::Text:
+            return true;
+        default:
+            return text.empty();
+    }
 }
 
 std::string canonicalDataText(const FormulaValue& value) {

@@ -21,6 +21,23 @@ bool isWholeNumberKind(int type);
 // their bounds (integers: a whole number).
 std::optional<FormulaValue> contentForData(const SSCellType& type, std::string_view text);
 
+// contentForData without copying the text: the kind (Empty, Number or Text) and the number;
+// a Text content is the data text itself.
+struct DataContent {
+    FormulaValueKind kind = FormulaValueKind::Empty;
+    double number = 0;
+};
+std::optional<DataContent> readDataText(const SSCellType& type, std::string_view text);
+
+// Whether canonicalDataText of the content that readDataText made of `text` is `text`
+// itself. Numbers are formatted only when the text's form leaves it open.
+bool isCanonicalDataText(const DataContent& content, std::string_view text);
+
+// Text such as "0", "-12", "0.00025" or "1234.5": a plain decimal with at most 15
+// significant digits, no needless zeros or signs, from 1e-5 to below 1e15 in size. Such a
+// text is the canonical data text of the number it reads as.
+bool isPlainCanonicalNumber(std::string_view text);
+
 // The text a cell's data shows when it was not typed differently: numbers with at most 15
 // significant digits, logicals TRUE / FALSE.
 std::string canonicalDataText(const FormulaValue& value);

@@ -77,26 +77,30 @@ void SheetModel::dropExtraIfDefault(int col, int row) {
     if (it != extras_.end() && it->second.isDefault()) extras_.erase(it);
 }
 
-bool SheetModel::storeContent(int col, int row, const FormulaValue& content,
-                              std::string_view typed) {
+// Puts a content into the engine and marks its block; a Text content is `text`.
+bool SheetModel::putContent(int col, int row, FormulaValueKind kind, double number,
+                            std::string_view text) {
     bool stored = false;
-    switch (content.kind) {
+    switch (kind) {
         case FormulaValueKind::Number:
-            stored = engine_->setNumber(col, row, content.number);
+            stored = engine_->setNumber(col, row, number);
             break;
         case FormulaValueKind::Text:
-            stored = engine_->setText(col, row, content.text);
+            stored = engine_->setText(col, row, text);
             break;
         case FormulaValueKind::Logical:
-            stored = engine_->setLogical(col, row, content.number != 0);
+            stored = engine_->setLogical(col, row, number != 0);
             break;
         default:
             stored = engine_->setEmpty(col, row);
             break;
     }
-    if (!stored) return false;
-    if (content.kind != FormulaValueKind::Empty) markContent(col, row);
-    const bool differs = canonicalDataText(content) != typed;
+    if (stored && kind != FormulaValueKind::Empty) markContent(col, row);
+    return stored;
+}
+
+// Keeps `typed` as the cell's data text when it differs from its value's canonical text.
+void SheetModel::keepDataText(int col, int row, bool differs, std::string_view typed) {
     if (differs) {
         CellExtra& e = extraFor(col, row);
         e.hasDataText = true;
@@ -104,16 +108,27 @@ bool SheetModel::storeContent(int col, int row, const FormulaValue& content,
     } else if (auto it = extras_.find(keyOf(col, row)); it != extras_.end()) {
         it->second.hasDataText = false;
         it->second.dataText.clear();
-        dropExtraIfDefault(col, row);
+        if (it->second.isDefault()) extras_.erase(it);
     }
+}
+
+bool SheetModel::storeContent(int col, int row, const FormulaValue& content,
+                              std::string_view typed) {
+    if (!putContent(col, row, content.kind, content.number, content.text)) return false;
+    keepDataText(col, row, canonicalDataText(content) != typed, typed);
+    return true;
+}
+
+// setData under a known cell type.
+bool SheetModel::storeData(int col, int row, const SSCellType& type, std::string_view text) {
+    const std::optional<DataContent> content = readDataText(type, text);
+    if (!content || !putContent(col, row, content->kind, content->number, text)) return false;
+    keepDataText(col, row, !isCanonicalDataText(*content, text), text);
     return true;
 }
 
 bool SheetModel::setData(int col, int row, std::string_view text) {
-    if (!exists(col, row)) return false;
-    const std::optional<FormulaValue> content = contentForData(format(col, row).cellType, text);
-    if (!content) return false;
-    return storeContent(col, row, *content, text);
+    return exists(col, row) && storeData(col, row, format(col, row).cellType, text);
 }
 
 FormulaResult SheetModel::setFormula(int col, int row, std::string_view text, FormulaSetMode mode) {
@@ -210,10 +225,15 @@ bool SheetModel::setFormat(int col, int row, const CellFormat& newFormat) {
     const CellFormat& current = formats_.get(formatId(col, row));
     if (current == newFormat) return true;
     const bool typeChanges = !(current.cellType == newFormat.cellType);
-    const std::uint32_t id = formats_.intern(newFormat);  // `current` may move from here on
-    extraFor(col, row).format = id;
-    dropExtraIfDefault(col, row);
-    if (typeChanges) reapplyData(col, row);
+    changeFormatId(col, row, formats_.intern(newFormat), typeChanges);  // `current` may move
+    return true;
+}
+
+bool SheetModel::setCellType(int col, int row, const SSCellType& type) {
+    if (!exists(col, row)) return false;
+    const std::uint32_t from = formatId(col, row);
+    if (formats_.get(from).cellType == type) return true;
+    changeFormatId(col, row, formats_.internWithType(from, type), true);
     return true;
 }
 
@@ -224,14 +244,33 @@ bool SheetModel::editFormat(int col, int row, const std::function<void(CellForma
     return setFormat(col, row, f);
 }
 
+void SheetModel::changeFormatId(int col, int row, std::uint32_t id, bool typeChanges) {
+    if (id == 0) {
+        if (auto it = extras_.find(keyOf(col, row)); it != extras_.end()) {
+            it->second.format = 0;
+            if (it->second.isDefault()) extras_.erase(it);
+        }
+    } else {
+        extraFor(col, row).format = id;
+    }
+    if (typeChanges) reapplyData(col, row);
+}
+
 // Reads the data again under the cell's new type; data the new type refuses is emptied.
 void SheetModel::reapplyData(int col, int row) {
     if (engine_->hasFormula(col, row)) return;
     const CellExtra* e = extra(col, row);
-    const std::string typed =
-        (e && e->hasDataText) ? e->dataText : canonicalDataText(engine_->value(col, row));
+    std::string typed;
+    if (e && e->hasDataText) {
+        typed = e->dataText;
+    } else if (FormulaValue v = engine_->value(col, row); v.kind == FormulaValueKind::Text) {
+        typed = std::move(v.text);
+    } else {
+        typed = canonicalDataText(v);
+    }
     if (typed.empty()) return;
-    if (!setData(col, row, typed)) clearContent(col, row);
+    const SSCellType& type = formats_.get(e ? e->format : 0).cellType;
+    if (!storeData(col, row, type, typed)) clearContent(col, row);
 }
 
 bool SheetModel::addSpan(const CellSpan& span) {

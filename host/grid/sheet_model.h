@@ -91,6 +91,8 @@ class SheetModel {
     // Changes the cell's format; when its type changes, data is read again under the new
     // type and emptied when refused.
     bool setFormat(int col, int row, const CellFormat& format);
+    // setFormat with only the cell type changed.
+    bool setCellType(int col, int row, const SSCellType& type);
     bool editFormat(int col, int row, const std::function<void(CellFormat&)>& edit);
     const FormatPool& formats() const { return formats_; }
 
@@ -138,6 +140,10 @@ class SheetModel {
     CellExtra& extraFor(int col, int row);
     void dropExtraIfDefault(int col, int row);
     bool storeContent(int col, int row, const FormulaValue& content, std::string_view typed);
+    bool storeData(int col, int row, const SSCellType& type, std::string_view text);
+    bool putContent(int col, int row, FormulaValueKind kind, double number, std::string_view text);
+    void keepDataText(int col, int row, bool differs, std::string_view typed);
+    void changeFormatId(int col, int row, std::uint32_t id, bool typeChanges);
     void reapplyData(int col, int row);
     void removeOutside();
     void moveExtras(const std::function<bool(int& col, int& row)>& move);

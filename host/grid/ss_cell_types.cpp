@@ -101,7 +101,7 @@ bool SSSetCellTypeRange(HWND hWnd, int col, int row, int col2, int row2,
                         const SSCellType* cellType) {
     if (!cellType) return false;
     return ssForBlock(hWnd, col, row, col2, row2, [&](GridWindow& g, int c, int r) {
-        return g.sheet().editFormat(c, r, [&](CellFormat& f) { f.cellType = *cellType; });
+        return g.sheet().setCellType(c, r, *cellType);
     });
 }
 
