@@ -27,6 +27,8 @@ using CommandFn = int (*)(const CliContext&, const std::vector<std::string>&);
 
 const std::map<std::string, CommandFn>& commandTable() {
     static const std::map<std::string, CommandFn> table = {
+        {"comreg", runComregCommand},
+        {"cutting", runCuttingCommand},
         {"eval", runEvalCommand},
         {"macro", runMacroCommand},
         {"mapping", runMappingCommand},
@@ -43,6 +45,8 @@ const char* const kHelp =
     "With no command, evaluates the shipped example standard (the main job).\n"
     "\n"
     "Commands:\n"
+    "  comreg    register, remove or list the COM module's registry entries\n"
+    "  cutting   list, show or report the cutting-stock tables\n"
     "  eval      evaluate a standard for a macro ('vnstd eval --help' for more)\n"
     "  macro     show a macro file\n"
     "  mapping   show a mapping file\n"

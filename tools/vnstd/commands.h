@@ -14,3 +14,7 @@ int runMacroCommand(const CliContext& context, const std::vector<std::string>& a
 int runMappingCommand(const CliContext& context, const std::vector<std::string>& args);
 // vnstd eval ...: evaluates a standard; also what a bare "vnstd" runs (with no arguments).
 int runEvalCommand(const CliContext& context, const std::vector<std::string>& args);
+// vnstd comreg register|cleanup|print: the sibling COM module's registry entries.
+int runComregCommand(const CliContext& context, const std::vector<std::string>& args);
+// vnstd cutting list|show|report: the cutting-stock tables of the library.
+int runCuttingCommand(const CliContext& context, const std::vector<std::string>& args);

@@ -1,0 +1,124 @@
+// The comreg and cutting commands, run in-process on the shipped library and a module folder
+// of the test's own.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <string>
+#include <vector>
+
+#include "command_line.h"
+#include "commands.h"
+#include "ktx_settings.h"
+#include "path_translation.h"
+#include "registry.h"
+
+namespace {
+
+struct Captured {
+    int code = -1;
+    std::string out, err;
+};
+
+std::string readAll(std::FILE* f) {
+    std::string text;
+    std::rewind(f);
+    char buf[4096];
+    size_t n;
+    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) text.append(buf, n);
+    std::fclose(f);
+    return text;
+}
+
+Captured run(int (*command)(const CliContext&, const std::vector<std::string>&),
+             std::vector<std::string> args) {
+    CliContext context;
+    context.out = std::tmpfile();
+    context.err = std::tmpfile();
+    context.libDir = std::string(VN_SOURCE_DIR) + "/examples/library";
+    gSettings.setLibDir(windowsPathFromHost(context.libDir));
+    Captured c;
+    c.code = command(context, args);
+    acadSetCommandLineEcho(nullptr);  // comreg print leaves the echo on context.err
+    c.out = readAll(context.out);
+    c.err = readAll(context.err);
+    return c;
+}
+
+size_t lineCount(const std::string& text) {
+    return static_cast<size_t>(std::count(text.begin(), text.end(), '\n'));
+}
+
+class ComregCommand : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        registryResetForTests();
+        dir_ =
+            std::filesystem::temp_directory_path() / ("vnstd_comreg_" + std::to_string(getpid()));
+        std::filesystem::create_directories(dir_);
+    }
+    void TearDown() override {
+        std::filesystem::remove_all(dir_);
+        registryResetForTests();
+    }
+    Captured comreg(const std::string& action) {
+        return run(runComregCommand, {action, "--module-dir", dir_.string()});
+    }
+    std::filesystem::path dir_;
+};
+
+TEST_F(ComregCommand, RegisterPrintsEveryValueWrittenAndCleanupEveryKeyRemoved) {
+    EXPECT_EQ(comreg("register").code, 1) << "no Olex.arx yet";
+    std::ofstream(dir_ / "Olex.arx") << "x";
+    const Captured reg = comreg("register");
+    ASSERT_EQ(reg.code, 0) << reg.err;
+    EXPECT_EQ(lineCount(reg.out), 78u);
+    EXPECT_EQ(reg.out.rfind("HKEY_CLASSES_ROOT\\TypeLib\\{51A4A0BB-3E42-4CE5-9535-C741EE32EB77}"
+                            "\\1.1 = \"Varnox 1.0 Type Library\"\n",
+                            0),
+              0u);
+    const Captured clean = comreg("cleanup");
+    ASSERT_EQ(clean.code, 0) << clean.err;
+    EXPECT_EQ(lineCount(clean.out), 1u + 15u + 10u);
+    EXPECT_EQ(comreg("cleanup").out, "") << "nothing left to remove";
+}
+
+TEST_F(ComregCommand, PrintWritesTheDeclarationsAndTheIdentifierFile) {
+    const Captured printed = comreg("print");
+    ASSERT_EQ(printed.code, 0);
+    EXPECT_EQ(lineCount(printed.out), 15u);
+    EXPECT_EQ(printed.out.rfind("const cCLSID CLSID_Bolt = {0x1AD846C7,", 0), 0u);
+    EXPECT_TRUE(std::filesystem::exists(dir_ / "RegistryIDs.dat"));
+    EXPECT_EQ(comreg("frobnicate").code, 2);
+}
+
+TEST(CuttingCommand, ListAndShowReadTheShippedEntries) {
+    const Captured list = run(runCuttingCommand, {"list"});
+    ASSERT_EQ(list.code, 0) << list.err;
+    EXPECT_NE(list.out.find("1   IPE    1"), std::string::npos) << list.out;
+    EXPECT_NE(list.out.find("2   Plate  1"), std::string::npos) << list.out;
+    const Captured show = run(runCuttingCommand, {"show", "plate"});
+    ASSERT_EQ(show.code, 0) << show.err;
+    EXPECT_NE(show.out.find("Shop table: Stock1.shp\n"), std::string::npos);
+    EXPECT_NE(show.out.find("PL-20x300  12000        565.2\n"), std::string::npos) << show.out;
+    EXPECT_EQ(run(runCuttingCommand, {"show", "HEB"}).code, 1);
+    EXPECT_EQ(run(runCuttingCommand, {"show"}).code, 2);
+}
+
+TEST(CuttingCommand, ReportIsTheBatchListingLineForLine) {
+    const Captured report = run(runCuttingCommand, {"report"});
+    ASSERT_EQ(report.code, 0) << report.err;
+    const std::string rule(116, '-');
+    const std::string date = R"( of \d\d [A-Z][a-z]+, \d{4} \(\d\d:\d\d\))";
+    const std::regex expected(rule + "\nLoaded \"Stock1.shp\" for \"IPE\"" + date +
+                              "\n\nLoaded \"Stock1.buy\" for \"IPE\"" + date + "\n" + rule +
+                              "\nLoaded \"Stock1.shp\" for \"Plate\"" + date +
+                              "\n\nLoaded \"Stock1.buy\" for \"Plate\"" + date + "\n" + rule +
+                              "\n");
+    EXPECT_TRUE(std::regex_match(report.out, expected)) << report.out;
+}
+
+}  // namespace
