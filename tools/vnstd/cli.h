@@ -6,7 +6,7 @@
 //   vnstd [--lib DIR] [--registry FILE] [COMMAND [ARGS...]]
 //   vnstd --help | --version
 //
-// Commands: sheet, macro, mapping, eval. With no command the main job runs (eval with no
+// Commands: sheet, macro, mapping, eval, comreg, cutting. With no command the main job runs (eval with no
 // arguments).
 namespace vnstd {
 int runCli(int argc, char** argv);
