@@ -6,8 +6,8 @@
 //   vnstd [--lib DIR] [--registry FILE] [COMMAND [ARGS...]]
 //   vnstd --help | --version
 //
-// Commands: sheet, macro, mapping, eval, comreg, cutting. With no command the main job runs (eval with no
-// arguments).
+// Commands: sheet, macro, mapping, eval, comreg, cutting. With no command the main job runs (eval
+// with no arguments).
 namespace vnstd {
 int runCli(int argc, char** argv);
 }
