@@ -47,6 +47,8 @@ Acad::ErrorStatus SSprintCLSIDs() {
         if (initialiser.isEmpty()) continue;
         acutPrintf("\nconst cCLSID CLSID_%s = %s", list.classNames[i].c_str(), initialiser.c_str());
     }
-    ObjectExportWriteFile(moduleFolder() + "RegistryIDs.dat", registryIdLines(list));
+    const Ktx_String file = moduleFolder() + "RegistryIDs.dat";
+    if (!ObjectExportWriteFile(file, registryIdLines(list)))
+        acutPrintf("\nCould not write %s\n", file.c_str());
     return Acad::eOk;
 }

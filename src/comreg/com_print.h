@@ -17,5 +17,6 @@ Ktx_StringArray registryIdLines(const VnComClassList& list);
 
 // Prints "\nconst cCLSID CLSID_<class> = <initialiser>" for every class whose identifier
 // converts, then writes "RegistryIDs.dat" into this module's folder (ObjectExportWriteFile,
-// so the file is replaced whole). eOk whatever the write gave.
+// so the file is replaced whole). eOk whatever the write gave; a failed write is told on the
+// command line ("\nCould not write <file>\n") and leaves the old file as it was.
 Acad::ErrorStatus SSprintCLSIDs();

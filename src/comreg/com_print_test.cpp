@@ -40,6 +40,9 @@ class ComPrint : public ::testing::Test {
         text << in.rdbuf();
         return text.str();
     }
+    std::string moduleFolderText() const {
+        return windowsPathFromHost(folder_.string()).str() + "\\";
+    }
     fs::path folder_;
 };
 
@@ -95,6 +98,8 @@ TEST_F(ComPrint, ReportsSuccessAndKeepsTheOldFileWhenTheWriteFails) {
     coreInjectWriteFailure(10);
     EXPECT_EQ(SSprintCLSIDs(), Acad::eOk);
     EXPECT_EQ(idsFile(), "old");
+    EXPECT_TRUE(acadCommandLineText().ends_with("};\nCould not write " + moduleFolderText() +
+                                                "RegistryIDs.dat\n"));
 }
 
 }  // namespace

@@ -56,6 +56,15 @@ bool VnCuttingStockModel::saveTable(VnCspTableKind kind, bool ask) {
 bool VnCuttingStockModel::saveEntryTable(int index, VnCspTableKind kind, bool ask) {
     if (index < 0 || index >= data_.entryIds.length() || index >= data_.entryNames.length())
         return false;
+    // A table that could not be read back as saved is refused before the user picks a name.
+    const VnCspTable table = cspTable(data_, kind);
+    const VnCspRows rows = cspRowsOf(table.ids, table.rows, data_.entryIds[index]);
+    int row = 0, cell = 0;
+    if (cspFindSeparatorInCells(rows, row, cell)) {
+        AfxMessageBox(dialString(csp_text::kCellHoldsSeparator).c_str(),
+                      MB_OK | MB_ICONEXCLAMATION);
+        return false;
+    }
     const Ktx_String folder = cspEntryFolder(data_.entryNames[index]);
     ObjectExportCreateDirectory(folder);
     const Ktx_String extension = cspExtension(kind);
@@ -65,16 +74,7 @@ bool VnCuttingStockModel::saveEntryTable(int index, VnCspTableKind kind, bool as
         if (!chosen) return false;
         path = *chosen;
     }
-    path = cspWithExtension(path, extension);
-    const VnCspTable table = cspTable(data_, kind);
-    const VnCspRows rows = cspRowsOf(table.ids, table.rows, data_.entryIds[index]);
-    int row = 0, cell = 0;
-    if (cspFindSeparatorInCells(rows, row, cell)) {
-        AfxMessageBox(dialString(csp_text::kCellHoldsSeparator).c_str(),
-                      MB_OK | MB_ICONEXCLAMATION);
-        return false;
-    }
-    if (!cspWriteTableFile(path, rows)) {
+    if (!cspWriteTableFile(cspWithExtension(path, extension), rows)) {
         acutPrintf("Save failed\n");
         return false;
     }

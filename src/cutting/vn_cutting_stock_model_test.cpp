@@ -118,8 +118,11 @@ TEST_F(CuttingStockModel, ACellHoldingTheSeparatorStopsTheSaveWithAMessage) {
         "IPE\xBF"
         "200";
     EXPECT_FALSE(model_.saveTable(VnCspTableKind::Shop, false));
+    EXPECT_FALSE(model_.saveTable(VnCspTableKind::Shop, true));
+    EXPECT_TRUE(chooser_.requests.empty()) << "refused before a name is asked for";
     EXPECT_FALSE(std::filesystem::exists(entryDir("IPE") / "Stock1.shp"));
-    ASSERT_EQ(winMessageBoxes().size(), 1u);
+    ASSERT_EQ(winMessageBoxes().size(), 2u);
+    EXPECT_EQ(winMessageBoxes()[0].icon, static_cast<UINT>(MB_ICONEXCLAMATION));
     EXPECT_EQ(winMessageBoxes()[0].text, "A cell holds the separator.");
 }
 

@@ -81,10 +81,13 @@ int printIdentifiers(const CliContext& context) {
     SSprintCLSIDs();
     std::string printed = acadCommandLineText();
     acadSetCommandLineEcho(context.err);
+    const Ktx_String file = moduleFolder() + "RegistryIDs.dat";
+    const std::size_t failure = printed.find("\nCould not write ");
+    if (failure != std::string::npos) printed.erase(failure);
     if (printed.starts_with("\n")) printed.erase(0, 1);
     std::fprintf(context.out, "%s\n", printed.c_str());
-    const std::string file = hostPath(moduleFolder() + "RegistryIDs.dat");
-    std::fprintf(context.err, "vnstd: wrote %s\n", file.c_str());
+    if (failure != std::string::npos) return cliFailure(context, "cannot write " + hostPath(file));
+    std::fprintf(context.err, "vnstd: wrote %s\n", hostPath(file).c_str());
     return 0;
 }
 
