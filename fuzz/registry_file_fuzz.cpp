@@ -1,5 +1,5 @@
-// Registry files: any text either fails cleanly or reads to a tree that writes and reads back
-// to the same text.
+// Registry files: any bytes (plain, UTF-8 with a mark, UTF-16LE) either fail cleanly or read to
+// a tree that writes, in the same form, and reads back to the same bytes.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -9,10 +9,15 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
-    std::optional<RegistryTree> tree = registryImport(text);
+    RegistryFileForm form;
+    std::optional<RegistryTree> tree = registryImport(text, nullptr, &form);
     if (!tree) return 0;
-    const std::string written = registryExport(*tree);
-    std::optional<RegistryTree> again = registryImport(written);
-    if (!again || registryExport(*again) != written) std::abort();
+    // Written in the form it was read in (encoding, header), it reads back the same.
+    const std::string written = registryExport(*tree, form);
+    RegistryFileForm formAgain;
+    std::optional<RegistryTree> again = registryImport(written, nullptr, &formAgain);
+    if (!again || formAgain.encoding != form.encoding || formAgain.regedit4 != form.regedit4 ||
+        registryExport(*again, formAgain) != written)
+        std::abort();
     return 0;
 }

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Runs every fuzz target briefly on its seed corpus: fuzz/run-short.sh BUILD_DIR [SECONDS]
+# Runs every fuzz target on its seed corpus: fuzz/run-short.sh BUILD_DIR [SECONDS [MAX_LEN]]
+# CI runs each for 10 s with inputs up to 4096 bytes; fuzz/README.md describes a longer run.
 set -euo pipefail
-dir="$1"; secs="${2:-10}"
+dir="$1"; secs="${2:-10}"; maxlen="${3:-4096}"
 here="$(cd "$(dirname "$0")" && pwd)"
 shopt -s nullglob
 for exe in "$dir"/*_fuzz; do
@@ -10,6 +11,6 @@ for exe in "$dir"/*_fuzz; do
   work="$(mktemp -d)"
   [ -d "$corpus" ] && cp -r "$corpus/." "$work/"
   echo "fuzz: $name for ${secs}s"
-  "$exe" -max_total_time="$secs" -max_len=4096 -print_final_stats=0 "$work" 2>&1 | tail -n 2
+  "$exe" -max_total_time="$secs" -max_len="$maxlen" -print_final_stats=0 "$work" 2>&1 | tail -n 2
   rm -rf "$work"
 done

@@ -2,6 +2,8 @@
 
 #include <cstdarg>
 
+#include "diagnostic_text.h"
+
 namespace {
 
 struct CommandLineSink {
@@ -37,7 +39,9 @@ int acutPrintf(const char* format, ...) {
     if (!ok) return 0;
     sink().text += text;
     if (sink().echo) {
-        std::fwrite(text.data(), 1, text.size(), sink().echo);
+        // Text from files reaches the terminal: its control bytes are shown, not obeyed.
+        const std::string shown = diagnosticEscape(text);
+        std::fwrite(shown.data(), 1, shown.size(), sink().echo);
         std::fflush(sink().echo);
     }
     return static_cast<int>(text.size());

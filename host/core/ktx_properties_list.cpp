@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "text_file.h"
+#include "text_lines.h"
 
 namespace {
 
@@ -164,15 +165,8 @@ std::string Ktx_PropertiesList::toText() const {
 
 Acad::ErrorStatus Ktx_PropertiesList::fromText(std::string_view text) {
     std::vector<std::pair<Ktx_String, Ktx_String>> parsed;
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t end = text.find('\n', start);
-        if (end == std::string_view::npos) end = text.size();
-        std::string_view line = text.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    for (std::string_view line : textLines(textWithoutUtf8Mark(text)))
         if (!parseLine(line, parsed)) return Acad::eInvalidInput;
-        start = end + 1;
-    }
     entries_ = std::move(parsed);
     return Acad::eOk;
 }

@@ -1,9 +1,10 @@
 // Reading macro files: one statement per line, items belonging to the last "module" or "tab".
 #include "macro_file.h"
 
-#include <fstream>
 #include <set>
-#include <sstream>
+
+#include "diagnostic_text.h"
+#include "text_lines.h"
 
 namespace {
 
@@ -49,10 +50,9 @@ class MacroFileParser {
 };
 
 bool MacroFileParser::parse(const std::string& text, std::string& error) {
-    std::istringstream in(text);
-    std::string lineText;
-    while (std::getline(in, lineText)) {
+    for (std::string_view line : textLines(textWithoutUtf8Mark(text))) {
         ++line_;
+        const std::string lineText(line);
         Words words;
         std::string splitError;
         if (!splitMacroFileLine(lineText, words, splitError)) fail(splitError);
@@ -72,7 +72,7 @@ bool MacroFileParser::fail(const std::string& message) {
 
 bool MacroFileParser::argCount(const Words& w, size_t min, size_t max) {
     if (w.size() - 1 >= min && w.size() - 1 <= max) return true;
-    return fail("'" + w[0] + "' takes " + std::to_string(min) +
+    return fail("'" + diagnosticWord(w[0]) + "' takes " + std::to_string(min) +
                 (max == min ? ""
                  : max > 99 ? " or more"
                             : " to " + std::to_string(max)) +
@@ -81,7 +81,7 @@ bool MacroFileParser::argCount(const Words& w, size_t min, size_t max) {
 
 bool MacroFileParser::number(const std::string& text, double& value) {
     if (macroParseNumber(text, value)) return true;
-    return fail("'" + text + "' is not a number");
+    return fail("'" + diagnosticWord(text) + "' is not a number");
 }
 
 bool MacroFileParser::statement(const Words& w) {
@@ -94,7 +94,8 @@ bool MacroFileParser::statement(const Words& w) {
     if (k == "tab") return onTab(w);
     if (scope_ == Scope::kModule) return moduleItem(w);
     if (scope_ == Scope::kTab) return tabItem(w);
-    return fail("unknown statement '" + k + "' (module and tab items need a module or tab first)");
+    return fail("unknown statement '" + diagnosticWord(k) +
+                "' (module and tab items need a module or tab first)");
 }
 
 bool MacroFileParser::moduleItem(const Words& w) {
@@ -105,7 +106,7 @@ bool MacroFileParser::moduleItem(const Words& w) {
     if (k == "pattern") return onPattern(w);
     if (k == "placement") return onPlacement(w);
     if (k == "membergroup") return onMemberGroup(w);
-    return fail("unknown module item '" + k + "'");
+    return fail("unknown module item '" + diagnosticWord(k) + "'");
 }
 
 bool MacroFileParser::tabItem(const Words& w) {
@@ -114,7 +115,7 @@ bool MacroFileParser::tabItem(const Words& w) {
     if (k == "nrbolts") return onNrBolts(w);
     if (k == "member") return onMember(w);
     if (k == "flexfix") return onFlexFix(w);
-    return fail("unknown tab item '" + k + "'");
+    return fail("unknown tab item '" + diagnosticWord(k) + "'");
 }
 
 bool MacroFileParser::onMacro(const Words& w) {
@@ -129,7 +130,8 @@ bool MacroFileParser::onGeneral(const Words& w) {
     double value = 0.0;
     if (!argCount(w, 2, 2) || !number(w[2], value)) return false;
     for (const Ktx_GeneralVariable& g : macro.generalVariables)
-        if (g.name == w[1]) return fail("general variable '" + w[1] + "' declared twice");
+        if (g.name == w[1])
+            return fail("general variable '" + diagnosticWord(w[1]) + "' declared twice");
     if (w[1].empty()) return fail("a general variable needs a name");
     macro.generalVariables.push_back({w[1], value});
     return true;
@@ -148,7 +150,8 @@ bool MacroFileParser::onProfile(const Words& w) {
 bool MacroFileParser::onGroup(const Words& w) {
     if (!argCount(w, 2, 1000)) return false;
     for (const Ktx_ModuleGroup& g : macro.groups)
-        if (g.name == w[1]) return fail("module group '" + w[1] + "' declared twice");
+        if (g.name == w[1])
+            return fail("module group '" + diagnosticWord(w[1]) + "' declared twice");
     macro.groups.push_back({w[1], Words(w.begin() + 2, w.end())});
     groupLines_.push_back(line_);
     return true;
@@ -159,8 +162,8 @@ bool MacroFileParser::checkGroups() {
         for (const std::string& m : macro.groups[i].moduleNames) {
             if (macro.findModule(Ktx_String(m.c_str()))) continue;
             line_ = groupLines_[i];
-            return fail("module group '" + macro.groups[i].name + "' names unknown module '" + m +
-                        "'");
+            return fail("module group '" + diagnosticWord(macro.groups[i].name) +
+                        "' names unknown module '" + diagnosticWord(m) + "'");
         }
     }
     return true;
@@ -184,7 +187,7 @@ bool MacroFileParser::onModule(const Words& w) {
         return fail("'module' takes a name, a kind and optionally: label TEXT");
     if (w[1].empty()) return fail("a module needs a name");
     if (macro.findModule(Ktx_String(w[1].c_str())))
-        return fail("module '" + w[1] + "' declared twice");
+        return fail("module '" + diagnosticWord(w[1]) + "' declared twice");
     Ktx_Module m;
     m.name = w[1];
     if (w[2] == "bolt")
@@ -194,7 +197,7 @@ bool MacroFileParser::onModule(const Words& w) {
     else if (w[2] == "other")
         m.kind = Ktx_ModuleKind::kOther;
     else
-        return fail("unknown module kind '" + w[2] + "' (bolt, profile or other)");
+        return fail("unknown module kind '" + diagnosticWord(w[2]) + "' (bolt, profile or other)");
     if (w.size() == 5) m.label = w[4];
     macro.modules.push_back(std::move(m));
     scope_ = Scope::kModule;
@@ -213,10 +216,11 @@ bool MacroFileParser::onVar(const Words& w, bool dialog) {
         else if (w[i] == "fixed")
             v.settable = false;
         else
-            return fail("unknown variable flag '" + w[i] + "' (hidden or fixed)");
+            return fail("unknown variable flag '" + diagnosticWord(w[i]) + "' (hidden or fixed)");
     }
     if (v.name.empty()) return fail("a variable needs a name");
-    if (module().findVariable(v.name)) return fail("variable '" + v.name + "' declared twice");
+    if (module().findVariable(v.name))
+        return fail("variable '" + diagnosticWord(v.name) + "' declared twice");
     module().variables.push_back(v);
     return true;
 }
@@ -228,7 +232,7 @@ bool MacroFileParser::onCut(const Words& w) {
     c.cutType = -1;
     for (int t = 0; t < kCutTypeCount; ++t)
         if (w[2] == cutTypeKeyword(t)) c.cutType = t;
-    if (c.cutType < 0) return fail("unknown cut type '" + w[2] + "'");
+    if (c.cutType < 0) return fail("unknown cut type '" + diagnosticWord(w[2]) + "'");
     AcArray<int> allowed;
     getCutOffsets(c.cutType, allowed);
     for (size_t i = 3; i < w.size(); ++i) {
@@ -238,10 +242,12 @@ bool MacroFileParser::onCut(const Words& w) {
         for (int o = 0; o < kCutOffsetTypeCount; ++o)
             if (key == cutOffsetKeyword(o)) offset = o;
         if (eq == std::string::npos || offset < 0 || !allowed.contains(offset))
-            return fail("'" + w[i] + "' is no offset of a " + w[2] + " cut");
+            return fail("'" + diagnosticWord(w[i]) + "' is no offset of a " + diagnosticWord(w[2]) +
+                        " cut");
         if (!number(w[i].substr(eq + 1), c.offsets[offset])) return false;
     }
-    if (module().findCut(c.name)) return fail("cut '" + c.name + "' declared twice");
+    if (module().findCut(c.name))
+        return fail("cut '" + diagnosticWord(c.name) + "' declared twice");
     module().cuts.push_back(c);
     return true;
 }
@@ -259,9 +265,10 @@ bool MacroFileParser::onPattern(const Words& w) {
         else if (w[i] == "reverse2" && p.twoDirectional)
             p.reverseStart2 = true;
         else
-            return fail("unknown pattern flag '" + w[i] + "'");
+            return fail("unknown pattern flag '" + diagnosticWord(w[i]) + "'");
     }
-    if (module().findPatternByName(p.name)) return fail("pattern '" + p.name + "' declared twice");
+    if (module().findPatternByName(p.name))
+        return fail("pattern '" + diagnosticWord(p.name) + "' declared twice");
     p.id = static_cast<int>(module().patterns.size()) + 1;
     module().patterns.push_back(p);
     return true;
@@ -269,7 +276,8 @@ bool MacroFileParser::onPattern(const Words& w) {
 
 bool MacroFileParser::onPlacement(const Words& w) {
     if (!argCount(w, 2, 3)) return false;
-    if (module().findPlacement(w[1])) return fail("placement '" + w[1] + "' declared twice");
+    if (module().findPlacement(w[1]))
+        return fail("placement '" + diagnosticWord(w[1]) + "' declared twice");
     module().placements.push_back({w[1], w[2], w.size() > 3 ? w[3] : std::string()});
     return true;
 }
@@ -285,7 +293,7 @@ bool MacroFileParser::onTab(const Words& w) {
     if (!argCount(w, 1, 1)) return false;
     int index = 0;
     if (data.findTab(Ktx_String(w[1].c_str()), index))
-        return fail("tab '" + w[1] + "' declared twice");
+        return fail("tab '" + diagnosticWord(w[1]) + "' declared twice");
     MacroTabData t;
     t.name = w[1];
     data.tabs.push_back(std::move(t));
@@ -304,7 +312,8 @@ bool MacroFileParser::onNrBolts(const Words& w) {
     if (!argCount(w, 2, 3)) return false;
     if (!tab().bolts) return fail("'nrbolts' needs a 'bolts' line before it");
     for (const MacroPatternData& p : tab().bolts->patterns)
-        if (p.name == w[1]) return fail("bolt counts of pattern '" + w[1] + "' given twice");
+        if (p.name == w[1])
+            return fail("bolt counts of pattern '" + diagnosticWord(w[1]) + "' given twice");
     tab().bolts->patterns.push_back({w[1], w[2], w.size() > 3 ? w[3] : std::string()});
     return true;
 }
@@ -312,7 +321,8 @@ bool MacroFileParser::onNrBolts(const Words& w) {
 bool MacroFileParser::onMember(const Words& w) {
     if (!argCount(w, 2, 4)) return false;
     for (const MacroGroupProps& g : tab().groups)
-        if (g.groupName == w[1]) return fail("member group '" + w[1] + "' given twice");
+        if (g.groupName == w[1])
+            return fail("member group '" + diagnosticWord(w[1]) + "' given twice");
     tab().groups.push_back(
         {w[1], w[2], w.size() > 3 ? w[3] : std::string(), w.size() > 4 ? w[4] : std::string()});
     return true;
@@ -333,7 +343,8 @@ bool MacroFileParser::onFlexFix(const Words& w) {
     else
         return fail("a flex/fix state is fixed, flexible, both or none");
     for (const MacroFlexFixButton& o : tab().flexFix)
-        if (o.varName == b.varName) return fail("flex/fix button '" + b.varName + "' given twice");
+        if (o.varName == b.varName)
+            return fail("flex/fix button '" + diagnosticWord(b.varName) + "' given twice");
     tab().flexFix.push_back(b);
     return true;
 }

@@ -2,6 +2,7 @@
 
 #include "file_ops.h"
 #include "text_file.h"
+#include "text_lines.h"
 
 namespace {
 
@@ -21,15 +22,8 @@ Ktx_StringArray splitCells(const std::string& line) {
 
 Ktx_Array<Ktx_StringArray> parseTableText(const std::string& text) {
     Ktx_Array<Ktx_StringArray> rows;
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t end = text.find('\n', start);
-        if (end == std::string::npos) end = text.size();
-        std::string line = text.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        rows.append(splitCells(line));
-        start = end + 1;
-    }
+    for (std::string_view line : textLines(textWithoutUtf8Mark(text)))
+        rows.append(splitCells(std::string(line)));
     return rows;
 }
 

@@ -102,7 +102,7 @@ FORMULA_FN(na) {
 FORMULA_FN(choose) {
     FORMULA_NUMBER_ARG(pick, 0);
     double i = std::trunc(pick);
-    if (i < 1 || i > argc - 1) return out.setError(FormulaError::Value);
+    if (!(i >= 1 && i <= argc - 1)) return out.setError(FormulaError::Value);
     handOn(args[static_cast<int>(i)], out);
 }
 

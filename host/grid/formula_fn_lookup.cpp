@@ -84,7 +84,7 @@ void tableLookup(FormulaEvaluator& ev, EvalValue* args, int argc, EvalValue& out
     }
     const EvalValue& table = args[1];
     double pick = std::trunc(which);
-    if (pick < 1) return out.setError(FormulaError::Value);
+    if (!(pick >= 1)) return out.setError(FormulaError::Value);
     if (pick > (vertical ? width(table) : height(table))) return out.setError(FormulaError::Ref);
     EvalValue line = lineOf(table, vertical, vertical ? table.c1 : table.r1);
     int i = lookupIndex(ev, line, args[0], approximate ? 1 : 0);
@@ -109,7 +109,7 @@ FORMULA_FN(index) {
     } else if (width(range) != 1) {
         return out.setError(FormulaError::Ref);
     }
-    if (row < 1 || col < 1) return out.setError(FormulaError::Value);
+    if (!(row >= 1 && col >= 1)) return out.setError(FormulaError::Value);
     if (row > height(range) || col > width(range)) return out.setError(FormulaError::Ref);
     out = cellRef(range.c1 + static_cast<int>(col) - 1, range.r1 + static_cast<int>(row) - 1);
 }

@@ -22,7 +22,7 @@ bool countArg(FormulaEvaluator& ev, EvalValue* args, int argc, int i, double fal
         }
     }
     d = std::trunc(d);
-    if (d < 0) {
+    if (!(d >= 0)) {
         out.setError(FormulaError::Value);
         return false;
     }
@@ -40,7 +40,7 @@ void locate(FormulaEvaluator& ev, EvalValue* args, int argc, EvalValue& out, boo
             return out.setError(e);
     }
     start = std::trunc(start);
-    if (start < 1 || start > static_cast<double>(within.size()) + 1)
+    if (!(start >= 1 && start <= static_cast<double>(within.size()) + 1))
         return out.setError(FormulaError::Value);
     std::size_t from = static_cast<std::size_t>(start) - 1;
     std::size_t at = ignoreCase ? findNoCase(within, what, from) : within.find(what, from);
@@ -70,7 +70,7 @@ FORMULA_FN(mid) {
     std::size_t n = 0;
     if (!countArg(ev, args, argc, 2, 0, n, out)) return;
     start = std::trunc(start);
-    if (start < 1) return out.setError(FormulaError::Value);
+    if (!(start >= 1)) return out.setError(FormulaError::Value);
     if (start > static_cast<double>(s.size())) return out.setText({});
     out.setText(s.substr(static_cast<std::size_t>(start) - 1, n));
 }

@@ -106,6 +106,8 @@ std::string formatNumberPattern(double value, std::string_view pattern) {
     }
     if (!p.sawDigit) return p.prefix;  // a format of literal text only
     double a = std::fabs(value) * std::pow(100.0, p.percent);
+    // Enough "%" signs scale any value past the largest double (and 0 to NaN): no digits.
+    if (!std::isfinite(a)) return "#NUM!";
     std::string body = p.scientific ? scientificBody(a, p) : fixedBody(a, p);
     bool zero = body.find_first_of("123456789") == std::string::npos;
     return (negative && !zero ? "-" : "") + p.prefix + body + p.suffix;

@@ -6,6 +6,7 @@
 #include <string>
 #include <utility>
 
+#include "diagnostic_text.h"
 #include "formula_builtins.h"
 #include "formula_case.h"
 
@@ -101,7 +102,7 @@ bool FormulaParser::formula() {
     if (!comparison()) return false;
     if (tok_.kind != TokenKind::End)
         return fail(FormulaStatus::SyntaxError, tok_.position,
-                    "unexpected '" + std::string(tok_.text) + "'");
+                    "unexpected '" + diagnosticWord(tok_.text) + "'");
     return true;
 }
 
@@ -214,7 +215,7 @@ bool FormulaParser::primary() {
             return fail(FormulaStatus::SyntaxError, t.position, "operand expected at the end");
         default:
             return fail(FormulaStatus::SyntaxError, t.position,
-                        "unexpected '" + std::string(t.text) + "'");
+                        "unexpected '" + diagnosticWord(t.text) + "'");
     }
 }
 

@@ -2,8 +2,10 @@
 #include <charconv>
 #include <map>
 
+#include "diagnostic_text.h"
 #include "sheet_file.h"
 #include "sheet_line_tokens.h"
+#include "text_lines.h"
 
 namespace {
 
@@ -78,13 +80,9 @@ class SheetFileReader {
 
 std::unique_ptr<SheetModel> SheetFileReader::read(std::string_view text, std::string& error) {
     sheet_->engine().setAutoCalc(false);
-    std::size_t start = 0;
-    while (start < text.size() && error_.empty()) {
-        std::size_t end = text.find('\n', start);
-        if (end == std::string_view::npos) end = text.size();
-        std::string_view line = text.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        start = end + 1;
+    text = textWithoutUtf8Mark(text);
+    for (std::string_view line : textLines(text)) {
+        if (!error_.empty()) break;
         ++lineNo_;
         if (ended_) {
             if (!line.empty()) fail("text after the end line");
@@ -99,7 +97,8 @@ std::unique_ptr<SheetModel> SheetFileReader::read(std::string_view text, std::st
         }
     }
     if (error_.empty() && !ended_) {
-        lineNo_ = lineNo_ + (text.empty() || text.back() == '\n' ? 1 : 0);
+        const bool lineEnded = text.empty() || text.back() == '\n' || text.back() == '\r';
+        lineNo_ = lineNo_ + (lineEnded ? 1 : 0);
         fail("the file ends before its end line (truncated)");
     }
     if (!error_.empty()) {
@@ -123,7 +122,7 @@ bool SheetFileReader::readLine(const Tokens& tokens) {
     if (keyword == "span") return readSpan(in);
     if (keyword == "cell") return readCell(in);
     if (keyword == "end") return readEnd(in);
-    return fail("unknown keyword '" + keyword + "'");
+    return fail("unknown keyword '" + diagnosticWord(keyword) + "'");
 }
 
 bool SheetFileReader::readHeader(const Tokens& tokens) {
@@ -233,12 +232,12 @@ bool SheetFileReader::readCellField(const std::string& key, LineCursor& in, int 
         if (it == formats_.end()) return fail("format " + std::to_string(number) + " unknown");
         return sheet_->setFormat(col, row, it->second);
     }
-    if (!in.quoted(text)) return fail("'" + key + "' needs a quoted text");
+    if (!in.quoted(text)) return fail("'" + diagnosticWord(key) + "' needs a quoted text");
     if (key == "data")
         return sheet_->setData(col, row, text) || fail("data refused by the cell type");
     if (key == "tag") return sheet_->setTag(col, row, text);
     if (key == "note") return sheet_->setNote(col, row, text);
-    if (key != "formula") return fail("unknown cell field '" + key + "'");
+    if (key != "formula") return fail("unknown cell field '" + diagnosticWord(key) + "'");
     const FormulaResult r = sheet_->setFormula(col, row, text, FormulaSetMode::Bulk);
     return r || fail("formula does not parse: " + r.message);
 }

@@ -5,6 +5,7 @@
 
 #include "sheet_file.h"
 #include "sheet_line_tokens.h"
+#include "text_lines.h"
 
 namespace {
 
@@ -116,5 +117,6 @@ std::string SheetFile::write(SheetModel& sheet, bool dataOnly) {
 }
 
 bool SheetFile::looksLikeSheetFile(std::string_view text) {
+    text = textWithoutUtf8Mark(text);
     return text.substr(0, kMagic.size() + 1) == std::string(kMagic) + " ";
 }

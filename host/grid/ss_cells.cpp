@@ -128,7 +128,7 @@ bool SSSetFloat(HWND hWnd, int col, int row, double value) {
 
 bool SSGetInteger(HWND hWnd, int col, int row, long* value) {
     double d = 0;
-    if (!value || !SSGetFloat(hWnd, col, row, &d) || std::fabs(d) > 9.2e18) return false;
+    if (!value || !SSGetFloat(hWnd, col, row, &d) || !(std::fabs(d) <= 9.2e18)) return false;
     *value = static_cast<long>(std::trunc(d));
     return true;
 }

@@ -1,9 +1,9 @@
 #include "bitmap_file.h"
 
 #include <cstdint>
-#include <fstream>
-#include <iterator>
 #include <vector>
+
+#include "whole_file.h"
 
 namespace {
 
@@ -157,9 +157,7 @@ std::optional<BitmapImage> decodeBmp(std::string_view bytes) {
 }
 
 std::optional<BitmapImage> readBmpFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) return std::nullopt;
+    std::string bytes;
+    if (!fileReadWhole(path, bytes)) return std::nullopt;
     return decodeBmp(bytes);
 }

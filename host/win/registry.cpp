@@ -79,6 +79,7 @@ LONG openOrCreate(HKEY key, LPCSTR subKey, REGSAM rights, bool create, PHKEY res
     RegistryHandle opened{base->key, base->root, base->path, rights};
     bool createdLast = false;
     for (const std::string& part : parts) opened.path.push_back(registryFold(part));
+    if (opened.path.size() > kRegistryMaxDepth) return ERROR_BAD_PATHNAME;
     if (denied(opened.root, opened.path, rights)) return ERROR_ACCESS_DENIED;
     if (create && !parts.empty() && (base->rights & KEY_CREATE_SUB_KEY) == 0)
         return ERROR_ACCESS_DENIED;

@@ -103,13 +103,14 @@ inline LONG RegQueryValueExA(HKEY key, LPCSTR name, LPDWORD reserved, LPDWORD ty
 
 // Loads the registry from a file in the export format, replacing what is in memory. False
 // (memory unchanged; `error`, when given, says why and on which line) when the file is missing
-// or not in the format.
+// or not in the format. The file's form (encoding, header) is kept for saving.
 bool registryLoadFile(const std::string& path, std::string* error = nullptr);
-// Writes the whole registry to `path`, replacing it at once (temporary file, then rename).
-// False when it cannot be written; the old file is then untouched.
-bool registrySaveFile(const std::string& path);
+// Writes the whole registry to `path` in the form it was loaded in, replacing the file at once
+// (fileWriteAtomic). False (with `error`, when given) when it cannot be written; the old file
+// is then untouched.
+bool registrySaveFile(const std::string& path, std::string* error = nullptr);
 
-// The whole registry as registrySaveFile would write it.
+// The whole registry as registrySaveFile would write it (the file's bytes).
 std::string registryText();
 
 // Test support. After registryDenyAccess, opening or creating the key `path` below `root`, or

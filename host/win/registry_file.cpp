@@ -7,6 +7,7 @@
 namespace {
 
 constexpr const char* kHeader = "Windows Registry Editor Version 5.00";
+constexpr const char* kOldHeader = "REGEDIT4";
 constexpr int kBytesPerLine = 25;
 
 std::string quoted(const std::string& text) {
@@ -69,8 +70,8 @@ void exportKey(const RegistryKey& key, const std::string& path, bool isRoot, std
 
 }  // namespace
 
-std::string registryExport(const RegistryTree& tree) {
-    std::string out = std::string(kHeader) + "\r\n\r\n";
+std::string registryExport(const RegistryTree& tree, const RegistryFileForm& form) {
+    std::string out = std::string(form.regedit4 ? kOldHeader : kHeader) + "\r\n\r\n";
     for (const auto& [name, root] : tree.roots) exportKey(*root, name, true, out);
-    return out;
+    return registryEncode(out, form.encoding);
 }

@@ -8,15 +8,23 @@
 // describes the format for people.
 //
 // Reading also accepts comment lines (";"), "[-key]" (remove a key), "name"=- (remove a
-// value) and hex lists continued on the next line after a trailing backslash.
+// value) and hex lists continued on the next line after a trailing backslash; the older header
+// "REGEDIT4" is read as well (and written again for such a file), and the file may come as
+// UTF-16LE or with a UTF-8 byte-order mark (registry_file_encoding.h). Lone CR line ends are
+// line ends too. Keys nest at most kRegistryMaxDepth deep below their root; a deeper section
+// fails the load.
 #pragma once
 
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include "registry_file_encoding.h"
 #include "registry_tree.h"
 
-std::string registryExport(const RegistryTree& tree);
-// nullopt when the text is not in the format; `error` then says why, with the line number.
-std::optional<RegistryTree> registryImport(std::string_view text, std::string* error = nullptr);
+// The file's bytes for the tree, in the given form (encoding and header).
+std::string registryExport(const RegistryTree& tree, const RegistryFileForm& form = {});
+// nullopt when the bytes are not in the format; `error` then says why, with the line number.
+// `form`, when given, receives the form the file came in.
+std::optional<RegistryTree> registryImport(std::string_view bytes, std::string* error = nullptr,
+                                           RegistryFileForm* form = nullptr);

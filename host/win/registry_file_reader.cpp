@@ -4,6 +4,7 @@
 
 #include "registry.h"
 #include "registry_file.h"
+#include "text_lines.h"
 
 namespace {
 
@@ -19,20 +20,6 @@ struct Reader {
         return false;
     }
 };
-
-std::vector<std::string> splitLines(std::string_view text) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find('\n', start);
-        if (end == std::string_view::npos) end = text.size();
-        std::string line(text.substr(start, end - start));
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        lines.push_back(std::move(line));
-        start = end + 1;
-    }
-    return lines;
-}
 
 std::string trimmed(const std::string& s) {
     std::size_t b = 0, e = s.size();
@@ -154,6 +141,7 @@ bool readSection(Reader& r, const std::string& line) {
     const std::string path = line.substr(removal ? 2 : 1, line.size() - (removal ? 3 : 2));
     auto parts = registrySplitPath(path);
     if (!parts || parts->empty()) return r.fail("bad key path");
+    if (parts->size() > kRegistryMaxDepth + 1) return r.fail("key nested too deep");
     std::shared_ptr<RegistryKey> root = r.tree.root((*parts)[0]);
     if (!root) return r.fail("unknown root key");
     RegistryKey* key = root.get();
@@ -170,11 +158,16 @@ bool readSection(Reader& r, const std::string& line) {
     return removal ? r.fail("a root key cannot be removed") : true;
 }
 
-bool readLines(Reader& r) {
+bool readHeader(Reader& r, bool& regedit4) {
     while (r.next < r.lines.size() && trimmed(r.lines[r.next]).empty()) ++r.next;
-    if (r.next >= r.lines.size() ||
-        trimmed(r.lines[r.next++]) != "Windows Registry Editor Version 5.00")
-        return r.fail("not a registry file");
+    const std::string header = r.next < r.lines.size() ? trimmed(r.lines[r.next++]) : "";
+    regedit4 = header == "REGEDIT4";
+    return regedit4 || header == "Windows Registry Editor Version 5.00" ||
+           r.fail("not a registry file");
+}
+
+bool readLines(Reader& r, bool& regedit4) {
+    if (!readHeader(r, regedit4)) return false;
     while (r.next < r.lines.size()) {
         const std::string line = trimmed(r.lines[r.next++]);
         if (line.empty() || line[0] == ';') continue;
@@ -185,12 +178,17 @@ bool readLines(Reader& r) {
 
 }  // namespace
 
-std::optional<RegistryTree> registryImport(std::string_view text, std::string* error) {
+std::optional<RegistryTree> registryImport(std::string_view bytes, std::string* error,
+                                           RegistryFileForm* form) {
+    RegistryFileForm read;
+    const std::optional<std::string> text = registryDecode(bytes, read.encoding, error);
+    if (!text) return std::nullopt;
     Reader r;
-    r.lines = splitLines(text);
-    if (!readLines(r)) {
+    for (std::string_view line : textLines(*text)) r.lines.emplace_back(line);
+    if (!readLines(r, read.regedit4)) {
         if (error != nullptr) *error = r.error;
         return std::nullopt;
     }
+    if (form != nullptr) *form = read;
     return std::move(r.tree);
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "registry.h"
+#include "registry_file_encoding.h"
 #include "registry_tree.h"
 
 struct RegistryHandle {
@@ -24,6 +25,7 @@ struct RegistryDenial {
 
 struct RegistryState {
     RegistryTree tree;
+    RegistryFileForm form;  // how the loaded file was written; saving keeps it
     std::map<std::uintptr_t, RegistryHandle> handles;
     std::uintptr_t nextHandle = 0x1000;
     std::vector<RegistryDenial> denials;

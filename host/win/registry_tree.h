@@ -47,6 +47,10 @@ struct RegistryTree {
     RegistryTree clone() const;
 };
 
+// The deepest a key may nest below its root key (as on Windows). The limit keeps every walk
+// of the tree (copy, removal, export) shallow, whatever a file asks for.
+constexpr std::size_t kRegistryMaxDepth = 512;
+
 // Splits a key path at backslashes; nullopt when a part is empty or longer than 255 bytes.
 std::optional<std::vector<std::string>> registrySplitPath(const std::string& path);
 std::string registryFold(const std::string& name);

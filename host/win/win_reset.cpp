@@ -17,12 +17,14 @@
 #include "scripted_user.h"
 #include "timers.h"
 #include "user_failures.h"
+#include "whole_file.h"
 #include "window_api.h"
 #include "window_paint.h"
 #include "window_tree.h"
 
 void winResetForTests() {
     winClearFailures();
+    fileInjectWriteFault(FileWriteFault::None);
     for (HWND h : winTopLevelWindows()) {
         if (IsWindow(h)) DestroyWindow(h);
     }

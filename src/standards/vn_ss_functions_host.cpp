@@ -1,12 +1,12 @@
 #include "vn_ss_functions_host.h"
 
-#include <fstream>
-#include <sstream>
 #include <unordered_map>
 
 #include "acad.h"
 #include "ktx_settings.h"
 #include "path_translation.h"
+#include "text_lines.h"
+#include "whole_file.h"
 #include "win.h"
 
 Ktx_String vnLibDir() {
@@ -94,15 +94,9 @@ bool vnFileStampOf(const Ktx_String& path, VnFileStamp& stamp) {
 }
 
 bool vnReadTextLines(const Ktx_String& path, std::vector<std::string>& lines) {
-    std::ifstream in(vnHostPath(path), std::ios::binary);
-    if (!in) return false;
-    std::stringstream text;
-    text << in.rdbuf();
+    std::string bytes;
+    if (!fileReadWhole(vnHostPath(path), bytes)) return false;
     lines.clear();
-    std::string line;
-    while (std::getline(text, line)) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        lines.push_back(line);
-    }
+    for (std::string_view line : textLines(textWithoutUtf8Mark(bytes))) lines.emplace_back(line);
     return true;
 }

@@ -1,4 +1,5 @@
 // The look-up functions: GETCELL, GETPROFCELL, GETSYSNAME and SECTIONSIZE.
+#include <cmath>
 #include <cstdlib>
 
 #include "section_table_manager.h"
@@ -77,6 +78,8 @@ bool VnSSFunctions::sectionSize(SpreadValue* result, SpreadValue* args, short co
     double column = 0.0;
     if (count < 2 || !Args::readText(args[0], section) || !Args::readNumber(args[1], column))
         return false;
+    // A column number beyond any table (or not a number) names no column.
+    if (!(std::fabs(column) < 1e6)) return false;
     Ktx_String value;
     if (gSectionTables.getSectionValue(Ktx_String(section), static_cast<int>(column), value) !=
         Acad::eOk)

@@ -1,13 +1,16 @@
 #include "cli_context.h"
 
+#include "diagnostic_text.h"
+
 int cliUsageError(const CliContext& context, const std::string& message) {
     std::fprintf(context.err, "vnstd: %s\nTry 'vnstd --help' for the commands and options.\n",
-                 message.c_str());
+                 diagnosticEscape(message).c_str());
     return 2;
 }
 
 int cliFailure(const CliContext& context, const std::string& message) {
-    std::fprintf(context.err, "vnstd: %s\n", message.c_str());
+    // Messages quote file names and file contents: their control bytes are shown, not obeyed.
+    std::fprintf(context.err, "vnstd: %s\n", diagnosticEscape(message).c_str());
     return 1;
 }
 

@@ -56,12 +56,12 @@ bool parseSheetArgs(const CliContext& context, const std::vector<std::string>& a
 // Loads a sheet file or a CSV file; nullptr after printing "vnstd: FILE: line N: ...".
 std::unique_ptr<SheetModel> loadSheet(const CliContext& context, const std::string& file,
                                       bool headerRow) {
-    const std::optional<std::string> text = gridReadFile(file);
+    std::string error;
+    const std::optional<std::string> text = gridReadFile(file, &error);
     if (!text) {
-        cliFailure(context, file + ": cannot read the file");
+        cliFailure(context, error);
         return nullptr;
     }
-    std::string error;
     std::unique_ptr<SheetModel> sheet = SheetFile::looksLikeSheetFile(*text)
                                             ? SheetFile::read(*text, error)
                                             : SheetCsv::read(*text, headerRow, error);
@@ -99,7 +99,8 @@ int runConvert(const CliContext& context, const SheetArgs& args) {
         endsWithNoCase(out, ".csv")
             ? SheetCsv::write(*sheet, args.headerRow, SheetCsv::Content::Contents)
             : SheetFile::write(*sheet);
-    if (!gridWriteFileAtomically(out, bytes)) return cliFailure(context, out + ": cannot write");
+    std::string error;
+    if (!gridWriteFileAtomically(out, bytes, &error)) return cliFailure(context, error);
     return 0;
 }
 

@@ -10,6 +10,8 @@ namespace fs = std::filesystem;
 RegistrySession::RegistrySession(std::string path) : path_(std::move(path)) {
     std::error_code ec;
     if (!path_.empty() && fs::exists(path_, ec)) ok_ = registryLoadFile(path_, &error_);
+    // The caller names the file already: keep only the reason.
+    if (!ok_ && error_.starts_with(path_ + ": ")) error_.erase(0, path_.size() + 2);
     if (ok_) loadedText_ = registryText();
 }
 
