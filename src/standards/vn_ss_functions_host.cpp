@@ -7,6 +7,7 @@
 #include "acad.h"
 #include "ktx_settings.h"
 #include "path_translation.h"
+#include "vn_eval_report.h"
 #include "win.h"
 
 Ktx_String vnLibDir() {
@@ -18,10 +19,12 @@ bool vnSpreadsheetMessagesOn() {
 }
 
 void vnShowExclamation(const Ktx_String& text) {
+    VnEvalReport::messageShown(text.str());
     AfxMessageBox(text.c_str(), MB_ICONEXCLAMATION);
 }
 
 void vnShowExclamationOver(void* ownerWindow, const Ktx_String& text, const Ktx_String& caption) {
+    VnEvalReport::messageShown(text.str());
     MessageBox(static_cast<HWND>(ownerWindow), text.c_str(), caption.c_str(), MB_ICONEXCLAMATION);
 }
 

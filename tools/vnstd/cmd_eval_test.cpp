@@ -135,8 +135,14 @@ TEST_F(EvalProgram, WriteStoresTheNewValuesAndLeavesNothingElse) {
         names.insert(entry.path().filename().string());
     EXPECT_EQ(names, (std::set<std::string>{"end_plate.macro", "endplate_group.macro",
                                             "endplate_ipe300.macro", "two_beams.macro"}));
+    // Only the changed values are replaced: comments, blank lines and columns stay.
     const std::string text = readFile(file);
-    EXPECT_NE(text.find("var W 180\r\n"), std::string::npos) << text;
+    const std::string was = readFile(evaltest::kSource + "/examples/macros/endplate_ipe300.macro");
+    EXPECT_NE(text.find("\n  var W 180                     # plate width\n"), std::string::npos)
+        << text;
+    EXPECT_EQ(text.rfind("# A flush end plate joining", 0), 0u);
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), std::count(was.begin(), was.end(), '\n'));
+    EXPECT_EQ(text.size(), was.size());
     // Read back, the stored values are the new ones and a second evaluation changes nothing.
     const ProgramRun again =
         vnstd({"eval", "EndPlate", file, "--key", "EndPlateIPE300", "--lib", lib});
@@ -147,7 +153,7 @@ TEST_F(EvalProgram, WriteStoresTheNewValuesAndLeavesNothingElse) {
     ASSERT_EQ(vnstd({"eval", "EndPlate", group, "--module", "EndPlate", "--lib", lib, "--write"})
                   .exitCode,
               0);
-    EXPECT_NE(readFile(group).find("var PlateWidth 140\r\n"), std::string::npos);
+    EXPECT_NE(readFile(group).find("\n  var PlateWidth 140"), std::string::npos) << readFile(group);
 }
 
 TEST_F(EvalProgram, GeneralVariablesReachTheStandardTextsQuoted) {
