@@ -103,30 +103,49 @@ std::string changedLine(const std::string& line, const std::vector<MacroFileWord
     return out;
 }
 
-// The original text with its statements changed from `was` to `now`; false when the original
-// statements do not line up with `was` one to one.
+// The original text with its statements changed from `was` to `now`. Each statement of
+// `was` is matched, in order, to the first unused statement of the original with the same
+// words (a statement the canonical form does not write stays as it is); false when one finds
+// no match.
 bool changedText(const std::string& original,
                  const std::vector<std::vector<MacroFileWordSpan>>& was,
                  const std::vector<std::vector<MacroFileWordSpan>>& now, std::string& text) {
     if (was.size() != now.size()) return false;
-    std::string out;
-    size_t k = 0;
+    const std::vector<SourceLine> lines = sourceLines(original);
+    std::vector<std::vector<MacroFileWordSpan>> spans(lines.size());
     std::string error;
-    for (const SourceLine& line : sourceLines(original)) {
-        std::vector<MacroFileWordSpan> spans;
-        if (!splitMacroFileLineSpans(line.text, spans, error)) return false;
-        if (spans.empty()) {
-            out += line.text + line.end;
-            continue;
-        }
-        if (k >= was.size() || !sameWords(spans, was[k])) return false;
-        const bool same = sameWords(was[k], now[k]);
-        out += (same ? line.text : changedLine(line.text, spans, was[k], now[k])) + line.end;
-        ++k;
+    for (size_t i = 0; i < lines.size(); ++i)
+        if (!splitMacroFileLineSpans(lines[i].text, spans[i], error)) return false;
+    std::vector<long> statementOf(lines.size(), -1);
+    for (size_t k = 0; k < was.size(); ++k) {
+        size_t i = 0;
+        while (i < lines.size() &&
+               (statementOf[i] >= 0 || spans[i].empty() || !sameWords(spans[i], was[k])))
+            ++i;
+        if (i == lines.size()) return false;
+        statementOf[i] = static_cast<long>(k);
     }
-    if (k != was.size()) return false;
+    std::string out;
+    for (size_t i = 0; i < lines.size(); ++i) {
+        const long k = statementOf[i];
+        const bool same =
+            k < 0 || sameWords(was[static_cast<size_t>(k)], now[static_cast<size_t>(k)]);
+        out += (same ? lines[i].text
+                     : changedLine(lines[i].text, spans[i], was[static_cast<size_t>(k)],
+                                   now[static_cast<size_t>(k)])) +
+               lines[i].end;
+    }
     text = std::move(out);
     return true;
+}
+
+// True when the text reads back as exactly the canonical text.
+bool readsAs(const std::string& text, const std::string& canonical) {
+    Ktx_Macro macro;
+    MacroData data;
+    std::string error, again;
+    return parseMacroText(text, macro, data, error) && formatMacroText(macro, data, again) &&
+           again == canonical;
 }
 
 }  // namespace
@@ -148,7 +167,8 @@ bool updateMacroText(const std::string& original, const Ktx_Macro& macro, const 
         return true;
     }
     if (!changedText(original, canonicalStatements(oldCanonical), canonicalStatements(canonical),
-                     text))
+                     text) ||
+        !readsAs(text, canonical))
         text = std::move(canonical);
     return true;
 }
