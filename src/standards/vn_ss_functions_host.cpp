@@ -1,12 +1,11 @@
 #include "vn_ss_functions_host.h"
 
-#include <fstream>
-#include <sstream>
 #include <unordered_map>
 
 #include "acad.h"
 #include "ktx_settings.h"
 #include "path_translation.h"
+#include "text_file.h"
 #include "vn_eval_report.h"
 #include "win.h"
 
@@ -96,16 +95,20 @@ bool vnFileStampOf(const Ktx_String& path, VnFileStamp& stamp) {
     return fact.stampKnown == 1;
 }
 
-bool vnReadTextLines(const Ktx_String& path, std::vector<std::string>& lines) {
-    std::ifstream in(vnHostPath(path), std::ios::binary);
-    if (!in) return false;
-    std::stringstream text;
-    text << in.rdbuf();
-    lines.clear();
-    std::string line;
-    while (std::getline(text, line)) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        lines.push_back(line);
+bool vnFirstExistingFile(std::initializer_list<Ktx_String> candidates, Ktx_String& path) {
+    for (const Ktx_String& candidate : candidates) {
+        if (!vnFileExists(candidate)) continue;
+        path = candidate;
+        return true;
     }
+    return false;
+}
+
+bool vnReadTextLines(const Ktx_String& path, std::vector<std::string>& lines) {
+    Ktx_StringArray read;
+    if (!ObjectExportReadFile(Ktx_String(vnHostPath(path)), read)) return false;
+    lines.clear();
+    lines.reserve(static_cast<size_t>(read.length()));
+    for (const Ktx_String& line : read) lines.push_back(line.str());
     return true;
 }
