@@ -20,7 +20,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     bool version = false;
     std::string lib, registry, error;
     OptionParser global("vnstd");
-    global.flag("--version", version).value("--lib", lib).value("--registry", registry)
+    global.flag("--version", version)
+        .value("--lib", lib)
+        .value("--registry", registry)
         .stopAtFirstPositional();
     if (global.parse(args, error) && !global.positional().empty()) {
         const std::vector<std::string> rest(global.positional().begin() + 1,

@@ -26,10 +26,10 @@ Ktx_String withoutStartBackslash(Ktx_String name) {
 // standards folders, the first that exists.
 bool resolveChild(const Ktx_String& name, const Ktx_String& current, Ktx_String& path) {
     const Ktx_String lib = vnLibDir() + "Connection Standards\\";
-    return vnFirstExistingFile({name, folderOf(current) + withoutStartBackslash(name), lib + name,
-                                lib + "Childs\\" + name, lib + "Data\\" + name,
-                                lib + "Parents\\" + name},
-                               path);
+    return vnFirstExistingFile(
+        {name, folderOf(current) + withoutStartBackslash(name), lib + name, lib + "Childs\\" + name,
+         lib + "Data\\" + name, lib + "Parents\\" + name},
+        path);
 }
 
 bool samePath(const Ktx_String& a, const Ktx_String& b) {
