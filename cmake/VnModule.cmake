@@ -24,7 +24,7 @@ function(vn_module target)
     add_executable(${target}_tests ${tests})
     target_link_libraries(${target}_tests PRIVATE ${target} ${VN_TEST_DEPS} GTest::gtest GTest::gtest_main)
     target_compile_definitions(${target}_tests PRIVATE
-      VN_SOURCE_DIR="${PROJECT_SOURCE_DIR}" VN_SHARED_DIR="${PROJECT_SOURCE_DIR}/../shared")
+      VN_SOURCE_DIR="${PROJECT_SOURCE_DIR}" VN_TESTDATA_DIR="${PROJECT_SOURCE_DIR}/testdata")
     gtest_discover_tests(${target}_tests DISCOVERY_MODE PRE_TEST
       WORKING_DIRECTORY ${CMAKE_CURRENT_SOURCE_DIR})
   endif()

@@ -69,6 +69,10 @@ Acad::ErrorStatus getModNamesOfGroup(Ktx_Macro* macro, const Ktx_String& group,
         const std::string& tabName = m.label.empty() ? m.name : m.label;
         if (tabName == wanted) names.append(Ktx_String(m.name.c_str()));
     }
+    if (names.length() > 0) return Acad::eOk;
+    // A labelled module is addressed by its name too.
+    for (const Ktx_Module& m : macro->modules)
+        if (m.name == wanted) names.append(Ktx_String(m.name.c_str()));
     return names.length() > 0 ? Acad::eOk : Acad::eKeyNotFound;
 }
 

@@ -75,7 +75,8 @@ class Ktx_DbMacro : public Ktx_Macro {
 // The module names of a group of a macro. A name is first looked up among the macro's module
 // groups; when there is no group of that name, the modules whose label equals it (or, for
 // modules without a label, whose name equals it) form the group, in macro order, so a module's
-// tab name addresses that module. The empty name is the empty group: eOk with no names (maps of
+// tab name addresses that module; when no tab name matches, a labelled module is addressed by
+// its name as well. The empty name is the empty group: eOk with no names (maps of
 // general variables and base profiles name no module). eKeyNotFound when nothing matches.
 Acad::ErrorStatus getModNamesOfGroup(Ktx_Macro* macro, const Ktx_String& group,
                                      Ktx_StringArray& names);

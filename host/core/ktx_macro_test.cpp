@@ -4,7 +4,7 @@
 
 namespace {
 
-TEST(KtxMacro, GroupsLabelsAndTheEmptyGroup) {
+TEST(KtxMacro, GroupsLabelsNamesAndTheEmptyGroup) {
     Ktx_Macro macro;
     Ktx_Module a, b, c;
     a.name = "A";
@@ -23,7 +23,11 @@ TEST(KtxMacro, GroupsLabelsAndTheEmptyGroup) {
     EXPECT_EQ(names.length(), 1);
     EXPECT_EQ(getModNamesOfGroup(&macro, "", names), Acad::eOk);
     EXPECT_EQ(names.length(), 0);
-    EXPECT_EQ(getModNamesOfGroup(&macro, "A", names), Acad::eKeyNotFound);  // labelled "Plates"
+    // A labelled module is found by its name when no tab name matches.
+    ASSERT_EQ(getModNamesOfGroup(&macro, "A", names), Acad::eOk);
+    ASSERT_EQ(names.length(), 1);
+    EXPECT_EQ(names[0], "A");
+    EXPECT_EQ(getModNamesOfGroup(&macro, "Z", names), Acad::eKeyNotFound);
 }
 
 TEST(KtxMacro, UnknownGeneralVariableIsNeitherReadNorAdded) {

@@ -3,16 +3,29 @@
 #include "core_clock.h"
 
 void Ktx_Timer::start() {
-    lapStart_ = coreSteadySeconds();
-    running_ = true;
+    if (depth_ == 0) {
+        lapStart_ = coreSteadySeconds();
+        abandoned_ = false;
+    }
+    ++depth_;
 }
 
 void Ktx_Timer::end() {
-    if (!running_) return;
+    if (depth_ == 0) return;
+    ++count_;
+    if (--depth_ == 0) addLapTime();
+}
+
+void Ktx_Timer::abandon() {
+    if (depth_ == 0) return;
+    if (--depth_ > 0) return;
+    addLapTime();
+    abandoned_ = true;
+}
+
+void Ktx_Timer::addLapTime() {
     const double lap = coreSteadySeconds() - lapStart_;
     total_ += lap > 0.0 ? lap : 0.0;
-    ++count_;
-    running_ = false;
 }
 
 void Ktx_Timer::reset() {

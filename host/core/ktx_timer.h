@@ -1,21 +1,38 @@
 #pragma once
-// Ktx_Timer: an accumulating stop watch. start() begins a lap, end() adds the lap's seconds
-// to the total and counts it. start() while running restarts the lap; end() while stopped
-// does nothing. Times come from the Core library's steady clock (settable in tests).
+// Ktx_Timer: an accumulating stop watch for steps that may nest (a step that runs again inside
+// itself, as a child standard's steps run inside its parent's).
+//
+// start() begins a lap; end() ends the innermost running lap and counts it. Laps nest: a
+// start() while running opens an inner lap and never discards the running one. Every ended
+// lap is counted, and the total is the time during which at least one lap ran, so an outer
+// lap's time covers the inner laps' (nested time is not counted twice). end() while stopped
+// does nothing.
+//
+// abandon() ends the innermost lap without counting it (a step that failed); its time still
+// counts towards the total. When it was the outermost lap, the timer stays marked running
+// (isRunning) until the next start(), so the step that failed can be seen. Times come from the Core
+// library's steady clock (settable in tests).
 class Ktx_Timer {
   public:
     void start();
     void end();
-    // Total seconds of all ended laps.
+    void abandon();
+    // Total seconds during which any lap ran.
     double totalSeconds() const { return total_; }
-    // Number of ended laps.
+    // Number of ended laps (inner laps included).
     int count() const { return count_; }
-    bool isRunning() const { return running_; }
+    // True while a lap runs, and after an abandoned outermost lap until the next start().
+    bool isRunning() const { return depth_ > 0 || abandoned_; }
+    // Number of laps running now (one per nesting level).
+    int depth() const { return depth_; }
     void reset();
 
   private:
+    void addLapTime();
+
     double lapStart_ = 0.0;
     double total_ = 0.0;
     int count_ = 0;
-    bool running_ = false;
+    int depth_ = 0;
+    bool abandoned_ = false;
 };

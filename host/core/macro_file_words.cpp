@@ -28,9 +28,9 @@ bool readQuoted(const std::string& line, size_t& i, std::string& word) {
 
 }  // namespace
 
-bool splitMacroFileLine(const std::string& line, std::vector<std::string>& words,
-                        std::string& error) {
-    words.clear();
+bool splitMacroFileLineSpans(const std::string& line, std::vector<MacroFileWordSpan>& spans,
+                             std::string& error) {
+    spans.clear();
     size_t i = 0;
     while (i < line.size()) {
         if (isBlank(line[i]) || line[i] == '\r') {
@@ -38,9 +38,9 @@ bool splitMacroFileLine(const std::string& line, std::vector<std::string>& words
             continue;
         }
         if (line[i] == '#') break;
-        std::string word;
+        MacroFileWordSpan span{i, i, std::string()};
         if (line[i] == '"') {
-            if (!readQuoted(line, i, word)) {
+            if (!readQuoted(line, i, span.word)) {
                 error = "unterminated quoted word";
                 return false;
             }
@@ -49,10 +49,20 @@ bool splitMacroFileLine(const std::string& line, std::vector<std::string>& words
                 return false;
             }
         } else {
-            while (i < line.size() && !isBlank(line[i]) && line[i] != '\r') word += line[i++];
+            while (i < line.size() && !isBlank(line[i]) && line[i] != '\r') span.word += line[i++];
         }
-        words.push_back(word);
+        span.end = i;
+        spans.push_back(std::move(span));
     }
+    return true;
+}
+
+bool splitMacroFileLine(const std::string& line, std::vector<std::string>& words,
+                        std::string& error) {
+    std::vector<MacroFileWordSpan> spans;
+    words.clear();
+    if (!splitMacroFileLineSpans(line, spans, error)) return false;
+    for (MacroFileWordSpan& s : spans) words.push_back(std::move(s.word));
     return true;
 }
 

@@ -31,12 +31,34 @@ bool placesArg(FormulaEvaluator& ev, EvalValue* args, int argc, int& places, Eva
     return true;
 }
 
+// A few units in the last place of x: how far a computed value may lie from the multiple it
+// stands for (269*196/5.599999999999994 is 9415 plus 5 units).
+constexpr double kSnapUlps = 8.0;
+
+bool withinFewUlps(double a, double b) {
+    const double scale = std::fmax(std::fabs(a), std::fabs(b));
+    return std::fabs(a - b) <= kSnapUlps * (std::nextafter(scale, INFINITY) - scale);
+}
+
+// Rounding up or down (away from or towards zero) first snaps a value within a few units in
+// the last place of a multiple of the step to that multiple, so a quotient that should be
+// whole is not taken one step further.
 void roundWith(FormulaEvaluator& ev, EvalValue* args, int argc, EvalValue& out,
                DecimalRounding mode) {
     FORMULA_NUMBER_ARG(x, 0);
     int places = 0;
     if (!placesArg(ev, args, argc, places, out)) return;
+    if (mode == DecimalRounding::Away || mode == DecimalRounding::TowardZero) {
+        const double nearest = roundToDecimals(x, places, DecimalRounding::HalfAway);
+        if (std::isfinite(nearest) && withinFewUlps(x, nearest)) return out.setNumber(nearest);
+    }
     out.setNumber(roundToDecimals(x, places, mode));
+}
+
+// A quotient within a few units in the last place of a whole number is that number.
+double snapNearWhole(double q) {
+    const double whole = std::nearbyint(q);
+    return withinFewUlps(q, whole) ? whole : q;
 }
 
 // A multiple of `step` reached from x by `rounder` (ceil or floor) on the quotient.
@@ -50,7 +72,7 @@ void toMultiple(FormulaEvaluator& ev, EvalValue* args, EvalValue& out, bool zero
         return out.setNumber(0);
     }
     if (x > 0 && step < 0) return out.setError(FormulaError::Num);
-    out.setNumber(snap15(rounder(snap15(x / step)) * step));
+    out.setNumber(snap15(rounder(snapNearWhole(snap15(x / step))) * step));
 }
 
 // EVEN and ODD: away from zero to the next integer of the given parity.

@@ -53,6 +53,21 @@ TEST_F(FormulaFunctions, RoundingGoesHalfAwayFromZeroOnTheDecimalValue) {
                {"=INT(2.9999999999999996)", "3"}});
 }
 
+TEST_F(FormulaFunctions, AValueAFewUnitsInTheLastPlaceFromAMultipleIsThatMultiple) {
+    // 269*196/5.599999999999994 is 9415 plus about 5 units in the last place.
+    expectAll({{"=ROUNDUP(269.0*196/5.599999999999994,1)", "9415"},
+               {"=ROUNDUP(269.0*196/5.599999999999994,0)", "9415"},
+               {"=ROUNDDOWN(-269.0*196/5.599999999999994,0)", "-9415"},
+               {"=ROUNDDOWN(9414.999999999991,0)", "9415"},
+               {"=CEILING(269.0*196/5.599999999999994,0.1)", "9415"},
+               {"=FLOOR(9414.999999999991,1)", "9415"},
+               // Further than a few units the value is rounded as it is.
+               {"=ROUNDUP(9415.0000001,1)", "9415.1"},
+               {"=ROUNDDOWN(9414.9999999,0)", "9414"},
+               {"=CEILING(9415.0000001,1)", "9416"},
+               {"=FLOOR(9414.9999999,1)", "9414"}});
+}
+
 TEST_F(FormulaFunctions, ModTakesTheSignOfTheDivisor) {
     expectAll({{"=MOD(-7,3)", "2"},
                {"=MOD(7,-3)", "-2"},

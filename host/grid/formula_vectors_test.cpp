@@ -1,57 +1,15 @@
-// Every formula of the shared vector sheet gives the value a desktop spreadsheet computed.
+// Every formula of the vector sheet gives the value a desktop spreadsheet computed.
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <fstream>
-#include <sstream>
+#include <iterator>
 #include <string>
-#include <vector>
 
-#include "formula_engine.h"
 #include "formula_value_text.h"
+#include "sheet_csv.h"
 
 namespace {
-
-using CsvRows = std::vector<std::vector<std::string>>;
-
-// RFC 4180: quoted fields with doubled quotes, CRLF or LF line ends.
-CsvRows readCsv(const std::string& text) {
-    CsvRows rows(1);
-    std::string field;
-    bool quoted = false, any = false;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        char c = text[i];
-        if (quoted) {
-            if (c == '"' && i + 1 < text.size() && text[i + 1] == '"') {
-                field += '"';
-                ++i;
-            } else if (c == '"') {
-                quoted = false;
-            } else {
-                field += c;
-            }
-        } else if (c == '"') {
-            quoted = any = true;
-        } else if (c == ',') {
-            rows.back().push_back(field);
-            field.clear();
-        } else if (c == '\n' || c == '\r') {
-            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-            rows.back().push_back(field);
-            field.clear();
-            rows.emplace_back();
-        } else {
-            field += c;
-        }
-    }
-    if (!field.empty() || !rows.back().empty()) rows.back().push_back(field);
-    if (rows.back().empty()) rows.pop_back();
-    return rows;
-}
-
-std::string field(const CsvRows& rows, std::size_t r, std::size_t c) {
-    return r < rows.size() && c < rows[r].size() ? rows[r][c] : std::string();
-}
 
 bool agrees(const FormulaValue& v, const std::string& expected) {
     if (v.kind == FormulaValueKind::Number || v.kind == FormulaValueKind::Logical) {
@@ -64,34 +22,20 @@ bool agrees(const FormulaValue& v, const std::string& expected) {
 }
 
 TEST(FormulaVectors, EveryFormulaAgreesWithTheDesktopSpreadsheet) {
-    std::ifstream in(std::string(VN_SHARED_DIR) + "/formula-vectors.csv", std::ios::binary);
+    std::ifstream in(std::string(VN_TESTDATA_DIR) + "/formula-vectors.csv", std::ios::binary);
     ASSERT_TRUE(in) << "formula-vectors.csv not found";
-    std::stringstream buffer;
-    buffer << in.rdbuf();
-    CsvRows rows = readCsv(buffer.str());
-    FormulaEngine engine;
-    for (int r = 1; r <= 8; ++r)
-        for (int c = 5; c <= 8; ++c) {
-            std::string f =
-                field(rows, static_cast<std::size_t>(r - 1), static_cast<std::size_t>(c - 1));
-            if (f.empty()) continue;
-            if (auto n = parseNumberText(f); n && f.find_first_not_of(" ") == 0)
-                engine.setNumber(c, r, *n);
-            else
-                engine.setText(c, r, f);
-        }
+    const std::string text((std::istreambuf_iterator<char>(in)), {});
+    std::string error;
+    auto sheet = SheetCsv::read(text, false, error);
+    ASSERT_TRUE(sheet) << error;
     int cases = 0;
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        std::string formula = field(rows, i, 0);
-        if (formula.empty()) continue;
+    for (int row = 1; row <= sheet->maxRows(); ++row) {
+        if (!sheet->hasFormula(1, row)) continue;
         ++cases;
-        int row = static_cast<int>(i) + 1;
-        FormulaResult set = engine.setFormula(1, row, formula);
-        ASSERT_TRUE(set) << formula << ": " << set.message;
-        FormulaValue v = engine.value(1, row);
-        EXPECT_TRUE(agrees(v, field(rows, i, 1)))
-            << "row " << row << ": " << formula << " gave " << valueText(v) << ", expected "
-            << field(rows, i, 1);
+        const FormulaValue v = sheet->value(1, row);
+        EXPECT_TRUE(agrees(v, sheet->dataText(2, row)))
+            << "row " << row << ": =" << sheet->formulaText(1, row) << " gave " << valueText(v)
+            << ", expected " << sheet->dataText(2, row);
     }
     EXPECT_GT(cases, 150);
 }

@@ -14,12 +14,14 @@ Ktx_String mappingFilePath(const Ktx_String& ssName) {
     return changeExtension(standard, "map");
 }
 
+bool isMappingHeaderLine(const Ktx_String& line) {
+    return line.hasSubString("Mapping", false) && line.hasSubString("version", false);
+}
+
 bool readMappingLines(const Ktx_String& path, Ktx_StringArray& lines) {
     Ktx_StringArray read;
     if (!ObjectExportReadFile(path, read)) return false;
-    if (read.length() > 0 && read[0].hasSubString("Mapping", false) &&
-        read[0].hasSubString("version", false))
-        read.removeAt(0);
+    if (read.length() > 0 && isMappingHeaderLine(read[0])) read.removeAt(0);
     lines = read;
     return true;
 }

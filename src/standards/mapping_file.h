@@ -17,6 +17,9 @@ extern const char* const kMappingHeader;  // "Mapping version 1.0"
 // + ssName + ".vns") with the extension "map". An ssName that already is a path (it holds a
 // backslash or a slash) is taken as the standard's path itself.
 Ktx_String mappingFilePath(const Ktx_String& ssName);
+// True when a first line is taken for the header: it holds both "Mapping" and "version"
+// (letter case folded).
+bool isMappingHeaderLine(const Ktx_String& line);
 // The mapping lines of a file, the header line dropped when the first line holds both
 // "Mapping" and "version" (letter case folded). False when the file cannot be read.
 bool readMappingLines(const Ktx_String& path, Ktx_StringArray& lines);

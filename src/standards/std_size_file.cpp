@@ -5,11 +5,61 @@
 
 #include "object_export_math.h"
 
+namespace {
+
+// The last line holding "*/" (-1 when none): a "/*" before it may close on a later line.
+long lastClosingLine(const std::vector<std::string>& lines) {
+    for (size_t i = lines.size(); i-- > 0;)
+        if (lines[i].find("*/") != std::string::npos) return static_cast<long>(i);
+    return -1;
+}
+
+}  // namespace
+
+std::vector<std::string> StdSizeFile::withoutComments(const std::vector<std::string>& lines) {
+    std::vector<std::string> out;
+    out.reserve(lines.size());
+    const long lastClose = lastClosingLine(lines);
+    bool inBlock = false;
+    for (size_t i = 0; i < lines.size(); ++i) {
+        const std::string& line = lines[i];
+        size_t pos = 0;
+        if (inBlock) {
+            const size_t close = line.find("*/");
+            if (close == std::string::npos) {
+                out.emplace_back();
+                continue;
+            }
+            pos = close + 2;
+            inBlock = false;
+        }
+        std::string kept;
+        while (pos < line.size()) {
+            const size_t open = line.find("/*", pos);
+            if (open == std::string::npos) {
+                kept.append(line, pos, std::string::npos);
+                break;
+            }
+            kept.append(line, pos, open - pos);
+            const size_t close = line.find("*/", open + 2);
+            if (close != std::string::npos) {
+                pos = close + 2;
+                continue;
+            }
+            // Unclosed on its line: it runs to the next "*/" of a later line, unless there is
+            // none or the "/*" stands inside a "//" comment; else to the end of its line.
+            inBlock = kept.find("//") == std::string::npos && lastClose > static_cast<long>(i);
+            break;
+        }
+        out.push_back(removeLineComment(kept));
+    }
+    return out;
+}
+
 std::vector<StdSize> StdSizeFile::parse(const std::vector<std::string>& lines) {
     std::vector<StdSize> out;
     out.reserve(lines.size());
-    for (const std::string& raw : lines) {
-        const std::string line = removeLineComment(removeComments(raw));
+    for (const std::string& line : withoutComments(lines)) {
         if (line.empty()) continue;
         out.push_back(parseLine(line));
     }

@@ -1,7 +1,9 @@
 #pragma once
 // The standard-size file read by the tolerance functions: a text file of lines, one size per
 // line, "a x b" (a width or size a, a thickness b) or a single number a (b = 0: any
-// thickness). "/*...*/" and "//" comments are removed and empty lines skipped; the numbers
+// thickness). "/*...*/" and "//" comments are removed and empty lines skipped. A "/*" comment
+// ends at the next "*/", also on a later line; a "/*" never closed in the file, or one inside
+// a "//" comment, ends at the end of its own line. The numbers
 // are read like atof (leading number, rest ignored), so a damaged line gives 0, never a
 // failure.
 #include <string>
@@ -14,6 +16,8 @@ struct StdSize {
 
 class StdSizeFile {
   public:
+    // The lines with their comments removed (a line inside a comment becomes empty).
+    static std::vector<std::string> withoutComments(const std::vector<std::string>& lines);
     // Parses the lines of a file; never fails.
     static std::vector<StdSize> parse(const std::vector<std::string>& lines);
 

@@ -31,3 +31,21 @@ TEST(StdSizeFile, WidthsForAThicknessIncludeAnyThicknessLinesSorted) {
     EXPECT_EQ(StdSizeFile::sizes(list), (std::vector<double>{150, 120, 100, 110}));
     EXPECT_EQ(StdSizeFile::thicknesses(list), (std::vector<double>{0, 10, 10, 12}));
 }
+
+TEST(StdSizeFile, ABlockCommentOverSeveralLinesEndsAtItsCloseOnALaterLine) {
+    const auto list = StdSizeFile::parse(
+        {"100 /* widths kept", "for the old stock:", "110 x 10", "*/ 120", "130"});
+    ASSERT_EQ(list.size(), 3u);  // no size 0 from the comment's words, 110 commented out
+    EXPECT_DOUBLE_EQ(list[0].a, 100.0);
+    EXPECT_DOUBLE_EQ(list[1].a, 120.0);
+    EXPECT_DOUBLE_EQ(list[2].a, 130.0);
+}
+
+TEST(StdSizeFile, AnUnclosedOrLineCommentedBlockCommentEndsAtItsLine) {
+    const auto unclosed = StdSizeFile::parse({"100 /* never closed", "110", "120"});
+    ASSERT_EQ(unclosed.size(), 3u);
+    EXPECT_DOUBLE_EQ(unclosed[1].a, 110.0);
+    const auto lineCommented = StdSizeFile::parse({"100 // old /* note", "110", "120 */ x"});
+    ASSERT_EQ(lineCommented.size(), 3u);
+    EXPECT_DOUBLE_EQ(lineCommented[1].a, 110.0);
+}

@@ -42,15 +42,9 @@ ParsedFileCache<std::vector<LookupRow>>& tableCache() {
 bool VnSSFunctionsFiles::resolve(const Ktx_String& name, Ktx_String& path) {
     if (name.isEmpty()) return false;
     const Ktx_String lib = vnLibDir();
-    const Ktx_String candidates[] = {name, lib + "Connection Standards\\Data\\" + name,
-                                     lib + "Connection Standards\\" + name, lib + name};
-    for (const Ktx_String& candidate : candidates) {
-        if (vnFileExists(candidate)) {
-            path = candidate;
-            return true;
-        }
-    }
-    return false;
+    return vnFirstExistingFile({name, lib + "Connection Standards\\Data\\" + name,
+                                lib + "Connection Standards\\" + name, lib + name},
+                               path);
 }
 
 std::shared_ptr<const std::vector<StdSize>> VnSSFunctionsFiles::sizeList(const Ktx_String& path) {

@@ -5,8 +5,8 @@
 #include "acad.h"
 #include "ktx_settings.h"
 #include "path_translation.h"
-#include "text_lines.h"
-#include "whole_file.h"
+#include "text_file.h"
+#include "vn_eval_report.h"
 #include "win.h"
 
 Ktx_String vnLibDir() {
@@ -18,10 +18,12 @@ bool vnSpreadsheetMessagesOn() {
 }
 
 void vnShowExclamation(const Ktx_String& text) {
+    VnEvalReport::messageShown(text.str());
     AfxMessageBox(text.c_str(), MB_ICONEXCLAMATION);
 }
 
 void vnShowExclamationOver(void* ownerWindow, const Ktx_String& text, const Ktx_String& caption) {
+    VnEvalReport::messageShown(text.str());
     MessageBox(static_cast<HWND>(ownerWindow), text.c_str(), caption.c_str(), MB_ICONEXCLAMATION);
 }
 
@@ -93,10 +95,20 @@ bool vnFileStampOf(const Ktx_String& path, VnFileStamp& stamp) {
     return fact.stampKnown == 1;
 }
 
+bool vnFirstExistingFile(std::initializer_list<Ktx_String> candidates, Ktx_String& path) {
+    for (const Ktx_String& candidate : candidates) {
+        if (!vnFileExists(candidate)) continue;
+        path = candidate;
+        return true;
+    }
+    return false;
+}
+
 bool vnReadTextLines(const Ktx_String& path, std::vector<std::string>& lines) {
-    std::string bytes;
-    if (!fileReadWhole(vnHostPath(path), bytes)) return false;
+    Ktx_StringArray read;
+    if (!ObjectExportReadFile(Ktx_String(vnHostPath(path)), read)) return false;
     lines.clear();
-    for (std::string_view line : textLines(textWithoutUtf8Mark(bytes))) lines.emplace_back(line);
+    lines.reserve(static_cast<size_t>(read.length()));
+    for (const Ktx_String& line : read) lines.push_back(line.str());
     return true;
 }

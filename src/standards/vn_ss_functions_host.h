@@ -3,6 +3,7 @@
 // the library folder, the switch for spreadsheet error messages, message boxes, and files of
 // the library (Windows paths, translated by the host's file layer).
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -30,10 +31,14 @@ void vnEndLibraryFileFacts();
 std::string vnHostPath(const Ktx_String& path);
 // True when a file (not a folder) of that path exists.
 bool vnFileExists(const Ktx_String& path);
+// The first candidate that names an existing file, in the order given (every library search
+// list: child standards, data files); false when none does.
+bool vnFirstExistingFile(std::initializer_list<Ktx_String> candidates, Ktx_String& path);
 
 // Size and modification time of a file; false when it does not exist (or is a folder).
 using VnFileStamp = HostFileStamp;
 bool vnFileStampOf(const Ktx_String& path, VnFileStamp& stamp);
 
-// The lines of a text file (LF or CRLF); false when it cannot be read.
+// The lines of a text file, read by the Core library's ObjectExportReadFile; false when it
+// cannot be read.
 bool vnReadTextLines(const Ktx_String& path, std::vector<std::string>& lines);

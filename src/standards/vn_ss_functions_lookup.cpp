@@ -1,12 +1,15 @@
 // The look-up functions: GETCELL, GETPROFCELL, GETSYSNAME and SECTIONSIZE.
 #include <cmath>
 #include <cstdlib>
+#include <string>
 
 #include "section_table_manager.h"
 #include "string_helpers.h"
+#include "vn_eval_report.h"
 #include "vn_ss_functions.h"
 #include "vn_ss_functions_args.h"
 #include "vn_ss_functions_files.h"
+#include "vn_ss_functions_host.h"
 
 using Args = VnSSFunctionsArgs;
 
@@ -42,9 +45,15 @@ bool lookUp(SpreadValue* result, SpreadValue* args, short count, bool bySystemNa
     std::string fileName;
     Ktx_String path;
     if (count < 2 || !Args::readText(args[0], fileName)) return false;
-    if (!VnSSFunctionsFiles::resolve(Ktx_String(fileName), path)) return false;
+    if (!VnSSFunctionsFiles::resolve(Ktx_String(fileName), path)) {
+        VnEvalReport::fileUnreadable(fileName, "no such data file");
+        return false;
+    }
     const auto rows = VnSSFunctionsFiles::lookupTable(path);
-    if (!rows || rows->empty()) return false;
+    if (!rows || rows->empty()) {
+        VnEvalReport::fileUnreadable(vnHostPath(path), rows ? "has no rows" : "cannot be read");
+        return false;
+    }
     const Ktx_String key = lookupKey(args, count);
     for (const LookupRow& row : *rows) {
         const Ktx_String rowKey = bySystemName ? systemNameOf(Ktx_String(row[0])) : row[0];
@@ -82,7 +91,11 @@ bool VnSSFunctions::sectionSize(SpreadValue* result, SpreadValue* args, short co
     if (!(std::fabs(column) < 1e6)) return false;
     Ktx_String value;
     if (gSectionTables.getSectionValue(Ktx_String(section), static_cast<int>(column), value) !=
-        Acad::eOk)
+        Acad::eOk) {
+        VnEvalReport::fileUnreadable(
+            "section " + section + ", column " + std::to_string(static_cast<int>(column)),
+            "not in the section tables");
         return false;
+    }
     return Args::writeNumber(result, std::atof(value.c_str()));
 }

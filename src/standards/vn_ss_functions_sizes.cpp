@@ -1,5 +1,6 @@
 // The tolerance functions: STDWIDTHWITHTOLERANCE, STDTHICKNESSWITHTOLERANCE and
 // STDSIZEWITHTOLERANCE.
+#include "vn_eval_report.h"
 #include "vn_ss_functions.h"
 #include "vn_ss_functions_args.h"
 #include "vn_ss_functions_files.h"
@@ -11,10 +12,16 @@ using Args = VnSSFunctionsArgs;
 namespace {
 
 // The sizes of a standard-size file; empty when the file is missing or unreadable.
+// A missing, unreadable or empty file is added to the evaluation report.
 std::vector<StdSize> sizesOf(const std::string& fileName) {
     Ktx_String path;
-    if (!VnSSFunctionsFiles::resolve(Ktx_String(fileName), path)) return {};
+    if (!VnSSFunctionsFiles::resolve(Ktx_String(fileName), path)) {
+        VnEvalReport::fileUnreadable(fileName, "no such standard-size file");
+        return {};
+    }
     const auto list = VnSSFunctionsFiles::sizeList(path);
+    if (!list || list->empty())
+        VnEvalReport::fileUnreadable(vnHostPath(path), list ? "has no sizes" : "cannot be read");
     return list ? *list : std::vector<StdSize>{};
 }
 

@@ -60,14 +60,17 @@ Acad::ErrorStatus VnSSMapping::moduleGroupValue(const Ktx_String& ssVar, const V
     Ktx_StringArray names;
     if (getModNamesOfGroup(data.macro, data.moduleName, names) != Acad::eOk)
         return Acad::eInvalidInput;
+    bool written = false;
     for (int i = 0; i < names.length(); ++i) {
         Ktx_Module* module = nullptr;
         if (openModule(data.macro, names[i], module, true) != Acad::eOk) continue;
         Acad::ErrorStatus es = getSetModuleVarPath(ssVar, type, data.macro, module, data.macroData,
                                                    value, get, data.transaction);
-        if (get && es == Acad::eOk) return Acad::eOk;
+        if (es != Acad::eOk) continue;
+        if (get) return Acad::eOk;
+        written = true;
     }
-    return Acad::eInvalidInput;
+    return written ? Acad::eOk : Acad::eInvalidInput;
 }
 
 Acad::ErrorStatus VnSSMapping::getMacroVarValue(const Ktx_String& ssVar, const VnValueType& type,
@@ -84,9 +87,12 @@ Acad::ErrorStatus VnSSMapping::setMacroVarValue(const Ktx_String& ssVar, const V
                                                 Ktx_String& value, VnDlgStandardsData& data) {
     if (!data.macro) return Acad::eInvalidInput;
     data.macro->assertWriteEnabled();
-    if (mode == 1) moduleGroupValue(ssVar, type, value, data, false);
+    // A module group writes every module of the group; with no map of that name the result
+    // says whether any module took the value.
+    const Acad::ErrorStatus group =
+        mode == 1 ? moduleGroupValue(ssVar, type, value, data, false) : Acad::eInvalidInput;
     int index = -1;
-    if (findSSVar(ssVar, type, index) != Acad::eOk) return Acad::eInvalidInput;
+    if (findSSVar(ssVar, type, index) != Acad::eOk) return group;
     return map(index).setMacroVarValue(data.macro, data.macroData, value, data.transaction);
 }
 

@@ -107,11 +107,12 @@ TEST(SSMapping, ModuleGroupModeUsesVariableNamesAsPaths) {
     ASSERT_EQ(mapping.getMacroVarValue("W", VnValueDouble, value, m.block), Acad::eOk);
     EXPECT_EQ(value, "120");
     value = "150";
-    // Every module of the group is written; the call itself reports no map.
-    EXPECT_EQ(mapping.setMacroVarValue("W", VnValueDouble, value, m.block), Acad::eInvalidInput);
+    // Every module of the group is written; with no map the result says a module took it.
+    EXPECT_EQ(mapping.setMacroVarValue("W", VnValueDouble, value, m.block), Acad::eOk);
     EXPECT_DOUBLE_EQ(m.module("Left")->variables[0].value, 150.0);
     EXPECT_DOUBLE_EQ(m.module("Right")->variables[0].value, 150.0);
     EXPECT_NE(mapping.getMacroVarValue("Missing", VnValueDouble, value, m.block), Acad::eOk);
+    EXPECT_NE(mapping.setMacroVarValue("Missing", VnValueDouble, value, m.block), Acad::eOk);
     EXPECT_NE(mapping.initFromModuleGroup(""), Acad::eOk);
 }
 

@@ -5,14 +5,19 @@
 #include "path_translation.h"
 #include "ss_functions.h"
 #include "string_helpers.h"
+#include "vn_calc_lap.h"
 #include "vn_ss_functions.h"
 #include "vn_ss_functions_host.h"
 #include "vn_standards_calc_index.h"
 #include "vn_standards_spread.h"
 
+Ktx_String VnStandardsSpread::standardFilePath(const Ktx_String& name) {
+    if (vnFileExists(name)) return name;
+    return vnLibDir() + "Connection Standards\\" + name + ".vns";
+}
+
 Acad::ErrorStatus VnStandardsSpread::loadStandard(const Ktx_String& name) {
-    Ktx_String path = name;
-    if (!vnFileExists(name)) path = vnLibDir() + "Connection Standards\\" + name + ".vns";
+    const Ktx_String path = standardFilePath(name);
     HWND grid = gridWindow();
     SSSetBool(grid, 13, true);
     SSSetBool(grid, SSB_REDRAW, false);
@@ -50,9 +55,9 @@ Acad::ErrorStatus VnStandardsSpread::replaceGenVars() {
 
 const VnStandardsCalcIndex& VnStandardsSpread::calcIndex() {
     if (!calcIndex_ || calcIndex_->size() != varCells.length()) {
-        gCalcCellGetVarCoords.start();
+        VnCalcLap lap(gCalcCellGetVarCoords, fileName);
         calcIndex_ = VnStandardsCalcIndex::of(varCells);
-        gCalcCellGetVarCoords.end();
+        lap.done();
     }
     return *calcIndex_;
 }
@@ -81,14 +86,14 @@ Acad::ErrorStatus VnStandardsSpread::removeDuplicateVarCells() {
 }
 
 Acad::ErrorStatus VnStandardsSpread::calcAll() {
-    gRegisterFuntions.start();
+    VnCalcLap registering(gRegisterFuntions, fileName);
     VnSSFunctions::registerAll(gridWindow());
-    gRegisterFuntions.end();
-    gFindDuplicates.start();
+    registering.done();
+    VnCalcLap duplicates(gFindDuplicates, fileName);
     removeDuplicateVarCells();
     calcIndex_.reset();
-    gFindDuplicates.end();
-    gCalcCells.start();
+    duplicates.done();
+    VnCalcLap cells(gCalcCells, fileName);
     const int start = findSectionStart("Calc");
     if (start < 0) return Acad::eInvalidInput;
     const int maxRows = getMaxRows();
@@ -96,6 +101,6 @@ Acad::ErrorStatus VnStandardsSpread::calcAll() {
     for (int row = start; row <= maxRows; ++row) {
         for (int col = 1; col <= maxCols; ++col) calcCell(col, row);
     }
-    gCalcCells.end();
+    cells.done();
     return Acad::eOk;
 }

@@ -2,6 +2,8 @@
 // coordinates, and the equation-error message.
 #include "calc_timers.h"
 #include "string_helpers.h"
+#include "vn_calc_lap.h"
+#include "vn_eval_report.h"
 #include "vn_ss_functions_host.h"
 #include "vn_standards_calc_index.h"
 #include "vn_standards_dlg_nesting.h"
@@ -25,86 +27,105 @@ bool isErrorValue(const Ktx_String& value) {
 
 }  // namespace
 
-void VnStandardsSpread::equationError(const Ktx_String& left, const Ktx_String& expression,
-                                      int row) const {
+void VnStandardsSpread::equationError(const Ktx_String& left, const Ktx_String& expression, int col,
+                                      int row, bool childCall) const {
+    Ktx_String equation;
+    if (!left.isEmpty()) equation += left + " = ";
+    equation += expression;
+    VnEvalReport::cellFailed(
+        {fileName.str(), col, row, equation.str(), childCall, VnStandardsNesting::depth()});
     if (!vnSpreadsheetMessagesOn() || !VnStandardsNesting::showsErrors()) return;
-    Ktx_String text = "The following equation failed:\n";
-    if (!left.isEmpty()) text += left + " = ";
-    text += expression + "\n" + "Spreadsheet : " + fileName + " (line: " + Ktx_String(row) + ")\n" +
-            "Here's a tip for finding the cause :\n" +
-            "If this equation contains variable names, then the translator does not know the "
-            "value of the variable. Make sure the variable exists either in input, output, "
-            "local declarations or among the gen_ variables.";
+    const Ktx_String text =
+        "The following equation failed:\n" + equation + "\n" + "Spreadsheet : " + fileName +
+        " (line: " + Ktx_String(row) + ")\n" + "Here's a tip for finding the cause :\n" +
+        "If this equation contains variable names, then the translator does not know the "
+        "value of the variable. Make sure the variable exists either in input, output, "
+        "local declarations or among the gen_ variables.";
     vnShowExclamation(text);
+}
+
+// The left variable and the expression of a Calc cell's text; plain when the text has an "="
+// whose left side names a variable (var is its index, else -1).
+struct VnStandardsSpread::CellEquation {
+    Ktx_String left;
+    Ktx_String expression;
+    int var = -1;
+};
+
+VnStandardsSpread::CellEquation VnStandardsSpread::splitEquation(const Ktx_String& text) {
+    CellEquation eq;
+    VnCalcLap split(gCalcCellSplitSymbol, fileName);
+    const bool plain = splitString(text, "=", eq.left, eq.expression, false);
+    if (plain) {
+        eq.left = stripped(eq.left);
+        eq.expression = stripped(eq.expression);
+    } else {
+        eq.left.clear();
+        eq.expression = text;
+    }
+    split.done();
+    VnCalcLap find(gCalcCellFindVarCell, fileName);
+    if (plain) eq.var = calcIndex().find(eq.left);
+    find.done();
+    return eq;
 }
 
 Acad::ErrorStatus VnStandardsSpread::calcCell(int col, int row) {
     Ktx_String text;
     if (!getCellText(col, row, text, CellTextKind::Value) || text.isEmpty())
         return Acad::eInvalidInput;
-
-    gCalcCellSplitSymbol.start();
-    Ktx_String left;
-    Ktx_String expression;
-    bool plain = splitString(text, "=", left, expression, false);
-    if (plain) {
-        left = stripped(left);
-        expression = stripped(expression);
-    } else {
-        left.clear();
-        expression = text;
-    }
-    gCalcCellSplitSymbol.end();
-
-    gCalcCellFindVarCell.start();
-    const int var = plain ? calcIndex().find(left) : -1;
-    if (var < 0) plain = false;
-    gCalcCellFindVarCell.end();
-
-    gCalcCellFindFunctions.start();
-    const bool callsChild = expression.contains(kChildFunction);
-    if (!callsChild && !plain) {
-        equationError(left, expression, row);
-        return Acad::eInvalidInput;
-    }
-    gCalcCellFindFunctions.end();
-
-    if (callsChild) {
-        gCalcCellCalcNativeFunctions.start();
-        if (callChild(expression, kChildFunction) != Acad::eOk) {
-            equationError(left, expression, row);
+    const CellEquation eq = splitEquation(text);
+    bool callsChild = false;
+    {
+        VnCalcLap lap(gCalcCellFindFunctions, fileName);
+        callsChild = eq.expression.contains(kChildFunction);
+        if (!callsChild && eq.var < 0) {
+            equationError(eq.left, eq.expression, col, row, false);
             return Acad::eInvalidInput;
         }
-        gCalcCellCalcNativeFunctions.end();
+        lap.done();
+    }
+    if (callsChild) {
+        VnCalcLap lap(gCalcCellCalcNativeFunctions, fileName);
+        if (callChild(eq.expression, kChildFunction) != Acad::eOk) {
+            equationError(eq.left, eq.expression, col, row, true);
+            return Acad::eInvalidInput;
+        }
+        lap.done();
         return Acad::eOk;
     }
+    if (!setTranslatedFormula(col, row, eq) || !takeCalculatedValue(col, row, eq.var)) {
+        equationError(eq.left, eq.expression, col, row, false);
+        return Acad::eInvalidInput;
+    }
+    return Acad::eOk;
+}
 
-    gCalcCellCalcFunctionsPrepare.start();
-    if (varCells[var].valueType == VnValueString) {
+bool VnStandardsSpread::setTranslatedFormula(int col, int row, const CellEquation& eq) {
+    VnCalcLap lap(gCalcCellCalcFunctionsPrepare, fileName);
+    if (varCells[eq.var].valueType == VnValueString) {
         setEditTypeCell(col, row);
     } else {
         setNumberTypeCell(col, row, 7, false);
     }
-    gCalcCellGetVarNames.start();
+    VnCalcLap names(gCalcCellGetVarNames, fileName);
     const VnStandardsCalcIndex& index = calcIndex();
-    gCalcCellGetVarNames.end();
-    gCalcCellReplaceVariables.start();
+    names.done();
+    VnCalcLap replace(gCalcCellReplaceVariables, fileName);
     std::string formula;
-    index.coordinates().apply(expression.view(), formula);
-    gCalcCellReplaceVariables.end();
-    if (!setCellFormula(col, row, Ktx_String(std::move(formula)))) {
-        equationError(left, expression, row);
-        return Acad::eInvalidInput;
-    }
-    gCalcCellCalcFunctionsPrepare.end();
+    index.coordinates().apply(eq.expression.view(), formula);
+    replace.done();
+    if (!setCellFormula(col, row, Ktx_String(std::move(formula)))) return false;
+    lap.done();
+    return true;
+}
 
-    gCalcCellCalcFunctions.start();
+bool VnStandardsSpread::takeCalculatedValue(int col, int row, int var) {
+    VnCalcLap lap(gCalcCellCalcFunctions, fileName);
     Ktx_String value;
     if (!getCellText(col, row, value, CellTextKind::Value) || isErrorValue(value) ||
-        varCells[var].setNewValue(*this, value) != Acad::eOk) {
-        equationError(left, expression, row);
-        return Acad::eInvalidInput;
-    }
-    gCalcCellCalcFunctions.end();
-    return Acad::eOk;
+        varCells[var].setNewValue(*this, value) != Acad::eOk)
+        return false;
+    lap.done();
+    return true;
 }

@@ -2,6 +2,7 @@
 #include "calc_timers.h"
 #include "path_translation.h"
 #include "string_helpers.h"
+#include "vn_calc_lap.h"
 #include "vn_dlg_standards_data.h"
 #include "vn_ss_functions_host.h"
 #include "vn_standards_dlg.h"
@@ -25,19 +26,10 @@ Ktx_String withoutStartBackslash(Ktx_String name) {
 // standards folders, the first that exists.
 bool resolveChild(const Ktx_String& name, const Ktx_String& current, Ktx_String& path) {
     const Ktx_String lib = vnLibDir() + "Connection Standards\\";
-    const Ktx_String candidates[] = {name,
-                                     folderOf(current) + withoutStartBackslash(name),
-                                     lib + name,
-                                     lib + "Childs\\" + name,
-                                     lib + "Data\\" + name,
-                                     lib + "Parents\\" + name};
-    for (const Ktx_String& candidate : candidates) {
-        if (vnFileExists(candidate)) {
-            path = candidate;
-            return true;
-        }
-    }
-    return false;
+    return vnFirstExistingFile(
+        {name, folderOf(current) + withoutStartBackslash(name), lib + name, lib + "Childs\\" + name,
+         lib + "Data\\" + name, lib + "Parents\\" + name},
+        path);
 }
 
 bool samePath(const Ktx_String& a, const Ktx_String& b) {
@@ -100,31 +92,31 @@ Acad::ErrorStatus VnStandardsSpread::callChild(const Ktx_String& expression,
 
 Acad::ErrorStatus VnStandardsSpread::prepareForMacro(VnDlgStandardsData& data) {
     if (data.macro == nullptr || data.transaction == nullptr) return Acad::eInvalidInput;
-    gInitSSForInput.start();
+    VnCalcLap initSSForInputLap(gInitSSForInput, fileName);
     genVarNames = data.genVarNames;
     genVarValues = data.genVarValues;
     if (findLoadedVarCells() != Acad::eOk) return Acad::eInvalidInput;
-    gInitSSForInput.end();
-    gSSSGetFromMacro.start();
+    initSSForInputLap.done();
+    VnCalcLap getFromMacroLap(gSSSGetFromMacro, fileName);
     if (varCells.getFromMacro(data) != Acad::eOk) return Acad::eInvalidInput;
-    gSSSGetFromMacro.end();
-    gSetMacroValuelsToSS.start();
+    getFromMacroLap.done();
+    VnCalcLap setMacroValuelsToSSLap(gSetMacroValuelsToSS, fileName);
     if (varCells.setValuesToSS(*this) != Acad::eOk) return Acad::eInvalidInput;
-    gSetMacroValuelsToSS.end();
-    gSSSreplaceGenVars.start();
+    setMacroValuelsToSSLap.done();
+    VnCalcLap replaceGenVarsLap(gSSSreplaceGenVars, fileName);
     replaceGenVars();
-    gSSSreplaceGenVars.end();
+    replaceGenVarsLap.done();
     return Acad::eOk;
 }
 
 Acad::ErrorStatus VnStandardsSpread::calcForMacro(VnDlgStandardsData& data) {
-    gCalcMain.start();
+    VnCalcLap calcMainLap(gCalcMain, fileName);
     if (calcAll() != Acad::eOk || varCells.getValuesFromSS(*this) != Acad::eOk)
         return Acad::eInvalidInput;
-    gCalcMain.end();
-    gSetToMacro.start();
+    calcMainLap.done();
+    VnCalcLap setToMacroLap(gSetToMacro, fileName);
     varCells.setToMacro(data);
-    gSetToMacro.end();
+    setToMacroLap.done();
     return Acad::eOk;
 }
 
@@ -155,22 +147,22 @@ Acad::ErrorStatus VnStandardsSpread::bindChildArguments(VnDlgStandardsData& data
 }
 
 Acad::ErrorStatus VnStandardsSpread::prepareAsChild(VnDlgStandardsData& data) {
-    gGetFromVars.start();
+    VnCalcLap getFromVarsLap(gGetFromVars, fileName);
     genVarNames = data.genVarNames;
     genVarValues = data.genVarValues;
     findLoadedVarCells();
     if (bindChildArguments(data, false) != Acad::eOk) return Acad::eInvalidInput;
     replaceGenVars();
-    gGetFromVars.end();
+    getFromVarsLap.done();
     return Acad::eOk;
 }
 
 Acad::ErrorStatus VnStandardsSpread::calcAsChild(VnDlgStandardsData& data) {
-    gCalcChild.start();
+    VnCalcLap calcChildLap(gCalcChild, fileName);
     if (calcAll() != Acad::eOk) return Acad::eInvalidInput;
-    gCalcChild.end();
-    gSetToVars.start();
+    calcChildLap.done();
+    VnCalcLap setToVarsLap(gSetToVars, fileName);
     if (bindChildArguments(data, true) != Acad::eOk) return Acad::eInvalidInput;
-    gSetToVars.end();
+    setToVarsLap.done();
     return Acad::eOk;
 }

@@ -1,6 +1,7 @@
 #include "vn_standards_dlg.h"
 
 #include "calc_timers.h"
+#include "vn_calc_lap.h"
 #include "vn_ss_dlgs_mgr.h"
 #include "vn_standards_dlg_nesting.h"
 
@@ -33,9 +34,10 @@ BOOL VnStandardsDlg::OnInitDialog() {
 }
 
 Acad::ErrorStatus VnStandardsDlg::evaluate() {
-    gLoadFile.start();
+    const Ktx_String path = VnStandardsSpread::standardFilePath(data.fileName);
+    VnCalcLap load(gLoadFile, path);
     if (spread.loadStandard(data.fileName) != Acad::eOk) return Acad::eInvalidInput;
-    gLoadFile.end();
+    load.done();
     if (data.evalMode == 1) {
         if (spread.prepareAsChild(data) != Acad::eOk) return Acad::eInvalidInput;
         return spread.calcAsChild(data);

@@ -55,6 +55,8 @@ class VnStandardsSpread : public Ktx_Spread {
     // such a file exists, else libDir + "Connection Standards\\" + name + ".vns". On success
     // fileName is the path; eInvalidInput when the grid cannot load it.
     Acad::ErrorStatus loadStandard(const Ktx_String& name);
+    // The file loadStandard loads for `name`.
+    static Ktx_String standardFilePath(const Ktx_String& name);
     // Replaces the general-variable names by their values in every cell (whole words, text
     // values in double quotes, string literals left alone); always eOk.
     Acad::ErrorStatus replaceGenVars();
@@ -79,7 +81,13 @@ class VnStandardsSpread : public Ktx_Spread {
     // Name look-up and translation built once per calculation (variable cells do not move
     // while the Calc cells are calculated).
     const class VnStandardsCalcIndex& calcIndex();
-    void equationError(const Ktx_String& left, const Ktx_String& expression, int row) const;
+    // Adds the failed cell to the evaluation report and shows the equation error.
+    void equationError(const Ktx_String& left, const Ktx_String& expression, int col, int row,
+                       bool childCall) const;
+    struct CellEquation;
+    CellEquation splitEquation(const Ktx_String& text);
+    bool setTranslatedFormula(int col, int row, const CellEquation& eq);
+    bool takeCalculatedValue(int col, int row, int var);
     Acad::ErrorStatus removeDuplicateVarCells();
     Acad::ErrorStatus bindChildArguments(VnDlgStandardsData& data, bool outputsBack);
     // findVarCells right after loadStandard: the declarations found in the same unchanged file

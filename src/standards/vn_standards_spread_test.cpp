@@ -41,7 +41,7 @@ class StandardsGrid : public ::testing::Test {
 TEST_F(StandardsGrid, SectionsAreCollectedInOrderWithTheirBoundaries) {
     put(1, 1, "Input");
     put(1, 2, "Double Width");
-    put(2, 2, "  Int Count ");
+    put(2, 2, "  Int Count");
     put(1, 4, "Output");
     put(2, 4, "Double Above");  // beside the next header: still an Input
     put(1, 5, "String Result");
@@ -59,7 +59,7 @@ TEST_F(StandardsGrid, SectionsAreCollectedInOrderWithTheirBoundaries) {
     EXPECT_EQ(ss.varCells[4].cellType, VnCellLocal);
 }
 
-TEST_F(StandardsGrid, DeclarationsWithOddNames) {
+TEST_F(StandardsGrid, DeclarationsWithOddNamesKeepTheBlanksAfterTheFirst) {
     put(1, 1, "Input");
     put(1, 2, "Int");
     put(2, 2, "Intake 5");
@@ -67,9 +67,9 @@ TEST_F(StandardsGrid, DeclarationsWithOddNames) {
     put(4, 2, "double  Y");
     put(1, 3, "Stringy");
     put(1, 4, "Output");
-    put(1, 5, "Width");
+    put(1, 5, "  Double Z");
     ASSERT_EQ(ss.findVarCells(), Acad::eOk);
-    EXPECT_EQ(names(), ",5,X,Y,");
+    EXPECT_EQ(names(), ",5,X , Y,,Z");
     EXPECT_EQ(ss.varCells[1].valueType, VnValueInt);
     EXPECT_EQ(ss.varCells[4].valueType, VnValueString);
 }

@@ -25,14 +25,13 @@ Acad::ErrorStatus VnVarCell::initialize(Ktx_Spread& ss, const int& c, const int&
                                         const VnCellType& type) {
     Ktx_String text;
     if (!ss.getCellText(c, r, text, CellTextKind::Value)) return Acad::eInvalidInput;
-    stripSymbols(text, ' ', true, true);
+    // Leading blanks go; the name is everything after the first blank, blanks and all
+    // ("Double  Y" declares " Y", "Double X " declares "X ").
+    stripSymbols(text, ' ', true, false);
     VnValueType declared = VnValueString;
     if (!declarationType(text, declared)) return Acad::eInvalidInput;
     Ktx_String declaredName;
-    if (text.contains(" ")) {
-        declaredName = getSubstrAfter(text, " ", false);
-        stripSymbols(declaredName, ' ', true, true);
-    }
+    if (text.contains(" ")) declaredName = getSubstrAfter(text, " ", false);
     valueType = declared;
     name = declaredName;
     col = c;

@@ -2,8 +2,10 @@
 
 #include "calc_timers.h"
 #include "ktx_spread.h"
+#include "vn_calc_lap.h"
 #include "vn_dlg_standards_data.h"
-#include "vn_var_cell_notice.h"
+#include "vn_eval_report.h"
+#include "vn_ss_functions_host.h"
 
 VnVarCells::VnVarCells(const VnVarCells& other) {
     *this = other;
@@ -55,7 +57,7 @@ bool VnVarCells::hasSameInput(const VnVarCells& other) const {
 }
 
 Acad::ErrorStatus VnVarCells::getFromMacro(VnDlgStandardsData& data) {
-    gInitMapping.start();
+    VnCalcLap mappingLap(gInitMapping, data.fileName);
     Acad::ErrorStatus es = Acad::eOk;
     if (!data.moduleName.isEmpty())
         es = mapping_.initFromModuleGroup(data.moduleName);
@@ -64,23 +66,29 @@ Acad::ErrorStatus VnVarCells::getFromMacro(VnDlgStandardsData& data) {
     else
         es = mapping_.initFromMacro(data);
     if (es != Acad::eOk) return Acad::eOk;
-    gInitMapping.end();
-    gInitFromMacro.start();
+    mappingLap.done();
+    VnCalcLap valuesLap(gInitFromMacro, data.fileName);
     for (auto& cell : cells_) {
         if (cell->isLocal()) {
             cell->setNewValue(Ktx_String());
             continue;
         }
-        if (cell->setValueFromMacro(mapping_, data) != Acad::eOk && standardsMessagesEnabled())
-            showStandardsMessage(variableRetrievalMessage(*cell, data.fileName));
+        if (cell->setValueFromMacro(mapping_, data) == Acad::eOk) continue;
+        // An Output that cannot be read is reported when it cannot be written either.
+        if (cell->isInput())
+            VnEvalReport::variableFailed(cell->name.str(), true, data.fileName.str());
+        if (vnSpreadsheetMessagesOn())
+            vnShowExclamation(variableRetrievalMessage(*cell, data.fileName));
     }
-    gInitFromMacro.end();
+    valuesLap.done();
     return Acad::eOk;
 }
 
 Acad::ErrorStatus VnVarCells::setToMacro(VnDlgStandardsData& data) {
-    for (auto& cell : cells_)
-        if (cell->isOutput()) cell->setValueToMacro(mapping_, data);
+    for (auto& cell : cells_) {
+        if (cell->isOutput() && cell->setValueToMacro(mapping_, data) != Acad::eOk)
+            VnEvalReport::variableFailed(cell->name.str(), false, data.fileName.str());
+    }
     return Acad::eOk;
 }
 

@@ -26,6 +26,8 @@ struct CliContext {
     std::string exePath;
     // True when the program was started with no command at all (the main job).
     bool bareRun = false;
+    // True when the library folder was given with --lib (not found from the environment).
+    bool libGiven = false;
 };
 
 // Prints "vnstd: <message>" and a hint to --help on err; returns 2.

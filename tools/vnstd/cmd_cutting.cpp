@@ -118,6 +118,8 @@ int reportNewest(const CliContext& context) {
 
 }  // namespace
 
+std::string cuttingUsage(const std::vector<std::string>&) { return kCuttingUsage; }
+
 int runCuttingCommand(const CliContext& context, const std::vector<std::string>& args) {
     if (args.empty()) return cliUsageError(context, "cutting: give list, show ENTRY or report");
     if (args[0] == "--help" || args[0] == "-h")

@@ -11,6 +11,7 @@
 #include "ktx_settings.h"
 #include "path_translation.h"
 #include "section_table_manager.h"
+#include "string_helpers.h"
 
 namespace {
 
@@ -39,7 +40,37 @@ bool applyLib(const std::string& lib) {
     return true;
 }
 
-// One "warning: ..." line per message box; in a folder run each names its macro file.
+// The library whose "Connection Standards" folder (letter case folded) holds the file, or
+// empty.
+std::filesystem::path libraryHolding(const std::filesystem::path& file) {
+    for (std::filesystem::path dir = file.parent_path(); !dir.empty() && dir != dir.root_path();
+         dir = dir.parent_path()) {
+        if (Ktx_String(dir.filename().string()).equal("Connection Standards", false))
+            return dir.parent_path();
+    }
+    return {};
+}
+
+// A standard given as a file takes its child standards and data files from the library that
+// holds it, unless --lib was given; when they come from another library a warning says which.
+void chooseLibraryOf(const CliContext& context, const EvalOptions& o) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    if (o.standard.find('/') == std::string::npos || !fs::is_regular_file(o.standard, ec)) return;
+    const fs::path lib = libraryHolding(fs::absolute(o.standard, ec).lexically_normal());
+    if (!lib.empty() && !context.libGiven && o.lib.empty()) {
+        gSettings.setLibDir(windowsPathFromHost(lib.string()));
+        return;
+    }
+    const std::string current = hostPath(gSettings.libDir);
+    if (!lib.empty() && fs::equivalent(lib, current, ec)) return;
+    std::fprintf(context.err,
+                 "warning: the standard %s lies outside the library %s: its child standards "
+                 "and data files come from that library\n",
+                 o.standard.c_str(), current.c_str());
+}
+
+// One "warning: ..." line per finding; in a folder run each names its macro file.
 void printWarnings(const CliContext& context, const EvalResult& result,
                    const std::string& macro = std::string()) {
     const std::string prefix = macro.empty() ? std::string() : macro + ": ";
@@ -124,6 +155,7 @@ int runEvalCommand(const CliContext& context, const std::vector<std::string>& ar
     }
     if (!options.lib.empty() && !applyLib(options.lib))
         return evalUsageError(context, "eval: no library folder '" + options.lib + "'");
+    chooseLibraryOf(context, options);
     gSettings.ssErrorMessages = options.messages;
     gSectionTables.loadLibrary();
     if (!options.macrosDir.empty()) return runFolder(context, options);

@@ -14,6 +14,8 @@ struct EvalOptions {
     std::vector<std::pair<std::string, std::string>> genVars;
     std::string lib;  // --lib given to the command itself
     bool write = false;
+    bool force = false;   // --write even when the evaluation ran on missing inputs
+    bool strict = false;  // fail when a variable could not be retrieved or set
     bool json = false;
     bool timings = false;
     bool messages = false;
@@ -27,3 +29,4 @@ bool parseEvalOptions(const std::vector<std::string>& args, EvalOptions& options
 
 // The usage text of "vnstd eval" (several lines, ending in a line break).
 extern const char* const kEvalUsage;
+std::string evalUsage(const std::vector<std::string>& args);

@@ -2,14 +2,16 @@
 
 #include "acad.h"
 #include "calc_timers.h"
+#include "cmd_eval_findings.h"
+#include "eval_general_vars.h"
 #include "ktx_settings.h"
 #include "macro_file.h"
 #include "mapping_file.h"
 #include "path_translation.h"
 #include "vn_dlg_standards_data.h"
+#include "vn_eval_report.h"
 #include "vn_ss_functions_host.h"
 #include "vn_standards_dlg.h"
-#include "win.h"
 
 namespace {
 
@@ -21,19 +23,15 @@ const char* typeName(VnValueType type) {
     return type == VnValueInt ? "Int" : type == VnValueDouble ? "Double" : "String";
 }
 
-// The standard's file as the engine will look for it.
-Ktx_String standardPath(const std::string& standard) {
-    const Ktx_String name(standard);
-    if (vnFileExists(name)) return name;
-    return gSettings.libDir + "Connection Standards\\" + name + ".vns";
-}
-
-// The Input and Output variables: before, the macro's value read through the mapping the
-// evaluation used (empty when the macro has none); after, the value the sheet ended with (a
-// Calc cell may assign an Input too, which then is not written back).
-void fillVariables(EvalResult& result, VnDlgStandardsData& evaluated, Ktx_DbMacro& original) {
+// The Input and Output variables: before, the value the macro held before the evaluation (its
+// modules and its tabs as read from the file), read through the mapping the evaluation used
+// (empty when the macro has none); after, the value the sheet ended with (a Calc cell may
+// assign an Input too, which then is not written back).
+void fillVariables(EvalResult& result, VnDlgStandardsData& evaluated, Ktx_DbMacro& original,
+                   MacroData& originalData) {
     VnDlgStandardsData before = evaluated;
     before.macro = &original;
+    before.macroData = &originalData;
     VnSSMapping& mapping = evaluated.varCells.mapping();
     for (int i = 0; i < evaluated.varCells.length(); ++i) {
         const VnVarCell& cell = evaluated.varCells[i];
@@ -49,7 +47,8 @@ void fillVariables(EvalResult& result, VnDlgStandardsData& evaluated, Ktx_DbMacr
 // The macro must offer what the mapping key or module group names; the engine would evaluate
 // on empty inputs otherwise, which from a shell is always a mistake.
 // A key "Module.GROUP" names a module group, as --module GROUP does.
-bool checkMapping(const EvalOptions& options, Ktx_Macro& macro, std::string& reason) {
+bool checkMapping(const EvalOptions& options, const Ktx_String& standard, Ktx_Macro& macro,
+                  std::string& reason) {
     const bool groupKey = options.module.empty() && options.key.rfind("Module.", 0) == 0;
     if (!options.module.empty() || groupKey) {
         const std::string group = groupKey ? options.key.substr(7) : options.module;
@@ -58,7 +57,7 @@ bool checkMapping(const EvalOptions& options, Ktx_Macro& macro, std::string& rea
         reason = "the macro has no module group, module label or module named '" + group + "'";
         return false;
     }
-    const Ktx_String mapFile = mappingFilePath(Ktx_String(options.standard));
+    const Ktx_String mapFile = mappingFilePath(standard);
     Ktx_StringArray lines;
     if (!readMappingLines(mapFile, lines)) {
         reason = "cannot read the mapping file " + hostPath(mapFile);
@@ -69,31 +68,36 @@ bool checkMapping(const EvalOptions& options, Ktx_Macro& macro, std::string& rea
     return false;
 }
 
-// The top-level steps of an evaluation in the order they run, each with its timer. A failing
-// step leaves its timer running; a failed child evaluation may leave earlier steps' timers
-// running too, but never a later step's, so the last running one is the step that failed.
-struct EvalStep {
-    Ktx_Timer* timer;
-    const char* what;
-};
+// The general variables: the macro's own and the command line's (eval_general_vars.h).
+void addGeneralVariables(VnDlgStandardsData& data, const EvalOptions& options,
+                         const Ktx_Macro& content, const Ktx_String& path) {
+    const GeneralVariableList gens =
+        evalGeneralVariables(content, declaredVariableNames(path), options.genVars);
+    for (const auto& [name, value] : gens) {
+        data.genVarNames.append(Ktx_String(name));
+        data.genVarValues.append(Ktx_String(value));
+    }
+}
 
-const EvalStep kEvalSteps[] = {
-    {&gLoadFile, "loading the standard"},
-    {&gInitSSForInput, "finding its variable declarations"},
-    {&gSSSGetFromMacro, "reading the inputs from the macro"},
-    {&gSetMacroValuelsToSS, "writing the inputs into the sheet"},
-    {&gSSSreplaceGenVars, "replacing the general variables"},
-    {&gCalcMain, "calculating (no Calc section?)"},
-    {&gSetToMacro, "writing the outputs into the macro"},
-};
-
-std::string failureReason(const EvalOptions& options) {
-    std::string reason = "the evaluation of '" + options.standard + "' failed";
-    const EvalStep* failed = nullptr;
-    for (const EvalStep& step : kEvalSteps)
-        if (step.timer->isRunning()) failed = &step;
-    if (failed) reason += std::string(" while ") + failed->what;
-    return reason;
+// After a successful evaluation: --strict and --write (refused when the evaluation ran on
+// missing inputs, unless --force). The file is written only when its text changes.
+bool finish(EvalResult& result, const EvalOptions& options, const VnEvalReport& report,
+            const std::string& macroFile, const Ktx_DbMacro& macro, const MacroData& macroData) {
+    if (options.strict && !report.variables.empty()) {
+        result.reason = "--strict: " + std::to_string(report.variables.size()) +
+                        " variable(s) could not be retrieved or set";
+        return false;
+    }
+    if (!options.write) return true;
+    if (const std::string why = incompleteReason(report); !why.empty() && !options.force) {
+        result.reason = why;
+        return false;
+    }
+    if (!updateMacroFile(windowsPathFromHost(macroFile), macro, macroData, result.written)) {
+        result.reason = "cannot write macro file '" + macroFile + "'";
+        return false;
+    }
+    return true;
 }
 
 }  // namespace
@@ -108,42 +112,36 @@ EvalResult evaluateMacroFile(const EvalOptions& options, const std::string& macr
         result.reason = "cannot read macro file '" + macroFile + "': " + error.str();
         return result;
     }
-    const Ktx_String path = standardPath(options.standard);
+    const Ktx_String standard(options.standard);
+    const Ktx_String path = VnStandardsSpread::standardFilePath(standard);
     if (!vnFileExists(path)) {
         result.reason =
             "no standard '" + options.standard + "' (looked for " + hostPath(path) + ")";
         return result;
     }
-    if (!checkMapping(options, content, result.reason)) return result;
+    if (!checkMapping(options, standard, content, result.reason)) return result;
     Ktx_DbMacro macro(content);
     Ktx_DbMacro original(content);
+    MacroData originalData = macroData;
     AcTransaction transaction(1);
     VnDlgStandardsData data;
     const Ktx_String key =
         options.module.empty() ? Ktx_String(options.key) : Ktx_String("Module." + options.module);
-    data.initialize(&macro, Ktx_String(options.standard), key, &macroData);
+    data.initialize(&macro, standard, key, &macroData);
     data.transaction = &transaction;
-    for (const auto& [name, value] : options.genVars) {
-        data.genVarNames.append(Ktx_String(name));
-        data.genVarValues.append(Ktx_String(value));
+    addGeneralVariables(data, options, content, path);
+    VnEvalReport report;
+    bool ok = false;
+    {
+        VnEvalReport::Scope scope(report);
+        ok = StartDlgStandardsSS(data);
     }
-    const size_t shownBefore = winMessageBoxes().size();
-    const bool ok = StartDlgStandardsSS(data);
-    for (size_t i = shownBefore; i < winMessageBoxes().size(); ++i) {
-        std::string text = winMessageBoxes()[i].text;
-        for (char& c : text)
-            if (c == '\n') c = ' ';
-        result.warnings.push_back(text);
-    }
+    result.warnings = reportWarnings(report);
     if (!ok) {
-        result.reason = failureReason(options);
+        result.reason = failureReason(options.standard, report);
         return result;
     }
-    fillVariables(result, data, original);
-    if (options.write && !writeMacroFile(Ktx_String(macroFile), macro, macroData)) {
-        result.reason = "cannot write macro file '" + macroFile + "'";
-        return result;
-    }
-    result.ok = true;
+    fillVariables(result, data, original, originalData);
+    result.ok = finish(result, options, report, macroFile, macro, macroData);
     return result;
 }

@@ -9,6 +9,7 @@
 #include "macro_data.h"
 #include "macro_file.h"
 #include "mapping_file.h"
+#include "option_parser.h"
 #include "path_translation.h"
 #include "section_table_manager.h"
 #include "string_helpers.h"
@@ -74,8 +75,9 @@ int showMapping(const CliContext& context, const std::string& file) {
     Ktx_StringArray lines;
     const Ktx_String path = windowsPathFromHost(file);
     if (!ObjectExportReadFile(path, lines)) return cliFailure(context, "cannot read " + file);
-    const bool header = lines.length() > 0 && lines[0] == kMappingHeader;
-    std::fprintf(context.out, "%s\n", header ? kMappingHeader : "(no header line)");
+    // The header line as the file has it, when it is taken for one.
+    const bool header = lines.length() > 0 && isMappingHeaderLine(lines[0]);
+    std::fprintf(context.out, "%s\n", header ? lines[0].c_str() : "(no header line)");
     readMappingLines(path, lines);
     for (int i = 0; i < lines.length(); ++i) {
         Ktx_String key, rest;
@@ -92,19 +94,46 @@ int showMapping(const CliContext& context, const std::string& file) {
     return 0;
 }
 
+const char* const kMacroUsage =
+    "usage: vnstd macro show FILE\n"
+    "\n"
+    "Prints the catalogue of a macro file: every object and property a standard's mapping may\n"
+    "name, one per line (OBJECT, PROPERTY, KIND, VISIBILITY, LABEL). A mapping text is\n"
+    "OBJECT, the byte 0x95, KIND, a blank and PROPERTY; docs/mapping-file.md tells which\n"
+    "variable types each kind takes.\n";
+
+const char* const kMappingUsage =
+    "usage: vnstd mapping show FILE.map\n"
+    "\n"
+    "Prints a mapping file: its header line, then each key with its pairs in readable form\n"
+    "(variable -> object, kind, property); pairs that do not parse are shown as skipped.\n";
+
 int runShow(const CliContext& context, const std::vector<std::string>& args, const char* what,
-            int (*show)(const CliContext&, const std::string&)) {
-    if (args.size() != 2 || args[0] != "show")
+            const char* usage, int (*show)(const CliContext&, const std::string&)) {
+    OptionParser parser(what);
+    std::string error;
+    if (!parser.parse(args, error)) return cliUsageError(context, error);
+    if (parser.helpAsked()) return std::fputs(usage, context.out) < 0 ? 1 : 0;
+    const std::vector<std::string>& files = parser.positional();
+    if (files.size() != 2 || files[0] != "show")
         return cliUsageError(context, std::string("usage: vnstd ") + what + " show FILE");
-    return show(context, args[1]);
+    return show(context, files[1]);
 }
 
 }  // namespace
 
+std::string macroUsage(const std::vector<std::string>&) {
+    return kMacroUsage;
+}
+
+std::string mappingUsage(const std::vector<std::string>&) {
+    return kMappingUsage;
+}
+
 int runMacroCommand(const CliContext& context, const std::vector<std::string>& args) {
-    return runShow(context, args, "macro", showMacro);
+    return runShow(context, args, "macro", kMacroUsage, showMacro);
 }
 
 int runMappingCommand(const CliContext& context, const std::vector<std::string>& args) {
-    return runShow(context, args, "mapping", showMapping);
+    return runShow(context, args, "mapping", kMappingUsage, showMapping);
 }

@@ -110,4 +110,17 @@ TEST(VnstdMapping, ShowNamesTheSeparatorBytes) {
               "  (skipped: Bad[83]Plate1[95]Nope)\n");
 }
 
+TEST(VnstdMapping, ShowPrintsTheHeaderLineTheFileHas) {
+    const auto file = std::filesystem::temp_directory_path() / "vnstd_cmd_mapping_header.map";
+    std::ofstream(file, std::ios::binary) << "mapping VERSION 2\r\nK=W\x83P\x95"
+                                             "Distance W\r\n";
+    Captured c = run(runMappingCommand, {"show", file.string()});
+    std::ofstream(file, std::ios::binary) << "K=W\x83P\x95"
+                                             "Distance W\r\n";
+    Captured none = run(runMappingCommand, {"show", file.string()});
+    std::filesystem::remove(file);
+    EXPECT_EQ(c.out, "mapping VERSION 2\nK\n  W -> P, Distance, W\n");
+    EXPECT_EQ(none.out, "(no header line)\nK\n  W -> P, Distance, W\n");
+}
+
 }  // namespace

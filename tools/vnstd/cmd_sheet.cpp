@@ -8,6 +8,7 @@
 #include "commands.h"
 #include "from_table.h"
 #include "grid_file_io.h"
+#include "option_parser.h"
 #include "sheet_csv.h"
 #include "sheet_file.h"
 
@@ -23,8 +24,32 @@ const char* const kSheetUsage =
     "       vnstd sheet read FILE\n"
     "FILE is a sheet file or a CSV file (told apart by their contents). calc prints the\n"
     "calculated values as CSV of the same shape; convert writes CSV when OUT ends in .csv,\n"
-    "else a sheet file; show lists the non-empty cells. --header-row: the first CSV line is\n"
-    "the header row (row 0).\n";
+    "else a sheet file; show lists the non-empty cells; read prints what the module's\n"
+    "spreadsheet-file reader gives. --header-row: the first CSV line is the header row\n"
+    "(row 0).\n";
+
+// Each subcommand's own usage.
+const struct {
+    const char* sub;
+    const char* usage;
+} kSubUsages[] = {
+    {"calc",
+     "usage: vnstd sheet calc FILE [--header-row]\n"
+     "Calculates a sheet or CSV file and prints the values as CSV of the same shape.\n"
+     "--header-row: the first CSV line is the header row (row 0).\n"},
+    {"convert",
+     "usage: vnstd sheet convert IN OUT [--header-row]\n"
+     "Converts between sheet files and CSV: CSV when OUT ends in .csv, else a sheet file.\n"
+     "--header-row: the first CSV line is the header row (row 0).\n"},
+    {"show",
+     "usage: vnstd sheet show FILE [--header-row]\n"
+     "Lists the non-empty cells (cell, type, data, formula, value), tab-separated.\n"
+     "--header-row: the first CSV line is the header row (row 0).\n"},
+    {"read",
+     "usage: vnstd sheet read FILE\n"
+     "Prints what the module's spreadsheet-file reader gives: the first cell's data text,\n"
+     "the column headers, then every row, one line each, tab-separated.\n"},
+};
 
 struct SheetArgs {
     std::vector<std::string> files;
@@ -35,16 +60,14 @@ struct SheetArgs {
 // (with a usage message printed) for an unknown option or the wrong number of files.
 bool parseSheetArgs(const CliContext& context, const std::vector<std::string>& args,
                     std::size_t fileCount, SheetArgs& parsed, int& exitCode) {
-    for (std::size_t i = 1; i < args.size(); ++i) {
-        if (args[i] == "--header-row") {
-            parsed.headerRow = true;
-        } else if (args[i].size() > 1 && args[i][0] == '-') {
-            exitCode = cliUsageError(context, "sheet: unknown option '" + args[i] + "'");
-            return false;
-        } else {
-            parsed.files.push_back(args[i]);
-        }
+    OptionParser parser("sheet " + args[0]);
+    parser.flag("--header-row", parsed.headerRow);
+    std::string error;
+    if (!parser.parse(std::vector<std::string>(args.begin() + 1, args.end()), error)) {
+        exitCode = cliUsageError(context, error);
+        return false;
     }
+    parsed.files = parser.positional();
     if (parsed.files.size() != fileCount) {
         exitCode = cliUsageError(context, "sheet " + args[0] + ": expected " +
                                               std::to_string(fileCount) + " file name(s)");
@@ -174,10 +197,17 @@ int runShow(const CliContext& context, const SheetArgs& args) {
 
 }  // namespace
 
+std::string sheetUsage(const std::vector<std::string>& args) {
+    for (const auto& s : kSubUsages)
+        if (!args.empty() && args[0] == s.sub) return s.usage;
+    return kSheetUsage;
+}
+
 int runSheetCommand(const CliContext& context, const std::vector<std::string>& args) {
-    if (args.empty() || args[0] == "--help") {
-        std::fputs(kSheetUsage, args.empty() ? context.err : context.out);
-        return args.empty() ? 2 : 0;
+    if (cliAsksForHelp(args)) return std::fputs(sheetUsage(args).c_str(), context.out) < 0 ? 1 : 0;
+    if (args.empty()) {
+        std::fputs(kSheetUsage, context.err);
+        return 2;
     }
     const std::string& sub = args[0];
     if (sub == "read") {

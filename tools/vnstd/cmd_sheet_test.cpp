@@ -73,7 +73,7 @@ bool matches(const std::string& got, const std::string& expected) {
 }
 
 TEST_F(SheetCommand, CalcComputesEveryFormulaVector) {
-    const std::string file = std::string(VN_SHARED_DIR) + "/formula-vectors.csv";
+    const std::string file = std::string(VN_TESTDATA_DIR) + "/formula-vectors.csv";
     const SheetRun run = sheet({"calc", file});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     std::string error;

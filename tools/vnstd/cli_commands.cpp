@@ -1,0 +1,25 @@
+#include "commands.h"
+
+const std::vector<CliCommand>& cliCommands() {
+    static const std::vector<CliCommand> commands = {
+        {"comreg", "register, remove or list the COM module's registry entries", runComregCommand,
+         comregUsage},
+        {"cutting", "list, show or report the cutting-stock tables", runCuttingCommand,
+         cuttingUsage},
+        {"eval", "evaluate a standard for a macro", runEvalCommand, evalUsage},
+        {"macro", "show everything of a macro file a mapping may name", runMacroCommand,
+         macroUsage},
+        {"mapping", "show a mapping file", runMappingCommand, mappingUsage},
+        {"sheet", "calculate, convert, show or read spreadsheet files", runSheetCommand,
+         sheetUsage},
+    };
+    return commands;
+}
+
+bool cliAsksForHelp(const std::vector<std::string>& args) {
+    for (const std::string& a : args) {
+        if (a == "--") return false;
+        if (a == "--help" || a == "-h") return true;
+    }
+    return false;
+}
