@@ -1,6 +1,7 @@
 // The default handling of messages, window text and the window's stored values.
 #include <cstring>
 
+#include "win_driver.h"
 #include "window_api.h"
 #include "window_geometry.h"
 #include "window_tree.h"

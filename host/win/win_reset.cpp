@@ -17,6 +17,7 @@
 #include "scripted_user.h"
 #include "timers.h"
 #include "user_failures.h"
+#include "win_driver.h"
 #include "window_api.h"
 #include "window_paint.h"
 #include "window_tree.h"
@@ -39,6 +40,7 @@ void winResetForTests() {
     winScriptsReset();
     winEventSourceReset();
     winClearUserFailures();
+    winExpectUserFailures(false);
     registryResetForTests();
     resourceClearForTests();
     gdiCursorResetForTests();

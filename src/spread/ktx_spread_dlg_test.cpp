@@ -11,7 +11,7 @@
 #include "grid.h"
 #include "path_translation.h"
 #include "spread_exports.h"
-#include "win.h"
+#include "win_driver.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include "vn_dlg_standards_data.h"
 #include "vn_ss_functions_host.h"
 #include "vn_standards_dlg.h"
-#include "win.h"
+#include "win_driver.h"
 
 namespace {
 
