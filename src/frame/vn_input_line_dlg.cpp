@@ -45,7 +45,7 @@ BOOL VnInputLineDlg::OnInitDialog() {
     SetWindowText(data_.caption.c_str());
     SetDlgItemText(kPrompt, data_.prompt.c_str());
     GotoDlgCtrl(GetDlgItem(kText));
-    return FALSE;  // the focus is set: on the text, all of it selected
+    return FALSE;  // the focus is set: on the text
 }
 
 bool StartDlgInputLine(VnInputLineData& data, CWnd* parent) {
