@@ -3,9 +3,9 @@
 // caption(N) and label(control, N), and as named text keys: constexpr int kText... = N.
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <filesystem>
 #include <fstream>
-#include <regex>
 #include <set>
 #include <sstream>
 #include <string>
@@ -17,9 +17,33 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// The number after each `marker` in `code` (digits, spaces allowed before them), where the
+// number is followed by `close`.
+void collect(const std::string& code, const std::string& marker, char close, std::set<int>& keys) {
+    for (size_t at = code.find(marker); at != std::string::npos; at = code.find(marker, at + 1)) {
+        size_t i = at + marker.size();
+        while (i < code.size() && code[i] == ' ') ++i;
+        const size_t digits = i;
+        while (i < code.size() && std::isdigit(static_cast<unsigned char>(code[i]))) ++i;
+        while (i < code.size() && code[i] == ' ') ++i;
+        if (i > digits && i < code.size() && code[i] == close) {
+            keys.insert(std::stoi(code.substr(digits, i - digits)));
+        }
+    }
+}
+
+// label(control, N): the number after the first comma.
+void collectLabels(const std::string& code, std::set<int>& keys) {
+    for (size_t at = code.find("label("); at != std::string::npos;
+         at = code.find("label(", at + 1)) {
+        const size_t comma = code.find_first_of(",()", at + 6);
+        if (comma != std::string::npos && code[comma] == ',') {
+            collect(code.substr(comma, code.find(')', comma) + 1 - comma), ",", ')', keys);
+        }
+    }
+}
+
 std::set<int> keysUsedIn(const fs::path& root) {
-    const std::regex use(
-        R"((?:dialString|dialStringAllLangs|caption)\(\s*(\d+)\s*\)|label\([^,()]+,\s*(\d+)\s*\)|constexpr int kText\w* = (\d+);)");
     std::set<int> keys;
     for (const auto& entry : fs::recursive_directory_iterator(root)) {
         const std::string name = entry.path().filename().string();
@@ -28,10 +52,14 @@ std::set<int> keysUsedIn(const fs::path& root) {
         std::stringstream text;
         text << in.rdbuf();
         const std::string code = text.str();
-        for (std::sregex_iterator it(code.begin(), code.end(), use), end; it != end; ++it) {
-            for (int group = 1; group <= 3; ++group) {
-                if ((*it)[group].matched) keys.insert(std::stoi((*it)[group].str()));
-            }
+        for (const char* call : {"dialString(", "dialStringAllLangs(", "caption("}) {
+            collect(code, call, ')', keys);
+        }
+        collectLabels(code, keys);
+        for (size_t at = code.find("constexpr int kText"); at != std::string::npos;
+             at = code.find("constexpr int kText", at + 1)) {
+            const size_t equals = code.find('=', at);
+            if (equals != std::string::npos) collect(code.substr(equals), "=", ';', keys);
         }
     }
     return keys;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
 
 #include "win_driver.h"
 
@@ -68,11 +69,13 @@ int count(const std::vector<GdiRecord>& records, GdiOp op) {
     return static_cast<int>(std::count_if(records.begin(), records.end(),
                                           [&](const GdiRecord& r) { return r.op == op; }));
 }
-const GdiRecord* textRecord(const std::vector<GdiRecord>& records, const std::string& text) {
+// A copy: the records given are often a temporary.
+std::optional<GdiRecord> textRecord(const std::vector<GdiRecord>& records,
+                                    const std::string& text) {
     for (const GdiRecord& r : records) {
-        if (r.op == GdiOp::Text && r.text == text) return &r;
+        if (r.op == GdiOp::Text && r.text == text) return r;
     }
-    return nullptr;
+    return std::nullopt;
 }
 
 class ControlPaint : public ::testing::Test {
@@ -105,8 +108,8 @@ TEST_F(ControlPaint, ButtonsDrawFaceTextAndTheirMarks) {
 }
 
 TEST_F(ControlPaint, TextCarriesTheDialogFontAndColours) {
-    const GdiRecord* label = textRecord(of(kLabel), "Name:");
-    ASSERT_NE(label, nullptr);
+    const std::optional<GdiRecord> label = textRecord(of(kLabel), "Name:");
+    ASSERT_TRUE(label.has_value());
     EXPECT_EQ(label->font, reinterpret_cast<HFONT>(dialog.SendMessage(WM_GETFONT)));
     EXPECT_NE(label->font, nullptr);
     EXPECT_EQ(label->textColor, GetSysColor(COLOR_WINDOWTEXT));
@@ -124,8 +127,8 @@ TEST_F(ControlPaint, FocusedEditShowsItsTextWithTheSelectionInverted) {
 TEST_F(ControlPaint, ListsShowTheirItemsAndTheSelection) {
     const auto list = of(kList);
     EXPECT_TRUE(hasText(list, "HEA"));
-    const GdiRecord* chosen = textRecord(list, "IPE");
-    ASSERT_NE(chosen, nullptr);
+    const std::optional<GdiRecord> chosen = textRecord(list, "IPE");
+    ASSERT_TRUE(chosen.has_value());
     EXPECT_EQ(chosen->textColor, GetSysColor(COLOR_HIGHLIGHTTEXT));
     EXPECT_EQ(textRecord(list, "HEA")->textColor, GetSysColor(COLOR_WINDOWTEXT));
     EXPECT_TRUE(hasText(of(kCombo), "HEA"));
