@@ -18,7 +18,7 @@
 #include "sheet_file.h"
 #include "vn_ss_dlgs_mgr.h"
 #include "vn_standards_dlg.h"
-#include "win.h"
+#include "win_driver.h"
 
 namespace {
 

@@ -4,6 +4,7 @@
 #include "command_line.h"
 #include "posted_commands.h"
 #include "rx_registry.h"
+#include "win_driver.h"
 #include "win_reset.h"
 
 void acadResetForTests() {

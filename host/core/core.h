@@ -4,6 +4,8 @@
 #include "core_random.h"
 #include "core_reset.h"
 #include "dial_string.h"
+#include "dlg_controls.h"
+#include "dlg_info.h"
 #include "dlg_size.h"
 #include "file_ops.h"
 #include "file_search.h"

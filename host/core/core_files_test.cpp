@@ -24,10 +24,7 @@ class CoreFilesTest : public ::testing::Test {
         fs::create_directories(root_ / "drives" / "c");
         setDriveRoot((root_ / "drives").string());
     }
-    void TearDown() override {
-        fs::remove_all(root_);
-        coreResetForTests();
-    }
+    void TearDown() override { fs::remove_all(root_); }
     void put(const fs::path& p, const std::string& bytes) {
         fs::create_directories(p.parent_path());
         std::ofstream(p, std::ios::binary) << bytes;

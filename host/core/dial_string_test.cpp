@@ -19,10 +19,7 @@ class DialStringTest : public ::testing::Test {
         fs::create_directories(lib_ / "Texts");
         gSettings.setLibDir(windowsPathFromHost(lib_.string()));
     }
-    void TearDown() override {
-        fs::remove_all(lib_);
-        coreResetForTests();
-    }
+    void TearDown() override { fs::remove_all(lib_); }
     void write(const std::string& name, const std::string& text) {
         std::ofstream(lib_ / "Texts" / name, std::ios::binary) << text;
     }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "registry.h"
+#include "win_driver.h"
 #include "win_reset.h"
 #include "window_api.h"
 #include "window_geometry.h"

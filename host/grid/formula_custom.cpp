@@ -4,6 +4,8 @@
 #include <cstring>
 #include <vector>
 
+#include "win_driver.h"
+
 namespace {
 
 // A copy of `text` in a new global memory block (NUL-terminated); nullptr when none can be had.

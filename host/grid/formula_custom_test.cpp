@@ -6,6 +6,7 @@
 #include <string>
 
 #include "formula_test_util.h"
+#include "win_driver.h"
 
 namespace {
 

@@ -2,6 +2,7 @@
 
 #include <unordered_map>
 
+#include "win_driver.h"
 #include "window_api.h"
 #include "window_tree.h"
 

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "grid.h"
-#include "win.h"
+#include "win_driver.h"
 
 namespace {
 
@@ -48,7 +48,6 @@ class KeptCellTextTest : public testing::Test {
         gPeekCol = 0;
     }
     void TearDown() override {
-        winResetForTests();
         std::filesystem::remove(file);
         gGrid = nullptr;
     }

@@ -13,7 +13,7 @@
 #include "grid.h"
 #include "grid_window.h"
 #include "sheet_file.h"
-#include "win.h"
+#include "win_driver.h"
 
 namespace fs = std::filesystem;
 
@@ -59,7 +59,6 @@ class SheetLoadCacheTest : public testing::Test {
         fs::create_directories(folder);
     }
     void TearDown() override {
-        winResetForTests();
         SheetLoadCache::shared().clear();
         fs::remove_all(folder);
     }

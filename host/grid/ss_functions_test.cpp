@@ -10,7 +10,7 @@
 #include "clipboard.h"
 #include "grid.h"
 #include "grid_mouse.h"
-#include "win.h"
+#include "win_driver.h"
 
 namespace {
 
@@ -60,10 +60,7 @@ class GridTest : public testing::Test {
         SSSetMaxCols(grid, 4);
         SSSetMaxRows(grid, 5);
     }
-    void TearDown() override {
-        winResetForTests();
-        std::filesystem::remove(file);
-    }
+    void TearDown() override { std::filesystem::remove(file); }
     std::string data(int col, int row) {
         std::string text(static_cast<std::size_t>(std::max(SSGetDataLen(grid, col, row), 0)), ' ');
         SSGetData(grid, col, row, text.data());

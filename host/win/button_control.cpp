@@ -2,6 +2,7 @@
 // group boxes. Auto kinds change their own state on a click; radio buttons of one group
 // (from a WS_GROUP sibling to the next) uncheck each other.
 #include "control_common.h"
+#include "win_driver.h"
 #include "window_api.h"
 #include "window_class.h"
 #include "window_geometry.h"

@@ -4,6 +4,7 @@
 #include "dialog_items.h"
 #include "dialog_template.h"
 #include "modal_loop.h"
+#include "win_driver.h"
 #include "window_api.h"
 #include "window_geometry.h"
 

@@ -39,4 +39,3 @@ HWND GetClipboardOwner();
 // there is no text.
 bool clipboardSetText(HWND owner, const std::string& text);
 std::optional<std::string> clipboardText();
-void clipboardResetForTests();

@@ -6,6 +6,7 @@
 
 #include "global_memory.h"
 #include "registry_errors.h"
+#include "win_driver.h"
 
 namespace {
 

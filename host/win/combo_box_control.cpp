@@ -2,6 +2,7 @@
 // kinds) an edit field whose text is the window text. Selecting by code sends nothing; the
 // scripted user's choice sends CBN_SELCHANGE (see scripted_user.h).
 #include "control_common.h"
+#include "win_driver.h"
 #include "window_api.h"
 #include "window_class.h"
 

@@ -4,6 +4,7 @@
 #include <cctype>
 #include <cstring>
 
+#include "win_driver.h"
 #include "window_api.h"
 
 namespace {

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "win_driver_only.h"
 #include "window_tree.h"
 
 // WM_COMMAND with (control id, code) to the control's parent; the parent's result.

@@ -1,5 +1,6 @@
 #include "ctool_tip_ctrl.h"
 
+#include "win_driver.h"
 #include "window_tree.h"
 
 BOOL CToolTipCtrl::Create(CWnd* parent, DWORD style) {

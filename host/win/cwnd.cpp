@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "message_pump.h"
+#include "win_driver.h"
 #include "window_api.h"
 #include "window_tree.h"
 

@@ -46,10 +46,10 @@ class CWnd {
     BOOL SubclassDlgItem(UINT id, CWnd* parent);
     HWND UnsubclassWindow();
 
-    BOOL Create(LPCSTR className, LPCSTR windowName, DWORD style, const RECT& rect,
-                        CWnd* parent, UINT id, void* context = nullptr);
-    BOOL CreateEx(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD style,
-                          const RECT& rect, CWnd* parent, UINT id, LPVOID param = nullptr);
+    BOOL Create(LPCSTR className, LPCSTR windowName, DWORD style, const RECT& rect, CWnd* parent,
+                UINT id, void* context = nullptr);
+    BOOL CreateEx(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD style, const RECT& rect,
+                  CWnd* parent, UINT id, LPVOID param = nullptr);
     virtual BOOL DestroyWindow();
 
     // The tree.
@@ -194,7 +194,3 @@ class CWnd {
     };
     std::vector<Range> ranges_;
 };
-
-// Drops the wrappers made by FromHandle (called when windows go).
-void winForgetTemporaryObject(HWND h);
-void winForgetAllTemporaryObjects();

@@ -1,6 +1,8 @@
 // The default handling of messages, window text and the window's stored values.
 #include <cstring>
 
+#include "control_paint.h"
+#include "win_driver.h"
 #include "window_api.h"
 #include "window_geometry.h"
 #include "window_tree.h"
@@ -64,6 +66,7 @@ LRESULT DefWindowProc(HWND h, UINT msg, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_PAINT:
             w->invalidations = 0;
+            winPaintBuiltInControl(h);
             return 0;
         case WM_RBUTTONUP: {
             POINT screen{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "keyboard_state.h"
+#include "win_driver.h"
 #include "window_api.h"
 #include "window_class.h"
 #include "window_geometry.h"

@@ -5,6 +5,7 @@
 
 #include "dialog_items.h"
 #include "gdi_objects.h"
+#include "win_driver.h"
 #include "window_api.h"
 #include "window_geometry.h"
 #include "window_tree.h"

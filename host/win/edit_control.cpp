@@ -1,6 +1,7 @@
 // The EDIT class: text with a selection, read-only and length limit, typed characters, and
 // the EN_ notifications (EN_CHANGE also on WM_SETTEXT, as the platform sends it).
 #include "control_common.h"
+#include "win_driver.h"
 #include "window_api.h"
 #include "window_class.h"
 

@@ -1,5 +1,7 @@
 #include "event_source.h"
 
+#include "win_driver.h"
+
 namespace {
 
 std::vector<EventSource*>& stack() {

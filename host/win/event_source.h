@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "win_constants.h"
+#include "win_driver_only.h"
 
 struct UserAction {
     enum class Kind {

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "win_driver.h"
+
 namespace {
 
 constexpr int kKinds = 4;

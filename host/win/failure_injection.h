@@ -3,6 +3,8 @@
 // its operation and then disarms itself; winResetForTests() disarms all.
 #pragma once
 
+#include "win_driver_only.h"
+
 enum class WinFailure {
     GlobalAlloc,    // GlobalAlloc and GlobalReAlloc return nullptr
     GlobalLock,     // GlobalLock returns nullptr

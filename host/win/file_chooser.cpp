@@ -6,6 +6,7 @@
 
 #include "event_source.h"
 #include "guid.h"
+#include "win_driver.h"
 
 namespace {
 

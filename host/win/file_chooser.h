@@ -14,26 +14,6 @@ constexpr DWORD OFN_READONLY = 0x1, OFN_OVERWRITEPROMPT = 0x2, OFN_HIDEREADONLY 
                 OFN_NOCHANGEDIR = 0x8, OFN_ALLOWMULTISELECT = 0x200, OFN_PATHMUSTEXIST = 0x800,
                 OFN_FILEMUSTEXIST = 0x1000, OFN_EXPLORER = 0x80000;
 
-struct FileChooserRecord {
-    enum class Kind { Open, Save, Folder };
-    Kind kind = Kind::Open;
-    std::string title;
-    std::string filter;
-    std::string startFolder;
-    std::string defaultName;
-    std::string defaultExtension;
-    bool multiple = false;
-    std::vector<std::string> answer;  // empty when cancelled
-};
-
-// Records the request and returns the chosen paths; nullopt when cancelled. A single-file
-// chooser answered with several paths takes the first.
-std::optional<std::vector<std::string>> winChooseFiles(FileChooserRecord request);
-// Queues an answer; an empty list cancels.
-void winQueueFileChoice(std::vector<std::string> paths);
-const std::vector<FileChooserRecord>& winFileChoosers();
-void winFileChoosersReset();
-
 struct VnPosition;
 using POSITION = VnPosition*;
 

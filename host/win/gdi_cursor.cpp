@@ -1,5 +1,7 @@
 #include "gdi_cursor.h"
 
+#include "win_driver.h"
+
 namespace {
 
 HCURSOR gCurrent = nullptr;

@@ -27,4 +27,3 @@ HCURSOR SetCursor(HCURSOR cursor);
 HCURSOR GetCursor();
 // The standard id of a cursor handle (32512 for the arrow), 0 for nullptr.
 unsigned gdiCursorId(HCURSOR cursor);
-void gdiCursorResetForTests();

@@ -18,7 +18,12 @@ RECT makeRect(int left, int top, int right, int bottom) {
 }
 
 void record(HDC__* dc, GdiRecord r) {
-    if (dc != nullptr) dc->records.push_back(std::move(r));
+    if (dc == nullptr) return;
+    r.font = dc->now.font;
+    r.textColor = dc->now.textColor;
+    r.bkColor = dc->now.bkColor;
+    r.bkMode = dc->now.bkMode;
+    dc->records.push_back(std::move(r));
 }
 
 void fillPixels(HDC__* dc, const RECT& rect, COLORREF color) {

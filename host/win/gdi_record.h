@@ -30,4 +30,11 @@ struct GdiRecord {
     HICON icon = nullptr;
     std::string text;
     UINT format = 0;
+    // The context's state at the call, so a renderer can draw it: the selected font (nullptr:
+    // the system font; read its face and height with GetObject), the text and background
+    // colours and the background mode.
+    HFONT font = nullptr;
+    COLORREF textColor = 0;
+    COLORREF bkColor = 0;
+    int bkMode = 0;
 };

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "failure_injection.h"
+#include "win_driver.h"
 
 namespace {
 

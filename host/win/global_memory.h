@@ -33,8 +33,3 @@ HGLOBAL GlobalFree(HGLOBAL block);
 HGLOBAL GlobalReAlloc(HGLOBAL block, SIZE_T bytes, UINT flags);
 // The size asked for at allocation; 0 for an unknown handle.
 SIZE_T GlobalSize(HGLOBAL block);
-
-// Test support: blocks not yet freed, misuses seen (double free, unknown handle), reset.
-int globalMemoryLiveBlocks();
-int globalMemoryMisuses();
-void globalMemoryReset();

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "failure_injection.h"
+#include "win_driver.h"
 
 namespace {
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "module_file.h"
+#include "win_driver.h"
 
 namespace {
 

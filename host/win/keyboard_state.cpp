@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "win_driver.h"
+
 namespace {
 
 std::array<bool, 256>& keys() {

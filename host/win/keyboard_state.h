@@ -9,5 +9,3 @@ using SHORT = short;
 
 SHORT GetKeyState(int virtualKey);
 SHORT GetAsyncKeyState(int virtualKey);
-void winSetKeyDown(int virtualKey, bool down);
-void winKeyboardReset();

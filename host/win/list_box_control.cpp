@@ -2,6 +2,7 @@
 // LBS_EXTENDEDSEL. Notifications (LBN_...) are sent only with LBS_NOTIFY, as the platform
 // does.
 #include "control_common.h"
+#include "win_driver.h"
 #include "window_api.h"
 #include "window_class.h"
 

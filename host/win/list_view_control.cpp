@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "control_common.h"
+#include "win_driver.h"
 #include "window_api.h"
 #include "window_class.h"
 

@@ -8,6 +8,7 @@
 #include "control_common.h"
 #include "event_source.h"
 #include "user_failures.h"
+#include "win_driver.h"
 #include "window_api.h"
 
 namespace {

@@ -40,16 +40,3 @@ HMENU GetSubMenu(HMENU menu, int position);
 // id is posted to `owner` and the result is TRUE when something was chosen.
 BOOL TrackPopupMenu(HMENU menu, UINT flags, int x, int y, int reserved, HWND owner,
                     const RECT* rect);
-
-struct PopupMenuRecord {
-    std::vector<WinMenuItem> items;
-    POINT at;
-    HWND owner = nullptr;
-    UINT chosen = 0;  // 0: dismissed
-};
-const std::vector<PopupMenuRecord>& winPopupMenus();
-// Answers for the next popup menus: a command id (0 dismisses) or an item's exact text.
-void winQueueMenuChoice(UINT commandId);
-void winQueueMenuChoice(const std::string& itemText);
-const std::vector<WinMenuItem>* winMenuItems(HMENU menu);
-void winMenusReset();

@@ -4,6 +4,7 @@
 
 #include "event_source.h"
 #include "user_failures.h"
+#include "win_driver.h"
 
 namespace {
 

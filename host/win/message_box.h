@@ -11,21 +11,6 @@
 
 #include "win_constants.h"
 
-struct MessageBoxRecord {
-    std::string text;
-    std::string caption;
-    UINT type = 0;     // as passed
-    UINT icon = 0;     // type & MB_ICONMASK
-    UINT buttons = 0;  // type & MB_TYPEMASK
-    int answer = 0;
-    HWND owner = nullptr;
-};
-
 int MessageBox(HWND owner, LPCSTR text, LPCSTR caption, UINT type);
 // The caption is the application's name (winSetApplicationName).
 int AfxMessageBox(LPCSTR text, UINT type = MB_OK, UINT helpId = 0);
-
-void winQueueMessageBoxAnswer(int answer);
-const std::vector<MessageBoxRecord>& winMessageBoxes();
-void winSetApplicationName(const std::string& name);
-void winMessageBoxReset();

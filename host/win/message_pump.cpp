@@ -3,6 +3,7 @@
 #include <deque>
 
 #include "timers.h"
+#include "win_driver.h"
 #include "window_api.h"
 #include "window_geometry.h"
 

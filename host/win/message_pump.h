@@ -5,8 +5,7 @@
 #pragma once
 
 #include "win_constants.h"
-
-constexpr UINT PM_NOREMOVE = 0x0, PM_REMOVE = 0x1;
+#include "win_driver_only.h"
 
 void winPostToQueue(const MSG& msg);
 // Pre-translates and dispatches one message now (as the pump does).
@@ -20,11 +19,6 @@ int winPumpMessages();
 int winQueuedMessageCount();
 void winPumpForgetWindow(HWND h);
 void winPumpReset();
-
-BOOL PeekMessage(LPMSG msg, HWND h, UINT filterMin, UINT filterMax, UINT remove);
-BOOL TranslateMessage(const MSG* msg);
-LRESULT DispatchMessage(const MSG* msg);
-void PostQuitMessage(int exitCode);
 
 // Implemented by the class layer (cwnd.cpp): true when a PreTranslateMessage consumed it.
 bool winPreTranslate(MSG& msg);

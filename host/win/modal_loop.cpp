@@ -8,6 +8,7 @@
 #include "scripted_user.h"
 #include "user_actions.h"
 #include "user_failures.h"
+#include "win_driver.h"
 #include "window_api.h"
 
 void winRunModalLoop(HWND dialog, UINT resourceId, const std::function<bool()>& ended) {

@@ -7,5 +7,6 @@
 #include <functional>
 
 #include "win_constants.h"
+#include "win_driver_only.h"
 
 void winRunModalLoop(HWND dialog, UINT resourceId, const std::function<bool()>& ended);

@@ -4,6 +4,7 @@
 #include <map>
 
 #include "registry_errors.h"
+#include "win_driver.h"
 
 namespace {
 

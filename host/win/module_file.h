@@ -23,4 +23,3 @@ void moduleFileSetFolder(const std::string& folder);
 std::string moduleFileFolder();
 void moduleFileSetPath(HMODULE module, const std::string& path);
 std::string moduleFilePath(HMODULE module);
-void moduleFileResetForTests();

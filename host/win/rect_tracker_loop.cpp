@@ -4,6 +4,7 @@
 #include "gdi_cursor.h"
 #include "message_pump.h"
 #include "rect_tracker.h"
+#include "window_api.h"
 #include "window_geometry.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "gdi_cursor.h"
-#include "win.h"
+#include "win_driver.h"
 
 namespace {
 
@@ -122,10 +122,7 @@ class RectTrackerInWindow : public ::testing::Test {
                               nullptr, nullptr, nullptr);
         ASSERT_NE(window, nullptr);
     }
-    void TearDown() override {
-        winResetForTests();
-        gdiCursorResetForTests();
-    }
+    void TearDown() override { gdiCursorResetForTests(); }
     LPARAM at(int x, int y) { return MAKELPARAM(static_cast<WORD>(x), static_cast<WORD>(y)); }
     HWND window = nullptr;
 };

@@ -3,6 +3,8 @@
 #include <deque>
 #include <map>
 
+#include "win_driver.h"
+
 namespace {
 
 struct Registry {

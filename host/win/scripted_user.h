@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "event_source.h"
+#include "win_driver_only.h"
 
 class Script : public EventSource {
   public:

@@ -3,6 +3,7 @@
 // nothing; the scripted user's choice sends TCN_SELCHANGING (which may refuse) and
 // TCN_SELCHANGE.
 #include "control_common.h"
+#include "win_driver.h"
 #include "window_api.h"
 #include "window_class.h"
 #include "window_geometry.h"

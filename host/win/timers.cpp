@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "message_pump.h"
+#include "win_driver.h"
 #include "window_api.h"
 
 namespace {
@@ -26,13 +27,13 @@ struct Clock {
     unsigned long long nextOrder = 0;
 };
 
-Clock& clock() {
+Clock& virtualClock() {
     static Clock c;
     return c;
 }
 
 std::vector<Timer>::iterator findTimer(HWND h, UINT_PTR id) {
-    auto& t = clock().timers;
+    auto& t = virtualClock().timers;
     return std::find_if(t.begin(), t.end(),
                         [&](const Timer& x) { return x.window == h && x.id == id; });
 }
@@ -40,7 +41,7 @@ std::vector<Timer>::iterator findTimer(HWND h, UINT_PTR id) {
 // The earliest timer due by `limit`; ties go to the one set first.
 Timer* nextDue(DWORD limit) {
     Timer* best = nullptr;
-    for (Timer& t : clock().timers) {
+    for (Timer& t : virtualClock().timers) {
         if (t.due > limit) continue;
         if (!best || t.due < best->due || (t.due == best->due && t.order < best->order)) best = &t;
     }
@@ -53,7 +54,7 @@ void fire(const Timer& t) {
     m.message = WM_TIMER;
     m.wParam = t.id;
     m.lParam = reinterpret_cast<LPARAM>(t.proc);
-    m.time = clock().now;
+    m.time = virtualClock().now;
     if (t.window == nullptr) {
         t.proc(nullptr, WM_TIMER, t.id, m.time);
     } else {
@@ -66,7 +67,7 @@ void fire(const Timer& t) {
 UINT_PTR SetTimer(HWND h, UINT_PTR id, UINT elapseMs, TIMERPROC proc) {
     if (h != nullptr && !IsWindow(h)) return 0;
     if (h == nullptr && proc == nullptr) return 0;
-    Clock& c = clock();
+    Clock& c = virtualClock();
     if (h == nullptr) id = c.nextOwnId++;
     auto it = findTimer(h, id);
     if (it != c.timers.end()) c.timers.erase(it);
@@ -77,17 +78,17 @@ UINT_PTR SetTimer(HWND h, UINT_PTR id, UINT elapseMs, TIMERPROC proc) {
 
 BOOL KillTimer(HWND h, UINT_PTR id) {
     auto it = findTimer(h, id);
-    if (it == clock().timers.end()) return FALSE;
-    clock().timers.erase(it);
+    if (it == virtualClock().timers.end()) return FALSE;
+    virtualClock().timers.erase(it);
     return TRUE;
 }
 
 DWORD GetTickCount() {
-    return clock().now;
+    return virtualClock().now;
 }
 
 void winAdvanceClock(DWORD ms) {
-    Clock& c = clock();
+    Clock& c = virtualClock();
     DWORD target = c.now + ms;
     while (Timer* t = nextDue(target)) {
         c.now = t->due;
@@ -101,15 +102,15 @@ void winAdvanceClock(DWORD ms) {
 }
 
 int winActiveTimerCount() {
-    return static_cast<int>(clock().timers.size());
+    return static_cast<int>(virtualClock().timers.size());
 }
 
 void winTimersForgetWindow(HWND h) {
-    std::erase_if(clock().timers, [h](const Timer& t) { return t.window == h; });
+    std::erase_if(virtualClock().timers, [h](const Timer& t) { return t.window == h; });
 }
 
 void winTimersReset() {
-    Clock& c = clock();
+    Clock& c = virtualClock();
     c.timers.clear();
     c.nextOwnId = 0x7F00;
 }

@@ -15,10 +15,3 @@ UINT_PTR SetTimer(HWND h, UINT_PTR id, UINT elapseMs, TIMERPROC proc);
 BOOL KillTimer(HWND h, UINT_PTR id);
 // Milliseconds on the virtual clock.
 DWORD GetTickCount();
-
-// Moves the clock forward, firing due timers (each as often as its period fits) and pumping
-// posted messages after each.
-void winAdvanceClock(DWORD ms);
-int winActiveTimerCount();
-void winTimersForgetWindow(HWND h);
-void winTimersReset();

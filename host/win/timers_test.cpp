@@ -4,14 +4,13 @@
 
 #include <vector>
 
-#include "win.h"
+#include "win_driver.h"
 
 namespace {
 
 class Timers : public ::testing::Test {
   protected:
     void SetUp() override { winResetForTests(); }
-    void TearDown() override { winResetForTests(); }
 };
 
 std::vector<std::pair<UINT_PTR, DWORD>> gFired;

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "event_source.h"
+#include "win_driver_only.h"
 
 bool winPerformAction(HWND dialog, const UserAction& action);
 

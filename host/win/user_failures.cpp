@@ -1,10 +1,17 @@
 #include "user_failures.h"
 
+#include "win_driver.h"
+
 namespace {
 
 std::vector<std::string>& failures() {
     static std::vector<std::string> f;
     return f;
+}
+
+bool& expectedFlag() {
+    static bool expected = false;
+    return expected;
 }
 
 }  // namespace
@@ -17,4 +24,10 @@ const std::vector<std::string>& winUserFailures() {
 }
 void winClearUserFailures() {
     failures().clear();
+}
+void winExpectUserFailures(bool expected) {
+    expectedFlag() = expected;
+}
+bool winUserFailuresExpected() {
+    return expectedFlag();
 }

@@ -7,6 +7,12 @@
 #include <string>
 #include <vector>
 
+#include "win_driver_only.h"
+
 void winReportUserFailure(const std::string& what);
 const std::vector<std::string>& winUserFailures();
 void winClearUserFailures();
+// A test that means to leave failures says so; the strict test listener then does not fail
+// it for them. The window system's reset clears the mark.
+void winExpectUserFailures(bool expected = true);
+bool winUserFailuresExpected();

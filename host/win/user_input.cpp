@@ -6,6 +6,7 @@
 #include "timers.h"
 #include "user_actions.h"
 #include "user_failures.h"
+#include "win_driver.h"
 #include "window_api.h"
 #include "window_class.h"
 #include "window_geometry.h"

@@ -18,6 +18,7 @@
 #include "timers.h"
 #include "user_failures.h"
 #include "whole_file.h"
+#include "win_driver.h"
 #include "window_api.h"
 #include "window_paint.h"
 #include "window_tree.h"
@@ -41,6 +42,7 @@ void winResetForTests() {
     winScriptsReset();
     winEventSourceReset();
     winClearUserFailures();
+    winExpectUserFailures(false);
     registryResetForTests();
     resourceClearForTests();
     gdiCursorResetForTests();

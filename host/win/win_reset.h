@@ -7,4 +7,6 @@
 // may delete its object.
 #pragma once
 
+#include "win_driver_only.h"
+
 void winResetForTests();

@@ -7,6 +7,7 @@
 #include "gdi_objects.h"
 #include "message_pump.h"
 #include "timers.h"
+#include "win_driver.h"
 #include "window_class.h"
 #include "window_geometry.h"
 #include "window_paint.h"

@@ -71,8 +71,9 @@ BOOL BringWindowToTop(HWND h);
 HWND adsw_acadMainWnd();
 HWND GetDesktopWindow();
 
-// Called with every new window before its first message (used to attach class objects).
-// One-shot: cleared after use.
-void winSetCreationHook(std::function<void(HWND)> hook);
-
-void winWindowApiReset();
+// The message queue (message_pump.cpp): a message loop of the module's own.
+constexpr UINT PM_NOREMOVE = 0x0, PM_REMOVE = 0x1;
+BOOL PeekMessage(LPMSG msg, HWND h, UINT filterMin, UINT filterMax, UINT remove);
+BOOL TranslateMessage(const MSG* msg);
+LRESULT DispatchMessage(const MSG* msg);
+void PostQuitMessage(int exitCode);

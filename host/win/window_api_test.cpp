@@ -4,14 +4,13 @@
 
 #include <vector>
 
-#include "win.h"
+#include "win_driver.h"
 
 namespace {
 
 class Windows : public ::testing::Test {
   protected:
     void SetUp() override { winResetForTests(); }
-    void TearDown() override { winResetForTests(); }
 };
 
 // Records the destruction messages each window receives, in order.

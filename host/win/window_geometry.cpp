@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "win_driver.h"
 #include "window_api.h"
 #include "window_paint.h"
 #include "window_tree.h"

@@ -2,6 +2,7 @@
 
 #include <map>
 
+#include "win_driver.h"
 #include "window_api.h"
 #include "window_class.h"
 #include "window_geometry.h"

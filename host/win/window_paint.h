@@ -27,14 +27,6 @@ BOOL EndPaint(HWND h, const PAINTSTRUCT* paint);
 HDC GetDC(HWND h);
 int ReleaseDC(HWND h, HDC dc);
 
-void winPaint(HWND h);
-// What the window drew at its last paint (erase and paint); empty when never painted.
-std::vector<GdiRecord> winPaintRecords(HWND h);
-// The brush the parent gave the control at its last paint (nullptr: none).
-HBRUSH winControlBrush(HWND control);
-void winPaintForgetWindow(HWND h);
-void winPaintReset();
-
 class CPaintDC : public CDC {
   public:
     explicit CPaintDC(CWnd* window);

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "win.h"
+#include "win_driver.h"
 
 namespace {
 
@@ -82,10 +82,7 @@ class Tabbed : public CDialog {
 class Painting : public ::testing::Test {
   protected:
     void SetUp() override { winResetForTests(); }
-    void TearDown() override {
-        dialog.DestroyWindow();
-        winResetForTests();
-    }
+    void TearDown() override { dialog.DestroyWindow(); }
     Tabbed dialog;
 };
 

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "win_constants.h"
+#include "win_driver_only.h"
 
 class CWnd;
 

@@ -10,7 +10,6 @@
 class AcrxEntryTest : public ::testing::Test {
   protected:
     void SetUp() override { frameResetForTests(); }
-    void TearDown() override { frameResetForTests(); }
     int appId_ = 0;
 };
 

@@ -6,7 +6,7 @@
 
 #include "frame.h"
 #include "resource_module.h"
-#include "win.h"
+#include "win_driver.h"
 
 namespace {
 
@@ -66,11 +66,7 @@ class DialogConvention : public ::testing::Test {
         coreSetCurrentResourceModule(nullptr);
         vnResourceOverride().SaveDefaultResource(kModule);
     }
-    void TearDown() override {
-        coreSetCurrentResourceModule(nullptr);
-        frameResetForTests();
-        winResetForTests();
-    }
+    void TearDown() override { coreSetCurrentResourceModule(nullptr); }
 };
 
 TEST_F(DialogConvention, CancelLeavesTheCallersDataAndReturnsFalse) {

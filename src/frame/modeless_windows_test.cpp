@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "frame.h"
-#include "win.h"
+#include "win_driver.h"
 
 namespace {
 
@@ -44,10 +44,7 @@ class ModelessWindows : public ::testing::Test {
         winResetForTests();
         gDestroyed = 0;
     }
-    void TearDown() override {
-        frameResetForTests();
-        winResetForTests();
-    }
+    void TearDown() override {}
     int appId_ = 0;
 };
 

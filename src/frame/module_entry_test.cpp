@@ -14,7 +14,6 @@ HINSTANCE fakeInstance() {
 class ModuleEntryTest : public ::testing::Test {
   protected:
     void SetUp() override { frameResetForTests(); }
-    void TearDown() override { frameResetForTests(); }
 };
 
 TEST_F(ModuleEntryTest, AttachStoresTheHandleAndLinksResources) {

@@ -12,6 +12,7 @@
 #include "ktx_string_array.h"
 #include "spread_test_host.h"
 #include "spread_value.h"
+#include "win_driver.h"
 
 namespace {
 

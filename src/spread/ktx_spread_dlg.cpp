@@ -47,12 +47,34 @@ constexpr double kTestNumberLimit = 9999.0;
 
 }  // namespace
 
-Ktx_SpreadDlg::Ktx_SpreadDlg(int mode, CWnd* parent) : CDialog(kResourceId, parent), mode_(mode) {
-    onClicked(kSaveToFile, [this] { onSave(); });
-    onClicked(kLoadFromFile, [this] { onLoad(); });
-    onCommandRange(kStyleDefault, kStyleR1C1, BN_CLICKED, [this](int id) { onStyle(id); });
-    onClicked(kAutoCalculate, [this] { onAutoCalculate(); });
-    onClicked(kRecalculate, [this] { SSReCalc(spread_.gridWindow()); });
+Ktx_SpreadDlg::Ktx_SpreadDlg(int mode, CWnd* parent)
+    : VnBoundDialog(kResourceId, parent), mode_(mode) {
+    bindControls();
+}
+
+void Ktx_SpreadDlg::bindControls() {
+    using Style = Ktx_SpreadDlgModel::RefStyle;
+    Ktx_SpreadDlgModel& m = model_;
+    auto styleRadio = [&m](int control, Style style) {
+        return VnBinding::radio(
+            control, [&m, style] { return m.refStyle == style; },
+            [&m, style] { m.refStyle = style; });
+    };
+    bind({
+        VnBinding::textField(
+            kFileName, [&m] { return std::string(m.fileName.c_str()); },
+            [&m](const std::string& text) { m.fileName = Ktx_String(text); }),
+        VnBinding::button(kSaveToFile, [this] { onSave(); }),
+        VnBinding::button(kLoadFromFile, [this] { onLoad(); }),
+        styleRadio(kStyleDefault, Style::Default),
+        styleRadio(kStyleA1, Style::A1),
+        styleRadio(kStyleR1C1, Style::R1C1),
+        VnBinding::checkBox(
+            kAutoCalculate, [&m] { return m.autoCalculate; },
+            [&m](bool on) { m.autoCalculate = on; }),
+        VnBinding::button(kRecalculate, [this] { SSReCalc(spread_.gridWindow()); })
+            .enabledWhen([&m] { return m.canRecalculate(); }),
+    });
 }
 
 Ktx_SpreadDlg::~Ktx_SpreadDlg() {
@@ -72,7 +94,7 @@ void Ktx_SpreadDlg::setReadTargets(Ktx_String* firstCell, Ktx_StringArray* heade
 }
 
 BOOL Ktx_SpreadDlg::OnInitDialog() {
-    CDialog::OnInitDialog();
+    VnBoundDialog::OnInitDialog();
     SetForegroundWindow();
     if (!spread_.create(this, kGrid, false)) {
         EndDialog(IDCANCEL);
@@ -80,7 +102,6 @@ BOOL Ktx_SpreadDlg::OnInitDialog() {
     }
     SSSetBool(spread_.gridWindow(), kOptionGridTwelve, true);
     SSSetBool(spread_.gridWindow(), SSB_AUTOCALC, false);
-    SetDlgItemText(kFileName, fileName_.c_str());
     if (mode_ == ModeReadFile) {
         readFileIntoTargets();
         return TRUE;
@@ -111,10 +132,9 @@ void Ktx_SpreadDlg::prepareTestGrid() {
     SSCellType number;
     SSSetTypeNumber(h, &number, 0, 2, -kTestNumberLimit, kTestNumberLimit);
     SSSetCellTypeRange(h, 1, 1, kTestNumberCells, kTestNumberCells, &number);
-    CheckRadioButton(kStyleDefault, kStyleR1C1, kStyleDefault);
-    CheckDlgButton(kAutoCalculate, BST_UNCHECKED);
-    GetDlgItem(kRecalculate)->EnableWindow(TRUE);
-    const Ktx_String name = fileNameField();
+    model_.resetToTestStart();
+    refresh();
+    const Ktx_String name = model_.fileName;
     if (!name.isEmpty()) {
         acutPrintf("Loading spreadsheet:%s\n", name.c_str());
         if (!loadFile(name)) acutPrintf("Load failed\n");
@@ -129,7 +149,7 @@ bool Ktx_SpreadDlg::loadFile(const Ktx_String& name) {
 
 // Mode 4: the file's first cell, its column headers and the data texts of every row.
 void Ktx_SpreadDlg::readFileIntoTargets() {
-    if (!loadFile(fileName_)) {
+    if (!loadFile(model_.fileName)) {
         acutPrintf("Load failed\n");
         EndDialog(IDCANCEL);
         return;
@@ -149,31 +169,19 @@ void Ktx_SpreadDlg::readFileIntoTargets() {
     EndDialog(IDOK);
 }
 
-Ktx_String Ktx_SpreadDlg::fileNameField() const {
-    std::string text;
-    GetDlgItemText(kFileName, text);
-    return Ktx_String(text);
-}
-
 void Ktx_SpreadDlg::onSave() {
-    const std::string path = hostPath(fileNameField());
+    const std::string path = hostPath(model_.fileName);
     if (!SSSaveToFile(spread_.gridWindow(), path.c_str(), false)) acutPrintf("Save failed\n");
 }
 
 void Ktx_SpreadDlg::onLoad() {
-    if (!loadFile(fileNameField())) acutPrintf("Load failed\n");
+    if (!loadFile(model_.fileName)) acutPrintf("Load failed\n");
     registerFromTable(spread_);
 }
 
-void Ktx_SpreadDlg::onStyle(int control) {
-    const int style = control == kStyleA1     ? SS_REFSTYLE_A1
-                      : control == kStyleR1C1 ? SS_REFSTYLE_R1C1
-                                              : SS_REFSTYLE_DEFAULT;
-    SSSetRefStyle(spread_.gridWindow(), style);
-}
-
-void Ktx_SpreadDlg::onAutoCalculate() {
-    const bool on = IsDlgButtonChecked(kAutoCalculate) == BST_CHECKED;
-    SSSetBool(spread_.gridWindow(), SSB_AUTOCALC, on);
-    GetDlgItem(kRecalculate)->EnableWindow(!on);
+// The grid follows the model's reference style and automatic calculation.
+void Ktx_SpreadDlg::onModelChanged() {
+    if (!spread_.gridWindow()) return;
+    SSSetRefStyle(spread_.gridWindow(), model_.gridRefStyle());
+    SSSetBool(spread_.gridWindow(), SSB_AUTOCALC, model_.autoCalculate);
 }

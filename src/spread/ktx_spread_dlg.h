@@ -8,16 +8,21 @@
 // initialisation and close themselves (mode 4: IDOK when the file was read, IDCANCEL when
 // it could not be loaded). File names are the module's (Windows) names; they are
 // translated to this machine's paths when loaded or saved.
+//
+// A thin dialog (vn_bound_dialog.h): the file name, reference style and automatic
+// calculation live in its model; the binding table connects them to the controls.
 #include <optional>
 
 #include "current_spread.h"
 #include "from_table_lookup.h"
 #include "ktx_spread.h"
+#include "ktx_spread_dlg_model.h"
 #include "ktx_string.h"
 #include "ktx_string_array.h"
+#include "vn_bound_dialog.h"
 #include "win.h"
 
-class Ktx_SpreadDlg : public CDialog {
+class Ktx_SpreadDlg : public VnBoundDialog {
   public:
     static constexpr UINT kResourceId = 133;
     enum Mode : int { ModeTest = 0, ModeEvaluate = 1, ModeFromTable = 2, ModeReadFile = 4 };
@@ -37,7 +42,8 @@ class Ktx_SpreadDlg : public CDialog {
     ~Ktx_SpreadDlg() override;
 
     int mode() const { return mode_; }
-    void setFileName(const Ktx_String& name) { fileName_ = name; }
+    void setFileName(const Ktx_String& name) { model_.fileName = name; }
+    const Ktx_SpreadDlgModel& model() const { return model_; }
     // Mode 1: the cell to recalculate and read (default 1,1), and its data text afterwards.
     void setEvaluateCell(int col, int row);
     const Ktx_String& evaluatedText() const { return evaluatedText_; }
@@ -51,18 +57,19 @@ class Ktx_SpreadDlg : public CDialog {
     BOOL OnInitDialog() override;
     void OnDestroy() override;
 
+  protected:
+    void onModelChanged() override;
+
   private:
+    void bindControls();
     void prepareTestGrid();
     bool loadFile(const Ktx_String& name);
     void readFileIntoTargets();
-    Ktx_String fileNameField() const;
     void onSave();
     void onLoad();
-    void onStyle(int control);
-    void onAutoCalculate();
 
     int mode_ = ModeTest;
-    Ktx_String fileName_;
+    Ktx_SpreadDlgModel model_;
     int evaluateCol_ = 1;
     int evaluateRow_ = 1;
     Ktx_String evaluatedText_;

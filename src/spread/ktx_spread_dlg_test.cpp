@@ -11,7 +11,7 @@
 #include "grid.h"
 #include "path_translation.h"
 #include "spread_exports.h"
-#include "win.h"
+#include "win_driver.h"
 
 namespace {
 
@@ -105,9 +105,15 @@ TEST_F(FormulasDialog, AutoCalculateAndStyleDriveTheGrid) {
             .click(Ktx_SpreadDlg::kAutoCalculate)
             .then([](HWND dialog) {
                 EXPECT_TRUE(IsWindowEnabled(GetDlgItem(dialog, Ktx_SpreadDlg::kRecalculate)));
-            }));
+                EXPECT_EQ(IsDlgButtonChecked(dialog, Ktx_SpreadDlg::kStyleDefault), BST_UNCHECKED);
+            })
+            .type(Ktx_SpreadDlg::kFileName, "C:\\a\\typed.sss")
+            .click(IDOK));
     Ktx_SpreadDlg dlg;
-    dlg.DoModal();
+    EXPECT_EQ(dlg.DoModal(), IDOK);
+    EXPECT_EQ(dlg.model().fileName, Ktx_String("C:\\a\\typed.sss"));
+    EXPECT_EQ(dlg.model().refStyle, Ktx_SpreadDlgModel::RefStyle::R1C1);
+    EXPECT_FALSE(dlg.model().autoCalculate);
 }
 
 TEST_F(FormulasDialog, ReadSSFileGivesFirstCellHeadersAndRows) {

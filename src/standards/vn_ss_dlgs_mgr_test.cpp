@@ -4,7 +4,7 @@
 
 #include "core_reset.h"
 #include "vn_standards_dlg.h"
-#include "win.h"
+#include "win_driver.h"
 
 class HostPool : public ::testing::Test {
   protected:
@@ -12,10 +12,7 @@ class HostPool : public ::testing::Test {
         winResetForTests();
         coreResetForTests();
     }
-    void TearDown() override {
-        pool.destroyAll();
-        winResetForTests();
-    }
+    void TearDown() override { pool.destroyAll(); }
     VnSSDlgsMgr pool;
 };
 

@@ -70,10 +70,7 @@ class StandardsFunctions : public ::testing::Test {
         std::filesystem::create_directories(lib_ / "Connection Standards" / "Data");
         gSettings.setLibDir(windowsPathFromHost(lib_.string()));
     }
-    void TearDown() override {
-        std::filesystem::remove_all(lib_);
-        coreResetForTests();
-    }
+    void TearDown() override { std::filesystem::remove_all(lib_); }
     void writeData(const std::string& name, const std::string& content) {
         std::ofstream(lib_ / "Connection Standards" / "Data" / name, std::ios::binary) << content;
     }

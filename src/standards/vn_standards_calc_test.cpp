@@ -6,7 +6,7 @@
 #include "vn_ss_dlgs_mgr.h"
 #include "vn_standards_dlg.h"
 #include "vn_standards_fixture.h"
-#include "win.h"
+#include "win_driver.h"
 
 namespace {
 

@@ -18,7 +18,7 @@
 #include "section_table_manager.h"
 #include "vn_ss_dlgs_mgr.h"
 #include "vn_standards_dlg.h"
-#include "win.h"
+#include "win_driver.h"
 
 namespace {
 
@@ -36,8 +36,6 @@ class ExampleStandard : public ::testing::Test {
     void TearDown() override {
         gSSDlgsMgr.destroyAll();
         gSectionTables.clear();
-        winResetForTests();
-        coreResetForTests();
     }
     void load(const char* file) {
         Ktx_String error;

@@ -9,7 +9,7 @@
 #include "sheet_csv.h"
 #include "sheet_file.h"
 #include "vn_ss_dlgs_mgr.h"
-#include "win.h"
+#include "win_driver.h"
 
 void StandardsFixture::SetUp() {
     winResetForTests();
