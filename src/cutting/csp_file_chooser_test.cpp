@@ -1,5 +1,6 @@
 #include "csp_file_chooser.h"
 
+#include "win_driver.h"
 #include <gtest/gtest.h>
 
 #include "file_chooser.h"

@@ -1,4 +1,5 @@
 #include "vn_cutting_stock_model.h"
+#include "win_driver.h"
 
 #include "command_line.h"
 #include "csp_files.h"
