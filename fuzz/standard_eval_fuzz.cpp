@@ -18,6 +18,7 @@
 #include "vn_ss_dlgs_mgr.h"
 #include "vn_standards_dlg.h"
 #include "win.h"
+#include "win_driver.h"
 
 namespace {
 
