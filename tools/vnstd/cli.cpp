@@ -31,6 +31,7 @@ const std::map<std::string, CommandFn>& commandTable() {
         {"macro", runMacroCommand},
         {"mapping", runMappingCommand},
         {"sheet", runSheetCommand},
+        {"ui", runUiCommand},
     };
     return table;
 }
@@ -47,6 +48,7 @@ const char* const kHelp =
     "  macro     show a macro file\n"
     "  mapping   show a mapping file\n"
     "  sheet     calculate, convert, show or read spreadsheet files\n"
+    "  ui        the module's dialogs in a web browser ('vnstd ui --help')\n"
     "\n"
     "Options:\n"
     "  --lib DIR        the product library folder (default: $VNSTD_LIB, else the\n"

@@ -14,3 +14,5 @@ int runMacroCommand(const CliContext& context, const std::vector<std::string>& a
 int runMappingCommand(const CliContext& context, const std::vector<std::string>& args);
 // vnstd eval ...: evaluates a standard; also what a bare "vnstd" runs (with no arguments).
 int runEvalCommand(const CliContext& context, const std::vector<std::string>& args);
+// vnstd ui ...: the module's dialogs in a web browser (ui/cmd_ui.cpp).
+int runUiCommand(const CliContext& context, const std::vector<std::string>& args);
