@@ -119,7 +119,7 @@ std::string UiSession::snapshot() {
         state["running"] = running_;
         state["result"] = resultJson();
     }
-    state["windows"] = running_.empty() ? json::array() : windowTreeJson(pictures_);
+    state["windows"] = windowTreeJson(pictures_);
     state["questions"] = questionsJson(place_.libraryDir,
                                        windowsPathFromHost(place_.libraryDir).c_str());
     state["refusal"] = source_->lastRefusal();

@@ -58,7 +58,7 @@ std::string chromiumShotCommand(const std::string& url, const std::string& png,
            "--disable-background-networking --disable-component-update --disable-sync "
            "--hide-scrollbars --window-size=900,640 --virtual-time-budget=3000 --user-data-dir=" +
            quoted(profileDir) + " --screenshot=" + quoted(png) + " " + quoted(url) +
-           " >/dev/null 2>&1";
+           " >/dev/null 2>&1 </dev/null";
 }
 
 int runUiShot(const CliContext& context, UiSession& session, const std::string& address,
@@ -75,7 +75,7 @@ int runUiShot(const CliContext& context, UiSession& session, const std::string& 
     const fs::path png = fs::absolute(options.output, ec);
     int result = -1;
     std::thread shooter(shoot, std::ref(session), std::move(steps),
-                        chromiumShotCommand(address, png.string(), profile.string()),
+                        chromiumShotCommand(address + "&shot=1", png.string(), profile.string()),
                         std::ref(result));
     session.runScenario(*scenario);
     shooter.join();
