@@ -80,8 +80,8 @@ TEST_F(LiveQuestions, AnAnswerThatIsNoButtonStillFallsBackToTheSafeDefault) {
 
 TEST_F(LiveQuestions, MessageLoopPerformsLiveActionsOnTheWindowTheyName) {
     winPopEventSource();
-    HWND window = CreateWindowEx(0, WC_BUTTON, "Top", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 100, nullptr,
-                                 nullptr, nullptr, nullptr);
+    HWND window = CreateWindowEx(0, WC_BUTTON, "Top", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200,
+                                 100, nullptr, nullptr, nullptr, nullptr);
     HWND check = CreateWindowEx(0, WC_BUTTON, "On", WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX, 5, 5,
                                 60, 14, window, reinterpret_cast<HMENU>(40), nullptr, nullptr);
     auto live = std::make_shared<AnsweringSource>();

@@ -27,11 +27,8 @@ using CommandFn = int (*)(const CliContext&, const std::vector<std::string>&);
 
 const std::map<std::string, CommandFn>& commandTable() {
     static const std::map<std::string, CommandFn> table = {
-        {"eval", runEvalCommand},
-        {"macro", runMacroCommand},
-        {"mapping", runMappingCommand},
-        {"sheet", runSheetCommand},
-        {"ui", runUiCommand},
+        {"eval", runEvalCommand},   {"macro", runMacroCommand}, {"mapping", runMappingCommand},
+        {"sheet", runSheetCommand}, {"ui", runUiCommand},
     };
     return table;
 }

@@ -5,8 +5,8 @@
 #include <thread>
 
 #include "commands.h"
-#include "path_translation.h"
 #include "ktx_settings.h"
+#include "path_translation.h"
 #include "ui_options.h"
 #include "ui_server.h"
 #include "ui_shot.h"
@@ -43,7 +43,8 @@ int runUiCommand(const CliContext& context, const std::vector<std::string>& args
     const std::string token = options.noToken ? std::string() : makeUiToken();
     UiServer server(session, token);
     const int port = server.start(options.shot.empty() ? options.port : 0);
-    if (port < 0) return cliFailure(context, "cannot listen on 127.0.0.1:" + std::to_string(options.port));
+    if (port < 0)
+        return cliFailure(context, "cannot listen on 127.0.0.1:" + std::to_string(options.port));
     const std::string address = "http://127.0.0.1:" + std::to_string(port) + "/?token=" + token;
     if (!options.shot.empty()) return runUiShot(context, session, address, options);
     std::fprintf(context.out, "%s\n", address.c_str());

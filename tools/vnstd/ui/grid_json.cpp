@@ -24,8 +24,8 @@ std::string cellText(HWND grid, int col, int row, bool formula) {
 
 json bordersJson(HWND grid, int col, int row) {
     json out = json::array();
-    for (int side : {SS_BORDERTYPE_LEFT, SS_BORDERTYPE_RIGHT, SS_BORDERTYPE_TOP,
-                     SS_BORDERTYPE_BOTTOM}) {
+    for (int side :
+         {SS_BORDERTYPE_LEFT, SS_BORDERTYPE_RIGHT, SS_BORDERTYPE_TOP, SS_BORDERTYPE_BOTTOM}) {
         int style = 0;
         COLORREF color = 0;
         SSGetBorder(grid, col, row, side, &style, &color);
@@ -70,7 +70,8 @@ json sizesJson(HWND grid, int last, bool columns) {
     json out = json::array();
     for (int i = 0; i <= last; ++i) {
         int pixels = 0;
-        columns ? SSGetColWidthInPixels(grid, i, &pixels) : SSGetRowHeightInPixels(grid, i, &pixels);
+        columns ? SSGetColWidthInPixels(grid, i, &pixels)
+                : SSGetRowHeightInPixels(grid, i, &pixels);
         out.push_back(pixels);
     }
     return out;

@@ -1,9 +1,8 @@
 #include "page_event.h"
 
-#include <nlohmann/json.hpp>
-
 #include <cstdint>
 #include <map>
+#include <nlohmann/json.hpp>
 
 #include "grid_user.h"
 
@@ -14,13 +13,20 @@ using json = nlohmann::json;
 
 const std::map<std::string, Kind>& windowKinds() {
     static const std::map<std::string, Kind> kinds = {
-        {"click", Kind::Click},          {"dblclick", Kind::DoubleClick},
-        {"type", Kind::Type},            {"leave", Kind::Leave},
-        {"choose", Kind::Choose},        {"chooseIndex", Kind::ChooseIndex},
-        {"tab", Kind::SelectTab},        {"key", Kind::Key},
-        {"mouse", Kind::Mouse},          {"drag", Kind::Drag},
-        {"rightclick", Kind::RightClick}, {"close", Kind::Close},
-        {"resize", Kind::Resize},        {"cell", Kind::Call},
+        {"click", Kind::Click},
+        {"dblclick", Kind::DoubleClick},
+        {"type", Kind::Type},
+        {"leave", Kind::Leave},
+        {"choose", Kind::Choose},
+        {"chooseIndex", Kind::ChooseIndex},
+        {"tab", Kind::SelectTab},
+        {"key", Kind::Key},
+        {"mouse", Kind::Mouse},
+        {"drag", Kind::Drag},
+        {"rightclick", Kind::RightClick},
+        {"close", Kind::Close},
+        {"resize", Kind::Resize},
+        {"cell", Kind::Call},
         {"cellclick", Kind::Call},
     };
     return kinds;
@@ -52,7 +58,7 @@ HWND topLevelOf(HWND h) {
 
 std::optional<UINT> mouseMessage(const std::string& name) {
     static const std::map<std::string, UINT> messages = {
-        {"down", WM_LBUTTONDOWN}, {"up", WM_LBUTTONUP},   {"move", WM_MOUSEMOVE},
+        {"down", WM_LBUTTONDOWN},  {"up", WM_LBUTTONUP},      {"move", WM_MOUSEMOVE},
         {"dbl", WM_LBUTTONDBLCLK}, {"rdown", WM_RBUTTONDOWN}, {"rup", WM_RBUTTONUP}};
     auto it = messages.find(name);
     if (it == messages.end()) return std::nullopt;

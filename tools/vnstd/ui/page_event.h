@@ -8,9 +8,9 @@
 #include "win_access.h"
 
 struct PageEvent {
-    std::string kind;       // "click", "dblclick", "type", "leave", "choose", "chooseIndex",
-                            // "tab", "key", "mouse", "drag", "rightclick", "close", "resize",
-                            // "answer", "menu", "files", "cell", "cellclick"
+    std::string kind;          // "click", "dblclick", "type", "leave", "choose", "chooseIndex",
+                               // "tab", "key", "mouse", "drag", "rightclick", "close", "resize",
+                               // "answer", "menu", "files", "cell", "cellclick"
     unsigned long window = 0;  // the window's handle as the page got it, or
     int id = 0;                // with no handle: the control id in the running dialog
     std::string text;
@@ -18,9 +18,9 @@ struct PageEvent {
     int key = 0;
     bool shift = false;
     bool control = false;
-    std::string message;    // "down", "up", "move", "rdown", "rup" (kind "mouse")
+    std::string message;  // "down", "up", "move", "rdown", "rup" (kind "mouse")
     int x = 0, y = 0, x2 = 0, y2 = 0;
-    int col = 0, row = 0;   // grid cells
+    int col = 0, row = 0;  // grid cells
     std::vector<std::string> files;
 };
 

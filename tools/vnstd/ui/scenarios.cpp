@@ -68,11 +68,16 @@ ScenarioOutcome runEvaluation(const ScenarioPlace& place) {
     outcome.ended = result.ok ? "OK" : "failed";
     json variables = json::array();
     for (const EvalVariable& v : result.variables) {
-        variables.push_back({{"section", v.section}, {"name", v.name}, {"type", v.type},
-                             {"before", v.before}, {"after", v.after}});
+        variables.push_back({{"section", v.section},
+                             {"name", v.name},
+                             {"type", v.type},
+                             {"before", v.before},
+                             {"after", v.after}});
     }
-    outcome.data = {{"standard", options.standard}, {"macro", options.macroFile},
-                    {"reason", result.reason}, {"variables", variables},
+    outcome.data = {{"standard", options.standard},
+                    {"macro", options.macroFile},
+                    {"reason", result.reason},
+                    {"variables", variables},
                     {"warnings", result.warnings}};
     return outcome;
 }

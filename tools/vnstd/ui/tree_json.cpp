@@ -21,15 +21,21 @@ bool isClass(const WinWindow& w, const char* name) {
 
 std::string buttonKind(DWORD style) {
     switch (style & BS_TYPEMASK) {
-        case BS_DEFPUSHBUTTON: return "default";
+        case BS_DEFPUSHBUTTON:
+            return "default";
         case BS_CHECKBOX:
-        case BS_AUTOCHECKBOX: return (style & BS_PUSHLIKE) ? "push" : "check";
+        case BS_AUTOCHECKBOX:
+            return (style & BS_PUSHLIKE) ? "push" : "check";
         case BS_RADIOBUTTON:
-        case BS_AUTORADIOBUTTON: return "radio";
+        case BS_AUTORADIOBUTTON:
+            return "radio";
         case BS_3STATE:
-        case BS_AUTO3STATE: return "3state";
-        case BS_GROUPBOX: return "group";
-        default: return "push";
+        case BS_AUTO3STATE:
+            return "3state";
+        case BS_GROUPBOX:
+            return "group";
+        default:
+            return "push";
     }
 }
 
@@ -89,12 +95,23 @@ json boxButtons(UINT buttons) {
     static const std::vector<std::pair<int, const char*>> kOk = {{IDOK, "OK"}};
     std::vector<std::pair<int, const char*>> list;
     switch (buttons) {
-        case MB_OKCANCEL: list = {{IDOK, "OK"}, {IDCANCEL, "Cancel"}}; break;
-        case MB_ABORTRETRYIGNORE: list = {{IDABORT, "Abort"}, {IDRETRY, "Retry"}, {IDIGNORE, "Ignore"}}; break;
-        case MB_YESNOCANCEL: list = {{IDYES, "Yes"}, {IDNO, "No"}, {IDCANCEL, "Cancel"}}; break;
-        case MB_YESNO: list = {{IDYES, "Yes"}, {IDNO, "No"}}; break;
-        case MB_RETRYCANCEL: list = {{IDRETRY, "Retry"}, {IDCANCEL, "Cancel"}}; break;
-        default: list = kOk;
+        case MB_OKCANCEL:
+            list = {{IDOK, "OK"}, {IDCANCEL, "Cancel"}};
+            break;
+        case MB_ABORTRETRYIGNORE:
+            list = {{IDABORT, "Abort"}, {IDRETRY, "Retry"}, {IDIGNORE, "Ignore"}};
+            break;
+        case MB_YESNOCANCEL:
+            list = {{IDYES, "Yes"}, {IDNO, "No"}, {IDCANCEL, "Cancel"}};
+            break;
+        case MB_YESNO:
+            list = {{IDYES, "Yes"}, {IDNO, "No"}};
+            break;
+        case MB_RETRYCANCEL:
+            list = {{IDRETRY, "Retry"}, {IDCANCEL, "Cancel"}};
+            break;
+        default:
+            list = kOk;
     }
     json out = json::array();
     for (auto& [id, label] : list) out.push_back({{"id", id}, {"label", label}});
@@ -119,11 +136,16 @@ json libraryListing(const std::string& hostDir) {
 
 json questionJson(const WinQuestion& q, const std::string& hostDir, const std::string& winDir) {
     if (q.box != nullptr) {
-        return {{"kind", "box"},     {"text", q.box->text}, {"caption", q.box->caption},
-                {"icon", q.box->icon}, {"buttons", boxButtons(q.box->buttons)}};
+        return {{"kind", "box"},
+                {"text", q.box->text},
+                {"caption", q.box->caption},
+                {"icon", q.box->icon},
+                {"buttons", boxButtons(q.box->buttons)}};
     }
     if (q.menu != nullptr) {
-        return {{"kind", "menu"}, {"x", q.menu->at.x}, {"y", q.menu->at.y},
+        return {{"kind", "menu"},
+                {"x", q.menu->at.x},
+                {"y", q.menu->at.y},
                 {"items", menuItemsJson(q.menu->items, 0)}};
     }
     const FileChooserRecord& c = *q.chooser;

@@ -33,7 +33,8 @@ const DialogTemplateRegistration kAskTemplate(
 class AskDialog : public CDialog {
   public:
     AskDialog() : CDialog(kAskDialog) {
-        onClicked(kAskButton, [this] { answer = ::MessageBox(m_hWnd, "Keep it?", "Ask", MB_YESNO); });
+        onClicked(kAskButton,
+                  [this] { answer = ::MessageBox(m_hWnd, "Keep it?", "Ask", MB_YESNO); });
     }
     int answer = 0;
 };
@@ -52,7 +53,8 @@ class LiveUi : public ::testing::Test {
     void SetUp() override {
         frameResetForTests();
         winResetForTests();
-        session = std::make_unique<UiSession>(ScenarioPlace{VN_SOURCE_DIR "/examples/library", "/tmp"});
+        session =
+            std::make_unique<UiSession>(ScenarioPlace{VN_SOURCE_DIR "/examples/library", "/tmp"});
     }
     void TearDown() override {
         if (page.joinable()) page.join();
@@ -98,8 +100,9 @@ bool dialogOpen(const json& state) {
 
 TEST_F(LiveUi, FormulasDialogIsSerialisedWithItsControlsAndGrid) {
     json seen;
-    winScriptNextDialog(Ktx_SpreadDlg::kResourceId,
-                        Script().then([&](HWND) { seen = json::parse(session->snapshot()); }).click(IDOK));
+    winScriptNextDialog(
+        Ktx_SpreadDlg::kResourceId,
+        Script().then([&](HWND) { seen = json::parse(session->snapshot()); }).click(IDOK));
     Ktx_SpreadDlg dialog;
     EXPECT_EQ(dialog.DoModal(), IDOK);
     ASSERT_EQ(seen["windows"].size(), 1u);
@@ -151,8 +154,8 @@ TEST_F(LiveUi, MessageBoxOpenedByAClickIsAnsweredFromThePage) {
 }
 
 TEST_F(LiveUi, EventForAVanishedWindowIsRefusedAndTheDialogStaysOpen) {
-    HWND gone = CreateWindowEx(0, WC_BUTTON, "x", WS_VISIBLE, 0, 0, 5, 5, nullptr, nullptr,
-                               nullptr, nullptr);
+    HWND gone = CreateWindowEx(0, WC_BUTTON, "x", WS_VISIBLE, 0, 0, 5, 5, nullptr, nullptr, nullptr,
+                               nullptr);
     const auto goneHandle = static_cast<unsigned long>(reinterpret_cast<std::uintptr_t>(gone));
     DestroyWindow(gone);
     std::string refusal;

@@ -7,9 +7,9 @@ struct UiOptions {
     int port = 0;
     bool noToken = false;
     std::string scenario;
-    std::string shot;     // --shot SCENARIO
-    std::string output;   // -o FILE.png
-    std::string steps;    // --steps FILE
+    std::string shot;    // --shot SCENARIO
+    std::string output;  // -o FILE.png
+    std::string steps;   // --steps FILE
     bool help = false;
 };
 

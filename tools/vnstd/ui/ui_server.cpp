@@ -36,8 +36,8 @@ std::string makeUiToken() {
 }
 
 bool isLoopbackHost(const std::string& host) {
-    std::string name = host.substr(0, host.rfind(':') == std::string::npos ? host.size()
-                                                                          : host.rfind(':'));
+    std::string name =
+        host.substr(0, host.rfind(':') == std::string::npos ? host.size() : host.rfind(':'));
     return name == "127.0.0.1" || name == "localhost";
 }
 
@@ -88,8 +88,8 @@ void UiServer::routes() {
     server_->Get("/state", [this](const httplib::Request& req, httplib::Response& res) {
         long after = std::atol(req.get_param_value("after").c_str());
         auto [version, text] = session_.source().state(after, kLongPoll);
-        res.set_content("{\"version\":" + std::to_string(version) + ",\"state\":" +
-                            (text.empty() ? "null" : text) + "}",
+        res.set_content("{\"version\":" + std::to_string(version) +
+                            ",\"state\":" + (text.empty() ? "null" : text) + "}",
                         "application/json");
     });
     server_->Post("/event", [this](const httplib::Request& req, httplib::Response& res) {
@@ -110,7 +110,8 @@ void UiServer::routes() {
         res.set_content(*file, "image/bmp");
     });
     server_->Get("/library", [this](const httplib::Request& req, httplib::Response& res) {
-        std::string path = libraryFilePath(session_.place().libraryDir, req.get_param_value("path"));
+        std::string path =
+            libraryFilePath(session_.place().libraryDir, req.get_param_value("path"));
         if (path.empty()) return refuse(res, 403, "outside the library folder");
         std::optional<std::string> bytes = gridReadFile(path);
         if (!bytes) return refuse(res, 404, "no such file");

@@ -47,7 +47,8 @@ json scenarioList() {
 }  // namespace
 
 UiSession::UiSession(ScenarioPlace place)
-    : place_(std::move(place)), source_(std::make_shared<LiveSource>([this] { return snapshot(); })) {
+    : place_(std::move(place)),
+      source_(std::make_shared<LiveSource>([this] { return snapshot(); })) {
     winSetLiveEventSource(source_);
 }
 
@@ -99,9 +100,12 @@ void UiSession::runScenario(const Scenario& scenario) {
     }
     {
         std::lock_guard<std::mutex> lock(mutex_);
-        result_ = {{"scenario", scenario.name}, {"title", scenario.title},
-                   {"ended", outcome.ended},    {"data", outcome.data},
-                   {"commandLine", acadCommandLineText()}, {"filesWritten", written}};
+        result_ = {{"scenario", scenario.name},
+                   {"title", scenario.title},
+                   {"ended", outcome.ended},
+                   {"data", outcome.data},
+                   {"commandLine", acadCommandLineText()},
+                   {"filesWritten", written}};
         running_.clear();
     }
     source_->publish();
@@ -120,8 +124,8 @@ std::string UiSession::snapshot() {
         state["result"] = resultJson();
     }
     state["windows"] = windowTreeJson(pictures_);
-    state["questions"] = questionsJson(place_.libraryDir,
-                                       windowsPathFromHost(place_.libraryDir).c_str());
+    state["questions"] =
+        questionsJson(place_.libraryDir, windowsPathFromHost(place_.libraryDir).c_str());
     state["refusal"] = source_->lastRefusal();
     return state.dump(-1, ' ', false, json::error_handler_t::replace);
 }

@@ -43,7 +43,8 @@ bool readSteps(const std::string& file, std::vector<PageEvent>& steps, std::stri
 void shoot(UiSession& session, std::vector<PageEvent> steps, std::string command, int& result) {
     for (PageEvent& e : steps) {
         session.source().push(std::move(e));
-        for (int i = 0; i < 200 && session.source().queued() > 0; ++i) std::this_thread::sleep_for(10ms);
+        for (int i = 0; i < 200 && session.source().queued() > 0; ++i)
+            std::this_thread::sleep_for(10ms);
     }
     std::this_thread::sleep_for(200ms);
     result = std::system(command.c_str());
@@ -64,13 +65,15 @@ std::string chromiumShotCommand(const std::string& url, const std::string& png,
 int runUiShot(const CliContext& context, UiSession& session, const std::string& address,
               const UiOptions& options) {
     const Scenario* scenario = findScenario(options.shot);
-    if (scenario == nullptr) return cliUsageError(context, "unknown scenario '" + options.shot + "'");
+    if (scenario == nullptr)
+        return cliUsageError(context, "unknown scenario '" + options.shot + "'");
     std::vector<PageEvent> steps;
     std::string error;
     if (!options.steps.empty() && !readSteps(options.steps, steps, error))
         return cliFailure(context, error);
     std::error_code ec;
-    const fs::path profile = fs::temp_directory_path(ec) / ("vnstd-shot-" + std::to_string(getpid()));
+    const fs::path profile =
+        fs::temp_directory_path(ec) / ("vnstd-shot-" + std::to_string(getpid()));
     fs::remove_all(profile, ec);
     const fs::path png = fs::absolute(options.output, ec);
     int result = -1;
@@ -81,8 +84,8 @@ int runUiShot(const CliContext& context, UiSession& session, const std::string& 
     shooter.join();
     fs::remove_all(profile, ec);
     if (result != 0 || !fs::exists(png, ec))
-        return cliFailure(context, "chromium could not write '" + png.string() +
-                                       "' (apt-get install chromium)");
+        return cliFailure(
+            context, "chromium could not write '" + png.string() + "' (apt-get install chromium)");
     std::fprintf(context.err, "wrote %s\n", png.string().c_str());
     return 0;
 }
