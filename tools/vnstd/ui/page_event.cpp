@@ -1,9 +1,11 @@
 #include "page_event.h"
 
+#include <cctype>
 #include <cstdint>
 #include <map>
 #include <nlohmann/json.hpp>
 
+#include "code_page.h"
 #include "grid_user.h"
 
 namespace {
@@ -89,7 +91,30 @@ bool fillGridStep(const PageEvent& e, HWND h, int id, UserAction& a, std::string
     return true;
 }
 
+std::string& libraryFolder() {
+    static std::string folder;
+    return folder;
+}
+
+std::string lower(std::string s) {
+    for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return s;
+}
+
+bool belowLibrary(const std::string& path) {
+    std::string base = lower(libraryFolder());
+    while (!base.empty() && base.back() == '\\') base.pop_back();
+    std::string p = lower(path);
+    for (char& c : p) c = c == '/' ? '\\' : c;
+    if (base.empty() || p.rfind(base + "\\", 0) != 0) return false;
+    return (p + "\\").find("\\..\\") == std::string::npos;
+}
+
 }  // namespace
+
+void pageEventsSetLibraryFolder(const std::string& windowsDir) {
+    libraryFolder() = windowsDir;
+}
 
 std::optional<PageEvent> parsePageEvent(const std::string& text, std::string& error) {
     json j = json::parse(text, nullptr, false);
@@ -119,6 +144,8 @@ std::optional<PageEvent> parsePageEvent(const std::string& text, std::string& er
         error = "a field of the event has the wrong type";
         return std::nullopt;
     }
+    e.text = cp1252FromUtf8(e.text);
+    for (std::string& f : e.files) f = cp1252FromUtf8(f);
     if (!windowKinds().count(e.kind) && !answerKinds().count(e.kind)) {
         error = "unknown event kind '" + e.kind + "'";
         return std::nullopt;
@@ -171,6 +198,12 @@ std::optional<UserAction> answerForEvent(const PageEvent& e, const WinQuestion& 
     if (kind == answerKinds().end() || kind->second != question.kind) {
         error = "answer the open message box, menu or file chooser first";
         return std::nullopt;
+    }
+    for (const std::string& f : e.files) {
+        if (!belowLibrary(f)) {
+            error = "the file '" + f + "' is outside the library folder";
+            return std::nullopt;
+        }
     }
     UserAction a;
     a.kind = kind->second;

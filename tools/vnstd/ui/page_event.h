@@ -31,6 +31,10 @@ std::optional<PageEvent> parsePageEvent(const std::string& json, std::string& er
 // modeless windows), checked against the live tree: nullopt with `error` when the window is
 // gone, belongs to another dialog, or the event does not fit the window. Module thread only.
 std::optional<UserAction> actionForEvent(const PageEvent& event, HWND dialog, std::string& error);
-// The answer to an open question; nullopt with `error` when the event is not one.
+// The folder file choosers answer from (the module's name for the library folder): a chosen
+// path must lie below it.
+void pageEventsSetLibraryFolder(const std::string& windowsDir);
+// The answer to an open question; nullopt with `error` when the event is not one, or names a
+// file outside the library folder.
 std::optional<UserAction> answerForEvent(const PageEvent& event, const WinQuestion& question,
                                          std::string& error);

@@ -182,4 +182,27 @@ TEST(PageEvents, MalformedOrUnknownEventsAreRefusedWithAReason) {
     EXPECT_TRUE(parsePageEvent(R"({"kind":"type","id":5,"text":"12"})", error));
 }
 
+TEST(PageEvents, FileChooserAnswersOutsideTheLibraryAreRefused) {
+    pageEventsSetLibraryFolder("C:\\lib\\");
+    FileChooserRecord chooser;
+    WinQuestion question{UserAction::Kind::Files, nullptr, nullptr, &chooser};
+    std::string error;
+    auto answer = [&](const std::string& path) {
+        PageEvent e;
+        e.kind = "files";
+        e.files = {path};
+        return answerForEvent(e, question, error).has_value();
+    };
+    EXPECT_TRUE(answer("C:\\lib\\Texts\\English.txt"));
+    EXPECT_TRUE(answer("c:\\LIB\\a.sss"));
+    EXPECT_FALSE(answer("C:\\lib\\..\\secret.txt"));
+    EXPECT_FALSE(answer("C:\\lib\\Texts/../../secret.txt"));
+    EXPECT_FALSE(answer("C:\\library2\\a.txt"));
+    EXPECT_FALSE(answer("D:\\other.txt"));
+    EXPECT_NE(error.find("outside the library folder"), std::string::npos);
+    PageEvent menu;
+    menu.kind = "menu";
+    EXPECT_FALSE(answerForEvent(menu, question, error));
+}
+
 }  // namespace

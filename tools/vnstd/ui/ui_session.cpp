@@ -6,6 +6,7 @@
 #include <thread>
 
 #include "acad.h"
+#include "code_page.h"
 #include "path_translation.h"
 #include "tree_json.h"
 
@@ -50,6 +51,7 @@ UiSession::UiSession(ScenarioPlace place)
     : place_(std::move(place)),
       source_(std::make_shared<LiveSource>([this] { return snapshot(); })) {
     winSetLiveEventSource(source_);
+    pageEventsSetLibraryFolder(windowsPathFromHost(place_.libraryDir).c_str());
 }
 
 UiSession::~UiSession() {
@@ -127,5 +129,6 @@ std::string UiSession::snapshot() {
     state["questions"] =
         questionsJson(place_.libraryDir, windowsPathFromHost(place_.libraryDir).c_str());
     state["refusal"] = source_->lastRefusal();
+    jsonStringsToUtf8(state);
     return state.dump(-1, ' ', false, json::error_handler_t::replace);
 }
