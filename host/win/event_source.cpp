@@ -9,6 +9,11 @@ std::vector<EventSource*>& stack() {
     return s;
 }
 
+std::vector<const WinQuestion*>& questions() {
+    static std::vector<const WinQuestion*> q;
+    return q;
+}
+
 }  // namespace
 
 void winPushEventSource(EventSource* source) {
@@ -23,14 +28,26 @@ EventSource* winActiveEventSource() {
     return stack().empty() ? nullptr : stack().back();
 }
 
-std::optional<UserAction> winTakeAnswer(UserAction::Kind kind) {
+std::optional<UserAction> EventSource::answer(const WinQuestion& question) {
+    const UserAction* next = peek();
+    if (next == nullptr || next->kind != question.kind) return std::nullopt;
+    return this->next(nullptr);
+}
+
+std::optional<UserAction> winTakeAnswer(const WinQuestion& question) {
     EventSource* source = winActiveEventSource();
     if (source == nullptr) return std::nullopt;
-    const UserAction* next = source->peek();
-    if (next == nullptr || next->kind != kind) return std::nullopt;
-    return source->next(nullptr);
+    questions().push_back(&question);
+    std::optional<UserAction> a = source->answer(question);
+    questions().pop_back();
+    return a;
+}
+
+const std::vector<const WinQuestion*>& winOpenQuestions() {
+    return questions();
 }
 
 void winEventSourceReset() {
     stack().clear();
+    questions().clear();
 }

@@ -4,8 +4,9 @@
 // pumps the messages it caused, until the dialog ends or the source has nothing more (the
 // dialog then ends as cancelled). A Script (scripted_user.h) is one source; a live front end
 // can be another. Message boxes, popup menus and file choosers opened while an action is
-// performed take their answer from the innermost running source when its next action is an
-// answer of their kind.
+// performed ask the innermost running source (EventSource::answer); a script answers with its
+// next step when it is an answer of their kind, a live source shows the question to its person
+// and waits for the answer.
 #pragma once
 
 #include <functional>
@@ -51,6 +52,22 @@ struct UserAction {
     POINT point2;
     std::vector<std::string> files;
     std::function<void(HWND)> call;
+    // For a message loop of modeless windows (winRunMessageLoop): the top-level window the
+    // action is for. A modal loop performs every action on its own dialog.
+    HWND target = nullptr;
+};
+
+struct MessageBoxRecord;
+struct PopupMenuRecord;
+struct FileChooserRecord;
+
+// What an open message box, popup menu or file chooser asks its event source: the kind of
+// answer it takes and the one record that describes it (the others are null).
+struct WinQuestion {
+    UserAction::Kind kind = UserAction::Kind::Answer;  // Answer, MenuChoice or Files
+    const MessageBoxRecord* box = nullptr;
+    const PopupMenuRecord* menu = nullptr;
+    const FileChooserRecord* chooser = nullptr;
 };
 
 class EventSource {
@@ -60,6 +77,9 @@ class EventSource {
     virtual std::optional<UserAction> next(HWND dialog) = 0;
     // The action next() would give, without taking it; nullptr when none.
     virtual const UserAction* peek() = 0;
+    // The answer to an open box, menu or chooser; nullopt leaves it to the box's own default.
+    // This default takes the next action when it is of the question's kind.
+    virtual std::optional<UserAction> answer(const WinQuestion& question);
 };
 
 // Sources of the modal loops now running, innermost last (a loop without source pushes
@@ -67,6 +87,8 @@ class EventSource {
 void winPushEventSource(EventSource* source);
 void winPopEventSource();
 EventSource* winActiveEventSource();
-// Takes the innermost source's next action when it is of `kind`.
-std::optional<UserAction> winTakeAnswer(UserAction::Kind kind);
+// Asks the innermost source to answer the question (nullopt: no source, or no answer).
+std::optional<UserAction> winTakeAnswer(const WinQuestion& question);
+// The questions being asked now, outermost first: what a renderer shows over the windows.
+const std::vector<const WinQuestion*>& winOpenQuestions();
 void winEventSourceReset();

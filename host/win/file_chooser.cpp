@@ -20,14 +20,15 @@ Choosers& choosers() {
     return c;
 }
 
-std::vector<std::string> nextAnswer() {
+std::vector<std::string> nextAnswer(const FileChooserRecord& request) {
     Choosers& c = choosers();
     if (!c.answers.empty()) {
         auto a = c.answers.front();
         c.answers.pop_front();
         return a;
     }
-    if (auto step = winTakeAnswer(UserAction::Kind::Files)) return step->files;
+    WinQuestion question{UserAction::Kind::Files, nullptr, nullptr, &request};
+    if (auto step = winTakeAnswer(question)) return step->files;
     return {};
 }
 
@@ -39,7 +40,7 @@ std::string fileNameOf(const std::string& path) {
 }  // namespace
 
 std::optional<std::vector<std::string>> winChooseFiles(FileChooserRecord request) {
-    std::vector<std::string> answer = nextAnswer();
+    std::vector<std::string> answer = nextAnswer(request);
     if (!request.multiple && answer.size() > 1) answer.resize(1);
     request.answer = answer;
     choosers().records.push_back(request);

@@ -72,20 +72,21 @@ const WinMenuItem* findChoice(HMENU menu, const Choice& c) {
     return nullptr;
 }
 
-std::optional<Choice> nextChoice() {
+std::optional<Choice> nextChoice(const PopupMenuRecord& popup) {
     if (!store().choices.empty()) {
         Choice c = store().choices.front();
         store().choices.pop_front();
         return c;
     }
-    if (auto step = winTakeAnswer(UserAction::Kind::MenuChoice)) {
+    WinQuestion question{UserAction::Kind::MenuChoice, nullptr, &popup};
+    if (auto step = winTakeAnswer(question)) {
         return Choice{static_cast<UINT>(step->index < 0 ? 0 : step->index), step->text};
     }
     return std::nullopt;
 }
 
-UINT resolve(HMENU menu) {
-    std::optional<Choice> c = nextChoice();
+UINT resolve(HMENU menu, const PopupMenuRecord& popup) {
+    std::optional<Choice> c = nextChoice(popup);
     if (!c || (c->id == 0 && c->text.empty())) return 0;
     const WinMenuItem* item = findChoice(menu, *c);
     if (item == nullptr || (item->flags & (MF_GRAYED | MF_DISABLED))) {
@@ -224,7 +225,8 @@ BOOL TrackPopupMenu(HMENU menu, UINT flags, int x, int y, int /*reserved*/, HWND
                     const RECT*) {
     if (itemsOf(menu) == nullptr) return FALSE;
     SendMessage(owner, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(menu), 0);
-    PopupMenuRecord r{*itemsOf(menu), POINT{x, y}, owner, resolve(menu)};
+    PopupMenuRecord r{*itemsOf(menu), POINT{x, y}, owner, 0};
+    r.chosen = resolve(menu, r);
     store().records.push_back(r);
     if (flags & TPM_RETURNCMD) return static_cast<BOOL>(r.chosen);
     if (r.chosen != 0 && !(flags & TPM_NONOTIFY)) PostMessage(owner, WM_COMMAND, r.chosen, 0);

@@ -49,14 +49,14 @@ int defaultAnswer(const std::vector<int>& buttons) {
     return buttons.front();
 }
 
-std::optional<int> scriptedAnswer() {
+std::optional<int> scriptedAnswer(const MessageBoxRecord& box) {
     Boxes& b = boxes();
     if (!b.answers.empty()) {
         int a = b.answers.front();
         b.answers.pop_front();
         return a;
     }
-    if (auto step = winTakeAnswer(UserAction::Kind::Answer)) return step->index;
+    if (auto step = winTakeAnswer(WinQuestion{UserAction::Kind::Answer, &box})) return step->index;
     return std::nullopt;
 }
 
@@ -72,7 +72,7 @@ int MessageBox(HWND owner, LPCSTR text, LPCSTR caption, UINT type) {
     r.owner = owner;
     std::vector<int> buttons = buttonsOf(r.buttons);
     r.answer = defaultAnswer(buttons);
-    if (auto a = scriptedAnswer()) {
+    if (auto a = scriptedAnswer(r)) {
         if (has(buttons, *a)) {
             r.answer = *a;
         } else {

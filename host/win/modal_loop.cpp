@@ -27,3 +27,17 @@ void winRunModalLoop(HWND dialog, UINT resourceId, const std::function<bool()>& 
                              " ended with script steps left");
     }
 }
+
+void winRunMessageLoop(const std::function<bool()>& done) {
+    std::shared_ptr<EventSource> source = winLiveEventSource();
+    if (!source) return;
+    winPushEventSource(source.get());
+    winPumpMessages();
+    while (!done()) {
+        std::optional<UserAction> action = source->next(nullptr);
+        if (!action) break;
+        if (IsWindow(action->target)) winPerformAction(action->target, *action);
+        winPumpMessages();
+    }
+    winPopEventSource();
+}

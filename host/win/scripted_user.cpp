@@ -169,6 +169,10 @@ void winSetLiveEventSource(std::shared_ptr<EventSource> source) {
     registry().live = std::move(source);
 }
 
+std::shared_ptr<EventSource> winLiveEventSource() {
+    return registry().live;
+}
+
 std::shared_ptr<EventSource> winTakeEventSource(UINT resourceId) {
     auto it = registry().scripts.find(resourceId);
     if (it != registry().scripts.end() && !it->second.empty()) {

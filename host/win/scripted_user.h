@@ -64,6 +64,7 @@ class Script : public EventSource {
 void winScriptNextDialog(UINT resourceId, Script script);
 // A live source used by every modal dialog without a script (nullptr: none).
 void winSetLiveEventSource(std::shared_ptr<EventSource> source);
+std::shared_ptr<EventSource> winLiveEventSource();
 // The source for a dialog of `resourceId` that starts now: its next script, else the live
 // source, else nullptr.
 std::shared_ptr<EventSource> winTakeEventSource(UINT resourceId);

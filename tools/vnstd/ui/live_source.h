@@ -1,0 +1,67 @@
+#pragma once
+// LiveSource: the event source of a person at a browser. The server threads push what the
+// person did (PageEvent) and read the published state; only the module's thread, inside a
+// modal loop or a message box, takes the events, turns them into actions on the live windows
+// and publishes the new state. So no server thread ever touches a window.
+//
+// Each publication gets the next version number; readers wait for a version newer than the
+// one they have. Events are checked on the module thread when taken: one for a window that
+// is gone, a window of another dialog, or the wrong kind for an open question is refused
+// with a reason (lastRefusal) and nothing is done. While it waits, the live windows' timers
+// run on the wall clock.
+#include <chrono>
+#include <condition_variable>
+#include <deque>
+#include <functional>
+#include <mutex>
+#include <optional>
+#include <string>
+
+#include "page_event.h"
+#include "win_access.h"
+
+class LiveSource : public EventSource {
+  public:
+    // `snapshot` builds the state text on the module thread (called before every wait).
+    explicit LiveSource(std::function<std::string()> snapshot);
+
+    // Server side (any thread).
+    // False when the queue is full (the rate bound) or the source stopped.
+    bool push(PageEvent event);
+    // The published state and its version; waits up to `wait` for one newer than `after`.
+    std::pair<long, std::string> state(long after, std::chrono::milliseconds wait);
+    // Ends every wait: the running dialogs end as cancelled, next() returns nullopt.
+    void stop();
+    bool stopped();
+    size_t queued();
+
+    // Module side.
+    std::optional<UserAction> next(HWND dialog) override;
+    const UserAction* peek() override { return nullptr; }
+    std::optional<UserAction> answer(const WinQuestion& question) override;
+    // Publishes the state now (after a scenario started or ended).
+    void publish();
+    // When true, next() returns nullopt as soon as the queue is empty (tests, --shot).
+    void setEndWhenIdle(bool on) { endWhenIdle_ = on; }
+    std::string lastRefusal();
+    // Refuses what was queued while no dialog was open.
+    void drain();
+
+    static constexpr size_t kMaxQueued = 64;
+
+  private:
+    std::optional<PageEvent> waitForEvent();
+    void refuse(const std::string& why);
+    void runWallClockTimers();
+
+    std::function<std::string()> snapshot_;
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    std::deque<PageEvent> events_;
+    long version_ = 0;
+    std::string published_;
+    std::string refusal_;
+    bool stopped_ = false;
+    bool endWhenIdle_ = false;
+    std::chrono::steady_clock::time_point clock_ = std::chrono::steady_clock::now();
+};
