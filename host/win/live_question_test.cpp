@@ -4,6 +4,7 @@
 
 #include "modal_loop.h"
 #include "win.h"
+#include "win_driver.h"
 
 namespace {
 
