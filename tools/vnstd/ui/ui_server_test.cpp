@@ -14,7 +14,9 @@ class UiServerSecurity : public ::testing::Test {
   protected:
     void SetUp() override {
         winResetForTests();
-        lib = fs::path(::testing::TempDir()) / ("vn_ui_lib_" + std::to_string(::getpid()));
+        // Each test process has a folder of its own, the library and a file beside it.
+        root = fs::path(::testing::TempDir()) / ("vn_ui_" + std::to_string(::getpid()));
+        lib = root / "lib";
         fs::create_directories(lib / "Texts");
         std::ofstream(lib / "Texts" / "a.txt") << "inside";
         std::ofstream(lib.parent_path() / "vn_ui_secret.txt") << "outside";
@@ -28,8 +30,7 @@ class UiServerSecurity : public ::testing::Test {
     void TearDown() override {
         server->stop();
         session.reset();
-        fs::remove_all(lib);
-        fs::remove(lib.parent_path() / "vn_ui_secret.txt");
+        fs::remove_all(root);
         winResetForTests();
     }
     // Status of a request; `host` replaces the Host header.
@@ -43,6 +44,7 @@ class UiServerSecurity : public ::testing::Test {
     }
     long version() { return session->source().state(0, std::chrono::milliseconds(0)).first; }
 
+    fs::path root;
     fs::path lib;
     std::unique_ptr<UiSession> session;
     std::unique_ptr<UiServer> server;
