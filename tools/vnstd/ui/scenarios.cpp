@@ -2,11 +2,13 @@
 
 #include <filesystem>
 
+#include "cmd_eval_report.h"
 #include "cmd_eval_run.h"
 #include "grid.h"
 #include "grid_file_io.h"
 #include "ktx_spread_dlg.h"
 #include "path_translation.h"
+#include "section_table_manager.h"
 #include "sheet_csv.h"
 #include "sheet_file.h"
 
@@ -63,6 +65,8 @@ ScenarioOutcome runEvaluation(const ScenarioPlace& place) {
     options.macroFile =
         (fs::path(place.libraryDir).parent_path() / "macros" / "endplate_ipe300.macro").string();
     options.key = "EndPlateIPE300";
+    // The profile sections the standard looks up, as `vnstd eval` loads them.
+    gSectionTables.loadLibrary();
     EvalResult result = evaluateMacroFile(options, options.macroFile);
     ScenarioOutcome outcome;
     outcome.ended = result.ok ? "OK" : "failed";
@@ -71,8 +75,8 @@ ScenarioOutcome runEvaluation(const ScenarioPlace& place) {
         variables.push_back({{"section", v.section},
                              {"name", v.name},
                              {"type", v.type},
-                             {"before", v.before},
-                             {"after", v.after}});
+                             {"before", tidyNumberText(v.before)},
+                             {"after", tidyNumberText(v.after)}});
     }
     outcome.data = {{"standard", options.standard},
                     {"macro", options.macroFile},
