@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "command_line.h"
+#include "cli_test_run.h"
 #include "commands.h"
 #include "ktx_settings.h"
 #include "path_translation.h"
@@ -18,35 +19,8 @@
 
 namespace {
 
-struct Captured {
-    int code = -1;
-    std::string out, err;
-};
-
-std::string readAll(std::FILE* f) {
-    std::string text;
-    std::rewind(f);
-    char buf[4096];
-    size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) text.append(buf, n);
-    std::fclose(f);
-    return text;
-}
-
-Captured run(int (*command)(const CliContext&, const std::vector<std::string>&),
-             std::vector<std::string> args) {
-    CliContext context;
-    context.out = std::tmpfile();
-    context.err = std::tmpfile();
-    context.libDir = std::string(VN_SOURCE_DIR) + "/examples/library";
-    gSettings.setLibDir(windowsPathFromHost(context.libDir));
-    Captured c;
-    c.code = command(context, args);
-    acadSetCommandLineEcho(nullptr);  // comreg print leaves the echo on context.err
-    c.out = readAll(context.out);
-    c.err = readAll(context.err);
-    return c;
-}
+using vnstd_test::Captured;
+using vnstd_test::run;
 
 size_t lineCount(const std::string& text) {
     return static_cast<size_t>(std::count(text.begin(), text.end(), '\n'));

@@ -7,40 +7,15 @@
 #include <utility>
 #include <vector>
 
+#include "cli_test_run.h"
 #include "commands.h"
 #include "ktx_settings.h"
 #include "path_translation.h"
 
 namespace {
 
-struct Captured {
-    int code = -1;
-    std::string out, err;
-};
-
-std::string readAll(std::FILE* f) {
-    std::string text;
-    std::rewind(f);
-    char buf[4096];
-    size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) text.append(buf, n);
-    std::fclose(f);
-    return text;
-}
-
-Captured run(int (*command)(const CliContext&, const std::vector<std::string>&),
-             std::vector<std::string> args) {
-    CliContext context;
-    context.out = std::tmpfile();
-    context.err = std::tmpfile();
-    context.libDir = std::string(VN_SOURCE_DIR) + "/examples/library";
-    gSettings.setLibDir(windowsPathFromHost(context.libDir));
-    Captured c;
-    c.code = command(context, args);
-    c.out = readAll(context.out);
-    c.err = readAll(context.err);
-    return c;
-}
+using vnstd_test::Captured;
+using vnstd_test::run;
 
 // The cells of a printed line (separated by two or more blanks) with their start columns.
 std::vector<std::pair<size_t, std::string>> cellsOf(const std::string& line) {
