@@ -1,9 +1,9 @@
 #include "csp_file_chooser.h"
 
-#include "win_driver.h"
 #include <gtest/gtest.h>
 
 #include "file_chooser.h"
+#include "win_driver.h"
 #include "win_reset.h"
 
 namespace {

@@ -1,11 +1,11 @@
 #include "vn_cutting_stock_model.h"
-#include "win_driver.h"
 
 #include "command_line.h"
 #include "csp_files.h"
 #include "csp_test_support.h"
 #include "file_chooser.h"
 #include "message_box.h"
+#include "win_driver.h"
 
 namespace {
 

@@ -93,7 +93,9 @@ int printIdentifiers(const CliContext& context) {
 
 }  // namespace
 
-std::string comregUsage(const std::vector<std::string>&) { return kComregUsage; }
+std::string comregUsage(const std::vector<std::string>&) {
+    return kComregUsage;
+}
 
 int runComregCommand(const CliContext& context, const std::vector<std::string>& args) {
     std::string action, folder = std::filesystem::path(context.exePath).parent_path().string();

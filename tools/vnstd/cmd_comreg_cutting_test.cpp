@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "command_line.h"
 #include "cli_test_run.h"
+#include "command_line.h"
 #include "commands.h"
 #include "ktx_settings.h"
 #include "path_translation.h"

@@ -118,7 +118,9 @@ int reportNewest(const CliContext& context) {
 
 }  // namespace
 
-std::string cuttingUsage(const std::vector<std::string>&) { return kCuttingUsage; }
+std::string cuttingUsage(const std::vector<std::string>&) {
+    return kCuttingUsage;
+}
 
 int runCuttingCommand(const CliContext& context, const std::vector<std::string>& args) {
     if (args.empty()) return cliUsageError(context, "cutting: give list, show ENTRY or report");

@@ -34,7 +34,9 @@ ScenarioPlace placeOf(const CliContext& context) {
 
 }  // namespace
 
-std::string uiUsage(const std::vector<std::string>&) { return kUiUsage; }
+std::string uiUsage(const std::vector<std::string>&) {
+    return kUiUsage;
+}
 
 int runUiCommand(const CliContext& context, const std::vector<std::string>& args) {
     UiOptions options;
