@@ -43,6 +43,8 @@ class Script : public EventSource {
     Script& menu(std::string itemText);
     Script& dismissMenu();
     Script& answer(int button);
+    // The event source's answer to an open question stays visible beside the builder above.
+    using EventSource::answer;
     Script& files(std::vector<std::string> paths);
     Script& cancelFiles();
     Script& close();
