@@ -160,6 +160,9 @@ std::string Ktx_PropertiesList::toText() const {
         appendEscaped(out, value.str(), false);
         out += "\r\n";
     }
+    // A first key that begins with the bytes of a UTF-8 byte-order mark would lose them on
+    // reading (the mark is skipped there), so its first byte is written escaped.
+    if (out.rfind("\xEF\xBB\xBF", 0) == 0) out.replace(0, 1, "%EF");
     return out;
 }
 

@@ -27,6 +27,15 @@ TEST(PropertiesList, EveryByteRoundTripsThroughTheText) {
     EXPECT_NE(list.toText().find("path=c:\\lib\\Dialog Templates\\ \r\n"), std::string::npos);
 }
 
+TEST(PropertiesList, AFirstKeyStartingWithTheByteOrderMarkBytesKeepsThem) {
+    Ktx_PropertiesList list;
+    list.setProperty("\xEF\xBB\xBFkey", "1");
+    list.setProperty("\xEF\xBB\xBFsecond", "2");
+    Ktx_PropertiesList back;
+    ASSERT_EQ(back.fromText(list.toText()), Acad::eOk);
+    EXPECT_EQ(back, list);
+}
+
 TEST(PropertiesList, NumbersAndOrder) {
     Ktx_PropertiesList list;
     list.setProperty("nrOfControls", 2);
