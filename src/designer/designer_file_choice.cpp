@@ -19,8 +19,8 @@ Ktx_String chooseDesignerFile(CWnd* parent, bool open, DesignerFileKind kind,
     const Ktx_String filter = dialString(pictures ? kTextPictures : kTextTemplates) + " (*." +
                               extension + ")|*." + extension + "||";
     const Ktx_String title = dialString(open ? kTextOpenTitle : kTextSaveTitle);
-    const DWORD flags = open ? OFN_HIDEREADONLY | OFN_FILEMUSTEXIST
-                             : OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
+    const DWORD flags =
+        open ? OFN_HIDEREADONLY | OFN_FILEMUSTEXIST : OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
     CFileDialog dialog(open ? TRUE : FALSE, extension.c_str(), nullptr, flags, filter.c_str(),
                        parent);
     dialog.m_ofn.lpstrTitle = title.c_str();

@@ -12,7 +12,9 @@ CControlRect::~CControlRect() {
     if (window_ && window_->GetSafeHwnd()) window_->DestroyWindow();
 }
 
-int CControlRect::id() const { return window_ ? window_->GetDlgCtrlID() : 0; }
+int CControlRect::id() const {
+    return window_ ? window_->GetDlgCtrlID() : 0;
+}
 
 void CControlRect::syncFromWindow() {
     if (!window_ || !window_->GetSafeHwnd()) return;

@@ -45,9 +45,13 @@ bool isEditType(int type);
 bool isComboType(int type);
 bool isButtonType(int type);
 // Labels and group boxes: never in the tab order.
-inline bool isLabelType(int type) { return type == kCtrlLabel || type == kCtrlGroupBox; }
+inline bool isLabelType(int type) {
+    return type == kCtrlLabel || type == kCtrlGroupBox;
+}
 // Types 4 and 5: multi-line edits for bolt counts.
-inline bool isBoltCountType(int type) { return type == kCtrlBoltCount1 || type == kCtrlBoltCount2; }
+inline bool isBoltCountType(int type) {
+    return type == kCtrlBoltCount1 || type == kCtrlBoltCount2;
+}
 // Types 25 and 26: push buttons with a five-part extension.
 inline bool isAdvancedType(int type) {
     return type == kCtrlAdvancedCell1 || type == kCtrlAdvancedCell2;

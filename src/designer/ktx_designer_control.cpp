@@ -41,7 +41,9 @@ T* childAs(const Ktx_DesignerControl& control, const CWnd* dialog) {
 
 }  // namespace
 
-Ktx_String designerKey(const char* word, int i) { return Ktx_String(word) + Ktx_String(i); }
+Ktx_String designerKey(const char* word, int i) {
+    return Ktx_String(word) + Ktx_String(i);
+}
 
 void Ktx_DesignerControl::getFromPropList(const Ktx_PropertiesList& list, int i) {
     int t = 0;

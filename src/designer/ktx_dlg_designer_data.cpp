@@ -1,9 +1,10 @@
 // The template list and initialization.
+#include "ktx_dlg_designer_data.h"
+
 #include <algorithm>
 #include <set>
 
 #include "acad.h"
-#include "ktx_dlg_designer_data.h"
 
 Ktx_DlgDesignerData::Ktx_DlgDesignerData() {
     drawnControls.reserve(8);
@@ -74,7 +75,9 @@ bool Ktx_DlgDesignerData::removeControl(int index) {
     return true;
 }
 
-void Ktx_DlgDesignerData::removeAllControls() { controls.clear(); }
+void Ktx_DlgDesignerData::removeAllControls() {
+    controls.clear();
+}
 
 void Ktx_DlgDesignerData::getAllCtrlNames(Ktx_StringArray& names) const {
     for (const auto& c : controls) {
@@ -83,8 +86,8 @@ void Ktx_DlgDesignerData::getAllCtrlNames(Ktx_StringArray& names) const {
 }
 
 bool Ktx_DlgDesignerData::initialize(CWnd* dlg, int firstId, int lastId, int typeCombo,
-                                     int typeDescription, int contentsField,
-                                     int extensionCaption, int extensionField, bool design) {
+                                     int typeDescription, int contentsField, int extensionCaption,
+                                     int extensionField, bool design) {
     if (!dlg || !dlg->GetSafeHwnd()) return false;
     dialog = dlg->GetSafeHwnd();
     firstResourceId = firstId;

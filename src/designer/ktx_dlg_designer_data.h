@@ -87,8 +87,8 @@ class Ktx_DlgDesignerData {
 
     // --- Drawing ---
     bool initialize(CWnd* dialog, int firstResourceId, int lastResourceId, int typeComboId,
-                    int typeDescriptionId, int contentsId, int extensionCaptionId,
-                    int extensionId, bool designMode);
+                    int typeDescriptionId, int contentsId, int extensionCaptionId, int extensionId,
+                    bool designMode);
     bool redrawAllControls();
     void removeAllDrawnCtrls();
     BOOL OnEraseBkgnd(CDC* dc);

@@ -26,7 +26,9 @@ std::unique_ptr<CWnd> windowObjectFor(int type) {
 
 }  // namespace
 
-double designerDialogScale() { return gDialogScale; }
+double designerDialogScale() {
+    return gDialogScale;
+}
 void setDesignerDialogScale(double scale) {
     (void)gScaleResetRegistered;
     gDialogScale = scale;
@@ -150,8 +152,9 @@ bool Ktx_DlgDesignerData::getCtrlPtr(int id, CWnd*& window) const {
 
 void Ktx_DlgDesignerData::setBtnIcon(CWnd* button, int /*unused*/) {
     if (!button) return;
-    if (!icon) icon = static_cast<HICON>(LoadImage(nullptr, MAKEINTRESOURCE(kModuleIconId),
-                                                    IMAGE_ICON, 0, 0, LR_DEFAULTCOLOR));
+    if (!icon)
+        icon = static_cast<HICON>(
+            LoadImage(nullptr, MAKEINTRESOURCE(kModuleIconId), IMAGE_ICON, 0, 0, LR_DEFAULTCOLOR));
     button->SendMessage(BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon));
 }
 

@@ -1,4 +1,6 @@
 // Template files, the picture and its transparency mask, and the template folder.
+#include <algorithm>
+
 #include "core.h"
 #include "ktx_dlg_designer_data.h"
 
@@ -21,7 +23,7 @@ void getModuleImages(Ktx_StringArray& names) {
     for (const Ktx_String& file : files) {
         names.append(removeExtension(file).getSubStringAt(root.length()));
     }
-    ObjectExportSort(names, true);
+    ObjectExportSort(names, false);
 }
 
 void GetImageDlgCtrlNames(const Ktx_String& path, Ktx_StringArray& names) {
@@ -46,6 +48,9 @@ bool Ktx_DlgDesignerData::readFromFile(const Ktx_String& path, bool withPicture)
     name = newName;
     int count = 0;
     list.getProperty("nrOfControls", count);
+    // A count beyond the file's number of properties can only add empty records; a damaged
+    // count of millions would stall the reader, so it is held to that number.
+    count = std::min(count, list.count());
     removeAllControls();
     for (int i = 0; i < count; ++i) {
         Ktx_DesignerControl control;
@@ -56,7 +61,9 @@ bool Ktx_DlgDesignerData::readFromFile(const Ktx_String& path, bool withPicture)
     return true;
 }
 
-void Ktx_DlgDesignerData::writeToFile(const Ktx_String& path) { writeTemplate(path); }
+void Ktx_DlgDesignerData::writeToFile(const Ktx_String& path) {
+    writeTemplate(path);
+}
 
 bool Ktx_DlgDesignerData::writeTemplate(const Ktx_String& path) {
     const Ktx_String oldName = name;
@@ -68,7 +75,8 @@ bool Ktx_DlgDesignerData::writeTemplate(const Ktx_String& path) {
     getSizeFromAllControls();
     Ktx_PropertiesList list;
     list.setProperty("nrOfControls", getNrControls());
-    for (int i = 0; i < getNrControls(); ++i) controls[static_cast<size_t>(i)]->setToPropList(list, i);
+    for (int i = 0; i < getNrControls(); ++i)
+        controls[static_cast<size_t>(i)]->setToPropList(list, i);
     return list.writeToFile(path) == Acad::eOk;
 }
 

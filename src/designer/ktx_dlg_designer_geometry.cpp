@@ -3,8 +3,8 @@
 #include <cmath>
 
 #include "core.h"
-#include "object_export_math.h"
 #include "ktx_dlg_designer_data.h"
+#include "object_export_math.h"
 
 namespace {
 
@@ -83,7 +83,8 @@ void Ktx_DlgDesignerData::getImageSize(int& width, int& height) const {
 
 CRect Ktx_DlgDesignerData::pixelRect(const Ktx_DesignerControl& c) const {
     return CRect(wholePixels(imageWidth * c.topLeftX), wholePixels(imageHeight * c.topLeftY),
-                 wholePixels(imageWidth * c.bottomRightX), wholePixels(imageHeight * c.bottomRightY));
+                 wholePixels(imageWidth * c.bottomRightX),
+                 wholePixels(imageHeight * c.bottomRightY));
 }
 
 void Ktx_DlgDesignerData::getSizeFromControl(int index) {

@@ -155,7 +155,8 @@ bool Ktx_DlgDesignerData::setFlexBtnStatus(const Ktx_String& group, const Ktx_St
                                            int state) {
     int index = -1;
     CWnd* window = nullptr;
-    if (!findFlexButton(group, variable, index) || !getCtrlPtr(getControl(index)->resourceId, window))
+    if (!findFlexButton(group, variable, index) ||
+        !getCtrlPtr(getControl(index)->resourceId, window))
         return false;
     window->SendMessage(BM_SETCHECK, static_cast<WPARAM>(state == 2 ? 0 : state));
     return true;

@@ -39,15 +39,15 @@ const DialogTemplateRegistration kTemplate(
          {D::kContents, WC_EDIT, ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE, "", 194, 102, 90,
           12},
          {D::kExtensionCaption, WC_STATIC, SS_LEFT, 0, "", 194, 116, 90, 8},
-         {D::kExtension, WC_EDIT, ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE, "", 194, 126,
-          90, 12},
+         {D::kExtension, WC_EDIT, ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE, "", 194, 126, 90,
+          12},
          {IDOK, WC_BUTTON, BS_DEFPUSHBUTTON | WS_TABSTOP, 0, "", 186, 146, 50, 14},
          {IDCANCEL, WC_BUTTON, BS_PUSHBUTTON | WS_TABSTOP, 0, "Cancel", 240, 146, 50, 14},
      }});
 
-constexpr int kImageButtons[][2] = {{D::kOpen, 232},    {D::kSave, 233},  {D::kAdd, 212},
-                                    {D::kDelete, 206},  {D::kWidth, 235}, {D::kHeight, 236},
-                                    {D::kCopy, 223},    {D::kPicture, 231}};
+constexpr int kImageButtons[][2] = {{D::kOpen, 232},   {D::kSave, 233},   {D::kAdd, 212},
+                                    {D::kDelete, 206}, {D::kWidth, 235},  {D::kHeight, 236},
+                                    {D::kCopy, 223},   {D::kPicture, 231}};
 
 bool isTransparentLabel(CWnd* control) {
     char className[32] = {};
@@ -65,11 +65,12 @@ VnDesignerDlg::VnDesignerDlg(const Ktx_String& templatePath, CWnd* parent)
 
 BOOL VnDesignerDlg::OnInitDialog() {
     CDialog::OnInitDialog();
-    data_.initialize(this, kFirstControlId, kLastControlId, kTypeCombo, kTypeDescription,
-                     kContents, kExtensionCaption, kExtension, true);
+    data_.initialize(this, kFirstControlId, kLastControlId, kTypeCombo, kTypeDescription, kContents,
+                     kExtensionCaption, kExtension, true);
     for (const auto& [id, image] : kImageButtons) {
         HBITMAP bitmap = LoadBitmap(nullptr, MAKEINTRESOURCE(image));
-        if (bitmap) SendDlgItemMessage(id, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap));
+        if (bitmap)
+            SendDlgItemMessage(id, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap));
     }
     SetDlgItemText(kPanelFrame, dialString(kTextPanel).c_str());
     SetDlgItemText(IDOK, dialString(kTextClose).c_str());
@@ -77,7 +78,8 @@ BOOL VnDesignerDlg::OnInitDialog() {
     getSafeDlgSize(this, savedSize_);
     ChangeDlgSize(this, kSizeKey);
     modified_ = false;
-    if (!templatePath_.isEmpty() && ObjectExportFileExists(templatePath_)) loadTemplate(templatePath_);
+    if (!templatePath_.isEmpty() && ObjectExportFileExists(templatePath_))
+        loadTemplate(templatePath_);
     return TRUE;
 }
 

@@ -28,7 +28,8 @@ Ktx_String VnDesignerDlg::currentFolder() const {
 
 void VnDesignerDlg::onOpen() {
     if (!askSave()) return;
-    const Ktx_String path = chooseDesignerFile(this, true, DesignerFileKind::Template, currentFolder());
+    const Ktx_String path =
+        chooseDesignerFile(this, true, DesignerFileKind::Template, currentFolder());
     if (!path.isEmpty()) loadTemplate(path);
 }
 
