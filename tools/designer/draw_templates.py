@@ -154,12 +154,13 @@ def plate_side_view():
         (EDIT, (126, 76, 176, 94), 'EdgeDist', ''),
         (LABEL, (80, 236, 100, 252), 't', ''),
         (COMBO, (100, 234, 160, 252), 'PlateThickness', THICKNESS_LIST),
-        (GROUP, (200, 90, 340, 176), 'Plate', ''),
         (LABEL, (208, 106, 240, 122), 'b', ''),
         (EDIT, (240, 104, 300, 122), 'PlateWidth', ''),
         (FLEX, (304, 104, 324, 122), 'PlateWidth', 'PlateSize;;1;'),
         (FLEX, (172, 138, 192, 156), 'PlateHeight', 'PlateSize;;;'),
         (CHECK, (208, 140, 330, 158), 'Stiffened', 'Stiffened'),
+        # Last, so that a press on a control inside the frame selects that control.
+        (GROUP, (200, 90, 340, 176), 'Plate', ''),
     ]
     return c, controls
 
