@@ -49,6 +49,28 @@ constexpr int kImageButtons[][2] = {{D::kOpen, 232},   {D::kSave, 233},   {D::kA
                                     {D::kDelete, 206}, {D::kWidth, 235},  {D::kHeight, 236},
                                     {D::kCopy, 223},   {D::kPicture, 231}};
 
+// The dialog's own controls stay at the right-hand side; the picture area grows.
+const std::vector<CResizer::Entry> kAnchors = {
+    {D::kOpen, CResizer::kTopRight},
+    {D::kSave, CResizer::kTopRight},
+    {D::kAdd, CResizer::kTopRight},
+    {D::kDelete, CResizer::kTopRight},
+    {D::kPicture, CResizer::kTopRight},
+    {D::kWidth, CResizer::kTopRight},
+    {D::kHeight, CResizer::kTopRight},
+    {D::kCopy, CResizer::kTopRight},
+    {D::kAlignBottoms, CResizer::kTopRight},
+    {D::kPlaceBeside, CResizer::kTopRight},
+    {D::kPanelFrame, CResizer::kTopRight},
+    {D::kTypeCombo, CResizer::kTopRight},
+    {D::kTypeDescription, CResizer::kTopRight},
+    {D::kContents, CResizer::kTopRight},
+    {D::kExtensionCaption, CResizer::kTopRight},
+    {D::kExtension, CResizer::kTopRight},
+    {IDOK, CResizer::kBottomRight},
+    {IDCANCEL, CResizer::kBottomRight},
+};
+
 bool isTransparentLabel(CWnd* control) {
     char className[32] = {};
     if (!control || GetClassName(control->GetSafeHwnd(), className, sizeof className) == 0)
@@ -76,6 +98,8 @@ BOOL VnDesignerDlg::OnInitDialog() {
     SetDlgItemText(IDOK, dialString(kTextClose).c_str());
     updateTitle();
     getSafeDlgSize(this, savedSize_);
+    resizer_.Init(this, kAnchors);
+    resizer_.SetMinTrackSize(savedSize_);
     ChangeDlgSize(this, kSizeKey);
     modified_ = false;
     if (!templatePath_.isEmpty() && ObjectExportFileExists(templatePath_))
@@ -157,12 +181,14 @@ void VnDesignerDlg::OnLButtonDown(UINT flags, CPoint point) {
 }
 
 void VnDesignerDlg::OnGetMinMaxInfo(MINMAXINFO* info) {
-    info->ptMinTrackSize = CPoint(savedSize_.cx, savedSize_.cy);
+    resizer_.OnGetMinMaxInfo(info);
 }
 
 void VnDesignerDlg::OnSize(UINT type, int cx, int cy) {
     CDialog::OnSize(type, cx, cy);
-    if (GetSafeHwnd()) Invalidate();
+    if (!GetSafeHwnd()) return;
+    resizer_.Move();
+    Invalidate();
 }
 
 bool StartDlgDesigner(const Ktx_String& templatePath) {

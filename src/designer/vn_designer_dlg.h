@@ -6,6 +6,7 @@
 // Closing with OK or the close box asks whether to save changes; Cancel closes at once;
 // Escape is swallowed. StartDlgDesigner runs it modally.
 #include "ktx_dlg_designer_data.h"
+#include "resizer.h"
 #include "win.h"
 
 class VnDesignerDlg : public CDialog {
@@ -67,6 +68,7 @@ class VnDesignerDlg : public CDialog {
     Ktx_String spare_;
     Ktx_String templatePath_;
     Ktx_DlgDesignerData data_;
+    CResizer resizer_;
     bool modified_ = false;
     CSize savedSize_{50, 50};
 };

@@ -153,3 +153,38 @@ TEST_F(DesignerDialog, ASaveOutsideTheTemplateFolderKeepsTheChangesUnsaved) {
 }
 
 }  // namespace
+
+namespace {
+
+int rightMargin(HWND dlg, int id) {
+    CRect client, button;
+    CWnd* d = CWnd::FromHandle(dlg);
+    d->GetClientRect(&client);
+    d->GetDlgItem(id)->GetWindowRect(&button);
+    d->ScreenToClient(&button);
+    return client.right - button.right;
+}
+
+TEST_F(DesignerDialog, ResizingKeepsItsOwnControlsAtTheRightAndTheSizeIsKept) {
+    int margin = 0;
+    winScriptNextDialog(D::kResourceId,
+                        Script()
+                            .then([&margin](HWND dlg) { margin = rightMargin(dlg, IDOK); })
+                            .resize(900, 600)
+                            .then([&margin](HWND dlg) {
+                                EXPECT_EQ(rightMargin(dlg, IDOK), margin);
+                                EXPECT_GT(rightMargin(dlg, D::kExtension), 0);
+                            })
+                            .click(IDCANCEL));
+    StartDlgDesigner({});
+    winScriptNextDialog(D::kResourceId, Script()
+                                            .then([](HWND dlg) {
+                                                CRect r;
+                                                CWnd::FromHandle(dlg)->GetWindowRect(&r);
+                                                EXPECT_EQ(r.Size(), CSize(900, 600));
+                                            })
+                                            .click(IDCANCEL));
+    StartDlgDesigner({});
+}
+
+}  // namespace
