@@ -93,9 +93,13 @@ bool Ktx_DesignerControl::setSplitExtComboList(const Ktx_String& value) {
     return true;
 }
 
+Ktx_String Ktx_DesignerControl::comboListPath() const {
+    return isFullPath(comboList) ? comboList : gSettings.libDir + comboList;
+}
+
 void Ktx_DesignerControl::getComboItemsFromFile(Ktx_StringArray& items) const {
     if (comboList.isEmpty()) return;
-    const Ktx_String path = isFullPath(comboList) ? comboList : gSettings.libDir + comboList;
+    const Ktx_String path = comboListPath();
     if (!ObjectExportFileExists(path)) return;
     ObjectExportReadFile(path, items);
 }

@@ -35,6 +35,8 @@ class Ktx_DesignerControl {
     // The lines of the `comboList` file into items; items unchanged when comboList is empty
     // or names no file. A name that is not a full path is taken in the library folder.
     void getComboItemsFromFile(Ktx_StringArray& items) const;
+    // The path of the `comboList` file as getComboItemsFromFile reads it.
+    Ktx_String comboListPath() const;
 
     // The dialog's child window with `resourceId`; false (window null) without a dialog or
     // without such a child. The typed forms give null when the child is of another class.

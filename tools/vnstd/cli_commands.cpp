@@ -12,6 +12,7 @@ const std::vector<CliCommand>& cliCommands() {
         {"mapping", "show a mapping file", runMappingCommand, mappingUsage},
         {"sheet", "calculate, convert, show or read spreadsheet files", runSheetCommand,
          sheetUsage},
+        {"template", "list, show or check the dialog templates", runTemplateCommand, templateUsage},
         {"ui", "serve the module's dialogs to a web browser", runUiCommand, uiUsage},
     };
     return commands;

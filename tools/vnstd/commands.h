@@ -27,6 +27,9 @@ std::string comregUsage(const std::vector<std::string>& args);
 // vnstd cutting list|show|report: the cutting-stock tables of the library.
 int runCuttingCommand(const CliContext& context, const std::vector<std::string>& args);
 std::string cuttingUsage(const std::vector<std::string>& args);
+// vnstd template list|show|check: the dialog templates of the library.
+int runTemplateCommand(const CliContext& context, const std::vector<std::string>& args);
+std::string templateUsage(const std::vector<std::string>& args);
 // vnstd ui ...: the module's dialogs in a web browser (ui/cmd_ui.cpp).
 int runUiCommand(const CliContext& context, const std::vector<std::string>& args);
 std::string uiUsage(const std::vector<std::string>& args);

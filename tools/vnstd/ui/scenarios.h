@@ -25,4 +25,6 @@ struct Scenario {
 };
 
 const std::vector<Scenario>& uiScenarios();
+// The dialog designer on the example template (scenarios_designer.cpp).
+Scenario designerScenario();
 const Scenario* findScenario(const std::string& name);
