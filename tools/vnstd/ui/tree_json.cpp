@@ -72,6 +72,7 @@ json paintJson(HWND h, BitmapStore& pictures) {
         if (r.source != nullptr) {
             rec["img"] = pictures.put(r.source);
             rec["src"] = rectJson(r.sourceRect);
+            rec["rop"] = r.rop;
         }
         if (r.icon != nullptr) rec["img"] = pictures.put(r.icon);
         out.push_back(std::move(rec));
