@@ -1,7 +1,7 @@
 #include "designer_file_choice.h"
 
 #include "core.h"
-#include "file_chooser.h"
+#include "dlg_open_save.h"
 
 namespace {
 
@@ -16,15 +16,9 @@ Ktx_String chooseDesignerFile(CWnd* parent, bool open, DesignerFileKind kind,
                               const Ktx_String& startFolder) {
     const bool pictures = kind == DesignerFileKind::Picture;
     const Ktx_String extension = pictures ? "bmp" : "txt";
-    const Ktx_String filter = dialString(pictures ? kTextPictures : kTextTemplates) + " (*." +
-                              extension + ")|*." + extension + "||";
-    const Ktx_String title = dialString(open ? kTextOpenTitle : kTextSaveTitle);
-    const DWORD flags =
-        open ? OFN_HIDEREADONLY | OFN_FILEMUSTEXIST : OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
-    CFileDialog dialog(open ? TRUE : FALSE, extension.c_str(), nullptr, flags, filter.c_str(),
-                       parent);
-    dialog.m_ofn.lpstrTitle = title.c_str();
-    dialog.m_ofn.lpstrInitialDir = startFolder.c_str();
-    if (dialog.DoModal() != IDOK) return {};
-    return Ktx_String(dialog.GetPathName());
+    const Ktx_String filterText =
+        dialString(pictures ? kTextPictures : kTextTemplates) + " (*." + extension + ")";
+    return DlgOpenSave(open, extension, filterText,
+                       dialString(open ? kTextOpenTitle : kTextSaveTitle), startFolder,
+                       Ktx_String(), parent);
 }

@@ -22,14 +22,14 @@ const DialogTemplateRegistration kTemplate(
      296,
      164,
      {
-         {D::kOpen, WC_BUTTON, BS_PUSHBUTTON | BS_BITMAP | WS_TABSTOP, 0, "", 192, 4, 22, 16},
-         {D::kSave, WC_BUTTON, BS_PUSHBUTTON | BS_BITMAP | WS_TABSTOP, 0, "", 216, 4, 22, 16},
-         {D::kAdd, WC_BUTTON, BS_PUSHBUTTON | BS_BITMAP | WS_TABSTOP, 0, "", 240, 4, 22, 16},
-         {D::kDelete, WC_BUTTON, BS_PUSHBUTTON | BS_BITMAP | WS_TABSTOP, 0, "", 264, 4, 22, 16},
-         {D::kPicture, WC_BUTTON, BS_PUSHBUTTON | BS_BITMAP | WS_TABSTOP, 0, "", 192, 22, 22, 16},
-         {D::kWidth, WC_BUTTON, BS_PUSHBUTTON | BS_BITMAP | WS_TABSTOP, 0, "", 216, 22, 22, 16},
-         {D::kHeight, WC_BUTTON, BS_PUSHBUTTON | BS_BITMAP | WS_TABSTOP, 0, "", 240, 22, 22, 16},
-         {D::kCopy, WC_BUTTON, BS_PUSHBUTTON | BS_BITMAP | WS_TABSTOP, 0, "", 264, 22, 22, 16},
+         {D::kOpen, WC_BUTTON, BS_PUSHBUTTON | WS_TABSTOP, 0, "", 192, 4, 22, 16},
+         {D::kSave, WC_BUTTON, BS_PUSHBUTTON | WS_TABSTOP, 0, "", 216, 4, 22, 16},
+         {D::kAdd, WC_BUTTON, BS_PUSHBUTTON | WS_TABSTOP, 0, "", 240, 4, 22, 16},
+         {D::kDelete, WC_BUTTON, BS_PUSHBUTTON | WS_TABSTOP, 0, "", 264, 4, 22, 16},
+         {D::kPicture, WC_BUTTON, BS_PUSHBUTTON | WS_TABSTOP, 0, "", 192, 22, 22, 16},
+         {D::kWidth, WC_BUTTON, BS_PUSHBUTTON | WS_TABSTOP, 0, "", 216, 22, 22, 16},
+         {D::kHeight, WC_BUTTON, BS_PUSHBUTTON | WS_TABSTOP, 0, "", 240, 22, 22, 16},
+         {D::kCopy, WC_BUTTON, BS_PUSHBUTTON | WS_TABSTOP, 0, "", 264, 22, 22, 16},
          {D::kAlignBottoms, WC_BUTTON, BS_PUSHBUTTON | WS_TABSTOP, 0, "_ _", 192, 40, 46, 12},
          {D::kPlaceBeside, WC_BUTTON, BS_PUSHBUTTON | WS_TABSTOP, 0, "| |", 240, 40, 46, 12},
          {D::kPanelFrame, WC_BUTTON, BS_GROUPBOX, 0, "", 188, 56, 102, 86},
@@ -45,6 +45,7 @@ const DialogTemplateRegistration kTemplate(
          {IDCANCEL, WC_BUTTON, BS_PUSHBUTTON | WS_TABSTOP, 0, "Cancel", 240, 146, 50, 14},
      }});
 
+// The image buttons and their icons, in the order of the dialog's members.
 constexpr int kImageButtons[][2] = {{D::kOpen, 232},   {D::kSave, 233},   {D::kAdd, 212},
                                     {D::kDelete, 206}, {D::kWidth, 235},  {D::kHeight, 236},
                                     {D::kCopy, 223},   {D::kPicture, 231}};
@@ -89,10 +90,9 @@ BOOL VnDesignerDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     data_.initialize(this, kFirstControlId, kLastControlId, kTypeCombo, kTypeDescription, kContents,
                      kExtensionCaption, kExtension, true);
-    for (const auto& [id, image] : kImageButtons) {
-        HBITMAP bitmap = LoadBitmap(nullptr, MAKEINTRESOURCE(image));
-        if (bitmap)
-            SendDlgItemMessage(id, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap));
+    for (size_t i = 0; i < imageButtons_.size(); ++i) {
+        imageButtons_[i].SubclassDlgItem(kImageButtons[i][0], this);
+        imageButtons_[i].SetIcon(kImageButtons[i][1]);
     }
     SetDlgItemText(kPanelFrame, dialString(kTextPanel).c_str());
     SetDlgItemText(IDOK, dialString(kTextClose).c_str());

@@ -5,6 +5,9 @@
 // align; a property panel edits the selected control's type, contents and extension.
 // Closing with OK or the close box asks whether to save changes; Cancel closes at once;
 // Escape is swallowed. StartDlgDesigner runs it modally.
+#include <array>
+
+#include "button_st.h"
 #include "ktx_dlg_designer_data.h"
 #include "resizer.h"
 #include "win.h"
@@ -65,6 +68,7 @@ class VnDesignerDlg : public CDialog {
     void onPicture();
     void markModified() { modified_ = true; }
 
+    std::array<CButtonST, 8> imageButtons_;
     Ktx_String spare_;
     Ktx_String templatePath_;
     Ktx_DlgDesignerData data_;
