@@ -91,6 +91,28 @@ TEST_F(DesignerDialog, ThePanelShowsTheSelectedControlsProperties) {
     EXPECT_EQ(dialog.designer().getControl(9)->flexGroup, "Other");
 }
 
+TEST_F(DesignerDialog, LabelsLetThePictureShowThroughAndPositionsCanBePrinted) {
+    winScriptNextDialog(D::kResourceId,
+                        Script()
+                            .then([](HWND dlg) {
+                                winPaint(dlg);
+                                // "End plate", a label of the template, and the panel's frame.
+                                const auto hollow =
+                                    reinterpret_cast<HBRUSH>(GetStockObject(HOLLOW_BRUSH));
+                                EXPECT_EQ(winControlBrush(GetDlgItem(dlg, 33000)), hollow);
+                                EXPECT_NE(winControlBrush(GetDlgItem(dlg, D::kContents)), hollow);
+                            })
+                            .click(IDCANCEL));
+    D dialog(templatePath("EndPlate\\Bolts"));
+    dialog.DoModal();
+    acadClearCommandLine();
+    dialog.designer().printPositions();
+    const std::string printed = acadCommandLineText();
+    EXPECT_EQ(printed.substr(0, 73),
+              "**** Control Bolts ****\nLeft: 0.011111 - Right: 0.222222\nTop: 0.015385 - ");
+    EXPECT_EQ(printed.substr(printed.size() - 9), "********\n");
+}
+
 TEST_F(DesignerDialog, TheSaveQuestionsThreeAnswers) {
     const std::string before = plateText();
     // A press anywhere, even on no control, marks the template as changed.
