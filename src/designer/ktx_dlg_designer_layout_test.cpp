@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "designer_test_support.h"
 
 namespace {
@@ -121,6 +123,23 @@ TEST_F(TemplateLayout, TabOrderEndsForControlsFarBelowThePicture) {
     data.sortAllControls();
     EXPECT_EQ(data.getControl(1)->tabOrder, 1);
     EXPECT_EQ(data.getControl(0)->tabOrder, 2);
+}
+
+// Regression: a fraction of 1e300 or "nan" from a file was cast to an int (undefined), and a
+// template without picture took infinite fractions from its windows.
+TEST_F(TemplateLayout, DamagedFractionsAndAMissingPictureGiveNoWildNumbers) {
+    Ktx_DlgDesignerData data;
+    data.imageWidth = 100;
+    data.imageHeight = 100;
+    Ktx_DesignerControl c = control(2, 0, 0, 10, 10);
+    c.topLeftX = 1e300;
+    c.bottomRightY = std::nan("");
+    const CRect r = data.pixelRect(c);
+    EXPECT_EQ(r.left, 1000000);
+    EXPECT_EQ(r.bottom, 0);
+    data.imageWidth = 0;
+    data.setWidth(c, 30);
+    EXPECT_EQ(c.bottomRightX, 0.0);
 }
 
 TEST_F(TemplateLayout, TabMovesThroughTheOrderAndReportsBothEnds) {

@@ -113,6 +113,23 @@ TEST_F(DesignerDialog, LabelsLetThePictureShowThroughAndPositionsCanBePrinted) {
     EXPECT_EQ(printed.substr(printed.size() - 9), "********\n");
 }
 
+// Regression: the panel's empty, disabled extension field of a type without extension
+// overwrote the control's stored list value on every change of its contents.
+TEST_F(DesignerDialog, EditingAControlWithoutExtensionKeepsItsStoredValue) {
+    writeFile(designFolder() / "kept.txt",
+              "nrOfControls=1\r\ntype0=13\r\ntopLeftX0=0.1\r\ntopLeftY0=0.1\r\n"
+              "bottomRightX0=0.5\r\nbottomRightY0=0.2\r\ncontents0=Beam\r\n"
+              "comboList0=Lists\\profiles.txt\r\n");
+    writePicture(designFolder() / "kept.bmp", 100, 100);
+    D dialog(templatePath("kept"));
+    winScriptNextDialog(
+        D::kResourceId,
+        Script().mouse(0, WM_LBUTTONDOWN, {30, 15}).type(D::kContents, "Column").click(IDCANCEL));
+    dialog.DoModal();
+    EXPECT_EQ(dialog.designer().getControl(0)->contents, "Column");
+    EXPECT_EQ(dialog.designer().getControl(0)->comboList, "Lists\\profiles.txt");
+}
+
 TEST_F(DesignerDialog, TheSaveQuestionsThreeAnswers) {
     const std::string before = plateText();
     // A press anywhere, even on no control, marks the template as changed.
