@@ -76,7 +76,7 @@ bool isTransparentLabel(CWnd* control) {
     char className[32] = {};
     if (!control || GetClassName(control->GetSafeHwnd(), className, sizeof className) == 0)
         return false;
-    return std::strcmp(className, WC_STATIC) == 0 && (control->GetStyle() & 0x5) == 0;
+    return std::strcmp(className, WC_STATIC) == 0 && !(control->GetStyle() & 0x5);
 }
 
 }  // namespace
@@ -90,9 +90,10 @@ BOOL VnDesignerDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     data_.initialize(this, kFirstControlId, kLastControlId, kTypeCombo, kTypeDescription, kContents,
                      kExtensionCaption, kExtension, true);
-    for (size_t i = 0; i < imageButtons_.size(); ++i) {
-        imageButtons_[i].SubclassDlgItem(kImageButtons[i][0], this);
-        imageButtons_[i].SetIcon(kImageButtons[i][1]);
+    CButtonST* button = imageButtons_.data();
+    for (const auto& [id, icon] : kImageButtons) {
+        button->SubclassDlgItem(id, this);
+        (button++)->SetIcon(icon);
     }
     SetDlgItemText(kPanelFrame, dialString(kTextPanel).c_str());
     SetDlgItemText(IDOK, dialString(kTextClose).c_str());
