@@ -164,6 +164,10 @@ TEST_F(DesignerDialog, APictureForAnUnnamedTemplateNeedsANameFirst) {
                                             .click(D::kPicture)
                                             .files({libPath("pic.bmp").str()})
                                             .cancelFiles()
+                                            .then([&dialog](HWND) {
+                                                EXPECT_EQ(dialog.designer().imageWidth, 0);
+                                                EXPECT_TRUE(dialog.designer().name.isEmpty());
+                                            })
                                             .click(D::kPicture)
                                             .files({libPath("pic.bmp").str()})
                                             .files({templatePath("fresh").str()})
