@@ -28,7 +28,9 @@ class BillSheetTest : public SpreadHostTest {
     }
 
     std::string path;
-    VnBillSheet sheet{ss};
+    int currentRow = 0;
+    Ktx_Array<int> columnTypes;
+    VnBillSheet sheet{ss, currentRow, columnTypes};
 };
 
 TEST_F(BillSheetTest, GridGrowsByAHundredRowsAndIsCutBackAtTheEnd) {

@@ -137,6 +137,20 @@ bool Ktx_Spread::applyFont(int col1, int row1, int col2, int row2) {
     return SSSetFontRange(m_hWnd, col1, row1, col2, row2, font);
 }
 
+HBITMAP Ktx_Spread::moduleBitmap(UINT resourceId) {
+    Fields& f = *fields_;
+    for (auto [id, bitmap] : {std::pair{&f.bitmap1Id, &f.bitmap1}, {&f.bitmap2Id, &f.bitmap2}}) {
+        if (*bitmap && *id != resourceId) continue;
+        if (!*bitmap) {
+            *bitmap = std::make_unique<CBitmap>();
+            *id = resourceId;
+            (*bitmap)->LoadBitmap(resourceId);
+        }
+        return **bitmap;
+    }
+    return nullptr;
+}
+
 int Ktx_Spread::getMaxRows() {
     return created ? SSGetMaxRows(m_hWnd) : -1;
 }

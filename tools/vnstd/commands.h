@@ -27,6 +27,9 @@ std::string comregUsage(const std::vector<std::string>& args);
 // vnstd cutting list|show|report: the cutting-stock tables of the library.
 int runCuttingCommand(const CliContext& context, const std::vector<std::string>& args);
 std::string cuttingUsage(const std::vector<std::string>& args);
+// vnstd bill ...: a bill of material through the module's bill output (cmd_bill.cpp).
+int runBillCommand(const CliContext& context, const std::vector<std::string>& args);
+std::string billUsage(const std::vector<std::string>& args);
 // vnstd ui ...: the module's dialogs in a web browser (ui/cmd_ui.cpp).
 int runUiCommand(const CliContext& context, const std::vector<std::string>& args);
 std::string uiUsage(const std::vector<std::string>& args);
