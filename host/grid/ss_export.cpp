@@ -7,6 +7,6 @@
 bool SSExportToCsvFile(HWND hWnd, const char* fileName, bool headerRow) {
     GridWindow* grid = ssGrid(hWnd);
     if (!grid || !fileName) return false;
-    const std::string csv = SheetCsv::write(grid->sheet(), headerRow, SheetCsv::Content::Contents);
+    const std::string csv = SheetCsv::write(grid->sheet(), headerRow, SheetCsv::Content::Values);
     return gridWriteFileAtomically(fileName, csv);
 }

@@ -272,8 +272,7 @@ bool SSAddCustomFunctionExt(HWND hWnd, const char* name, int minArgs, int maxArg
 
 bool SSSaveToFile(HWND hWnd, const char* fileName, bool dataOnly);
 bool SSLoadFromFile(HWND hWnd, const char* fileName);
-// Writes the cells as CSV (sheet_csv.h; formulas as "=" and their text, other cells their
-// data), with the header row 0 as the first record when headerRow; false when the file
+// Writes the cells as CSV (sheet_csv.h), each cell's value text as the grid shows it, with the header row 0 as the first record when headerRow; false when the file
 // cannot be written.
 bool SSExportToCsvFile(HWND hWnd, const char* fileName, bool headerRow);
 // The message of the last failed load ("line N: ..."), "" after a successful one.

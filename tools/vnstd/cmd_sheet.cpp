@@ -56,7 +56,7 @@ const struct {
     {"export",
      "usage: vnstd sheet export FILE -o OUT.csv\n"
      "Writes a sheet file as CSV, as the spreadsheet editor's Export command does: the\n"
-     "column headers first, then every row (formulas as \"=\" and their text).\n"},
+     "column headers first, then every row, each cell's value as the grid shows it.\n"},
 };
 
 struct SheetArgs {
