@@ -108,7 +108,7 @@ void Ktx_Spread::setFitMode(int mode, const Ktx_Array<int>& columns, const Ktx_A
 void Ktx_Spread::showFindDialog(bool replace) {
     if (!created) return;
     if (!findDialog_) findDialog_ = std::make_unique<Ktx_SpreadFindDlg>(*this);
-    findDialog_->showMode(replace);
+    if (!findDialog_->showMode(replace)) findDialog_.reset();
 }
 
 void Ktx_Spread::forgetFindDialog() {
