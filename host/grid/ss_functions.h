@@ -93,7 +93,8 @@ bool SSClearDataRange(HWND hWnd, int col, int row, int col2, int row2);
 SSCellType* SSSetTypeGeneral(HWND hWnd, SSCellType* cellType);
 SSCellType* SSSetTypeEdit(HWND hWnd, SSCellType* cellType, long style, int maxLength);
 SSCellType* SSSetTypeStaticText(HWND hWnd, SSCellType* cellType, long style);
-// Picture from a file of this machine (the file name is stored, the picture read on display).
+// Picture from a file of this machine: the file name is stored (and saved), the picture read
+// now and kept by the grid, so the cell still shows it when the file is gone.
 SSCellType* SSSetTypePicture(HWND hWnd, SSCellType* cellType, long style, const char* fileName);
 // Picture from a bitmap handle (not stored in files: a loaded cell shows no picture).
 SSCellType* SSSetTypePictureHandle(HWND hWnd, SSCellType* cellType, long style, HBITMAP picture);

@@ -146,6 +146,7 @@ TEST_F(BillOutputTest, WithBillAndTransactionEachRowGetsAPictureRowAndThePicture
     SSCellType type;
     ASSERT_TRUE(SSGetCellType(h, 2, 2, &type));
     EXPECT_EQ(type.type, SS_CELLTYPE_PICTURE);
+    EXPECT_NE(type.picture, 0u);  // read when set: still shown after the file went
     int cols = 0, rows = 0;
     EXPECT_EQ(SSGetCellSpan(h, 2, 2, nullptr, nullptr, &cols, &rows), SS_SPAN_ANCHOR);
     EXPECT_EQ(cols, 3);
