@@ -28,18 +28,18 @@ const DialogTemplateRegistration kTemplate(DialogTemplate(
      DialogControl(IDCANCEL, WC_BUTTON, WS_TABSTOP, 0, "Close", 202, 58, 53, 14)},
     WS_EX_TOPMOST));
 
-constexpr int kTitleText = 1136;
-constexpr int kFindLabelText = 1137;
-constexpr int kReplaceLabelText = 1138;
-constexpr int kFindNextText = 1139;
-constexpr int kReplaceText = 1140;
-constexpr int kReplaceAllText = 1141;
-constexpr int kWrapBeforeText = 1142;
-constexpr int kWrapAfterText = 1143;
-constexpr int kWrapCaption = 1144;
-constexpr int kNotFoundText = 1145;
-constexpr int kNotFoundCaption = 1146;
-constexpr int kCloseText = 285;
+constexpr int kTextTitle = 1136;
+constexpr int kTextFindLabel = 1137;
+constexpr int kTextReplaceLabel = 1138;
+constexpr int kTextFindNext = 1139;
+constexpr int kTextReplace = 1140;
+constexpr int kTextReplaceAll = 1141;
+constexpr int kTextWrapBefore = 1142;
+constexpr int kTextWrapAfter = 1143;
+constexpr int kTextWrapCaption = 1144;
+constexpr int kTextNotFound = 1145;
+constexpr int kTextNotFoundCaption = 1146;
+constexpr int kTextClose = 285;
 
 constexpr int kOptionEditMode = 13;
 constexpr int kOptionTwenty = 20;
@@ -61,27 +61,27 @@ void Ktx_SpreadFindDlg::bindControls() {
     auto replacing = [&m] { return m.replaceMode; };
     auto searchable = [&m] { return m.canSearch(); };
     bind({
-        VnBinding::label(kFindLabel, kFindLabelText),
+        VnBinding::label(kFindLabel, kTextFindLabel),
         VnBinding::textField(
             kFindText, [&m] { return m.findText.str(); },
             [&m](const std::string& t) { m.findText = Ktx_String(t); }),
-        VnBinding::label(kReplaceLabel, kReplaceLabelText).visibleWhen(replacing),
+        VnBinding::label(kReplaceLabel, kTextReplaceLabel).visibleWhen(replacing),
         VnBinding::textField(
             kReplaceText, [&m] { return m.replaceText.str(); },
             [&m](const std::string& t) { m.replaceText = Ktx_String(t); })
             .visibleWhen(replacing),
         VnBinding::button(kFindNext, [this] { findNext(); })
-            .caption(kFindNextText)
+            .caption(kTextFindNext)
             .enabledWhen(searchable),
         VnBinding::button(kReplace, [this] { replace(); })
-            .caption(kReplaceText)
+            .caption(kTextReplace)
             .enabledWhen(searchable)
             .visibleWhen(replacing),
         VnBinding::button(kReplaceAll, [this] { replaceAll(); })
-            .caption(kReplaceAllText)
+            .caption(kTextReplaceAll)
             .enabledWhen(searchable)
             .visibleWhen(replacing),
-        VnBinding::label(IDCANCEL, kCloseText),
+        VnBinding::label(IDCANCEL, kTextClose),
     });
 }
 
@@ -99,7 +99,7 @@ void Ktx_SpreadFindDlg::closeWindow() {
 
 BOOL Ktx_SpreadFindDlg::OnInitDialog() {
     VnBoundDialog::OnInitDialog();
-    SetWindowText(dialString(kTitleText).c_str());
+    SetWindowText(dialString(kTextTitle).c_str());
     HWND h = grid_.gridWindow();
     option13Before_ = SSGetBool(h, kOptionEditMode);
     SSSetBool(h, kOptionEditMode, true);
@@ -128,14 +128,14 @@ void Ktx_SpreadFindDlg::PostNcDestroy() {
 }
 
 bool Ktx_SpreadFindDlg::askWrap() {
-    const Ktx_String text = dialString(kWrapBeforeText) + " \"" + model_.findText + "\" " +
-                            dialString(kWrapAfterText);
-    return MessageBox(text.c_str(), dialString(kWrapCaption).c_str(),
+    const Ktx_String text = dialString(kTextWrapBefore) + " \"" + model_.findText + "\" " +
+                            dialString(kTextWrapAfter);
+    return MessageBox(text.c_str(), dialString(kTextWrapCaption).c_str(),
                       MB_YESNO | MB_ICONQUESTION) == IDYES;
 }
 
 void Ktx_SpreadFindDlg::showNotFound() {
-    MessageBox(dialString(kNotFoundText).c_str(), dialString(kNotFoundCaption).c_str(),
+    MessageBox(dialString(kTextNotFound).c_str(), dialString(kTextNotFoundCaption).c_str(),
                MB_OK | MB_ICONEXCLAMATION);
 }
 

@@ -53,6 +53,8 @@ TEST_F(FindDialogTest, OpensOnTopWithItsTextsAndTheGridsOptionsSet) {
     EXPECT_FALSE(SSGetBool(grid(), 20));
     EXPECT_EQ(open(true), dialog);  // one dialog per grid, now in replace mode
     EXPECT_TRUE(::IsWindowVisible(::GetDlgItem(dialog, D::kReplace)));
+    EXPECT_EQ(text(dialog, D::kReplace), "Replace");
+    EXPECT_EQ(text(dialog, D::kReplaceAll), "Replace All");
 }
 
 TEST_F(FindDialogTest, WrapQuestionAnsweredNoLeavesTheActiveCellAndYesFindsFromTheStart) {

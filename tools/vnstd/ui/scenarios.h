@@ -25,4 +25,6 @@ struct Scenario {
 };
 
 const std::vector<Scenario>& uiScenarios();
+// The scenarios of the spreadsheet dialogs (scenarios_spread.cpp).
+const std::vector<Scenario>& spreadScenarios();
 const Scenario* findScenario(const std::string& name);
