@@ -120,6 +120,18 @@ void Ktx_Spread::setContextMenu(const Ktx_Array<int>& kinds) {
     contextMenu_ = std::make_unique<Ktx_SpreadContextMenu>(*this, kinds);
 }
 
+void Ktx_Spread::OnContextMenu(CWnd* window, CPoint screenPoint) {
+    if (contextMenu_ && created)
+        contextMenu_->show(POINT{screenPoint.x, screenPoint.y});
+    else
+        TSpread::OnContextMenu(window, screenPoint);
+}
+
+BOOL Ktx_Spread::OnCommand(WPARAM wParam, LPARAM lParam) {
+    if (contextMenu_ && contextMenu_->run(static_cast<int>(LOWORD(wParam)))) return TRUE;
+    return TSpread::OnCommand(wParam, lParam);
+}
+
 const Ktx_Array<int>& Ktx_Spread::contextMenuKinds() const {
     return fields_->contextMenuKinds;
 }

@@ -149,6 +149,9 @@ class Ktx_Spread : public TSpread {
     void OnSize(UINT type, int cx, int cy) override;
     // The window is gone: from now on the grid counts as not created.
     void PostNcDestroy() override;
+    // With a context menu set: a right click shows it, and its commands act on the selection.
+    void OnContextMenu(CWnd* window, CPoint screenPoint) override;
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
 
   private:
     struct Fields;
