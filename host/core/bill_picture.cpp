@@ -39,7 +39,8 @@ const struct PictureResetRegistrar {
 // The first number in a text ("IPE300" gives 300, "PL 15" 15); 0 when there is none.
 double firstNumber(const Ktx_String& text) {
     const std::string& s = text.str();
-    const auto digit = std::find_if(s.begin(), s.end(), [](char c) { return std::isdigit(static_cast<unsigned char>(c)); });
+    const auto digit = std::find_if(
+        s.begin(), s.end(), [](char c) { return std::isdigit(static_cast<unsigned char>(c)); });
     return digit == s.end() ? 0.0 : Ktx_String(std::string(digit, s.end())).toDouble();
 }
 
@@ -107,17 +108,20 @@ Ktx_String billPictureFolder() {
     return gSettings.settingsDir + "Bill Pictures\\";
 }
 
-bool createImage(const Ktx_StringArray& row, int view, int width, int height, bool fill,
-                 bool frame, Ktx_Bill* bill, AcTransaction* transaction, Ktx_String& fileName) {
+bool createImage(const Ktx_StringArray& row, int view, int width, int height, bool fill, bool frame,
+                 Ktx_Bill* bill, AcTransaction* transaction, Ktx_String& fileName) {
     fileName = Ktx_String();
     double length = 0;
     double partHeight = 0;
-    if (state().windowSize == 0 || !bill || !transaction || !partSize(row, *bill, length, partHeight))
+    if (state().windowSize == 0 || !bill || !transaction ||
+        !partSize(row, *bill, length, partHeight))
         return false;
-    const int pictureWidth = std::min(width > 0 ? width : kDefaultWidth, state().windowSize - kWindowMargin);
+    const int pictureWidth =
+        std::min(width > 0 ? width : kDefaultWidth, state().windowSize - kWindowMargin);
     const int pictureHeight = std::max(1, height > 0 ? height : pictureWidth / 3);
     const COLORREF line = view < 0 ? 0 : static_cast<COLORREF>(view);
-    const BitmapImage image = drawPart(pictureWidth, pictureHeight, length, partHeight, line, fill, frame);
+    const BitmapImage image =
+        drawPart(pictureWidth, pictureHeight, length, partHeight, line, fill, frame);
     const Ktx_String folder = billPictureFolder();
     if (!ObjectExportFolderExists(folder) && !ObjectExportCreateDirectory(folder)) return false;
     const Ktx_String name = folder + "part" + Ktx_String(++state().pictureCount) + ".bmp";

@@ -27,8 +27,8 @@ void closeBMPDialog();
 // The side of the open picture window, 0 while it is closed.
 int bmpDialogSize();
 
-bool createImage(const Ktx_StringArray& row, int view, int width, int height, bool fill,
-                 bool frame, Ktx_Bill* bill, AcTransaction* transaction, Ktx_String& fileName);
+bool createImage(const Ktx_StringArray& row, int view, int width, int height, bool fill, bool frame,
+                 Ktx_Bill* bill, AcTransaction* transaction, Ktx_String& fileName);
 
 // The folder the pictures are written to.
 Ktx_String billPictureFolder();

@@ -70,7 +70,8 @@ TEST(BillFeed, AFeedWithoutColumnNamesIsRefusedAndAFailedStartStopsTheFeed) {
 class BillPictureTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        folder = fs::path(::testing::TempDir()) / ("vn_bill_pictures_" + std::to_string(::getpid()));
+        folder =
+            fs::path(::testing::TempDir()) / ("vn_bill_pictures_" + std::to_string(::getpid()));
         gSettings.setSettingsDir(Ktx_String(folder.string()));
         std::string error;
         bill = *Ktx_Bill::fromFeed("Profile\tLength\tWidth\n", error);
@@ -85,8 +86,8 @@ class BillPictureTest : public ::testing::Test {
 TEST_F(BillPictureTest, PictureIsABitmapFileWithThePartsOutlineScaledIn) {
     ASSERT_TRUE(initBMPDialog(220));
     Ktx_String name;
-    ASSERT_TRUE(createImage({"PL15", "600", "200"}, -1, 120, 60, true, false, &bill,
-                            &transaction, name));
+    ASSERT_TRUE(
+        createImage({"PL15", "600", "200"}, -1, 120, 60, true, false, &bill, &transaction, name));
     const auto image = readBmpFile(hostPath(name));
     ASSERT_TRUE(image);
     EXPECT_EQ(image->width(), 120);
@@ -100,22 +101,22 @@ TEST_F(BillPictureTest, PictureIsABitmapFileWithThePartsOutlineScaledIn) {
 
 TEST_F(BillPictureTest, NoPictureWithoutWindowBillOrLength) {
     Ktx_String name = "old";
-    EXPECT_FALSE(createImage({"PL15", "600", "200"}, -1, 0, 0, true, true, &bill, &transaction,
-                             name));
+    EXPECT_FALSE(
+        createImage({"PL15", "600", "200"}, -1, 0, 0, true, true, &bill, &transaction, name));
     EXPECT_TRUE(name.isEmpty());
     ASSERT_TRUE(initBMPDialog(140));
     EXPECT_FALSE(createImage({"PL15", "", "200"}, -1, 0, 0, true, true, &bill, &transaction, name));
-    EXPECT_FALSE(createImage({"PL15", "600", "200"}, -1, 0, 0, true, true, nullptr, &transaction,
-                             name));
+    EXPECT_FALSE(
+        createImage({"PL15", "600", "200"}, -1, 0, 0, true, true, nullptr, &transaction, name));
     // Without a width the profile's number is the height; the picture fits the window.
-    ASSERT_TRUE(createImage({"IPE300", "3000", ""}, -1, 500, 0, true, true, &bill, &transaction,
-                            name));
+    ASSERT_TRUE(
+        createImage({"IPE300", "3000", ""}, -1, 500, 0, true, true, &bill, &transaction, name));
     const auto image = readBmpFile(hostPath(name));
     ASSERT_TRUE(image);
     EXPECT_EQ(image->width(), 120);
     closeBMPDialog();
-    EXPECT_FALSE(createImage({"IPE300", "3000", ""}, -1, 0, 0, true, true, &bill, &transaction,
-                             name));
+    EXPECT_FALSE(
+        createImage({"IPE300", "3000", ""}, -1, 0, 0, true, true, &bill, &transaction, name));
 }
 
 }  // namespace

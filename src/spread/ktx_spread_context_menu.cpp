@@ -4,6 +4,7 @@
 #include "grid.h"
 #include "ktx_spread.h"
 #include "redraw_lock.h"
+#include "spread_selection.h"
 #include "win.h"
 
 namespace {
@@ -118,18 +119,11 @@ void Ktx_SpreadContextMenu::deleteColumn() {
 // Every check-box cell of the selected block (else the active cell) gets the data.
 void Ktx_SpreadContextMenu::setChecks(const char* data) {
     HWND h = grid_.gridWindow();
-    int col = 0, row = 0, col2 = 0, row2 = 0;
-    if (!SSGetSelectBlock(h, &col, &row, &col2, &row2)) {
-        grid_.getActiveCell(col, row);
-        col2 = col;
-        row2 = row;
-    }
-    // Whole rows or columns (-1) reach to the last row or column.
-    if (col < 1 || col2 < 1) col = 1, col2 = grid_.getMaxCols();
-    if (row < 1 || row2 < 1) row = 1, row2 = grid_.getMaxRows();
+    SpreadBlock b;
+    if (!spreadSelectedBlock(grid_, b)) return;
     RedrawLock lock(&grid_);
-    for (int r = row; r <= row2; ++r) {
-        for (int c = col; c <= col2; ++c) {
+    for (int r = b.row; r <= b.row2; ++r) {
+        for (int c = b.col; c <= b.col2; ++c) {
             SSCellType type;
             if (SSGetCellType(h, c, r, &type) && type.type == SS_CELLTYPE_CHECKBOX)
                 SSSetData(h, c, r, data);

@@ -12,8 +12,8 @@
 #include <array>
 
 #include "ktx_array.h"
-#include "win_types.h"
 #include "spread_forward.h"
+#include "win_types.h"
 
 class Ktx_SpreadContextMenu {
   public:

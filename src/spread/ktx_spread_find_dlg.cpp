@@ -19,10 +19,10 @@ const DialogTemplateRegistration kTemplate(DialogTemplate(
      DialogControl(D::kFindText, WC_EDIT, ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, 0, "", 70, 7,
                    125, 12),
      DialogControl(D::kReplaceLabel, WC_STATIC, 0, 0, "Replace with:", 7, 27, 60, 8),
-     DialogControl(D::kReplaceText, WC_EDIT, ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, 0, "", 70,
-                   25, 125, 12),
-     DialogControl(D::kFindNext, WC_BUTTON, BS_DEFPUSHBUTTON | WS_TABSTOP, 0, "Find Next", 202,
-                   7, 53, 14),
+     DialogControl(D::kReplaceText, WC_EDIT, ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, 0, "", 70, 25,
+                   125, 12),
+     DialogControl(D::kFindNext, WC_BUTTON, BS_DEFPUSHBUTTON | WS_TABSTOP, 0, "Find Next", 202, 7,
+                   53, 14),
      DialogControl(D::kReplace, WC_BUTTON, WS_TABSTOP, 0, "Replace", 202, 24, 53, 14),
      DialogControl(D::kReplaceAll, WC_BUTTON, WS_TABSTOP, 0, "Replace All", 202, 41, 53, 14),
      DialogControl(IDCANCEL, WC_BUTTON, WS_TABSTOP, 0, "Close", 202, 58, 53, 14)},
@@ -128,8 +128,8 @@ void Ktx_SpreadFindDlg::PostNcDestroy() {
 }
 
 bool Ktx_SpreadFindDlg::askWrap() {
-    const Ktx_String text = dialString(kTextWrapBefore) + " \"" + model_.findText + "\" " +
-                            dialString(kTextWrapAfter);
+    const Ktx_String text =
+        dialString(kTextWrapBefore) + " \"" + model_.findText + "\" " + dialString(kTextWrapAfter);
     return MessageBox(text.c_str(), dialString(kTextWrapCaption).c_str(),
                       MB_YESNO | MB_ICONQUESTION) == IDYES;
 }

@@ -21,8 +21,8 @@ bool spreadSaveWithSettings(Ktx_Spread& ss, const Ktx_String& fileName);
 // the grid's font, applied to all cells. False (grid unchanged) when the file does not load.
 bool spreadLoadTemplate(Ktx_Spread& ss, const Ktx_String& fileName);
 // Writes the grid as CSV, the column headers as the first line and each cell's value text as
-// the grid shows it (a formula's result, numbers with their cell's decimals); false when the grid has
-// no window or the file cannot be written.
+// the grid shows it (a formula's result, numbers with their cell's decimals); false when the grid
+// has no window or the file cannot be written.
 bool spreadExportCsv(Ktx_Spread& ss, const Ktx_String& fileName);
 // The settings-file writer: the stored form of `settings` (without the variables unless
 // withVariables) into the companion file of `spreadName`. False when the text cannot be

@@ -4,8 +4,7 @@ namespace {
 
 const DialogTemplateRegistration kTemplate(DialogTemplate(
     VnBillGridHolder::kResourceId, "Bill", kDialogStyle, 0, 0, 420, 260,
-    {DialogControl(VnBillGridHolder::kGridPlaceholder, "STATIC", WS_BORDER, 0, "", 7, 7, 406,
-                   226),
+    {DialogControl(VnBillGridHolder::kGridPlaceholder, "STATIC", WS_BORDER, 0, "", 7, 7, 406, 226),
      DialogControl(IDOK, "BUTTON", BS_DEFPUSHBUTTON | WS_TABSTOP, 0, "OK", 308, 239, 50, 14),
      DialogControl(IDCANCEL, "BUTTON", WS_TABSTOP, 0, "Cancel", 363, 239, 50, 14)}));
 

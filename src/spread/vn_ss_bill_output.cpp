@@ -65,8 +65,7 @@ Ktx_Spread* VnSSBillOutput::getSSPointer() {
 
 Acad::ErrorStatus VnSSBillOutput::init(Ktx_String name, const Ktx_StringArray& columnNames,
                                        const Ktx_Array<int>&, const Ktx_Array<int>& types,
-                                       const Ktx_String& templateFile,
-                                       const Ktx_StringArray& names,
+                                       const Ktx_String& templateFile, const Ktx_StringArray& names,
                                        const Ktx_StringArray& values) {
     if (!gridHolder || !gridHolder->open()) return Acad::eNullObjectPointer;
     Ktx_Spread* ss = getSSPointer();
@@ -98,8 +97,7 @@ void VnSSBillOutput::onAddRow(const Ktx_StringArray& row) {
     if (!picture.isEmpty()) deleteFile(picture);
 }
 
-void VnSSBillOutput::onAddSubTotals(const Ktx_StringArray& row, const Ktx_StringArray&, bool,
-                                    int) {
+void VnSSBillOutput::onAddSubTotals(const Ktx_StringArray& row, const Ktx_StringArray&, bool, int) {
     Ktx_Spread* ss = getSSPointer();
     if (ss) VnBillSheet(*ss, currentRow, columnTypes).addSubTotals(row);
 }

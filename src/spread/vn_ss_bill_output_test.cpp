@@ -92,7 +92,8 @@ TEST_F(BillOutputTest, TemplateFontFromItsEditorDataIsAppliedToAllCells) {
 
     VnSSBillOutput second;
     ASSERT_EQ(second.init(billFile, {"A"}, Ktx_Array<int>(), Ktx_Array<int>(),
-                          Ktx_String(templateFile), Ktx_StringArray(), Ktx_StringArray()), Acad::eOk);
+                          Ktx_String(templateFile), Ktx_StringArray(), Ktx_StringArray()),
+              Acad::eOk);
     SSFont font;
     ASSERT_TRUE(SSGetFont(second.holder()->getSSPointer()->gridWindow(), 1, 2, &font));
     EXPECT_EQ(font.name, "Arial");

@@ -41,7 +41,8 @@ bool parseTypes(const std::string& text, Ktx_Array<int>& types) {
     while (!text.empty() && start <= text.size()) {
         const size_t comma = text.find(',', start);
         const std::string item = text.substr(start, comma - start);
-        if (item.empty() || item.size() > 6 || item.find_first_not_of("0123456789") != std::string::npos)
+        if (item.empty() || item.size() > 6 ||
+            item.find_first_not_of("0123456789") != std::string::npos)
             return false;
         types.append(std::stoi(item));
         if (comma == std::string::npos) break;
@@ -108,7 +109,8 @@ int runBillCommand(const CliContext& context, const std::vector<std::string>& ar
     if (!parseTypes(parsed.types, bill->columnTypes))
         return cliUsageError(context, "bill: --types wants numbers separated by commas");
     const Ktx_String output = windowsPathFromHost(parsed.output);
-    AcTransaction* transaction = parsed.pictures ? acTransactionManager()->startTransaction() : nullptr;
+    AcTransaction* transaction =
+        parsed.pictures ? acTransactionManager()->startTransaction() : nullptr;
     VnSSBillOutput billOutput;
     billOutput.setVars(-1, 160, 40, true, true, parsed.pictures ? &*bill : nullptr, transaction);
     const Acad::ErrorStatus ready =

@@ -77,9 +77,9 @@ TEST_F(BillCommand, PicturesAddARowBelowEachPartAndLeaveNoPictureFiles) {
 TEST_F(BillCommand, BadArgumentsAreUsageErrorsAndNothingIsWritten) {
     EXPECT_EQ(bill({"--types", "1,x"}).code, 2);
     EXPECT_EQ(bill({"--var", "=3"}).code, 2);
-    EXPECT_EQ(vnstd_test::run(runBillCommand, {example("EndPlate bill.tsv"), "-o", out.string()})
-                  .code,
-              2);
+    EXPECT_EQ(
+        vnstd_test::run(runBillCommand, {example("EndPlate bill.tsv"), "-o", out.string()}).code,
+        2);
     EXPECT_FALSE(fs::exists(out));
 }
 

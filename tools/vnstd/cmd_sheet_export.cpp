@@ -24,7 +24,8 @@ int runSheetExportCommand(const CliContext& context, const std::vector<std::stri
     Ktx_Spread* ss = holder.open() ? holder.getSSPointer() : nullptr;
     if (!ss) return cliFailure(context, "no grid window");
     if (!SSLoadFromFile(ss->gridWindow(), file.c_str())) {
-        std::string message(static_cast<size_t>(SSGetLastLoadError(ss->gridWindow(), nullptr)), '\0');
+        std::string message(static_cast<size_t>(SSGetLastLoadError(ss->gridWindow(), nullptr)),
+                            '\0');
         SSGetLastLoadError(ss->gridWindow(), message.data());
         return cliFailure(context, file + ": " + message);
     }
