@@ -89,12 +89,14 @@ VnSpreadFontDlg::VnSpreadFontDlg(VnSpreadFontData& data, CWnd* parent)
 BOOL VnSpreadFontDlg::OnInitDialog() {
     VnBoundDialog::OnInitDialog();
     fillLists();
-    if (sample_->create(this, kSample, true)) {
+    if (sample_->create(this, kSample, false)) {
         sample_->setMaxCols(1);
         sample_->setMaxRows(1);
         SSSetBool(sample_->gridWindow(), SSB_SHOWCOLHEADERS, false);
         SSSetBool(sample_->gridWindow(), SSB_SHOWROWHEADERS, false);
         sample_->setCellText(1, 1, kSampleText);
+        sample_->setFitMode(SpreadFitMode::Equal);
+        sample_->fitColumns();
     }
     onModelChanged();
     return TRUE;

@@ -16,26 +16,26 @@ namespace {
 using D = VnSpreadLegendDlg;
 
 const DialogTemplateRegistration kTemplate(DialogTemplate(
-    D::kResourceId, "Legende", kDialogStyle, 0, 0, 260, 170,
+    D::kResourceId, "Legende", kDialogStyle, 0, 0, 260, 184,
     {DialogControl(D::kDefaultFont, WC_BUTTON, WS_TABSTOP, 0,
                    "Het standaardfont van alle tekstkaders wijzigen", 7, 7, 246, 14),
      DialogControl(D::kLeft, WC_BUTTON, BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP, 0,
-                   "Links gecentreerd", 7, 28, 80, 10),
-     DialogControl(D::kCentre, WC_BUTTON, BS_AUTORADIOBUTTON, 0, "In het midden gecentreerd", 90,
-                   28, 100, 10),
-     DialogControl(D::kRight, WC_BUTTON, BS_AUTORADIOBUTTON, 0, "Rechts gecentreerd", 193, 28, 65,
+                   "Links gecentreerd", 7, 28, 150, 10),
+     DialogControl(D::kCentre, WC_BUTTON, BS_AUTORADIOBUTTON, 0, "In het midden gecentreerd", 7,
+                   40, 150, 10),
+     DialogControl(D::kRight, WC_BUTTON, BS_AUTORADIOBUTTON, 0, "Rechts gecentreerd", 7, 52, 150,
                    10),
-     DialogControl(D::kChangeFont, WC_BUTTON, WS_TABSTOP, 0, "Lettertype wijzigen ...", 7, 44, 90,
+     DialogControl(D::kChangeFont, WC_BUTTON, WS_TABSTOP, 0, "Lettertype wijzigen ...", 7, 68, 90,
                    14),
-     DialogControl(D::kFontName, WC_STATIC, 0, 0, "", 103, 47, 150, 8),
-     DialogControl(-1, WC_STATIC, 0, 0, "Resultaat als voorbeeld", 7, 66, 246, 8),
-     DialogControl(D::kResult, WC_EDIT, ES_READONLY | ES_AUTOHSCROLL | WS_BORDER, 0, "", 7, 77, 246,
-                   14),
-     DialogControl(-1, WC_STATIC, 0, 0, "Toe te passen legende:", 7, 98, 246, 8),
-     DialogControl(D::kLegend, WC_EDIT, ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, 0, "", 7, 109, 246,
-                   14),
-     DialogControl(IDOK, WC_BUTTON, BS_DEFPUSHBUTTON | WS_TABSTOP, 0, "OK", 148, 149, 50, 14),
-     DialogControl(IDCANCEL, WC_BUTTON, WS_TABSTOP, 0, "Cancel", 203, 149, 50, 14)}));
+     DialogControl(D::kFontName, WC_STATIC, 0, 0, "", 103, 71, 150, 8),
+     DialogControl(-1, WC_STATIC, 0, 0, "Resultaat als voorbeeld", 7, 90, 246, 8),
+     DialogControl(D::kResult, WC_EDIT, ES_READONLY | ES_AUTOHSCROLL | WS_BORDER, 0, "", 7, 101,
+                   246, 14),
+     DialogControl(-1, WC_STATIC, 0, 0, "Toe te passen legende:", 7, 122, 246, 8),
+     DialogControl(D::kLegend, WC_EDIT, ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, 0, "", 7, 133,
+                   246, 14),
+     DialogControl(IDOK, WC_BUTTON, BS_DEFPUSHBUTTON | WS_TABSTOP, 0, "OK", 148, 163, 50, 14),
+     DialogControl(IDCANCEL, WC_BUTTON, WS_TABSTOP, 0, "Cancel", 203, 163, 50, 14)}));
 
 }  // namespace
 

@@ -1,6 +1,7 @@
 // The spreadsheet scenarios of `vnstd ui`: the find / replace dialog on the example
 // standard's sheet, and the bill output filling its window with the example bill.
 #include <filesystem>
+#include <functional>
 
 #include "ac_transaction.h"
 #include "grid.h"
@@ -12,6 +13,9 @@
 #include "modal_loop.h"
 #include "path_translation.h"
 #include "scenarios.h"
+#include "spread_font_dlg.h"
+#include "spread_legend_dlg.h"
+#include "spread_preview_dlg.h"
 #include "spread_settings.h"
 #include "vn_bill_grid_holder.h"
 #include "vn_ss_bill_output.h"
@@ -37,7 +41,10 @@ json gridCells(Ktx_Spread& ss) {
     return cells;
 }
 
-ScenarioOutcome runFind(const ScenarioPlace& place) {
+// Opens a window with the example standard's sheet and runs `use` on its grid; "failed"
+// when the sheet cannot be shown.
+ScenarioOutcome withExampleSheet(const ScenarioPlace& place,
+                                 const std::function<void(Ktx_Spread&, ScenarioOutcome&)>& use) {
     ScenarioOutcome outcome;
     VnBillGridHolder holder;
     Ktx_Spread* ss = holder.open() ? holder.getSSPointer() : nullptr;
@@ -49,17 +56,50 @@ ScenarioOutcome runFind(const ScenarioPlace& place) {
     ::SetWindowText(holder.window(), "EndPlate.vns");
     ss->fitToTexts();
     SSSetActiveCell(ss->gridWindow(), 1, 1);
-    ss->showFindDialog(true);
-    // Until the find dialog (or the sheet's window) is closed.
-    winRunMessageLoop([&] { return !holder.window() || !ss->findDialog(); });
-    int col = 0;
-    int row = 0;
-    if (holder.window()) ss->getActiveCell(col, row);
-    outcome.ended = "OK";
-    outcome.data = {{"sheet", sheet.string()},
-                    {"activeCell", {col, row}},
-                    {"cells", holder.window() ? gridCells(*ss) : json::array()}};
+    outcome.data = {{"sheet", sheet.string()}};
+    use(*ss, outcome);
+    if (holder.window()) outcome.data["cells"] = gridCells(*ss);
     return outcome;
+}
+
+ScenarioOutcome runFind(const ScenarioPlace& place) {
+    return withExampleSheet(place, [](Ktx_Spread& ss, ScenarioOutcome& outcome) {
+        ss.showFindDialog(true);
+        // Until the find dialog (or the sheet's window) is closed.
+        winRunMessageLoop([&] { return !ss.isCreated() || !ss.findDialog(); });
+        int col = 0;
+        int row = 0;
+        if (ss.isCreated()) ss.getActiveCell(col, row);
+        outcome.ended = "OK";
+        outcome.data["activeCell"] = {col, row};
+    });
+}
+
+ScenarioOutcome runFont(const ScenarioPlace& place) {
+    return withExampleSheet(place, [](Ktx_Spread& ss, ScenarioOutcome& outcome) {
+        SSSetSelectBlock(ss.gridWindow(), 1, 1, 1, 3);
+        outcome.ended = StartDlgSpreadFont(ss) ? "OK" : "Cancel";
+        SSFont font;
+        SSGetFont(ss.gridWindow(), 1, 1, &font);
+        outcome.data["fontOfA1"] = {font.name, font.height};
+    });
+}
+
+ScenarioOutcome runPreview(const ScenarioPlace& place) {
+    return withExampleSheet(place, [](Ktx_Spread& ss, ScenarioOutcome& outcome) {
+        outcome.ended = StartDlgSpreadPreview(ss) ? "OK" : "failed";
+    });
+}
+
+ScenarioOutcome runLegend(const ScenarioPlace& place) {
+    return withExampleSheet(place, [](Ktx_Spread& ss, ScenarioOutcome& outcome) {
+        VnSpreadLegendData legend;
+        legend.legend = "EndPlate - page &P of &N - &D";
+        outcome.ended = StartDlgSpreadLegend(legend, ss) ? "OK" : "Cancel";
+        outcome.data["legend"] = legend.legend.str();
+        outcome.data["alignment"] = legend.alignment;
+        outcome.data["font"] = legend.fontName.str();
+    });
 }
 
 ScenarioOutcome runBill(const ScenarioPlace& place) {
@@ -100,6 +140,18 @@ const std::vector<Scenario>& spreadScenarios() {
          "The find / replace dialog on the example standard's sheet: find next (with the "
          "question whether to go on from the first cell), replace, replace all.",
          runFind},
+        {"font", "Font and colours",
+         "The font and colours dialog on the first three cells of the example standard's "
+         "sheet; OK applies the choice.",
+         runFont},
+        {"preview", "Print preview",
+         "The print preview of the example standard's sheet: pages, zoom, and Setup for the "
+         "header and footer legend.",
+         runPreview},
+        {"legend", "Header and footer legend",
+         "The header and footer legend dialog for the example standard's sheet, with an "
+         "example legend.",
+         runLegend},
         {"bill", "Bill output",
          "The example end-plate bill fed through the bill output: the window shows the bill "
          "with a picture of each part, saved with its variables.",
