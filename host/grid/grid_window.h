@@ -7,8 +7,8 @@
 
 #include <array>
 #include <memory>
-#include <vector>
 #include <string>
+#include <vector>
 
 #include "kept_cell_text.h"
 #include "sheet_model.h"

@@ -21,8 +21,8 @@ const DialogTemplateRegistration kTemplate(DialogTemplate(
                    "Het standaardfont van alle tekstkaders wijzigen", 7, 7, 246, 14),
      DialogControl(D::kLeft, WC_BUTTON, BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP, 0,
                    "Links gecentreerd", 7, 28, 150, 10),
-     DialogControl(D::kCentre, WC_BUTTON, BS_AUTORADIOBUTTON, 0, "In het midden gecentreerd", 7,
-                   40, 150, 10),
+     DialogControl(D::kCentre, WC_BUTTON, BS_AUTORADIOBUTTON, 0, "In het midden gecentreerd", 7, 40,
+                   150, 10),
      DialogControl(D::kRight, WC_BUTTON, BS_AUTORADIOBUTTON, 0, "Rechts gecentreerd", 7, 52, 150,
                    10),
      DialogControl(D::kChangeFont, WC_BUTTON, WS_TABSTOP, 0, "Lettertype wijzigen ...", 7, 68, 90,
@@ -32,8 +32,8 @@ const DialogTemplateRegistration kTemplate(DialogTemplate(
      DialogControl(D::kResult, WC_EDIT, ES_READONLY | ES_AUTOHSCROLL | WS_BORDER, 0, "", 7, 101,
                    246, 14),
      DialogControl(-1, WC_STATIC, 0, 0, "Toe te passen legende:", 7, 122, 246, 8),
-     DialogControl(D::kLegend, WC_EDIT, ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, 0, "", 7, 133,
-                   246, 14),
+     DialogControl(D::kLegend, WC_EDIT, ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, 0, "", 7, 133, 246,
+                   14),
      DialogControl(IDOK, WC_BUTTON, BS_DEFPUSHBUTTON | WS_TABSTOP, 0, "OK", 148, 163, 50, 14),
      DialogControl(IDCANCEL, WC_BUTTON, WS_TABSTOP, 0, "Cancel", 203, 163, 50, 14)}));
 

@@ -222,7 +222,8 @@ int runSheetCommand(const CliContext& context, const std::vector<std::string>& a
         return runSheetReadCommand(context, std::vector<std::string>(args.begin() + 1, args.end()));
     }
     if (sub == "export")
-        return runSheetExportCommand(context, std::vector<std::string>(args.begin() + 1, args.end()));
+        return runSheetExportCommand(context,
+                                     std::vector<std::string>(args.begin() + 1, args.end()));
     SheetArgs parsed;
     int exitCode = 0;
     const std::size_t files = sub == "convert" ? 2 : 1;
