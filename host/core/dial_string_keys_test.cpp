@@ -59,7 +59,10 @@ std::set<int> keysUsedIn(const fs::path& root) {
         for (size_t at = code.find("constexpr int kText"); at != std::string::npos;
              at = code.find("constexpr int kText", at + 1)) {
             const size_t equals = code.find('=', at);
-            if (equals != std::string::npos) collect(code.substr(equals), "=", ';', keys);
+            // Only this constant's number: the text up to its own ';'.
+            const size_t end = code.find(';', equals);
+            if (equals != std::string::npos && end != std::string::npos)
+                collect(code.substr(equals, end + 1 - equals), "=", ';', keys);
         }
     }
     return keys;

@@ -2,6 +2,7 @@
 
 #include <unordered_map>
 
+#include "gdi_objects.h"
 #include "win_driver.h"
 #include "window_api.h"
 #include "window_tree.h"
@@ -21,6 +22,15 @@ GridWindow::GridWindow(HWND handle) : handle_(handle), sheet_(std::make_unique<S
     options_[SSB_AUTOCALC] = true;
     options_[SSB_REDRAW] = true;
     sheet_->engine().setAutoCalc(true);
+}
+
+GridWindow::~GridWindow() {
+    for (HBITMAP picture : pictures_) ::DeleteObject(picture);
+}
+
+HBITMAP GridWindow::keepPicture(HBITMAP picture) {
+    if (picture) pictures_.push_back(picture);
+    return picture;
 }
 
 GridWindow* GridWindow::find(HWND handle) {

@@ -8,6 +8,7 @@
 #include <array>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "kept_cell_text.h"
 #include "sheet_model.h"
@@ -90,6 +91,13 @@ class GridWindow {
 
     std::string& lastLoadError() { return lastLoadError_; }
 
+    // Keeps a picture the grid loaded from a file for a picture cell (the control reads the
+    // file when the type is set, so the file may go afterwards); deleted with the window.
+    HBITMAP keepPicture(HBITMAP picture);
+    ~GridWindow();
+    GridWindow(const GridWindow&) = delete;
+    GridWindow& operator=(const GridWindow&) = delete;
+
     // Sends the parent SSM_NOTIFY with this record filled in. A text kept while the parent
     // handled it is dropped afterwards (the caller may go on changing the sheet).
     void notify(int code, int col, int row, int col2 = 0, int row2 = 0);
@@ -116,4 +124,5 @@ class GridWindow {
     GridBlock selection_;
     std::string lastLoadError_;
     KeptCellText kept_;
+    std::vector<HBITMAP> pictures_;
 };

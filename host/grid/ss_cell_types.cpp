@@ -1,6 +1,7 @@
 // SS... cell-type builders and the calls that give cells a type.
 #include "ss_access.h"
 #include "ss_functions.h"
+#include "win.h"
 
 namespace {
 
@@ -41,9 +42,16 @@ SSCellType* SSSetTypeStaticText(HWND, SSCellType* cellType, long style) {
     return fill(cellType, SS_CELLTYPE_STATICTEXT, style);
 }
 
-SSCellType* SSSetTypePicture(HWND, SSCellType* cellType, long style, const char* fileName) {
+SSCellType* SSSetTypePicture(HWND hWnd, SSCellType* cellType, long style, const char* fileName) {
     if (!fill(cellType, SS_CELLTYPE_PICTURE, style)) return nullptr;
     cellType->text.assign(ssText(fileName));
+    // The picture is read now, as the control does: the cell shows it even when the file
+    // is gone later. A file that is missing or no bitmap leaves the cell without picture.
+    GridWindow* grid = ssGrid(hWnd);
+    if (grid && fileName && *fileName) {
+        HANDLE picture = LoadImage(nullptr, fileName, IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE);
+        cellType->picture = handleValue(grid->keepPicture(static_cast<HBITMAP>(picture)));
+    }
     return cellType;
 }
 

@@ -93,7 +93,8 @@ bool SSClearDataRange(HWND hWnd, int col, int row, int col2, int row2);
 SSCellType* SSSetTypeGeneral(HWND hWnd, SSCellType* cellType);
 SSCellType* SSSetTypeEdit(HWND hWnd, SSCellType* cellType, long style, int maxLength);
 SSCellType* SSSetTypeStaticText(HWND hWnd, SSCellType* cellType, long style);
-// Picture from a file of this machine (the file name is stored, the picture read on display).
+// Picture from a file of this machine: the file name is stored (and saved), the picture read
+// now and kept by the grid, so the cell still shows it when the file is gone.
 SSCellType* SSSetTypePicture(HWND hWnd, SSCellType* cellType, long style, const char* fileName);
 // Picture from a bitmap handle (not stored in files: a loaded cell shows no picture).
 SSCellType* SSSetTypePictureHandle(HWND hWnd, SSCellType* cellType, long style, HBITMAP picture);
@@ -272,5 +273,8 @@ bool SSAddCustomFunctionExt(HWND hWnd, const char* name, int minArgs, int maxArg
 
 bool SSSaveToFile(HWND hWnd, const char* fileName, bool dataOnly);
 bool SSLoadFromFile(HWND hWnd, const char* fileName);
+// Writes the cells as CSV (sheet_csv.h), each cell's value text as the grid shows it, with the header row 0 as the first record when headerRow; false when the file
+// cannot be written.
+bool SSExportToCsvFile(HWND hWnd, const char* fileName, bool headerRow);
 // The message of the last failed load ("line N: ..."), "" after a successful one.
 int SSGetLastLoadError(HWND hWnd, char* buffer);

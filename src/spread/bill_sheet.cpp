@@ -1,9 +1,35 @@
 #include "bill_sheet.h"
 
+#include "acad.h"
 #include "bill_variables.h"
+#include "file_ops.h"
 #include "grid.h"
 #include "ktx_spread.h"
+#include "path_translation.h"
+#include "spread_file_ops.h"
 #include "spread_settings.h"
+#include "win.h"
+
+namespace {
+
+constexpr int kPictureBorderType = 0x12;
+constexpr int kPictureBorderStyle = 6;
+constexpr int kMarkSize = 16;
+
+// The module's bill bitmap: a small grey I-section, the mark of a picture row.
+void registerRowBitmap() {
+    BitmapImage image(kMarkSize, kMarkSize, false);
+    image.fill(RGB(255, 255, 255));
+    for (int x = 2; x < kMarkSize - 2; ++x) {
+        for (int y : {2, 3, kMarkSize - 4, kMarkSize - 3}) image.setPixel(x, y, RGB(96, 96, 96));
+    }
+    for (int y = 4; y < kMarkSize - 4; ++y) {
+        for (int x : {7, 8}) image.setPixel(x, y, RGB(96, 96, 96));
+    }
+    resourceAddBitmap(VnBillSheet::kRowBitmap, image);
+}
+
+}  // namespace
 
 bool VnBillSheet::nextRow() {
     ++currentRow_;
@@ -45,14 +71,33 @@ void VnBillSheet::fitRowHeight(int row) {
         SSSetRowHeightInPixels(ss_.gridWindow(), row, pixels);
 }
 
-bool VnBillSheet::addRow(const Ktx_StringArray& row) {
+bool VnBillSheet::addRow(const Ktx_StringArray& row, const Ktx_String& imageFile) {
     if (!ss_.gridWindow()) return false;
     if (ss_.getMaxCols() < row.length() && !ss_.setMaxCols(row.length(), true)) return false;
     if (!nextRow()) return false;
     setRowProperties(currentRow_);
     const bool written = ss_.setRowTexts(currentRow_, row, true);
     fitRowHeight(currentRow_);
+    if (!imageFile.isEmpty() && ObjectExportFileExists(imageFile)) addPictureRow(imageFile);
     return written;
+}
+
+// The row below a bill row: the part's picture from column 2 to the last column, and the
+// module's bill bitmap in column 1, framed.
+void VnBillSheet::addPictureRow(const Ktx_String& imageFile) {
+    if (!nextRow()) return;
+    HWND grid = ss_.gridWindow();
+    const int row = currentRow_;
+    SSCellType picture;
+    SSSetTypePicture(grid, &picture, 0, hostPath(imageFile).c_str());
+    SSSetCellType(grid, 2, row, &picture);
+    const int lastCol = ss_.getMaxCols();
+    if (lastCol > 2) SSAddCellSpan(grid, 2, row, lastCol - 1, 1);
+    SSSetBorder(grid, 1, row, kPictureBorderType, kPictureBorderStyle, 0);
+    registerRowBitmap();
+    SSCellType mark;
+    SSSetTypePictureHandle(grid, &mark, 0, ss_.moduleBitmap(kRowBitmap));
+    SSSetCellType(grid, 1, row, &mark);
 }
 
 bool VnBillSheet::addSubTotals(const Ktx_StringArray& row) {
@@ -74,6 +119,7 @@ bool VnBillSheet::finish(const Ktx_String& fileName, Ktx_StringArray varNames,
     if (ss_.getMaxRows() > currentRow_) ss_.setMaxRows(currentRow_);
     ss_.fitToTexts();
     putBillVariablesInFront(varNames, varValues, fileName);
-    if (!spreadSetVariables(ss_, varNames, varValues)) return false;
-    return SSSaveToFile(ss_.gridWindow(), fileName.c_str(), false);
+    const bool stored = spreadSetVariables(ss_, varNames, varValues);
+    if (!stored) acutPrintf("Bill variables could not be stored\n");
+    return spreadSaveWithSettings(ss_, fileName);
 }

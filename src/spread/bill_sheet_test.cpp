@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <string>
 
+#include "acad.h"
 #include "grid.h"
 #include "spread_settings.h"
 #include "spread_test_host.h"
@@ -28,7 +29,9 @@ class BillSheetTest : public SpreadHostTest {
     }
 
     std::string path;
-    VnBillSheet sheet{ss};
+    int currentRow = 0;
+    Ktx_Array<int> columnTypes;
+    VnBillSheet sheet{ss, currentRow, columnTypes};
 };
 
 TEST_F(BillSheetTest, GridGrowsByAHundredRowsAndIsCutBackAtTheEnd) {
@@ -75,6 +78,22 @@ TEST_F(BillSheetTest, EmptyFeedSavesTheThreeVariablesInFrontThroughAFile) {
     EXPECT_EQ(settings.varNames, (Ktx_StringArray{"Date", "Title", "BillFilename", "Project"}));
     EXPECT_EQ(settings.varValues[2], Ktx_String(path));
     EXPECT_EQ(settings.varValues[3], "Hall 3");
+}
+
+}  // namespace
+
+namespace {
+
+// Regression: a bill variable holding the separator byte 0xA4 cannot be stored as editor data;
+// the bill itself must still be saved.
+TEST_F(BillSheetTest, AVariableThatCannotBeStoredDoesNotCostTheBill) {
+    ASSERT_TRUE(sheet.addRow({"P1", "2", "7.5"}));
+    acadClearCommandLine();
+    EXPECT_TRUE(sheet.finish(path.c_str(), {"Price"}, {"12\xA4"}));
+    EXPECT_NE(acadCommandLineText().find("Bill variables could not be stored"), std::string::npos);
+    ASSERT_TRUE(SSSetMaxRows(grid(), 0));
+    ASSERT_TRUE(SSLoadFromFile(grid(), path.c_str()));
+    EXPECT_EQ(value(1, 1), "P1");
 }
 
 }  // namespace

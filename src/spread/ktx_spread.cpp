@@ -108,7 +108,7 @@ void Ktx_Spread::setFitMode(int mode, const Ktx_Array<int>& columns, const Ktx_A
 void Ktx_Spread::showFindDialog(bool replace) {
     if (!created) return;
     if (!findDialog_) findDialog_ = std::make_unique<Ktx_SpreadFindDlg>(*this);
-    findDialog_->showMode(replace);
+    if (!findDialog_->showMode(replace)) findDialog_.reset();
 }
 
 void Ktx_Spread::forgetFindDialog() {
@@ -118,6 +118,18 @@ void Ktx_Spread::forgetFindDialog() {
 void Ktx_Spread::setContextMenu(const Ktx_Array<int>& kinds) {
     fields_->contextMenuKinds = kinds;
     contextMenu_ = std::make_unique<Ktx_SpreadContextMenu>(*this, kinds);
+}
+
+void Ktx_Spread::OnContextMenu(CWnd* window, CPoint screenPoint) {
+    if (contextMenu_ && created)
+        contextMenu_->show(POINT{screenPoint.x, screenPoint.y});
+    else
+        TSpread::OnContextMenu(window, screenPoint);
+}
+
+BOOL Ktx_Spread::OnCommand(WPARAM wParam, LPARAM lParam) {
+    if (contextMenu_ && contextMenu_->run(static_cast<int>(LOWORD(wParam)))) return TRUE;
+    return TSpread::OnCommand(wParam, lParam);
 }
 
 const Ktx_Array<int>& Ktx_Spread::contextMenuKinds() const {
@@ -135,6 +147,20 @@ bool Ktx_Spread::applyFont(int col1, int row1, int col2, int row2) {
     font.name = fields_->fontName.str();
     font.height = fields_->fontHeight;
     return SSSetFontRange(m_hWnd, col1, row1, col2, row2, font);
+}
+
+HBITMAP Ktx_Spread::moduleBitmap(UINT resourceId) {
+    Fields& f = *fields_;
+    for (auto [id, bitmap] : {std::pair{&f.bitmap1Id, &f.bitmap1}, {&f.bitmap2Id, &f.bitmap2}}) {
+        if (*bitmap && *id != resourceId) continue;
+        if (!*bitmap) {
+            *bitmap = std::make_unique<CBitmap>();
+            *id = resourceId;
+            (*bitmap)->LoadBitmap(resourceId);
+        }
+        return **bitmap;
+    }
+    return nullptr;
 }
 
 int Ktx_Spread::getMaxRows() {

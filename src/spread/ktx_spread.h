@@ -80,6 +80,9 @@ class Ktx_Spread : public TSpread {
     void setGridFont(const Ktx_String& name, int height);
     // Applies the grid font to a block (kSpreadHeader / -1 as in the grid's own calls).
     bool applyFont(int col1, int row1, int col2, int row2);
+    // A module bitmap to show in cells, loaded from the module's resources the first time
+    // and owned by the grid (two ids at most; nullptr for a third id or a missing resource).
+    HBITMAP moduleBitmap(UINT resourceId);
 
     // --- size ----------------------------------------------------------------------------
 
@@ -146,6 +149,9 @@ class Ktx_Spread : public TSpread {
     void OnSize(UINT type, int cx, int cy) override;
     // The window is gone: from now on the grid counts as not created.
     void PostNcDestroy() override;
+    // With a context menu set: a right click shows it, and its commands act on the selection.
+    void OnContextMenu(CWnd* window, CPoint screenPoint) override;
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
 
   private:
     struct Fields;

@@ -1,12 +1,19 @@
 #pragma once
 // Ktx_SpreadContextMenu: the context menu of one grid. It keeps the kinds of its items (kind
 // 1 is a separator) and gives every other item, in order, one command identifier of a fixed
-// table of ten; items beyond the tenth get none. The actions of the kinds belong to the
-// spreadsheet editor.
+// table of ten; items beyond the tenth get none.
+//
+// Kinds and their actions (texts from the Core library's text table):
+//   1 separator   2 copy (1154)   3 paste (1155)   4 insert row (774)   5 delete row (775)
+//   6 insert column (1156)   7 delete column (1157)   8 check all (1400)   9 uncheck (1401)
+// Rows and columns are the selection's first (else the active cell's); a selected block of
+// whole rows or columns reaches to the last row or column. After an action the grid's
+// option 30 (the changed mark) is set.
 #include <array>
 
 #include "ktx_array.h"
 #include "spread_forward.h"
+#include "win_types.h"
 
 class Ktx_SpreadContextMenu {
   public:
@@ -24,8 +31,18 @@ class Ktx_SpreadContextMenu {
     // The kind that a command of the table stands for; 0 when the command is not in the
     // table or no item has it.
     int kindOfCommand(int commandId) const;
+    // A new popup menu with one item per kind (the caller destroys it).
+    HMENU build() const;
+    // Shows the menu at a screen point; the chosen command comes to the grid as WM_COMMAND.
+    void show(POINT screenPoint) const;
+    // Runs the action of a command of the table; false when it is none of this menu's.
+    bool run(int commandId);
 
   private:
+    void setChecks(const char* data);
+    void insertColumn();
+    void deleteColumn();
+
     Ktx_Spread& grid_;
     Ktx_Array<int> kinds_;
 };

@@ -1,5 +1,8 @@
 #pragma once
 // The state behind a Ktx_Spread (private to the spread folder).
+#include <memory>
+
+#include "gdi.h"
 #include "ktx_array.h"
 #include "ktx_string.h"
 #include "win_types.h"
@@ -15,4 +18,9 @@ struct Ktx_Spread::Fields {
     Ktx_Array<int> fixedColumns;
     Ktx_Array<int> fixedWidths;
     Ktx_Array<int> contextMenuKinds;
+    // Module bitmaps shown in cells, loaded once by id when first needed.
+    UINT bitmap1Id = 0;
+    UINT bitmap2Id = 0;
+    std::unique_ptr<CBitmap> bitmap1;
+    std::unique_ptr<CBitmap> bitmap2;
 };

@@ -62,6 +62,7 @@ Ktx_String spreadCompanionFileName(const Ktx_String& spreadName) {
     if (name.size() > 4 &&
         ktxCompareNoCase(std::string_view(name).substr(name.size() - 4), ".vns") == 0)
         name.resize(name.size() - 4);
-    if (name.empty()) return Ktx_String();
+    // Without a settings folder there is no place for it (never the current folder).
+    if (name.empty() || gSettings.settingsDir.isEmpty()) return Ktx_String();
     return Ktx_Settings::withFinalBackslash(gSettings.settingsDir) + Ktx_String(name) + ".vnd";
 }

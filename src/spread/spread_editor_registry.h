@@ -20,5 +20,6 @@ bool readSpreadEditorRegistry(Ktx_String& language, Ktx_String& defaultSettings)
 bool writeSpreadEditorRegistry(const Ktx_String& language, const Ktx_String& defaultSettings);
 
 // The companion file of a spreadsheet: the user's settings folder (ending in a backslash),
-// the spreadsheet's name without folder and without a ".vns" extension, and ".vnd".
+// the spreadsheet's name without folder and without a ".vns" extension, and ".vnd"; empty
+// when the name or the settings folder is empty.
 Ktx_String spreadCompanionFileName(const Ktx_String& spreadName);

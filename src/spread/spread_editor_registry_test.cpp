@@ -77,4 +77,11 @@ TEST_F(SpreadEditorRegistryTest, CompanionFileLiesInTheSettingsFolder) {
     EXPECT_EQ(spreadCompanionFileName("D:\\Jobs\\"), "");
 }
 
+// Regression: a sheet saved with no settings folder wrote its companion file into the
+// current folder.
+TEST_F(SpreadEditorRegistryTest, NoSettingsFolderGivesNoCompanionFile) {
+    gSettings.settingsDir = "";
+    EXPECT_EQ(spreadCompanionFileName("Bill.vns"), "");
+}
+
 }  // namespace

@@ -2,6 +2,7 @@
 
 const std::vector<CliCommand>& cliCommands() {
     static const std::vector<CliCommand> commands = {
+        {"bill", "write a bill of material into a spreadsheet", runBillCommand, billUsage},
         {"comreg", "register, remove or list the COM module's registry entries", runComregCommand,
          comregUsage},
         {"cutting", "list, show or report the cutting-stock tables", runCuttingCommand,

@@ -14,6 +14,8 @@
 
 // vnstd sheet read FILE (cmd_sheet_read.cpp).
 int runSheetReadCommand(const CliContext& context, const std::vector<std::string>& args);
+// vnstd sheet export FILE -o OUT.csv (cmd_sheet_export.cpp).
+int runSheetExportCommand(const CliContext& context, const std::vector<std::string>& args);
 
 namespace {
 
@@ -22,10 +24,12 @@ const char* const kSheetUsage =
     "       vnstd sheet convert IN OUT [--header-row]\n"
     "       vnstd sheet show FILE [--header-row]\n"
     "       vnstd sheet read FILE\n"
+    "       vnstd sheet export FILE -o OUT.csv\n"
     "FILE is a sheet file or a CSV file (told apart by their contents). calc prints the\n"
     "calculated values as CSV of the same shape; convert writes CSV when OUT ends in .csv,\n"
     "else a sheet file; show lists the non-empty cells; read prints what the module's\n"
-    "spreadsheet-file reader gives. --header-row: the first CSV line is the header row\n"
+    "spreadsheet-file reader gives; export writes a sheet file as the editor's Export\n"
+    "command does. --header-row: the first CSV line is the header row\n"
     "(row 0).\n";
 
 // Each subcommand's own usage.
@@ -49,6 +53,10 @@ const struct {
      "usage: vnstd sheet read FILE\n"
      "Prints what the module's spreadsheet-file reader gives: the first cell's data text,\n"
      "the column headers, then every row, one line each, tab-separated.\n"},
+    {"export",
+     "usage: vnstd sheet export FILE -o OUT.csv\n"
+     "Writes a sheet file as CSV, as the spreadsheet editor's Export command does: the\n"
+     "column headers first, then every row, each cell's value as the grid shows it.\n"},
 };
 
 struct SheetArgs {
@@ -213,6 +221,9 @@ int runSheetCommand(const CliContext& context, const std::vector<std::string>& a
     if (sub == "read") {
         return runSheetReadCommand(context, std::vector<std::string>(args.begin() + 1, args.end()));
     }
+    if (sub == "export")
+        return runSheetExportCommand(context,
+                                     std::vector<std::string>(args.begin() + 1, args.end()));
     SheetArgs parsed;
     int exitCode = 0;
     const std::size_t files = sub == "convert" ? 2 : 1;

@@ -30,6 +30,9 @@ std::string cuttingUsage(const std::vector<std::string>& args);
 // vnstd template list|show|check: the dialog templates of the library.
 int runTemplateCommand(const CliContext& context, const std::vector<std::string>& args);
 std::string templateUsage(const std::vector<std::string>& args);
+// vnstd bill ...: a bill of material through the module's bill output (cmd_bill.cpp).
+int runBillCommand(const CliContext& context, const std::vector<std::string>& args);
+std::string billUsage(const std::vector<std::string>& args);
 // vnstd ui ...: the module's dialogs in a web browser (ui/cmd_ui.cpp).
 int runUiCommand(const CliContext& context, const std::vector<std::string>& args);
 std::string uiUsage(const std::vector<std::string>& args);

@@ -100,6 +100,21 @@ const std::vector<Scenario>& uiScenarios() {
          runEvaluation},
         designerScenario(),
     };
+    static const std::vector<Scenario> scenarios = [] {
+        std::vector<Scenario> all = {
+            {"formulas", "Formulas",
+             "The \"Formulas\" dialog on the example standard's sheet: type formulas into cells, "
+             "recalculate, save or load.",
+             runFormulas},
+            {"eval", "Standards evaluation",
+             "Evaluates the example standard (EndPlate) for the example macro and shows the "
+             "variables before and after.",
+             runEvaluation},
+        };
+        // The scenarios of each area, from its own file (scenarios_<area>.cpp).
+        for (const Scenario& s : spreadScenarios()) all.push_back(s);
+        return all;
+    }();
     return scenarios;
 }
 

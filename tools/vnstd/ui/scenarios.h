@@ -27,4 +27,6 @@ struct Scenario {
 const std::vector<Scenario>& uiScenarios();
 // The dialog designer on the example template (scenarios_designer.cpp).
 Scenario designerScenario();
+// The scenarios of the spreadsheet dialogs (scenarios_spread.cpp).
+const std::vector<Scenario>& spreadScenarios();
 const Scenario* findScenario(const std::string& name);

@@ -68,6 +68,11 @@ bool UiSession::request(const std::string& name) {
     return true;
 }
 
+bool UiSession::running() {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return !running_.empty();
+}
+
 void UiSession::run() {
     source_->publish();
     while (!source_->stopped()) {
@@ -86,12 +91,14 @@ void UiSession::run() {
 }
 
 void UiSession::runScenario(const Scenario& scenario) {
+    // Events from before the scenario are dropped first, so that one sent once it shows as
+    // running is never lost.
+    source_->drain();
     {
         std::lock_guard<std::mutex> lock(mutex_);
         running_ = scenario.name;
         result_ = json();
     }
-    source_->drain();
     const FileStamps before = stampsBelow(place_.libraryDir);
     const FileStamps settingsBefore = stampsBelow(place_.settingsDir);
     acadClearCommandLine();

@@ -29,6 +29,8 @@ class UiSession {
     void run();
     // Module thread: runs one scenario now (tests, --shot).
     void runScenario(const Scenario& scenario);
+    // Any thread: true once a scenario has started (its events are taken from then on).
+    bool running();
     // Module thread: the state text published now.
     std::string snapshot();
 

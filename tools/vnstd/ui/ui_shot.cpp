@@ -38,9 +38,10 @@ bool readSteps(const std::string& file, std::vector<PageEvent>& steps, std::stri
     return true;
 }
 
-// The shooting thread: queues the steps, waits until the dialog has taken them, then runs
-// Chromium and stops the session (which ends the dialog).
+// The shooting thread: once the scenario runs, queues the steps, waits until the dialog has taken
+// them, then runs Chromium and stops the session (which ends the dialog).
 void shoot(UiSession& session, std::vector<PageEvent> steps, std::string command, int& result) {
+    for (int i = 0; i < 500 && !session.running(); ++i) std::this_thread::sleep_for(10ms);
     for (PageEvent& e : steps) {
         session.source().push(std::move(e));
         for (int i = 0; i < 200 && session.source().queued() > 0; ++i)
