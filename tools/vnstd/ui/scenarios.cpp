@@ -89,17 +89,6 @@ ScenarioOutcome runEvaluation(const ScenarioPlace& place) {
 }  // namespace
 
 const std::vector<Scenario>& uiScenarios() {
-    static const std::vector<Scenario> scenarios = {
-        {"formulas", "Formulas",
-         "The \"Formulas\" dialog on the example standard's sheet: type formulas into cells, "
-         "recalculate, save or load.",
-         runFormulas},
-        {"eval", "Standards evaluation",
-         "Evaluates the example standard (EndPlate) for the example macro and shows the "
-         "variables before and after.",
-         runEvaluation},
-        designerScenario(),
-    };
     static const std::vector<Scenario> scenarios = [] {
         std::vector<Scenario> all = {
             {"formulas", "Formulas",
@@ -112,6 +101,7 @@ const std::vector<Scenario>& uiScenarios() {
              runEvaluation},
         };
         // The scenarios of each area, from its own file (scenarios_<area>.cpp).
+        all.push_back(designerScenario());
         for (const Scenario& s : spreadScenarios()) all.push_back(s);
         return all;
     }();
