@@ -7,6 +7,7 @@ const std::vector<CliCommand>& cliCommands() {
         {"cutting", "list, show or report the cutting-stock tables", runCuttingCommand,
          cuttingUsage},
         {"eval", "evaluate a standard for a macro", runEvalCommand, evalUsage},
+        {"lint", "check standards as the engine reads them", runLintCommand, lintUsage},
         {"macro", "show everything of a macro file a mapping may name", runMacroCommand,
          macroUsage},
         {"mapping", "show a mapping file", runMappingCommand, mappingUsage},

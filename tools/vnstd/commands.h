@@ -27,6 +27,9 @@ std::string comregUsage(const std::vector<std::string>& args);
 // vnstd cutting list|show|report: the cutting-stock tables of the library.
 int runCuttingCommand(const CliContext& context, const std::vector<std::string>& args);
 std::string cuttingUsage(const std::vector<std::string>& args);
+// vnstd lint [STANDARD...]: checks standards as the engine reads them (cmd_lint.cpp).
+int runLintCommand(const CliContext& context, const std::vector<std::string>& args);
+std::string lintUsage(const std::vector<std::string>& args);
 // vnstd ui ...: the module's dialogs in a web browser (ui/cmd_ui.cpp).
 int runUiCommand(const CliContext& context, const std::vector<std::string>& args);
 std::string uiUsage(const std::vector<std::string>& args);
