@@ -13,6 +13,7 @@ const std::vector<CliCommand>& cliCommands() {
         {"mapping", "show a mapping file", runMappingCommand, mappingUsage},
         {"sheet", "calculate, convert, show or read spreadsheet files", runSheetCommand,
          sheetUsage},
+        {"test", "run a folder of regression cases of standards", runTestCommand, testUsage},
         {"ui", "serve the module's dialogs to a web browser", runUiCommand, uiUsage},
     };
     return commands;

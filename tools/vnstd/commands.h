@@ -30,6 +30,9 @@ std::string cuttingUsage(const std::vector<std::string>& args);
 // vnstd lint [STANDARD...]: checks standards as the engine reads them (cmd_lint.cpp).
 int runLintCommand(const CliContext& context, const std::vector<std::string>& args);
 std::string lintUsage(const std::vector<std::string>& args);
+// vnstd test [DIR]: runs a folder of regression cases of standards (cmd_cases.cpp).
+int runTestCommand(const CliContext& context, const std::vector<std::string>& args);
+std::string testUsage(const std::vector<std::string>& args);
 // vnstd ui ...: the module's dialogs in a web browser (ui/cmd_ui.cpp).
 int runUiCommand(const CliContext& context, const std::vector<std::string>& args);
 std::string uiUsage(const std::vector<std::string>& args);
