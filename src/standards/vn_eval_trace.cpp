@@ -1,5 +1,6 @@
 #include "vn_eval_trace.h"
 
+#include "ktx_string_array.h"
 #include "vn_standards_dlg_nesting.h"
 #include "vn_var_cells.h"
 
@@ -30,7 +31,9 @@ VnEvalTrace::Cell* VnEvalTrace::openCell() {
                 .cells[static_cast<size_t>(openCells_.back())];
 }
 
-void VnEvalTrace::sheetStarted(const std::string& file, const VnVarCells& variables) {
+void VnEvalTrace::sheetStarted(const std::string& file, const VnVarCells& variables,
+                               const Ktx_StringArray& genVarNames,
+                               const Ktx_StringArray& genVarValues) {
     VnEvalTrace* t = current();
     if (!t) return;
     Sheet sheet;
@@ -41,6 +44,8 @@ void VnEvalTrace::sheetStarted(const std::string& file, const VnVarCells& variab
         sheet.variables.push_back({v.name.str(), static_cast<int>(v.cellType),
                                    static_cast<int>(v.valueType), v.value.str(), v.col, v.row});
     }
+    for (int i = 0; i < genVarNames.length() && i < genVarValues.length(); ++i)
+        sheet.generalVariables.emplace_back(genVarNames[i].str(), genVarValues[i].str());
     const int index = static_cast<int>(t->sheets.size());
     if (Cell* caller = t->openCell()) {
         sheet.parentSheet = t->openSheets_.back();

@@ -10,8 +10,10 @@
 //
 // Sheets form a tree: a child sheet records the sheet and cell (the CallChild) that called it.
 #include <string>
+#include <utility>
 #include <vector>
 
+class Ktx_StringArray;
 class VnVarCells;
 
 class VnEvalTrace {
@@ -51,6 +53,8 @@ class VnEvalTrace {
         int depth = 0;  // 1 for the outermost standard
         int parentSheet = -1, parentCell = -1;
         std::vector<Variable> variables;
+        // The general variables replaced in its cells before the calculation (name, value).
+        std::vector<std::pair<std::string, std::string>> generalVariables;
         std::vector<Cell> cells;
     };
 
@@ -72,7 +76,9 @@ class VnEvalTrace {
 
     // The engine's side. A sheet starts its calculation with these variables (at the current
     // nesting depth); cells and choices then go to it until it ends.
-    static void sheetStarted(const std::string& file, const VnVarCells& variables);
+    static void sheetStarted(const std::string& file, const VnVarCells& variables,
+                             const Ktx_StringArray& genVarNames,
+                             const Ktx_StringArray& genVarValues);
     static void sheetEnded();
     // A Calc cell begins (its text as read); the choices made until cellEnded belong to it.
     static void cellStarted(int col, int row, const std::string& text);

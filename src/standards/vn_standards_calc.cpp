@@ -91,8 +91,9 @@ namespace {
 // The sheet in the evaluation trace, if one is kept, for the length of one calculation.
 class TracedSheet {
   public:
-    TracedSheet(const Ktx_String& file, const VnVarCells& cells) {
-        VnEvalTrace::sheetStarted(file.str(), cells);
+    explicit TracedSheet(const VnStandardsSpread& sheet) {
+        VnEvalTrace::sheetStarted(sheet.fileName.str(), sheet.varCells, sheet.genVarNames,
+                                  sheet.genVarValues);
     }
     ~TracedSheet() { VnEvalTrace::sheetEnded(); }
     TracedSheet(const TracedSheet&) = delete;
@@ -109,7 +110,7 @@ Acad::ErrorStatus VnStandardsSpread::calcAll() {
     removeDuplicateVarCells();
     calcIndex_.reset();
     duplicates.done();
-    const TracedSheet traced(fileName, varCells);
+    const TracedSheet traced(*this);
     VnCalcLap cells(gCalcCells, fileName);
     const int start = findSectionStart("Calc");
     if (start < 0) return Acad::eInvalidInput;

@@ -7,6 +7,8 @@ const std::vector<CliCommand>& cliCommands() {
         {"cutting", "list, show or report the cutting-stock tables", runCuttingCommand,
          cuttingUsage},
         {"eval", "evaluate a standard for a macro", runEvalCommand, evalUsage},
+        {"explain", "show what made each Output of an evaluation", runExplainCommand,
+         explainUsage},
         {"lint", "check standards as the engine reads them", runLintCommand, lintUsage},
         {"macro", "show everything of a macro file a mapping may name", runMacroCommand,
          macroUsage},

@@ -27,6 +27,9 @@ std::string comregUsage(const std::vector<std::string>& args);
 // vnstd cutting list|show|report: the cutting-stock tables of the library.
 int runCuttingCommand(const CliContext& context, const std::vector<std::string>& args);
 std::string cuttingUsage(const std::vector<std::string>& args);
+// vnstd explain STANDARD MACRO ...: the tree of what made each Output (cmd_explain.cpp).
+int runExplainCommand(const CliContext& context, const std::vector<std::string>& args);
+std::string explainUsage(const std::vector<std::string>& args);
 // vnstd lint [STANDARD...]: checks standards as the engine reads them (cmd_lint.cpp).
 int runLintCommand(const CliContext& context, const std::vector<std::string>& args);
 std::string lintUsage(const std::vector<std::string>& args);
