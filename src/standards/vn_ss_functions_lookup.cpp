@@ -77,8 +77,7 @@ bool lookUp(SpreadValue* result, SpreadValue* args, short count, bool bySystemNa
         if (!rowKey.equal(key, false)) continue;
         if (VnEvalTrace::current())
             traceChoice(function,
-                        fileName + ": the key '" + key.str() + "' in row " +
-                            std::to_string(i + 1) +
+                        fileName + ": the key '" + key.str() + "' in row " + std::to_string(i + 1) +
                             (row[0] == key.str() ? "" : " (written '" + row[0] + "')"),
                         row.size() < 2 ? std::string() : row[1]);
         if (row.size() < 2) return false;

@@ -22,10 +22,11 @@ struct CalcFormula {
     std::string translated;  // the formula the grid is given
     bool parsed = false;
     std::string error;  // the grid's message when it did not parse ("unexpected ')'" ...)
-    std::vector<std::string> unknownNames;  // names neither translated nor known to the grid
-    std::vector<CalcCall> calls;            // in the order they are calculated
+    std::vector<std::string> unknownNames;   // names neither translated nor known to the grid
+    std::vector<CalcCall> calls;             // in the order they are calculated
     std::vector<std::pair<int, int>> cells;  // cells read (col, row), ranges expanded to corners
-    std::vector<std::pair<std::pair<int, int>, std::pair<int, int>>> ranges;  // (col,row)..(col,row)
+    std::vector<std::pair<std::pair<int, int>, std::pair<int, int>>>
+        ranges;  // (col,row)..(col,row)
 };
 
 // Translates and reads `expression` with the variables of `index`. The engineering functions

@@ -85,7 +85,7 @@ int runTestCommand(const CliContext& context, const std::vector<std::string>& ar
     if (!o.junit.empty() && !fileWriteAtomic(o.junit, stdTestJunit("vnstd test", outcomes)))
         return cliFailure(context, "cannot write " + o.junit);
     if (o.update) return updateCases(context, outcomes) ? 0 : 1;
-    std::fprintf(context.out, "%d passed, %d failed\n",
-                 static_cast<int>(outcomes.size()) - failed, failed);
+    std::fprintf(context.out, "%d passed, %d failed\n", static_cast<int>(outcomes.size()) - failed,
+                 failed);
     return failed > 0 ? 1 : 0;
 }

@@ -51,16 +51,18 @@ std::string describeSource(const std::string& name, int type, const void* contex
     const char* keyword = mapKindKeyword(map.kind);
     const std::string object = map.objectName.isEmpty() ? "" : "'" + map.objectName.str() + "' ";
     return object + (keyword ? keyword : "?") +
-           (map.varName.isEmpty() ? std::string() : " " + map.varName.str()) +
-           " (mapping key " + source->key + ")";
+           (map.varName.isEmpty() ? std::string() : " " + map.varName.str()) + " (mapping key " +
+           source->key + ")";
 }
 
 bool parseExplain(const std::vector<std::string>& args, EvalOptions& o,
                   std::vector<std::string>& outputs, std::string& error) {
     std::vector<std::string> gens;
     OptionParser parser("explain");
-    parser.value("--key", o.key).value("--module", o.module).values("--gen", gens).flag("--json",
-                                                                                        o.json);
+    parser.value("--key", o.key)
+        .value("--module", o.module)
+        .values("--gen", gens)
+        .flag("--json", o.json);
     if (!parser.parse(args, error)) return false;
     o.help = parser.helpAsked();
     if (o.help) return true;

@@ -79,8 +79,8 @@ int runLintCommand(const CliContext& context, const std::vector<std::string>& ar
         report.printJson(context.out, static_cast<int>(standards.size()));
     } else {
         report.printText(context.out);
-        std::fprintf(context.out, "%zu standard(s): %d error(s), %d warning(s)\n",
-                     standards.size(), report.errors(), report.warnings());
+        std::fprintf(context.out, "%zu standard(s): %d error(s), %d warning(s)\n", standards.size(),
+                     report.errors(), report.warnings());
     }
     return report.errors() > 0 ? 1 : 0;
 }

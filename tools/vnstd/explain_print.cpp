@@ -63,11 +63,12 @@ std::string choiceJson(const VnEvalTrace::Choice& c) {
 }
 
 std::string nodeJson(const ExplainNode& n) {
-    std::string json = "{\"name\": " + jsonString(n.name) + ", \"section\": " +
-                       jsonString(n.section) + ", \"type\": " + jsonString(n.type) +
+    std::string json = "{\"name\": " + jsonString(n.name) +
+                       ", \"section\": " + jsonString(n.section) +
+                       ", \"type\": " + jsonString(n.type) +
                        ", \"value\": " + jsonString(tidyNumberText(n.value)) +
-                       ", \"origin\": " + jsonString(n.origin) + ", \"from\": " +
-                       jsonString(n.from) + ", \"file\": " + jsonString(n.file);
+                       ", \"origin\": " + jsonString(n.origin) +
+                       ", \"from\": " + jsonString(n.from) + ", \"file\": " + jsonString(n.file);
     if (n.repeated) json += ", \"repeated\": true";
     if (n.row > 0)
         json += ", \"row\": " + std::to_string(n.row) + ", \"col\": " + std::to_string(n.col) +

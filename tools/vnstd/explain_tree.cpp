@@ -116,30 +116,26 @@ ExplainNode ExplainTree::variable(int sheet, const std::string& name, int before
         node.type = kTypes[v->type];
         node.value = v->value;
     }
-    const std::string key =
-        std::to_string(sheet) + "|" + Ktx_String(name).toLower().str() + "|" + std::to_string(beforeCell);
+    const std::string key = std::to_string(sheet) + "|" + Ktx_String(name).toLower().str() + "|" +
+                            std::to_string(beforeCell);
     if (depth > kMaxDepth || std::find(expanded_.begin(), expanded_.end(), key) != expanded_.end())
         node.repeated = true;
     int childVar = -1;
     const int cell = assigningCell(sheet, name, beforeCell, childVar);
     if (cell >= 0) {
         node.value = s.cells[static_cast<size_t>(cell)].value;
-        if (childVar < 0) node.origin = "cell";
-    }
-    if (node.repeated) return node;
-    expanded_.push_back(key);
-    if (cell >= 0 && childVar < 0) {
-        fromCell(node, sheet, cell, depth);
-    } else if (cell >= 0) {
-        fromChild(node, sheet, cell, depth);
-    } else if (v && v->section != 2 && s.parentSheet >= 0) {
-        fromArgument(node, sheet, depth);
+        node.origin = childVar < 0 ? "cell" : "child";
     } else if (v && v->section != 2) {
-        node.origin = "macro";
-        node.from = macroSource_ ? macroSource_(name, v->type, context_) : std::string();
+        node.origin = s.parentSheet >= 0 ? "argument" : "macro";
+        if (s.parentSheet < 0 && macroSource_) node.from = macroSource_(name, v->type, context_);
     } else {
         node.from = v ? "no Calc cell assigns it" : "no such variable";
     }
+    if (node.repeated) return node;
+    expanded_.push_back(key);
+    if (node.origin == "cell") fromCell(node, sheet, cell, depth);
+    if (node.origin == "child") fromChild(node, sheet, cell, depth);
+    if (node.origin == "argument") fromArgument(node, sheet, depth);
     return node;
 }
 

@@ -17,9 +17,9 @@ struct ExplainNode {
     std::string section;  // "Input", "Output", "Local", or "general" for a general variable
     std::string type;     // "Int", "Double", "String" ("" for a general variable)
     std::string value;
-    std::string origin;  // "cell", "child", "argument", "macro", "general", "none"
-    std::string from;    // where from, in words (the mapping, the child, the argument ...)
-    std::string file;    // the standard whose variable it is (host path)
+    std::string origin;    // "cell", "child", "argument", "macro", "general", "none"
+    std::string from;      // where from, in words (the mapping, the child, the argument ...)
+    std::string file;      // the standard whose variable it is (host path)
     int row = 0, col = 0;  // the Calc cell (origin "cell" and "child")
     std::string text;      // its text
     std::string formula;   // its translated formula

@@ -30,11 +30,10 @@ void LintReport::sort() {
     };
     std::stable_sort(findings_.begin(), findings_.end(),
                      [&](const LintFinding& a, const LintFinding& b) { return key(a) < key(b); });
-    findings_.erase(std::unique(findings_.begin(), findings_.end(),
-                                [&](const LintFinding& a, const LintFinding& b) {
-                                    return key(a) == key(b);
-                                }),
-                    findings_.end());
+    findings_.erase(
+        std::unique(findings_.begin(), findings_.end(),
+                    [&](const LintFinding& a, const LintFinding& b) { return key(a) == key(b); }),
+        findings_.end());
 }
 
 void LintReport::printText(std::FILE* out) const {

@@ -97,7 +97,8 @@ class CaseParser {
 
     bool expect(int number, size_t begin, size_t end) {
         const size_t eq = text_.find('=', begin);
-        if (eq == std::string::npos || eq >= end) return fail(number, "'expect' needs NAME = VALUE");
+        if (eq == std::string::npos || eq >= end)
+            return fail(number, "'expect' needs NAME = VALUE");
         StdCaseExpect e;
         e.line = number;
         size_t nb = begin, ne = eq;
@@ -121,11 +122,14 @@ class CaseParser {
     }
 
     bool complete() {
-        if (case_.standard.empty()) error_ = "no 'standard' line";
-        else if (case_.macro.empty()) error_ = "no 'macro' line";
+        if (case_.standard.empty())
+            error_ = "no 'standard' line";
+        else if (case_.macro.empty())
+            error_ = "no 'macro' line";
         else if (case_.key.empty() == case_.module.empty())
             error_ = "give exactly one of a 'key' and a 'module' line";
-        else if (case_.expects.empty()) error_ = "no 'expect' line";
+        else if (case_.expects.empty())
+            error_ = "no 'expect' line";
         return error_.empty();
     }
 
@@ -152,7 +156,8 @@ bool stdCaseValueMatches(const StdCaseExpect& expect, const std::string& actual)
     const auto want = numberOf(expect.value);
     const auto got = numberOf(actual);
     if (!want || !got) return expect.value == actual;
-    const double tolerance = expect.tolerance ? *expect.tolerance : 1e-9 * std::max(1.0, std::fabs(*want));
+    const double tolerance =
+        expect.tolerance ? *expect.tolerance : 1e-9 * std::max(1.0, std::fabs(*want));
     return std::fabs(*got - *want) <= tolerance;
 }
 
@@ -164,8 +169,9 @@ std::string stdCaseWithValues(const std::string& text, const std::vector<StdCase
         const StdCaseExpect& e = expects[i];
         if (e.valueBegin < at || e.valueEnd > text.size()) continue;
         out.append(text, at, e.valueBegin - at);
-        const bool afterEquals = e.valueBegin > 0 && text[e.valueBegin - 1] == '=';
-        if (afterEquals && !values[i].empty()) out += ' ';
+        const bool bareEquals =
+            e.valueBegin == e.valueEnd && e.valueBegin > 0 && text[e.valueBegin - 1] == '=';
+        if (bareEquals && !values[i].empty()) out += ' ';
         out += values[i];
         at = e.valueEnd;
     }

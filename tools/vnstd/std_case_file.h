@@ -22,8 +22,8 @@ struct StdCaseExpect {
     std::string name;
     std::string value;
     std::optional<double> tolerance;
-    int line = 0;              // 1-based
-    size_t valueBegin = 0;     // byte offsets of the value in the file's text
+    int line = 0;           // 1-based
+    size_t valueBegin = 0;  // byte offsets of the value in the file's text
     size_t valueEnd = 0;
 };
 

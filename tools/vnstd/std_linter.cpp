@@ -109,8 +109,9 @@ void StdLinter::declarations(const StdSheet& s) {
                             "type-word");
         if (v.name.isEmpty()) {
             report_.error(file, v.row, v.col,
-                          quoted(text) + " declares a variable without a name (it still takes a "
-                                         "place in a child's argument order)",
+                          quoted(text) +
+                              " declares a variable without a name (it still takes a "
+                              "place in a child's argument order)",
                           "empty-name");
             continue;
         }
@@ -195,10 +196,10 @@ void StdLinter::findCycles(const StdSheet& start) {
                 for (const std::string& n : names) text += n + " -> ";
                 text += start.name();
                 if (cyclesReported_.insert(start.hostPath + "|" + text).second)
-                    report_.error(shown(start.hostPath), entered.front().row, entered.front().col,
-                                  "CallChild cycle " + text +
-                                      ": the evaluation fails at the nesting bound",
-                                  "child-cycle");
+                    report_.error(
+                        shown(start.hostPath), entered.front().row, entered.front().col,
+                        "CallChild cycle " + text + ": the evaluation fails at the nesting bound",
+                        "child-cycle");
                 continue;
             }
             if (onPath.count(edge.childHost) || done.count(edge.childHost)) continue;

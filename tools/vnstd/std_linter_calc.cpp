@@ -30,7 +30,8 @@ std::string argCountText(int min, int max) {
 void StdLinter::calcCells(const StdSheet& s, const VnStandardsCalcIndex& index, Usage& usage) {
     for (const StdSheetCell& cell : s.calcCells) {
         Ktx_String left, expression;
-        const bool plain = VnStandardsSpread::splitCalcText(Ktx_String(cell.text), left, expression);
+        const bool plain =
+            VnStandardsSpread::splitCalcText(Ktx_String(cell.text), left, expression);
         if (expression.contains(kChildFunction)) {
             childCell(s, cell, expression.str(), usage);
         } else if (!plain) {
@@ -50,10 +51,10 @@ void StdLinter::plainCell(const StdSheet& s, const StdSheetCell& cell,
     const int var = index.find(left);
     const std::string file = shown(s.hostPath);
     if (var < 0) {
-        report_.error(file, cell.row, cell.col,
-                      "the left side " + quoted(left.str()) +
-                          " is not a declared variable: the cell fails",
-                      "left-undeclared");
+        report_.error(
+            file, cell.row, cell.col,
+            "the left side " + quoted(left.str()) + " is not a declared variable: the cell fails",
+            "left-undeclared");
     } else {
         usage.assigned.insert(var);
         const VnVarCell& v = (*usage.vars)[var];
@@ -74,10 +75,11 @@ void StdLinter::formulaNames(const StdSheet& s, const StdSheetCell& cell,
     const CalcFormula f = readCalcFormula(expression, index);
     if (!f.parsed) {
         const bool count = f.error.rfind("wrong number of arguments", 0) == 0;
-        report_.error(file, cell.row, cell.col,
-                      (count ? f.error + ": the grid refuses the formula" : "the grid refuses the formula " + quoted(f.translated) +
-                                             ": " + f.error),
-                      count ? "arg-count" : "syntax");
+        report_.error(
+            file, cell.row, cell.col,
+            (count ? f.error + ": the grid refuses the formula"
+                   : "the grid refuses the formula " + quoted(f.translated) + ": " + f.error),
+            count ? "arg-count" : "syntax");
         return;
     }
     for (const auto& at : f.cells) {
@@ -93,10 +95,9 @@ void StdLinter::formulaNames(const StdSheet& s, const StdSheetCell& cell,
     for (const std::string& name : f.unknownNames) {
         if (isGeneralVariable(name)) continue;
         const int folded = index.find(Ktx_String(name));
-        const std::string hint =
-            folded < 0 ? std::string()
-                       : " (letter case counts: the variable is " +
-                             quoted((*usage.vars)[folded].name.str()) + ")";
+        const std::string hint = folded < 0 ? std::string()
+                                            : " (letter case counts: the variable is " +
+                                                  quoted((*usage.vars)[folded].name.str()) + ")";
         report_.error(file, cell.row, cell.col,
                       quoted(name) +
                           " is neither a declared variable, a cell reference, a function nor a "
@@ -202,8 +203,9 @@ void StdLinter::childArguments(const StdSheet& s, const StdSheetCell& cell, cons
                           "child-output-to-input");
         else if (parent.isLocal())
             report_.warning(file, cell.row, cell.col,
-                            "the Local " + pair + ", but Locals pass values in only: it keeps "
-                                                  "its value",
+                            "the Local " + pair +
+                                ", but Locals pass values in only: it keeps "
+                                "its value",
                             "child-output-to-local");
         else
             usage.assigned.insert(args[j]);

@@ -191,8 +191,9 @@ void StdLinter::mappingLine(const VnVarCells& vars, const std::string& file, int
         int index = -1;
         if (vars.findVarCell(Ktx_String(var), index) != Acad::eOk) {
             report_.warning(file, lineNo, col,
-                            quoted(var) + " is no variable of the standard: the map points at "
-                                          "nothing",
+                            quoted(var) +
+                                " is no variable of the standard: the map points at "
+                                "nothing",
                             "mapping-variable");
             continue;
         }

@@ -23,7 +23,7 @@ struct StdSheet {
     // header is missing.
     int first[4] = {-1, -1, -1, -1};
     int last[4] = {-1, -1, -1, -1};
-    VnVarCells variables;  // as findVarCells collects them, duplicates included
+    VnVarCells variables;                   // as findVarCells collects them, duplicates included
     std::vector<std::string> declarations;  // the text of each variable's cell, in order
     // Non-empty cells of the Input, Output and Local sections that are no declaration (and no
     // section header), with the section they lie in.

@@ -65,10 +65,18 @@ std::string xmlEscaped(const std::string& text) {
     std::string out;
     for (char c : text) {
         switch (c) {
-            case '&': out += "&amp;"; break;
-            case '<': out += "&lt;"; break;
-            case '>': out += "&gt;"; break;
-            case '"': out += "&quot;"; break;
+            case '&':
+                out += "&amp;";
+                break;
+            case '<':
+                out += "&lt;";
+                break;
+            case '>':
+                out += "&gt;";
+                break;
+            case '"':
+                out += "&quot;";
+                break;
             default:
                 if (static_cast<unsigned char>(c) < 0x20 && c != '\n' && c != '\t') c = ' ';
                 out += c;
@@ -122,17 +130,32 @@ bool updateStdCase(const StdTestOutcome& outcome, bool& changed, std::string& er
     changed = false;
     std::string text;
     StdCase c;
-    if (!outcome.error.empty() || !readWhole(outcome.file, text) ||
-        !parseStdCase(text, c, error) || c.expects.size() != outcome.actualValues.size()) {
+    if (!outcome.error.empty() || !readWhole(outcome.file, text) || !parseStdCase(text, c, error) ||
+        c.expects.size() != outcome.actualValues.size()) {
         error = "not evaluated, not updated";
         return false;
     }
+    for (const StdTestMismatch& m : outcome.mismatches) {
+        if (!m.missing) continue;
+        error = mismatchText(m) + ", not updated";
+        return false;
+    }
     for (size_t i = 0; i < c.expects.size(); ++i) {
-        if (stdCaseValueWritable(outcome.actualValues[i])) continue;
+        if (stdCaseValueWritable(outcome.actualValues[i]) ||
+            stdCaseValueMatches(c.expects[i], outcome.actualValues[i]))
+            continue;
         error = "the value of " + c.expects[i].name + " cannot be written into a case file";
         return false;
     }
-    const std::string updated = stdCaseWithValues(text, c.expects, outcome.actualValues);
+    // Only the values that do not match change: a value within its tolerance stays as written.
+    std::vector<StdCaseExpect> changes;
+    std::vector<std::string> values;
+    for (size_t i = 0; i < c.expects.size(); ++i) {
+        if (stdCaseValueMatches(c.expects[i], outcome.actualValues[i])) continue;
+        changes.push_back(c.expects[i]);
+        values.push_back(outcome.actualValues[i]);
+    }
+    const std::string updated = stdCaseWithValues(text, changes, values);
     if (updated == text) return true;
     if (!fileWriteAtomic(outcome.file, updated, &error)) return false;
     changed = true;

@@ -9,14 +9,14 @@
 struct StdTestMismatch {
     std::string name;
     std::string expected;
-    std::string actual;  // empty with missing set
+    std::string actual;    // empty with missing set
     bool missing = false;  // the standard has no Input or Output of that name
 };
 
 struct StdTestOutcome {
-    std::string file;          // the case file (host path)
+    std::string file;  // the case file (host path)
     bool passed = false;
-    std::string error;         // why the case could not be run (parse, evaluation)
+    std::string error;  // why the case could not be run (parse, evaluation)
     std::vector<StdTestMismatch> mismatches;
     std::vector<std::string> actualValues;  // per expectation, when evaluated ("" if missing)
     double seconds = 0.0;
