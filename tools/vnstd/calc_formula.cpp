@@ -90,6 +90,15 @@ void walk(CalcFormula& f, const Code& code) {
 
 }  // namespace
 
+bool CalcFormula::reads(int col, int row) const {
+    for (const auto& [c, r] : cells)
+        if (c == col && r == row) return true;
+    for (const auto& [from, to] : ranges)
+        if (col >= from.first && col <= to.first && row >= from.second && row <= to.second)
+            return true;
+    return false;
+}
+
 CalcFormula readCalcFormula(const std::string& expression, const VnStandardsCalcIndex& index) {
     CalcFormula f;
     index.coordinates().apply(expression, f.translated);

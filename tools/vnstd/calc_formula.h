@@ -27,6 +27,9 @@ struct CalcFormula {
     std::vector<std::pair<int, int>> cells;  // cells read (col, row), ranges expanded to corners
     std::vector<std::pair<std::pair<int, int>, std::pair<int, int>>>
         ranges;  // (col,row)..(col,row)
+
+    // True when the formula reads the cell (a reference to it, or a range holding it).
+    bool reads(int col, int row) const;
 };
 
 // Translates and reads `expression` with the variables of `index`. The engineering functions

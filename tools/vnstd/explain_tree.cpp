@@ -48,7 +48,7 @@ std::string fileName(const std::string& path) {
     return cut == std::string::npos ? path : path.substr(cut + 1);
 }
 
-// The names of the variables whose cells a translated formula reads, in formula order.
+// The names of the variables whose cells a translated formula reads, in declaration order.
 std::vector<std::string> variablesRead(const VnEvalTrace::Sheet& s, const std::string& expression) {
     VnVarCells cells;
     for (const auto& v : s.variables) {
@@ -60,18 +60,8 @@ std::vector<std::string> variablesRead(const VnEvalTrace::Sheet& s, const std::s
     }
     const CalcFormula f = readCalcFormula(expression, *VnStandardsCalcIndex::of(cells));
     std::vector<std::string> names;
-    auto add = [&](int col, int row) {
-        for (const auto& v : s.variables)
-            if (v.col == col && v.row == row &&
-                std::find(names.begin(), names.end(), v.name) == names.end())
-                names.push_back(v.name);
-    };
-    for (const auto& [col, row] : f.cells) add(col, row);
-    for (const auto& [from, to] : f.ranges)
-        for (const auto& v : s.variables)
-            if (v.col >= from.first && v.col <= to.first && v.row >= from.second &&
-                v.row <= to.second)
-                add(v.col, v.row);
+    for (const auto& v : s.variables)
+        if (f.reads(v.col, v.row)) names.push_back(v.name);
     return names;
 }
 

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "calc_formula.h"
 #include "lint_report.h"
 #include "std_sheet.h"
 
@@ -50,6 +51,11 @@ class StdLinter {
                    Usage& usage);
     void formulaNames(const StdSheet& s, const StdSheetCell& cell, const std::string& expression,
                       const VnStandardsCalcIndex& index, Usage& usage);
+    void unknownNames(const std::string& file, const StdSheetCell& cell,
+                      const std::vector<std::string>& names, const VnStandardsCalcIndex& index,
+                      const Usage& usage);
+    void functionCalls(const StdSheet& s, const StdSheetCell& cell,
+                       const std::vector<CalcCall>& calls);
     void childCell(const StdSheet& s, const StdSheetCell& cell, const std::string& expression,
                    Usage& usage);
     void childArguments(const StdSheet& s, const StdSheetCell& cell, const StdSheet& child,
@@ -62,6 +68,14 @@ class StdLinter {
     void mappingFile(const StdSheet& s, const VnVarCells& vars);
     void mappingLine(const VnVarCells& vars, const std::string& file, int lineNo,
                      const std::string& line, std::set<std::string>& keys);
+    struct Place {
+        std::string file;
+        int row = 0, col = 0;
+    };
+    void mappingPair(const VnVarCells& vars, const Place& at, const std::string& pair,
+                     std::set<std::string>& mapped);
+    void unmappedVariables(const VnVarCells& vars, const std::string& file, int lineNo,
+                           const std::string& key, const std::set<std::string>& mapped);
     // The CallChild cells of a standard whose child resolves (kept per standard).
     const std::vector<CallEdge>& callsOf(const StdSheet& s);
     bool isGeneralVariable(const std::string& name) const;

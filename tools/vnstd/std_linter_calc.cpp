@@ -82,17 +82,16 @@ void StdLinter::formulaNames(const StdSheet& s, const StdSheetCell& cell,
             count ? "arg-count" : "syntax");
         return;
     }
-    for (const auto& at : f.cells) {
-        auto it = usage.byCell.find(at);
-        if (it != usage.byCell.end()) usage.used.insert(it->second);
-    }
-    for (const auto& [from, to] : f.ranges) {
-        for (const auto& [at, var] : usage.byCell)
-            if (at.first >= from.first && at.first <= to.first && at.second >= from.second &&
-                at.second <= to.second)
-                usage.used.insert(var);
-    }
-    for (const std::string& name : f.unknownNames) {
+    for (const auto& [at, var] : usage.byCell)
+        if (f.reads(at.first, at.second)) usage.used.insert(var);
+    unknownNames(file, cell, f.unknownNames, index, usage);
+    functionCalls(s, cell, f.calls);
+}
+
+void StdLinter::unknownNames(const std::string& file, const StdSheetCell& cell,
+                             const std::vector<std::string>& names,
+                             const VnStandardsCalcIndex& index, const Usage& usage) {
+    for (const std::string& name : names) {
         if (isGeneralVariable(name)) continue;
         const int folded = index.find(Ktx_String(name));
         const std::string hint = folded < 0 ? std::string()
@@ -106,24 +105,26 @@ void StdLinter::formulaNames(const StdSheet& s, const StdSheetCell& cell,
                           hint,
                       "unknown-name");
     }
-    for (const CalcCall& call : f.calls) {
+}
+
+void StdLinter::functionCalls(const StdSheet& s, const StdSheetCell& cell,
+                              const std::vector<CalcCall>& calls) {
+    const std::string file = shown(s.hostPath);
+    for (const CalcCall& call : calls) {
         if (call.builtin) continue;
         const VnSSFunctions::Info* info = VnSSFunctions::find(call.name.c_str());
         if (info == nullptr) {
             report_.error(file, cell.row, cell.col,
                           "unknown function " + quoted(call.name) + ": the cell fails",
                           "unknown-function");
-            continue;
-        }
-        if (call.argCount < info->minArgs || call.argCount > info->maxArgs) {
+        } else if (call.argCount < info->minArgs || call.argCount > info->maxArgs) {
             report_.error(file, cell.row, cell.col,
                           call.name + " takes " + argCountText(info->minArgs, info->maxArgs) +
                               " arguments, not " + std::to_string(call.argCount),
                           "arg-count");
-            continue;
-        }
-        if (readsDataFile(call.name) && call.firstArgIsText)
+        } else if (readsDataFile(call.name) && call.firstArgIsText) {
             dataFile(s, cell, call.name, call.firstArg);
+        }
     }
 }
 

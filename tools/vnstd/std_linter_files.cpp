@@ -170,46 +170,52 @@ void StdLinter::mappingLine(const VnVarCells& vars, const std::string& file, int
         const std::string pair = line.substr(start, end - start);
         const int col = static_cast<int>(start + 1);
         start = end + 1;
-        if (pair.empty()) continue;
-        const size_t sep = pair.find(kMappingVarSeparator);
-        if (sep == std::string::npos) {
-            report_.warning(file, lineNo, col,
-                            "a pair without the byte 0x83 is skipped: " + quoted(pair),
-                            "mapping-line");
-            continue;
-        }
-        VnObjectMap map;
-        const std::string var = pair.substr(0, sep);
-        if (map.getMappingFromStrs(Ktx_String(var), Ktx_String(pair.substr(sep + 1))) !=
-            Acad::eOk) {
-            report_.error(file, lineNo, col,
-                          "the map of " + quoted(var) +
-                              " does not parse (no 0x95 byte or no kind keyword): it is skipped",
-                          "mapping-line");
-            continue;
-        }
-        int index = -1;
-        if (vars.findVarCell(Ktx_String(var), index) != Acad::eOk) {
-            report_.warning(file, lineNo, col,
-                            quoted(var) +
-                                " is no variable of the standard: the map points at "
-                                "nothing",
-                            "mapping-variable");
-            continue;
-        }
-        VnValueType kindType = VnValueString;
-        mapKindValueType(map.kind, kindType);
-        const VnVarCell& v = vars[index];
-        if (kindType != v.valueType) {
-            report_.error(file, lineNo, col,
-                          quoted(var) + " is " + kTypeNames[v.valueType] + " but the kind " +
-                              mapKindKeyword(map.kind) + " holds " + kTypeNames[kindType] +
-                              ": the map is never used",
-                          "mapping-type");
-            continue;
-        }
-        mapped.insert(VnStandardsCalcIndex::foldedKey(v.name));
+        if (!pair.empty()) mappingPair(vars, {file, lineNo, col}, pair, mapped);
     }
+    unmappedVariables(vars, file, lineNo, key, mapped);
+}
+
+// One pair; the variable it maps goes into `mapped` (letter case folded) when the map is usable.
+void StdLinter::mappingPair(const VnVarCells& vars, const Place& at, const std::string& pair,
+                            std::set<std::string>& mapped) {
+    const size_t sep = pair.find(kMappingVarSeparator);
+    if (sep == std::string::npos) {
+        report_.warning(at.file, at.row, at.col,
+                        "a pair without the byte 0x83 is skipped: " + quoted(pair), "mapping-line");
+        return;
+    }
+    VnObjectMap map;
+    const std::string var = pair.substr(0, sep);
+    if (map.getMappingFromStrs(Ktx_String(var), Ktx_String(pair.substr(sep + 1))) != Acad::eOk) {
+        report_.error(at.file, at.row, at.col,
+                      "the map of " + quoted(var) +
+                          " does not parse (no 0x95 byte or no kind keyword): it is skipped",
+                      "mapping-line");
+        return;
+    }
+    int index = -1;
+    if (vars.findVarCell(Ktx_String(var), index) != Acad::eOk) {
+        report_.warning(at.file, at.row, at.col,
+                        quoted(var) + " is no variable of the standard: the map points at nothing",
+                        "mapping-variable");
+        return;
+    }
+    VnValueType kindType = VnValueString;
+    mapKindValueType(map.kind, kindType);
+    const VnVarCell& v = vars[index];
+    if (kindType != v.valueType) {
+        report_.error(at.file, at.row, at.col,
+                      quoted(var) + " is " + kTypeNames[v.valueType] + " but the kind " +
+                          mapKindKeyword(map.kind) + " holds " + kTypeNames[kindType] +
+                          ": the map is never used",
+                      "mapping-type");
+        return;
+    }
+    mapped.insert(VnStandardsCalcIndex::foldedKey(v.name));
+}
+
+void StdLinter::unmappedVariables(const VnVarCells& vars, const std::string& file, int lineNo,
+                                  const std::string& key, const std::set<std::string>& mapped) {
     for (int i = 0; i < vars.length(); ++i) {
         const VnVarCell& v = vars[i];
         if (v.isLocal() || v.name.isEmpty() ||
