@@ -94,6 +94,28 @@ TEST_F(ExplainProgram, EveryOutputWithoutNamesAndTextForm) {
     EXPECT_NE(run.out.find("  formula: ROUNDTO(0.6*C8, 10)\n"), std::string::npos) << run.out;
 }
 
+TEST_F(ExplainProgram, GeneralVariablesAreListedWithTheCellThatUsesThem) {
+    const std::string lib = copyExamples();
+    addStandard("Gap", {{"Input"},
+                        {"String Beam.Name"},
+                        {"Output"},
+                        {"Double PlateWidth"},
+                        {"Calc"},
+                        {"PlateWidth = 100 + gen_Gap"}});
+    const ProgramRun run = vnstd({"--lib", lib, "explain", "Gap", macro("endplate_group.macro"),
+                                  "--module", "EndPlate", "--gen", "gen_Gap=7", "--json"});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    Json doc;
+    ASSERT_TRUE(parseJson(run.out, doc)) << run.out;
+    const Json& width = doc["outputs"].items[0];
+    EXPECT_EQ(width["value"].text, "107");
+    EXPECT_EQ(width["text"].text, "PlateWidth = 100 + 7");
+    const Json* gap = use(width, "gen_Gap");
+    ASSERT_NE(gap, nullptr);
+    EXPECT_EQ((*gap)["origin"].text, "general");
+    EXPECT_EQ((*gap)["value"].text, "7");
+}
+
 TEST_F(ExplainProgram, AnOutputTheStandardDoesNotHaveFails) {
     const ProgramRun run = vnstd(
         {"--lib", kLibrary, "explain", "EndPlate", kIpe300, "--key", "EndPlateIPE300", "Nothing"});
