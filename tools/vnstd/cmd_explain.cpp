@@ -110,7 +110,8 @@ int runExplainCommand(const CliContext& context, const std::vector<std::string>&
     MacroSource source;
     source.key = o.key;
     source.module = o.module;
-    if (o.module.empty())
+    if (source.module.empty() && o.key.rfind("Module.", 0) == 0) source.module = o.key.substr(7);
+    if (source.module.empty())
         source.mapped = source.mapping.getMappingFromFile(Ktx_String(o.standard),
                                                           Ktx_String(o.key)) == Acad::eOk;
     ExplainTree tree(trace, &describeSource, &source);
