@@ -46,11 +46,13 @@ std::vector<Ktx_String> libraryStandards(const std::string& libDir) {
     return standards;
 }
 
-// A standard named on the command line: a path on this machine, or a name in the library.
-Ktx_String standardArgument(const std::string& arg) {
+// A standard named on the command line: a path on this machine, a file below the library's
+// "Connection Standards" folder ("Childs/X.vns"), or a name in the library.
+Ktx_String standardArgument(const std::string& libDir, const std::string& arg) {
+    namespace fs = std::filesystem;
     std::error_code ec;
-    if (std::filesystem::is_regular_file(arg, ec))
-        return windowsPathFromHost(std::filesystem::absolute(arg, ec).string());
+    for (const fs::path& p : {fs::path(arg), fs::path(libDir) / "Connection Standards" / arg})
+        if (fs::is_regular_file(p, ec)) return windowsPathFromHost(fs::absolute(p, ec).string());
     return Ktx_String(arg);
 }
 
@@ -69,7 +71,8 @@ int runLintCommand(const CliContext& context, const std::vector<std::string>& ar
     if (!parser.parse(args, error)) return cliUsageError(context, error);
     if (parser.helpAsked()) return std::fputs(kLintUsage, context.out) < 0 ? 1 : 0;
     std::vector<Ktx_String> standards;
-    for (const std::string& a : parser.positional()) standards.push_back(standardArgument(a));
+    for (const std::string& a : parser.positional())
+        standards.push_back(standardArgument(context.libDir, a));
     if (parser.positional().empty()) standards = libraryStandards(context.libDir);
     LintReport report;
     StdLinter linter(report, genVars);
