@@ -194,8 +194,15 @@ void StdLinter::childArguments(const StdSheet& s, const StdSheetCell& cell, cons
         report_.warning(file, cell.row, cell.col, counts + ": the surplus ones are ignored",
                         "child-arguments");
     for (size_t j = 0; j < std::min(bound.size(), args.size()); ++j) {
-        if (!bound[j]->isOutput()) continue;
         const VnVarCell& parent = (*usage.vars)[args[j]];
+        if ((parent.valueType == VnValueString) != (bound[j]->valueType == VnValueString))
+            report_.warning(file, cell.row, cell.col,
+                            "the argument " + quoted(parent.name.str()) + " is " +
+                                (parent.valueType == VnValueString ? "a text" : "a number") +
+                                ", the child's " + quoted(bound[j]->name.str()) + " is " +
+                                (bound[j]->valueType == VnValueString ? "a text" : "a number"),
+                            "child-argument-type");
+        if (!bound[j]->isOutput()) continue;
         const std::string pair = quoted(parent.name.str()) + " is bound to the child's Output " +
                                  quoted(bound[j]->name.str());
         if (parent.isInput())
