@@ -9,14 +9,8 @@
 
 using Args = VnSSFunctionsArgs;
 
-bool VnSSFunctions::registerAll(HWND grid) {
-    struct Entry {
-        const char* name;
-        int minArgs;
-        int maxArgs;
-        SpreadCustomFunction proc;
-    };
-    static const Entry entries[] = {
+const std::vector<VnSSFunctions::Info>& VnSSFunctions::table() {
+    static const std::vector<Info> entries = {
         {"ROUNDTO", 2, 2, &roundTo},
         {"GETCELL", 2, 7, &getCell},
         {"GETPROFCELL", 2, 7, &getProfCell},
@@ -30,8 +24,18 @@ bool VnSSFunctions::registerAll(HWND grid) {
         {"ISNULL", 1, 1, &isNull},
         {"ISPOSITIVE", 1, 1, &isPositive},
     };
+    return entries;
+}
+
+const VnSSFunctions::Info* VnSSFunctions::find(const char* name) {
+    for (const Info& e : table())
+        if (Ktx_String(e.name).equal(Ktx_String(name), false)) return &e;
+    return nullptr;
+}
+
+bool VnSSFunctions::registerAll(HWND grid) {
     bool all = true;
-    for (const Entry& e : entries) {
+    for (const Info& e : table()) {
         all = SSAddCustomFunctionExt(grid, e.name, e.minArgs, e.maxArgs, e.proc, 0) && all;
     }
     return all;

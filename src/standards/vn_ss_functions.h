@@ -6,11 +6,25 @@
 // Each callback first makes its result "no value" and returns true only when it produced a
 // result; a callback that fails leaves the calling cell without a value. Only the tolerance
 // functions show a message (invalid tolerances, when spreadsheet messages are on).
+#include <vector>
+
 #include "spread_value.h"
 #include "win_types.h"
 
 class VnSSFunctions {
   public:
+    // One function of the table: its name as registered, its argument counts, its callback.
+    struct Info {
+        const char* name;
+        int minArgs;
+        int maxArgs;
+        SpreadCustomFunction proc;
+    };
+    // The twelve functions in the order they are registered.
+    static const std::vector<Info>& table();
+    // The entry of that name (letter case folded); nullptr when it is none of the twelve.
+    static const Info* find(const char* name);
+
     // Adds all twelve functions to the grid window with flags 0. The grid forgets custom
     // functions when a file is loaded, so this runs before every calculation. False when the
     // grid refused any of them.

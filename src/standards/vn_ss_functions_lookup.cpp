@@ -6,6 +6,7 @@
 #include "section_table_manager.h"
 #include "string_helpers.h"
 #include "vn_eval_report.h"
+#include "vn_eval_trace.h"
 #include "vn_ss_functions.h"
 #include "vn_ss_functions_args.h"
 #include "vn_ss_functions_files.h"
@@ -20,6 +21,20 @@ Ktx_String systemNameOf(const Ktx_String& name) {
     Ktx_String full;
     if (gSectionTables.getSystemName(name, full) != Acad::eOk) return name;
     return full;
+}
+
+// A function's result in the evaluation trace; callers test VnEvalTrace::current() first, so
+// no text is built for evaluations nobody explains.
+void traceChoice(const char* function, const std::string& detail, const std::string& result) {
+    VnEvalTrace::Choice c;
+    c.function = function;
+    c.detail = detail;
+    c.result = result;
+    VnEvalTrace::choiceMade(c);
+}
+
+std::string sectionColumn(const std::string& section, double column) {
+    return "section " + section + ", column " + std::to_string(static_cast<int>(column));
 }
 
 // The look-up key: the arguments after the file, numbers with 6 decimals, texts unchanged,
@@ -55,12 +70,21 @@ bool lookUp(SpreadValue* result, SpreadValue* args, short count, bool bySystemNa
         return false;
     }
     const Ktx_String key = lookupKey(args, count);
-    for (const LookupRow& row : *rows) {
+    const char* function = bySystemName ? "GETPROFCELL" : "GETCELL";
+    for (size_t i = 0; i < rows->size(); ++i) {
+        const LookupRow& row = (*rows)[i];
         const Ktx_String rowKey = bySystemName ? systemNameOf(Ktx_String(row[0])) : row[0];
         if (!rowKey.equal(key, false)) continue;
+        if (VnEvalTrace::current())
+            traceChoice(function,
+                        fileName + ": the key '" + key.str() + "' in row " + std::to_string(i + 1) +
+                            (row[0] == key.str() ? "" : " (written '" + row[0] + "')"),
+                        row.size() < 2 ? std::string() : row[1]);
         if (row.size() < 2) return false;
         return Args::writeText(result, row[1]);
     }
+    if (VnEvalTrace::current())
+        traceChoice(function, fileName + ": no row with the key '" + key.str() + "'", "");
     return false;
 }
 
@@ -78,7 +102,10 @@ bool VnSSFunctions::getSysName(SpreadValue* result, SpreadValue* args, short cou
     Args::resetResult(result);
     std::string name;
     if (count < 1 || !Args::readText(args[0], name)) return false;
-    return Args::writeText(result, systemNameOf(Ktx_String(name)).str());
+    const Ktx_String system = systemNameOf(Ktx_String(name));
+    if (VnEvalTrace::current())
+        traceChoice("GETSYSNAME", "the system name of '" + name + "'", system.str());
+    return Args::writeText(result, system.str());
 }
 
 bool VnSSFunctions::sectionSize(SpreadValue* result, SpreadValue* args, short count) {
@@ -95,7 +122,11 @@ bool VnSSFunctions::sectionSize(SpreadValue* result, SpreadValue* args, short co
         VnEvalReport::fileUnreadable(
             "section " + section + ", column " + std::to_string(static_cast<int>(column)),
             "not in the section tables");
+        if (VnEvalTrace::current())
+            traceChoice("SECTIONSIZE", sectionColumn(section, column) + ": not in the tables", "");
         return false;
     }
+    if (VnEvalTrace::current())
+        traceChoice("SECTIONSIZE", sectionColumn(section, column), value.str());
     return Args::writeNumber(result, std::atof(value.c_str()));
 }

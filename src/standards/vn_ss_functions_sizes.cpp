@@ -1,6 +1,7 @@
 // The tolerance functions: STDWIDTHWITHTOLERANCE, STDTHICKNESSWITHTOLERANCE and
 // STDSIZEWITHTOLERANCE.
 #include "vn_eval_report.h"
+#include "vn_eval_trace.h"
 #include "vn_ss_functions.h"
 #include "vn_ss_functions_args.h"
 #include "vn_ss_functions_files.h"
@@ -39,6 +40,27 @@ void warnOnBadTolerances(double down, double up) {
         vnShowExclamation(VnSSFunctionsTolerance::toleranceMessage(down, up));
 }
 
+// The choice, and in the evaluation trace, if one is kept: the candidates, the window around
+// the value and whether a candidate was taken or the value brought to the step.
+double chosen(const char* function, const std::string& file, const std::vector<double>& candidates,
+              const VnToleranceQuery& q) {
+    const double result = VnSSFunctionsTolerance::choose(candidates, q);
+    if (!VnEvalTrace::current()) return result;
+    VnEvalTrace::Choice c;
+    c.function = function;
+    c.candidates = candidates;
+    c.tolerance = true;
+    c.low = q.value - q.down;
+    c.high = q.value + q.up;
+    const bool candidate = VnSSFunctionsTolerance::chooseCandidate(candidates, q).has_value();
+    c.detail = file + (candidate ? ": the candidate nearest within the window"
+                                 : ": no candidate within the window, the value brought to a "
+                                   "multiple of the step");
+    c.result = std::to_string(result);
+    VnEvalTrace::choiceMade(c);
+    return result;
+}
+
 // STDSIZE... and STDTHICKNESS...: (file, step, value, down, up) over a per-line number.
 bool chooseFromColumn(SpreadValue* result, SpreadValue* args, short count, bool thickness) {
     Args::resetResult(result);
@@ -49,7 +71,8 @@ bool chooseFromColumn(SpreadValue* result, SpreadValue* args, short count, bool 
     const auto list = sizesOf(file);
     const auto candidates = thickness ? StdSizeFile::thicknesses(list) : StdSizeFile::sizes(list);
     const VnToleranceQuery q{n[1], n[0], n[2], n[3]};
-    return Args::writeNumber(result, VnSSFunctionsTolerance::choose(candidates, q));
+    const char* name = thickness ? "STDTHICKNESSWITHTOLERANCE" : "STDSIZEWITHTOLERANCE";
+    return Args::writeNumber(result, chosen(name, file, candidates, q));
 }
 
 }  // namespace
@@ -62,7 +85,7 @@ bool VnSSFunctions::stdWidthWithTolerance(SpreadValue* result, SpreadValue* args
     warnOnBadTolerances(n[3], n[4]);
     const auto widths = StdSizeFile::widthsFor(sizesOf(file), n[1]);
     const VnToleranceQuery q{n[2], n[0], n[3], n[4]};
-    return Args::writeNumber(result, VnSSFunctionsTolerance::choose(widths, q));
+    return Args::writeNumber(result, chosen("STDWIDTHWITHTOLERANCE", file, widths, q));
 }
 
 bool VnSSFunctions::stdThicknessWithTolerance(SpreadValue* result, SpreadValue* args, short count) {

@@ -6,6 +6,7 @@
 #include "ss_functions.h"
 #include "string_helpers.h"
 #include "vn_calc_lap.h"
+#include "vn_eval_trace.h"
 #include "vn_ss_functions.h"
 #include "vn_ss_functions_host.h"
 #include "vn_standards_calc_index.h"
@@ -85,6 +86,22 @@ Acad::ErrorStatus VnStandardsSpread::removeDuplicateVarCells() {
     return Acad::eOk;
 }
 
+namespace {
+
+// The sheet in the evaluation trace, if one is kept, for the length of one calculation.
+class TracedSheet {
+  public:
+    explicit TracedSheet(const VnStandardsSpread& sheet) {
+        VnEvalTrace::sheetStarted(sheet.fileName.str(), sheet.varCells, sheet.genVarNames,
+                                  sheet.genVarValues);
+    }
+    ~TracedSheet() { VnEvalTrace::sheetEnded(); }
+    TracedSheet(const TracedSheet&) = delete;
+    TracedSheet& operator=(const TracedSheet&) = delete;
+};
+
+}  // namespace
+
 Acad::ErrorStatus VnStandardsSpread::calcAll() {
     VnCalcLap registering(gRegisterFuntions, fileName);
     VnSSFunctions::registerAll(gridWindow());
@@ -93,6 +110,7 @@ Acad::ErrorStatus VnStandardsSpread::calcAll() {
     removeDuplicateVarCells();
     calcIndex_.reset();
     duplicates.done();
+    const TracedSheet traced(*this);
     VnCalcLap cells(gCalcCells, fileName);
     const int start = findSectionStart("Calc");
     if (start < 0) return Acad::eInvalidInput;

@@ -4,6 +4,7 @@
 #include "string_helpers.h"
 #include "vn_calc_lap.h"
 #include "vn_eval_report.h"
+#include "vn_eval_trace.h"
 #include "vn_ss_functions_host.h"
 #include "vn_standards_calc_index.h"
 #include "vn_standards_dlg_nesting.h"
@@ -24,6 +25,27 @@ bool isErrorValue(const Ktx_String& value) {
         if (value == e) return true;
     return false;
 }
+
+// The cell in the evaluation trace, if one is kept: started with its text, ended as failed
+// on every path that does not end it with a value.
+class TracedCell {
+  public:
+    TracedCell(int col, int row, const Ktx_String& text) {
+        VnEvalTrace::cellStarted(col, row, text.str());
+    }
+    ~TracedCell() {
+        if (!ended_) VnEvalTrace::cellEnded(false, std::string());
+    }
+    TracedCell(const TracedCell&) = delete;
+    TracedCell& operator=(const TracedCell&) = delete;
+    void done(const Ktx_String& value) {
+        VnEvalTrace::cellEnded(true, value.str());
+        ended_ = true;
+    }
+
+  private:
+    bool ended_ = false;
+};
 
 }  // namespace
 
@@ -52,17 +74,23 @@ struct VnStandardsSpread::CellEquation {
     int var = -1;
 };
 
+bool VnStandardsSpread::splitCalcText(const Ktx_String& text, Ktx_String& left,
+                                      Ktx_String& expression) {
+    const bool plain = splitString(text, "=", left, expression, false);
+    if (plain) {
+        left = stripped(left);
+        expression = stripped(expression);
+    } else {
+        left.clear();
+        expression = text;
+    }
+    return plain;
+}
+
 VnStandardsSpread::CellEquation VnStandardsSpread::splitEquation(const Ktx_String& text) {
     CellEquation eq;
     VnCalcLap split(gCalcCellSplitSymbol, fileName);
-    const bool plain = splitString(text, "=", eq.left, eq.expression, false);
-    if (plain) {
-        eq.left = stripped(eq.left);
-        eq.expression = stripped(eq.expression);
-    } else {
-        eq.left.clear();
-        eq.expression = text;
-    }
+    const bool plain = splitCalcText(text, eq.left, eq.expression);
     split.done();
     VnCalcLap find(gCalcCellFindVarCell, fileName);
     if (plain) eq.var = calcIndex().find(eq.left);
@@ -74,11 +102,13 @@ Acad::ErrorStatus VnStandardsSpread::calcCell(int col, int row) {
     Ktx_String text;
     if (!getCellText(col, row, text, CellTextKind::Value) || text.isEmpty())
         return Acad::eInvalidInput;
+    TracedCell traced(col, row, text);
     const CellEquation eq = splitEquation(text);
     bool callsChild = false;
     {
         VnCalcLap lap(gCalcCellFindFunctions, fileName);
         callsChild = eq.expression.contains(kChildFunction);
+        VnEvalTrace::cellEquation(eq.left.str(), eq.expression.str(), callsChild);
         if (!callsChild && eq.var < 0) {
             equationError(eq.left, eq.expression, col, row, false);
             return Acad::eInvalidInput;
@@ -92,12 +122,14 @@ Acad::ErrorStatus VnStandardsSpread::calcCell(int col, int row) {
             return Acad::eInvalidInput;
         }
         lap.done();
+        traced.done(eq.var >= 0 ? varCells[eq.var].value : Ktx_String());
         return Acad::eOk;
     }
     if (!setTranslatedFormula(col, row, eq) || !takeCalculatedValue(col, row, eq.var)) {
         equationError(eq.left, eq.expression, col, row, false);
         return Acad::eInvalidInput;
     }
+    traced.done(varCells[eq.var].value);
     return Acad::eOk;
 }
 
@@ -115,6 +147,7 @@ bool VnStandardsSpread::setTranslatedFormula(int col, int row, const CellEquatio
     std::string formula;
     index.coordinates().apply(eq.expression.view(), formula);
     replace.done();
+    VnEvalTrace::cellFormula(formula);
     if (!setCellFormula(col, row, Ktx_String(std::move(formula)))) return false;
     lap.done();
     return true;

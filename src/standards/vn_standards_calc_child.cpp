@@ -22,15 +22,18 @@ Ktx_String withoutStartBackslash(Ktx_String name) {
     return name;
 }
 
-// The child's file: the name itself, beside the current standard, or in the library's
-// standards folders, the first that exists.
-bool resolveChild(const Ktx_String& name, const Ktx_String& current, Ktx_String& path) {
+}  // namespace
+
+bool VnStandardsSpread::resolveChildFile(const Ktx_String& name, const Ktx_String& current,
+                                         Ktx_String& path) {
     const Ktx_String lib = vnLibDir() + "Connection Standards\\";
     return vnFirstExistingFile(
         {name, folderOf(current) + withoutStartBackslash(name), lib + name, lib + "Childs\\" + name,
          lib + "Data\\" + name, lib + "Parents\\" + name},
         path);
 }
+
+namespace {
 
 bool samePath(const Ktx_String& a, const Ktx_String& b) {
     return a.equal(b, false) || vnHostPath(a) == vnHostPath(b);
@@ -40,8 +43,10 @@ Ktx_String strippedPiece(Ktx_String piece) {
     return stripSymbols(piece, ' ', true, true);
 }
 
-// The pieces between the parentheses of the call: the child's file, then variable names.
-bool callPieces(const Ktx_String& expression, const Ktx_String& function, Ktx_StringArray& pieces) {
+}  // namespace
+
+bool VnStandardsSpread::childCallPieces(const Ktx_String& expression, const Ktx_String& function,
+                                        Ktx_StringArray& pieces) {
     const int at = expression.findFirstFrom(function);
     const int open = at < 0 ? -1 : expression.findFirstFrom("(", at + function.length());
     const int close = open < 0 ? -1 : expression.findFirstFrom(")", open + 1);
@@ -55,14 +60,12 @@ bool callPieces(const Ktx_String& expression, const Ktx_String& function, Ktx_St
     return true;
 }
 
-}  // namespace
-
 Acad::ErrorStatus VnStandardsSpread::callChild(const Ktx_String& expression,
                                                const Ktx_String& functionName) {
     Ktx_StringArray pieces;
     Ktx_String path;
-    if (!callPieces(expression, functionName, pieces)) return Acad::eInvalidInput;
-    if (!resolveChild(pieces[0], fileName, path)) return Acad::eInvalidInput;
+    if (!childCallPieces(expression, functionName, pieces)) return Acad::eInvalidInput;
+    if (!resolveChildFile(pieces[0], fileName, path)) return Acad::eInvalidInput;
     VnDlgStandardsData child;
     for (int i = 1; i < pieces.length(); ++i) {
         int index = -1;

@@ -95,3 +95,13 @@ void VnStandardsSpread::getVarNames(Ktx_StringArray& names) const {
     names.removeAll();
     for (int i = 0; i < varCells.length(); ++i) names.append(varCells[i].name);
 }
+
+bool VnStandardsSpread::sectionRows(int index, int& first, int& last) {
+    if (index < 0 || index > 3) return false;
+    int starts[4];
+    findSectionStarts(starts);
+    if (starts[index] < 0) return false;
+    first = starts[index];
+    last = sectionEnd(starts, index, getMaxRows());
+    return true;
+}

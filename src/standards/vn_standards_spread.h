@@ -43,6 +43,10 @@ class VnStandardsSpread : public Ktx_Spread {
     void removeVarCells(VnCellType type);
     // The names of all variables, in cell order.
     void getVarNames(Ktx_StringArray& names) const;
+    // The rows a section covers: from the row below its header to the row of the next header
+    // below (included) or the last row. index: 0 Input, 1 Output, 2 Local, 3 Calc. False when
+    // the section's header is missing.
+    bool sectionRows(int index, int& first, int& last);
 
   private:
     void findSectionStarts(int (&starts)[4]);
@@ -70,6 +74,21 @@ class VnStandardsSpread : public Ktx_Spread {
     // Evaluates the child standard that `expression` calls through `functionName` and takes
     // back its Output arguments. eInvalidInput on any failure.
     Acad::ErrorStatus callChild(const Ktx_String& expression, const Ktx_String& functionName);
+
+    // How a Calc cell's text is read: the left side before the first "=" and the expression
+    // after it, both without surrounding blanks. False (left empty, expression = the whole
+    // text) when the text has no "=".
+    static bool splitCalcText(const Ktx_String& text, Ktx_String& left, Ktx_String& expression);
+    // The pieces between the parentheses of a call of `function` in `expression`: the child's
+    // file (quotes removed), then the argument names, blanks stripped. False when the
+    // parentheses are missing or there are fewer than two pieces.
+    static bool childCallPieces(const Ktx_String& expression, const Ktx_String& function,
+                                Ktx_StringArray& pieces);
+    // The file a CallChild names, from the standard `current`: the name itself, beside the
+    // current standard, in the library's "Connection Standards\" folder, then its "Childs\",
+    // "Data\" and "Parents\" folders; the first that exists. False when none does.
+    static bool resolveChildFile(const Ktx_String& name, const Ktx_String& current,
+                                 Ktx_String& path);
 
     // The steps of an evaluation for a macro (mode 0) and as a child (mode 1).
     Acad::ErrorStatus prepareForMacro(VnDlgStandardsData& data);

@@ -8,12 +8,15 @@ const std::vector<CliCommand>& cliCommands() {
         {"cutting", "list, show or report the cutting-stock tables", runCuttingCommand,
          cuttingUsage},
         {"eval", "evaluate a standard for a macro", runEvalCommand, evalUsage},
+        {"explain", "show what made each Output of an evaluation", runExplainCommand, explainUsage},
+        {"lint", "check standards as the engine reads them", runLintCommand, lintUsage},
         {"macro", "show everything of a macro file a mapping may name", runMacroCommand,
          macroUsage},
         {"mapping", "show a mapping file", runMappingCommand, mappingUsage},
         {"sheet", "calculate, convert, show or read spreadsheet files", runSheetCommand,
          sheetUsage},
         {"template", "list, show or check the dialog templates", runTemplateCommand, templateUsage},
+        {"test", "run a folder of regression cases of standards", runTestCommand, testUsage},
         {"ui", "serve the module's dialogs to a web browser", runUiCommand, uiUsage},
     };
     return commands;

@@ -33,6 +33,15 @@ std::string templateUsage(const std::vector<std::string>& args);
 // vnstd bill ...: a bill of material through the module's bill output (cmd_bill.cpp).
 int runBillCommand(const CliContext& context, const std::vector<std::string>& args);
 std::string billUsage(const std::vector<std::string>& args);
+// vnstd explain STANDARD MACRO ...: the tree of what made each Output (cmd_explain.cpp).
+int runExplainCommand(const CliContext& context, const std::vector<std::string>& args);
+std::string explainUsage(const std::vector<std::string>& args);
+// vnstd lint [STANDARD...]: checks standards as the engine reads them (cmd_lint.cpp).
+int runLintCommand(const CliContext& context, const std::vector<std::string>& args);
+std::string lintUsage(const std::vector<std::string>& args);
+// vnstd test [DIR]: runs a folder of regression cases of standards (cmd_cases.cpp).
+int runTestCommand(const CliContext& context, const std::vector<std::string>& args);
+std::string testUsage(const std::vector<std::string>& args);
 // vnstd ui ...: the module's dialogs in a web browser (ui/cmd_ui.cpp).
 int runUiCommand(const CliContext& context, const std::vector<std::string>& args);
 std::string uiUsage(const std::vector<std::string>& args);
