@@ -25,6 +25,8 @@ Acad::ErrorStatus VnStandardsSpread::loadStandard(const Ktx_String& name) {
     SSSetBool(grid, SSB_AUTOCALC, false);
     calcIndex_.reset();
     loaded_.reset();
+    calcPlan_.reset();
+    calcPlanStale_ = false;
     const std::string hostPath = vnHostPath(path);
     HostFileStamp stamp;
     const bool stamped = vnFileStampOf(path, stamp);  // before reading: a later change misses
@@ -47,7 +49,9 @@ Acad::ErrorStatus VnStandardsSpread::replaceGenVars() {
     for (int row = 1; row <= maxRows; ++row) {
         for (int col = 1; col <= maxCols; ++col) {
             if (!getCellText(col, row, text, CellTextKind::Value) || text.isEmpty()) continue;
-            if (names.apply(text.view(), replaced)) setCellText(col, row, Ktx_String(replaced));
+            if (!names.apply(text.view(), replaced)) continue;
+            if (text == "Calc" || replaced == "Calc") calcPlanStale_ = true;
+            setCellText(col, row, Ktx_String(replaced));
         }
     }
     return Acad::eOk;
@@ -86,6 +90,7 @@ Acad::ErrorStatus VnStandardsSpread::removeDuplicateVarCells() {
 }
 
 Acad::ErrorStatus VnStandardsSpread::calcAll() {
+    const std::shared_ptr<const CalcPlan> plan = takeCalcPlan();
     VnCalcLap registering(gRegisterFuntions, fileName);
     VnSSFunctions::registerAll(gridWindow());
     registering.done();
@@ -94,13 +99,21 @@ Acad::ErrorStatus VnStandardsSpread::calcAll() {
     calcIndex_.reset();
     duplicates.done();
     VnCalcLap cells(gCalcCells, fileName);
-    const int start = findSectionStart("Calc");
+    const int start = plan ? plan->start : findSectionStart("Calc");
     if (start < 0) return Acad::eInvalidInput;
+    if (plan) {
+        for (const auto& [col, row] : plan->cells) calcCell(col, row);
+    } else {
+        calcCells(start);
+    }
+    cells.done();
+    return Acad::eOk;
+}
+
+void VnStandardsSpread::calcCells(int start) {
     const int maxRows = getMaxRows();
     const int maxCols = getMaxCols();
     for (int row = start; row <= maxRows; ++row) {
         for (int col = 1; col <= maxCols; ++col) calcCell(col, row);
     }
-    cells.done();
-    return Acad::eOk;
 }

@@ -70,6 +70,7 @@ class CallLog {
     // The log with the final state of every grid.
     std::string finish() {
         GridWindow::setCallObserver(nullptr);
+        for (auto& [grid, number] : numbers_) noteState(*grid, std::to_string(number));
         std::string text = calls_;
         for (auto& [grid, number] : numbers_) {
             text += "final " + std::to_string(number) + "\n" + gridState(*grid);
@@ -82,12 +83,16 @@ class CallLog {
     void record(GridWindow& grid, const char* call) {
         auto [it, added] = numbers_.emplace(&grid, static_cast<int>(numbers_.size()) + 1);
         const std::string id = std::to_string(it->second);
-        const std::string hash = hashOf(gridState(grid));
-        if (added || hashes_[&grid] != hash) {
-            hashes_[&grid] = hash;
-            calls_ += "state " + id + " " + hash + "\n";
-        }
+        if (added) hashes_[&grid] = "";
+        noteState(grid, id);
         calls_ += "call " + id + " " + call + "\n";
+    }
+    // A "state" line when the grid holds something else than at its previous call.
+    void noteState(GridWindow& grid, const std::string& id) {
+        const std::string hash = hashOf(gridState(grid));
+        if (hashes_[&grid] == hash) return;
+        hashes_[&grid] = hash;
+        calls_ += "state " + id + " " + hash + "\n";
     }
 
     static inline CallLog* active_ = nullptr;
@@ -96,16 +101,25 @@ class CallLog {
     std::string calls_;
 };
 
-// The "state" lines and the final part of a log: what must not change.
+// What must not change: the states each grid went through, in order, and the final part.
+// (A state is noted at the grid's next call, so the order across grids is not compared.)
 std::string statesOf(const std::string& log) {
     std::istringstream in(log);
-    std::string line, states;
-    bool final = false;
+    std::string line, final;
+    std::map<std::string, std::string> byGrid;
+    bool inFinal = false;
     while (std::getline(in, line)) {
-        final = final || line.rfind("final ", 0) == 0;
-        if (final || line.rfind("state ", 0) == 0) states += line + "\n";
+        inFinal = inFinal || line.rfind("final ", 0) == 0;
+        if (inFinal) {
+            final += line + "\n";
+        } else if (line.rfind("state ", 0) == 0) {
+            const std::size_t space = line.find(' ', 6);
+            byGrid[line.substr(6, space - 6)] += line.substr(space) + "\n";
+        }
     }
-    return states;
+    std::string states;
+    for (const auto& [grid, sequence] : byGrid) states += "grid " + grid + "\n" + sequence;
+    return states + final;
 }
 
 void compareWithKept(const std::string& name, const std::string& log) {
