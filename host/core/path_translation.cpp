@@ -181,7 +181,7 @@ struct LiteralPath {
     std::string folder;   // all parts but the last joined
 };
 
-constexpr std::size_t kMaxLiterals = 4096;
+constexpr std::size_t kMaxLiterals = 256;  // the library files of a batch, not its macros
 
 const LiteralPath& literalOf(const std::string& windowsPath) {
     auto& literals = translation().literals;
