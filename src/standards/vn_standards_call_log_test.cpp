@@ -70,11 +70,12 @@ class CallLog {
     // The log with the final state of every grid.
     std::string finish() {
         GridWindow::setCallObserver(nullptr);
-        for (auto& [grid, number] : numbers_) noteState(*grid, std::to_string(number));
+        std::map<int, GridWindow*> byNumber;  // in the order the grids were first called
+        for (auto& [grid, number] : numbers_) byNumber[number] = grid;
+        for (auto& [number, grid] : byNumber) noteState(*grid, std::to_string(number));
         std::string text = calls_;
-        for (auto& [grid, number] : numbers_) {
+        for (auto& [number, grid] : byNumber)
             text += "final " + std::to_string(number) + "\n" + gridState(*grid);
-        }
         return text;
     }
 
@@ -101,25 +102,27 @@ class CallLog {
     std::string calls_;
 };
 
-// What must not change: the states each grid went through, in order, and the final part.
-// (A state is noted at the grid's next call, so the order across grids is not compared.)
+// What must not change: the states each grid went through, in order, and each grid's final
+// state. (A state is noted at the grid's next call, so the order across grids is not
+// compared.)
 std::string statesOf(const std::string& log) {
     std::istringstream in(log);
-    std::string line, final;
-    std::map<std::string, std::string> byGrid;
-    bool inFinal = false;
+    std::string line, grid;
+    std::map<std::string, std::string> byGrid, finals;
     while (std::getline(in, line)) {
-        inFinal = inFinal || line.rfind("final ", 0) == 0;
-        if (inFinal) {
-            final += line + "\n";
+        if (line.rfind("final ", 0) == 0) {
+            grid = line.substr(6);
+        } else if (!grid.empty()) {
+            finals[grid] += line + "\n";
         } else if (line.rfind("state ", 0) == 0) {
             const std::size_t space = line.find(' ', 6);
             byGrid[line.substr(6, space - 6)] += line.substr(space) + "\n";
         }
     }
     std::string states;
-    for (const auto& [grid, sequence] : byGrid) states += "grid " + grid + "\n" + sequence;
-    return states + final;
+    for (const auto& [id, sequence] : byGrid) states += "grid " + id + "\n" + sequence;
+    for (const auto& [id, text] : finals) states += "final " + id + "\n" + text;
+    return states;
 }
 
 void compareWithKept(const std::string& name, const std::string& log) {
