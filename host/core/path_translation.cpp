@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <map>
+#include <memory>
 #include <system_error>
 #include <unordered_map>
 #include <vector>
@@ -14,9 +15,11 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// The translation's settings, and what they made of Windows paths so far (see literalOf).
 struct Translation {
     std::string root;
     std::map<char, std::string> drives;
+    std::unordered_map<std::string, std::shared_ptr<const struct LiteralPath>> literals;
 };
 
 std::string defaultDriveRoot() {
@@ -25,7 +28,7 @@ std::string defaultDriveRoot() {
 }
 
 Translation& translation() {
-    static Translation t{defaultDriveRoot(), {}};
+    static Translation t{defaultDriveRoot(), {}, {}};
     return t;
 }
 
@@ -168,10 +171,34 @@ std::string joinParts(const SplitPath& split, std::size_t dropped) {
     return out;
 }
 
+// A Windows path taken apart and put together as written: a matter of the text and the drive
+// settings alone, so it is kept by text (forgotten when the settings change; at most
+// kMaxLiterals texts, then all are forgotten). What the file system holds is asked anew on
+// every look-up.
+struct LiteralPath {
+    SplitPath split;
+    std::string literal;  // every part joined
+    std::string folder;   // all parts but the last joined
+};
+
+constexpr std::size_t kMaxLiterals = 256;  // the library files of a batch, not its macros
+
+const LiteralPath& literalOf(const std::string& windowsPath) {
+    auto& literals = translation().literals;
+    auto it = literals.find(windowsPath);
+    if (it != literals.end()) return *it->second;
+    if (literals.size() >= kMaxLiterals) literals.clear();
+    auto made = std::make_shared<LiteralPath>();
+    made->split = splitWindowsPath(windowsPath);
+    made->literal = joinParts(made->split, 0);
+    made->folder = joinParts(made->split, 1);
+    return *literals.emplace(windowsPath, std::move(made)).first->second;
+}
+
 }  // namespace
 
 std::string hostPathLiteral(const Ktx_String& windowsPath) {
-    const std::string literal = joinParts(splitWindowsPath(windowsPath.str()), 0);
+    const std::string& literal = literalOf(windowsPath.str()).literal;
     return literal.empty() ? "." : literal;
 }
 
@@ -199,8 +226,9 @@ std::string resolvePartByPart(const SplitPath& split) {
 std::string hostPath(const Ktx_String& windowsPath, HostPathKind* kind) {
     HostPathKind ignored;
     HostPathKind& found = kind != nullptr ? *kind : ignored;
-    const SplitPath split = splitWindowsPath(windowsPath.str());
-    const std::string literal = joinParts(split, 0);
+    const LiteralPath& written = literalOf(windowsPath.str());
+    const SplitPath& split = written.split;
+    const std::string& literal = written.literal;
     if (literal.empty()) {
         found = HostPathKind::Folder;
         return ".";
@@ -209,7 +237,7 @@ std::string hostPath(const Ktx_String& windowsPath, HostPathKind* kind) {
     if (found != HostPathKind::Missing || split.parts.empty()) return literal;
     // The usual miss: the folder exists as written and only the last name differs (or is
     // new), which needs no walk from the first part.
-    const std::string folder = joinParts(split, 1);
+    const std::string& folder = written.folder;
     const std::string where = folder.empty() ? "." : folder;
     std::string resolved;
     const PathStat folderStat = statPath(where);
@@ -233,6 +261,7 @@ Ktx_String windowsPathFromHost(const std::string& hostPath) {
 
 void setDriveRoot(const std::string& folder) {
     translation().root = folder;
+    translation().literals.clear();
 }
 
 const std::string& driveRoot() {
@@ -246,9 +275,10 @@ void mapDrive(char letter, const std::string& folder) {
     } else {
         translation().drives[lower] = folder;
     }
+    translation().literals.clear();
 }
 
 void resetPathTranslation() {
-    translation() = Translation{defaultDriveRoot(), {}};
+    translation() = Translation{defaultDriveRoot(), {}, {}};
     folderListings().clear();
 }

@@ -1,6 +1,7 @@
 #include "formula_sheet.h"
 
 #include "formula_case.h"
+#include "formula_compile_cache.h"
 #include "formula_parser.h"
 
 namespace {
@@ -35,16 +36,34 @@ FormulaResult FormulaSheet::compile(int col, int row, std::string_view text, For
     std::size_t skip = 0;
     while (skip < text.size() && text[skip] == ' ') ++skip;
     if (skip < text.size() && text[skip] == '=') ++skip;
-    FormulaParseOptions options;
-    options.r1c1 = refStyle == FormulaRefStyle::R1C1;
-    options.hostCol = col;
-    options.hostRow = row;
-    options.keepUnknownNames = mode != FormulaSetMode::Strict;
-    options.isCustomFunction = [this](std::string_view name) {
+    const std::string_view body = text.substr(skip);
+    const FormulaCompileCache::IsCustom isCustom = [this](std::string_view name) {
         return customs.find(name) != nullptr;
     };
-    FormulaResult r = FormulaParser(text.substr(skip), options, out).parse();
-    if (!r) r.position += static_cast<int>(skip);
+    FormulaCompileCache::Key key{std::string(body), col, row, refStyle == FormulaRefStyle::R1C1,
+                                 mode != FormulaSetMode::Strict};
+    FormulaCompileCache& cache = FormulaCompileCache::shared();
+    if (const Code* kept = cache.find(key, isCustom)) {
+        out = *kept;
+        return {};
+    }
+    FormulaParseOptions options;
+    options.r1c1 = key.r1c1;
+    options.hostCol = col;
+    options.hostRow = row;
+    options.keepUnknownNames = key.keepUnknownNames;
+    FormulaCompileCache::Asked asked;
+    options.isCustomFunction = [&](std::string_view name) {
+        const bool answer = isCustom(name);
+        asked.emplace_back(std::string(name), answer);
+        return answer;
+    };
+    FormulaResult r = FormulaParser(body, options, out).parse();
+    if (r) {
+        cache.keep(std::move(key), out, std::move(asked));
+    } else {
+        r.position += static_cast<int>(skip);
+    }
     return r;
 }
 

@@ -47,15 +47,22 @@ class GridWindow {
 
     // The grid of a window handle; nullptr for anything that is not a live grid window. Drops
     // the text the grid kept: whoever looks a grid up may change it.
-    static GridWindow* of(HWND handle) {
-        GridWindow* grid = ofKeepingText(handle);
+    // `call` names the SS... function asking (for the call observer).
+    static GridWindow* of(HWND handle, const char* call = __builtin_FUNCTION()) {
+        GridWindow* grid = ofKeepingText(handle, call);
         if (grid != nullptr) grid->kept_.drop();
         return grid;
     }
     // As of(), but the kept text stays: only for the Get call that takes it.
-    static GridWindow* ofKeepingText(HWND handle) {
-        return handle != nullptr && handle == last_.handle ? last_.grid : find(handle);
+    static GridWindow* ofKeepingText(HWND handle, const char* call = __builtin_FUNCTION()) {
+        GridWindow* grid = handle != nullptr && handle == last_.handle ? last_.grid : find(handle);
+        if (observer_ != nullptr && grid != nullptr) observer_(*grid, call);
+        return grid;
     }
+    // Told of every look-up of a grid by an SS... call, before the call acts: the call-log
+    // tests record what the grid holds between calls. Null (the default) in normal use.
+    using CallObserver = void (*)(GridWindow& grid, const char* call);
+    static void setCallObserver(CallObserver observer) { observer_ = observer; }
     // Attach / detach the state of a window (done by the window procedure).
     static GridWindow& attach(HWND handle);
     static void detach(HWND handle);
@@ -110,6 +117,7 @@ class GridWindow {
         GridWindow* grid;
     };
     static inline LastLookUp last_{nullptr, nullptr};
+    static inline CallObserver observer_ = nullptr;
     static GridWindow* find(HWND handle);
 
     HWND handle_;

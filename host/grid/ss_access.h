@@ -9,8 +9,9 @@
 
 // The grid of the handle, or nullptr. Drops the text the grid kept for a Get call (every
 // other call may change the sheet).
-inline GridWindow* ssGrid(HWND hWnd) {
-    return GridWindow::of(hWnd);
+// `call` names the SS... function for the call observer (grid_window.h).
+inline GridWindow* ssGrid(HWND hWnd, const char* call = __builtin_FUNCTION()) {
+    return GridWindow::of(hWnd, call);
 }
 // SS_HEADER addresses row / column 0.
 inline int ssCoord(int v) {
@@ -23,12 +24,13 @@ inline GridWindow* ssCellOf(GridWindow* grid, int& col, int& row) {
     return grid && grid->sheet().exists(col, row) ? grid : nullptr;
 }
 // The grid when (col, row), after SS_HEADER is resolved, is a cell of it; else nullptr.
-inline GridWindow* ssCell(HWND hWnd, int& col, int& row) {
-    return ssCellOf(ssGrid(hWnd), col, row);
+inline GridWindow* ssCell(HWND hWnd, int& col, int& row, const char* call = __builtin_FUNCTION()) {
+    return ssCellOf(ssGrid(hWnd, call), col, row);
 }
 // As ssCell, but the kept text stays for the Get call that takes it.
-inline GridWindow* ssCellKeepingText(HWND hWnd, int& col, int& row) {
-    return ssCellOf(GridWindow::ofKeepingText(hWnd), col, row);
+inline GridWindow* ssCellKeepingText(HWND hWnd, int& col, int& row,
+                                     const char* call = __builtin_FUNCTION()) {
+    return ssCellOf(GridWindow::ofKeepingText(hWnd, call), col, row);
 }
 // Resolves a block: SS_HEADER to 0, -1 to the whole extent 1..last, corners ordered. False
 // when any corner lies outside the grid.
@@ -42,8 +44,9 @@ inline std::string_view ssText(const char* text) {
 // Calls `apply` on every cell of a block; false when the block is invalid or any call
 // returned false (the others still ran).
 template <typename Fn>
-bool ssForBlock(HWND hWnd, int col, int row, int col2, int row2, Fn apply) {
-    GridWindow* grid = ssGrid(hWnd);
+bool ssForBlock(HWND hWnd, int col, int row, int col2, int row2, Fn apply,
+                const char* call = __builtin_FUNCTION()) {
+    GridWindow* grid = ssGrid(hWnd, call);
     if (!grid || !ssBlock(*grid, col, row, col2, row2)) return false;
     bool all = true;
     for (int r = row; r <= row2; ++r) {

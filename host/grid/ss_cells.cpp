@@ -14,23 +14,24 @@ template <typename Text>
 using CellReader = Text (*)(const SheetModel&, int col, int row);
 using Kept = KeptCellText::Kind;
 
-int lengthOf(HWND hWnd, int col, int row, CellReader<std::string> read) {
-    GridWindow* grid = ssCell(hWnd, col, row);
+int lengthOf(HWND hWnd, int col, int row, CellReader<std::string> read,
+             const char* call = __builtin_FUNCTION()) {
+    GridWindow* grid = ssCell(hWnd, col, row, call);
     return grid ? static_cast<int>(read(grid->sheet(), col, row).size()) : -1;
 }
 
 // The length of a value or data text; a value text is kept for the Get call that follows.
-int lengthKeeping(HWND hWnd, int col, int row, Kept kind) {
-    GridWindow* grid = ssCell(hWnd, col, row);
+int lengthKeeping(HWND hWnd, int col, int row, Kept kind, const char* call = __builtin_FUNCTION()) {
+    GridWindow* grid = ssCell(hWnd, col, row, call);
     return grid ? grid->keptText().formatAndKeep(kind, grid->sheet(), col, row) : -1;
 }
 
 // Copies a cell's text out: the text the Len call kept when still valid, else formatted now.
 template <typename Text>
 int readInto(HWND hWnd, int col, int row, char* buffer, CellReader<Text> read,
-             Kept kind = Kept::None) {
+             Kept kind = Kept::None, const char* call = __builtin_FUNCTION()) {
     GridWindow* grid =
-        kind == Kept::None ? ssCell(hWnd, col, row) : ssCellKeepingText(hWnd, col, row);
+        kind == Kept::None ? ssCell(hWnd, col, row, call) : ssCellKeepingText(hWnd, col, row, call);
     if (!grid) return -1;
     if (kind != Kept::None) {
         if (std::optional<std::string> kept = grid->keptText().take(kind, grid->sheet(), col, row))

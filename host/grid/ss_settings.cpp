@@ -6,8 +6,8 @@
 namespace {
 
 template <typename Fn>
-bool withLook(HWND hWnd, Fn change) {
-    GridWindow* grid = ssGrid(hWnd);
+bool withLook(HWND hWnd, Fn change, const char* call = __builtin_FUNCTION()) {
+    GridWindow* grid = ssGrid(hWnd, call);
     if (!grid) return false;
     change(grid->look());
     return true;

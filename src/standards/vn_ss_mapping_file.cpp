@@ -4,9 +4,35 @@
 
 #include "mapping_file.h"
 #include "string_helpers.h"
+#include "vn_kept_by_stamp.h"
+#include "vn_ss_functions_host.h"
 #include "vn_ss_mapping.h"
 
 namespace {
+
+// A mapping file's lines and their keys as read, kept per file while it is unchanged (the
+// stamp is taken before the read; see vn_kept_by_stamp.h): every evaluation of a standard
+// reads its mapping file, which costs one status call while it stays the same.
+struct MappingLines {
+    bool read = false;
+    Ktx_StringArray lines;
+    Ktx_StringArray keys;
+};
+
+std::shared_ptr<const MappingLines> mappingLinesOf(const Ktx_String& path) {
+    static VnKeptByStamp<MappingLines> kept;
+    VnFileStamp stamp;
+    const bool stamped = vnFileStampOf(path, stamp);
+    const std::string host = vnHostPath(path);
+    if (stamped) {
+        if (auto lines = kept.find(host, stamp)) return lines;
+    }
+    MappingLines m;
+    m.read = readMappingLines(path, m.lines);
+    if (m.read) m.keys = mappingLineKeys(m.lines);
+    if (stamped) return kept.keep(host, stamp, std::move(m));
+    return std::make_shared<const MappingLines>(std::move(m));
+}
 
 const Ktx_String kPairSeparator(&kMappingPairSeparator, 1);
 const Ktx_String kVarSeparator(&kMappingVarSeparator, 1);
@@ -79,12 +105,12 @@ Acad::ErrorStatus VnSSMapping::initMappingFromLine(const Ktx_String& line) {
 }
 
 Acad::ErrorStatus VnSSMapping::getMappingFromFile(Ktx_String ssName, const Ktx_String& key) {
-    Ktx_StringArray lines;
-    if (!readMappingLines(mappingFilePath(ssName), lines)) return Acad::eInvalidInput;
-    if (lines.isEmpty()) return Acad::eOk;
-    int index = mappingLineKeys(lines).find(key, true);
+    const std::shared_ptr<const MappingLines> file = mappingLinesOf(mappingFilePath(ssName));
+    if (!file->read) return Acad::eInvalidInput;
+    if (file->lines.isEmpty()) return Acad::eOk;
+    int index = file->keys.find(key, true);
     if (index < 0) return Acad::eInvalidInput;
-    return initMappingFromLine(lines[index]);
+    return initMappingFromLine(file->lines[index]);
 }
 
 Acad::ErrorStatus VnSSMapping::setMappingToFile(Ktx_String ssName, const Ktx_String& key) {

@@ -26,6 +26,8 @@ Acad::ErrorStatus VnStandardsSpread::loadStandard(const Ktx_String& name) {
     SSSetBool(grid, SSB_AUTOCALC, false);
     calcIndex_.reset();
     loaded_.reset();
+    calcPlan_.reset();
+    calcPlanStale_ = false;
     const std::string hostPath = vnHostPath(path);
     HostFileStamp stamp;
     const bool stamped = vnFileStampOf(path, stamp);  // before reading: a later change misses
@@ -48,7 +50,9 @@ Acad::ErrorStatus VnStandardsSpread::replaceGenVars() {
     for (int row = 1; row <= maxRows; ++row) {
         for (int col = 1; col <= maxCols; ++col) {
             if (!getCellText(col, row, text, CellTextKind::Value) || text.isEmpty()) continue;
-            if (names.apply(text.view(), replaced)) setCellText(col, row, Ktx_String(replaced));
+            if (!names.apply(text.view(), replaced)) continue;
+            if (text == "Calc" || replaced == "Calc") calcPlanStale_ = true;
+            setCellText(col, row, Ktx_String(replaced));
         }
     }
     return Acad::eOk;
@@ -103,6 +107,7 @@ class TracedSheet {
 }  // namespace
 
 Acad::ErrorStatus VnStandardsSpread::calcAll() {
+    const std::shared_ptr<const CalcPlan> plan = takeCalcPlan();
     VnCalcLap registering(gRegisterFuntions, fileName);
     VnSSFunctions::registerAll(gridWindow());
     registering.done();
@@ -112,13 +117,21 @@ Acad::ErrorStatus VnStandardsSpread::calcAll() {
     duplicates.done();
     const TracedSheet traced(*this);
     VnCalcLap cells(gCalcCells, fileName);
-    const int start = findSectionStart("Calc");
+    const int start = plan ? plan->start : findSectionStart("Calc");
     if (start < 0) return Acad::eInvalidInput;
+    if (plan) {
+        for (const auto& [col, row] : plan->cells) calcCell(col, row);
+    } else {
+        calcCells(start);
+    }
+    cells.done();
+    return Acad::eOk;
+}
+
+void VnStandardsSpread::calcCells(int start) {
     const int maxRows = getMaxRows();
     const int maxCols = getMaxCols();
     for (int row = start; row <= maxRows; ++row) {
         for (int col = 1; col <= maxCols; ++col) calcCell(col, row);
     }
-    cells.done();
-    return Acad::eOk;
 }

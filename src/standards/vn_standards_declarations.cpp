@@ -8,6 +8,7 @@ namespace {
 struct Declarations {
     Acad::ErrorStatus status = Acad::eOk;
     VnVarCells varCells;
+    std::shared_ptr<const VnStandardsSpread::CalcPlan> calcPlan;
 };
 
 VnKeptByStamp<Declarations>& keptDeclarations() {
@@ -23,11 +24,49 @@ Acad::ErrorStatus VnStandardsSpread::findLoadedVarCells() {
     loaded_.reset();
     if (auto kept = keptDeclarations().find(file.hostPath, file.stamp)) {
         varCells = kept->varCells;
+        calcPlan_ = kept->calcPlan;
         return kept->status;
     }
     const Acad::ErrorStatus status = findVarCells();
-    keptDeclarations().keep(file.hostPath, file.stamp, Declarations{status, varCells});
+    calcPlan_ = std::make_shared<const CalcPlan>(planCalc(*this, findSectionStart("Calc")));
+    keptDeclarations().keep(file.hostPath, file.stamp, Declarations{status, varCells, calcPlan_});
     return status;
+}
+
+// Every cell below the header that holds a value or a formula right after the load. Only
+// these can hold an equation when calcAll runs: what the evaluation writes before it goes
+// into cells that held something (declarations, texts with general variables).
+VnStandardsSpread::CalcPlan VnStandardsSpread::planCalc(Ktx_Spread& grid, int start) {
+    CalcPlan plan;
+    plan.start = start;
+    if (start < 0) return plan;
+    const int maxRows = grid.getMaxRows();
+    const int maxCols = grid.getMaxCols();
+    Ktx_String text;
+    for (int row = start; row <= maxRows; ++row) {
+        for (int col = 1; col <= maxCols; ++col) {
+            const bool value =
+                grid.getCellText(col, row, text, CellTextKind::Value) && !text.isEmpty();
+            if (value ||
+                (grid.getCellText(col, row, text, CellTextKind::Formula) && !text.isEmpty()))
+                plan.cells.emplace_back(col, row);
+        }
+    }
+    return plan;
+}
+
+// The plan serves one calculation right after the steps that prepare it; when a variable now
+// holds the text "Calc", or general variables were replaced into or out of that text, the
+// header is searched for again and every cell visited.
+std::shared_ptr<const VnStandardsSpread::CalcPlan> VnStandardsSpread::takeCalcPlan() {
+    std::shared_ptr<const CalcPlan> plan = std::move(calcPlan_);
+    calcPlan_.reset();
+    const bool stale = calcPlanStale_;
+    calcPlanStale_ = false;
+    if (!plan || stale) return nullptr;
+    for (int i = 0; i < varCells.length(); ++i)
+        if (varCells[i].value == "Calc") return nullptr;
+    return plan;
 }
 
 void VnStandardsSpread::forgetKeptDeclarations() {

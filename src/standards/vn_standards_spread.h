@@ -8,8 +8,11 @@
 // header below it (that row included) or to the last row.
 //
 // Copying copies the four standards fields only; the grid window is not copied.
+#include <memory>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "acad.h"
 #include "file_stamp.h"
@@ -55,6 +58,13 @@ class VnStandardsSpread : public Ktx_Spread {
     // ===== Evaluation members (added by the standards evaluation) =========================
     // Declarations of the evaluation's own operations go below this line.
   public:
+    // Where the Calc section of the loaded file starts and which of its cells held anything
+    // right after the load (vn_standards_declarations.cpp). Set by findLoadedVarCells; calcAll
+    // visits only those cells and skips the search for the header while it is still sound.
+    struct CalcPlan {
+        int start = -1;                          // the header's row + 1, -1 without one
+        std::vector<std::pair<int, int>> cells;  // (col, row), row by row
+    };
     // Loads a standard whole into the grid with automatic calculation off: `name` itself when
     // such a file exists, else libDir + "Connection Standards\\" + name + ".vns". On success
     // fileName is the path; eInvalidInput when the grid cannot load it.
@@ -118,10 +128,18 @@ class VnStandardsSpread : public Ktx_Spread {
     };
     std::optional<LoadedFile> loaded_;  // set by loadStandard, taken by findLoadedVarCells
 
+    std::shared_ptr<const CalcPlan> calcPlan_;
+    // Set when something written since the load may have made a cell read "Calc".
+    bool calcPlanStale_ = false;
+    static CalcPlan planCalc(Ktx_Spread& grid, int start);
+    // The kept plan when calcAll may use it (reset on use), else nullptr.
+    std::shared_ptr<const CalcPlan> takeCalcPlan();
+    void calcCells(int start);
+
   public:
     // Forgets the declarations kept between evaluations (tests, the module's unload).
     static void forgetKeptDeclarations();
 
   private:
-    std::shared_ptr<const class VnStandardsCalcIndex> calcIndex_;  // <memory> via ktx_spread.h
+    std::shared_ptr<const class VnStandardsCalcIndex> calcIndex_;
 };

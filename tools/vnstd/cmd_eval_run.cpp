@@ -1,9 +1,12 @@
 #include "cmd_eval_run.h"
 
+#include <optional>
+
 #include "acad.h"
 #include "calc_timers.h"
 #include "cmd_eval_findings.h"
 #include "eval_general_vars.h"
+#include "eval_kept_files.h"
 #include "ktx_settings.h"
 #include "macro_file.h"
 #include "mapping_file.h"
@@ -58,12 +61,18 @@ bool checkMapping(const EvalOptions& options, const Ktx_String& standard, Ktx_Ma
         return false;
     }
     const Ktx_String mapFile = mappingFilePath(standard);
-    Ktx_StringArray lines;
-    if (!readMappingLines(mapFile, lines)) {
+    static VnKeptByStamp<std::optional<Ktx_StringArray>> keptKeys;
+    const std::optional<Ktx_StringArray> keys =
+        keptFromFile(keptKeys, mapFile, [&]() -> std::optional<Ktx_StringArray> {
+            Ktx_StringArray lines;
+            if (!readMappingLines(mapFile, lines)) return std::nullopt;
+            return mappingLineKeys(lines);
+        });
+    if (!keys) {
         reason = "cannot read the mapping file " + hostPath(mapFile);
         return false;
     }
-    if (mappingLineKeys(lines).find(Ktx_String(options.key), true) >= 0) return true;
+    if (keys->find(Ktx_String(options.key), true) >= 0) return true;
     reason = "no key '" + options.key + "' in the mapping file " + hostPath(mapFile);
     return false;
 }

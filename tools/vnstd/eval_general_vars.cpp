@@ -1,5 +1,6 @@
 #include "eval_general_vars.h"
 
+#include "eval_kept_files.h"
 #include "ktx_module.h"
 #include "vn_ss_dlgs_mgr.h"
 #include "vn_standards_dlg.h"
@@ -53,13 +54,16 @@ GeneralVariableList evalGeneralVariables(const Ktx_Macro& macro, const Ktx_Strin
 }
 
 Ktx_StringArray declaredVariableNames(const Ktx_String& standardPath) {
-    Ktx_StringArray names;
-    auto* host = static_cast<VnStandardsDlg*>(gSSDlgsMgr.getDlg());
-    if (host == nullptr) return names;
-    if (host->spread.loadStandard(standardPath) == Acad::eOk) {
-        host->spread.findVarCells();
-        host->spread.getVarNames(names);
-    }
-    gSSDlgsMgr.releaseDlg(host);
-    return names;
+    static VnKeptByStamp<Ktx_StringArray> kept;
+    return keptFromFile(kept, VnStandardsSpread::standardFilePath(standardPath), [&] {
+        Ktx_StringArray names;
+        auto* host = static_cast<VnStandardsDlg*>(gSSDlgsMgr.getDlg());
+        if (host == nullptr) return names;
+        if (host->spread.loadStandard(standardPath) == Acad::eOk) {
+            host->spread.findVarCells();
+            host->spread.getVarNames(names);
+        }
+        gSSDlgsMgr.releaseDlg(host);
+        return names;
+    });
 }

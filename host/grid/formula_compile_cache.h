@@ -1,0 +1,48 @@
+#pragma once
+// The code of formulas compiled before, by formula text, cell and parse settings: the
+// standards evaluation sets the same formulas into the same cells of a freshly loaded sheet
+// for every evaluation, and parsing them again gives the same code. An entry also records the
+// names the parse asked about as custom functions and the answers it got; it serves only while
+// the asking sheet gives the same answers. Bounded: when full it is emptied and fills anew.
+#include <functional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <utility>
+#include <vector>
+
+#include "formula_code.h"
+
+class FormulaCompileCache {
+  public:
+    static constexpr std::size_t kMaxEntries = 16384;  // a few MB at most
+    using IsCustom = std::function<bool(std::string_view upperName)>;
+    using Asked = std::vector<std::pair<std::string, bool>>;
+
+    struct Key {
+        std::string text;
+        int col = 0;
+        int row = 0;
+        bool r1c1 = false;
+        bool keepUnknownNames = false;
+        bool operator==(const Key&) const = default;
+    };
+
+    // The kept code for the key when every name it asked about gets the same answer now.
+    const Code* find(const Key& key, const IsCustom& isCustom) const;
+    void keep(Key key, const Code& code, Asked asked);
+    void clear() { entries_.clear(); }
+
+    // The one cache of the process (the grid runs on one thread).
+    static FormulaCompileCache& shared();
+
+  private:
+    struct KeyHash {
+        std::size_t operator()(const Key& k) const;
+    };
+    struct Entry {
+        Code code;
+        Asked asked;
+    };
+    std::unordered_map<Key, Entry, KeyHash> entries_;
+};
