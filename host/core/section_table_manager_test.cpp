@@ -12,7 +12,7 @@ namespace {
 class SectionTables : public ::testing::Test {
   protected:
     void SetUp() override {
-        ASSERT_EQ(tables.loadFolder(std::string(VN_SOURCE_DIR) + "/examples/library/prof"), 2);
+        ASSERT_EQ(tables.loadFolder(std::string(VN_SOURCE_DIR) + "/examples/library/prof"), 8);
     }
     Ktx_SectionTableManager tables;
 };
