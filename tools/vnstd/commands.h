@@ -27,6 +27,9 @@ std::string comregUsage(const std::vector<std::string>& args);
 // vnstd cutting list|show|report: the cutting-stock tables of the library.
 int runCuttingCommand(const CliContext& context, const std::vector<std::string>& args);
 std::string cuttingUsage(const std::vector<std::string>& args);
+// vnstd sections list|show|add|check: the section tables of the library (cmd_sections.cpp).
+int runSectionsCommand(const CliContext& context, const std::vector<std::string>& args);
+std::string sectionsUsage(const std::vector<std::string>& args);
 // vnstd ui ...: the module's dialogs in a web browser (ui/cmd_ui.cpp).
 int runUiCommand(const CliContext& context, const std::vector<std::string>& args);
 std::string uiUsage(const std::vector<std::string>& args);
