@@ -31,7 +31,7 @@ std::vector<DialogControl> simpleItems() {
         {D::kAutomatic, WC_BUTTON, BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP, 0, "Automatic name",
          15, 19, 120, 10},
         {D::kTyped, WC_BUTTON, BS_AUTORADIOBUTTON, 0, "Typed name", 150, 19, 120, 10},
-        {D::kNameLabel, WC_STATIC, SS_LEFT, 0, "Name:", 15, 37, 40, 10},
+        {D::kNameLabel, WC_STATIC, SS_LEFT, 0, "Name:", 15, 38, 40, 8},
         {D::kName, WC_EDIT, ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, 0, "", 60, 35, 240, 14},
         {D::kPicture, WC_STATIC, SS_BITMAP | SS_CENTERIMAGE | WS_BORDER, 0, "", 160, 64, 149, 140},
         {IDOK, WC_BUTTON, BS_DEFPUSHBUTTON | WS_TABSTOP, 0, "OK", 204, 242, 50, 14},
@@ -39,7 +39,7 @@ std::vector<DialogControl> simpleItems() {
     };
     for (int k = 0; k < kSimpleMaxFields; ++k) {
         const int y = 64 + 16 * k;
-        items.push_back({D::kFirstLabel + 2 * k, WC_STATIC, SS_LEFT, 0, "", 7, y + 2, 60, 10});
+        items.push_back({D::kFirstLabel + 2 * k, WC_STATIC, SS_LEFT, 0, "", 7, y + 3, 60, 8});
         items.push_back({D::kFirstField + 2 * k, WC_EDIT, ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP,
                          0, "", 70, y, 80, 14});
     }

@@ -25,4 +25,6 @@ struct Scenario {
 };
 
 const std::vector<Scenario>& uiScenarios();
+// The section library's dialogs (scenarios_sections.cpp).
+Scenario sectionSimpleScenario();
 const Scenario* findScenario(const std::string& name);
