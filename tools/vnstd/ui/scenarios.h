@@ -27,4 +27,5 @@ struct Scenario {
 const std::vector<Scenario>& uiScenarios();
 // The section library's dialogs (scenarios_sections.cpp).
 Scenario sectionSimpleScenario();
+Scenario sectionEditorScenario();
 const Scenario* findScenario(const std::string& name);
