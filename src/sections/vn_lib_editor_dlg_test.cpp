@@ -153,23 +153,21 @@ TEST_F(LibEditor, DeleteAndRenameChangeTheFilesAtOnce) {
 }
 
 TEST_F(LibEditor, GroupsAreEditedOnTheCopyAndGivenBackOnOk) {
+    // Adds a disabled group with a picture, then moves "Beams" down; ends with `button`.
+    auto editGroups = [](int button) {
+        return Script()
+            .click(VnLibItemsPage::kAdd)
+            .click(VnLibItemsPage::kEnabled)
+            .type(VnLibItemsPage::kImage, "new.bmp")
+            .choose(VnLibItemsPage::kItems, "Beams")
+            .click(VnLibItemsPage::kMoveDown)
+            .click(button);
+    };
     const DlgEditLibData before = data;
-    winScriptNextDialog(E::kResourceId, Script()
-                                            .click(VnLibItemsPage::kAdd)
-                                            .click(VnLibItemsPage::kEnabled)
-                                            .type(VnLibItemsPage::kImage, "new.bmp")
-                                            .choose(VnLibItemsPage::kItems, "Beams")
-                                            .click(VnLibItemsPage::kMoveDown)
-                                            .click(IDCANCEL));
+    winScriptNextDialog(E::kResourceId, editGroups(IDCANCEL));
     EXPECT_FALSE(StartDlgEditLibSections(data, ""));
     EXPECT_EQ(data, before);
-    winScriptNextDialog(E::kResourceId, Script()
-                                            .click(VnLibItemsPage::kAdd)
-                                            .click(VnLibItemsPage::kEnabled)
-                                            .type(VnLibItemsPage::kImage, "new.bmp")
-                                            .choose(VnLibItemsPage::kItems, "Beams")
-                                            .click(VnLibItemsPage::kMoveDown)
-                                            .click(IDOK));
+    winScriptNextDialog(E::kResourceId, editGroups(IDOK));
     ASSERT_TRUE(StartDlgEditLibSections(data, ""));
     ASSERT_EQ(data.groups.length(), 3);
     EXPECT_EQ(data.groups.getName(0), "Tubes");
