@@ -56,7 +56,7 @@ TEST_F(SectionTables, TablesByNameWithOrWithoutExtension) {
               Acad::eDuplicateKey);
     EXPECT_EQ(tables.removeTable(a), Acad::eOk);
     EXPECT_FALSE(tables.hasTable("HEA", a));
-    EXPECT_EQ(tables.removeTable(5), Acad::eInvalidInput);
+    EXPECT_EQ(tables.removeTable(50), Acad::eInvalidInput);
 }
 
 TEST(SectionTableFile, RoundTripAndRefusedCells) {

@@ -32,19 +32,6 @@ bool isCompleteNameMap(const std::vector<int>& map) {
     return true;
 }
 
-bool sizeNameLess(const Ktx_String& a, const Ktx_String& b) {
-    const Ktx_StringArray pa = splitStringAtSymbol(a, "x", true);
-    const Ktx_StringArray pb = splitStringAtSymbol(b, "x", true);
-    for (int i = 0; i < pa.length() && i < pb.length(); ++i) {
-        if (isNumber(pa[i]) && isNumber(pb[i])) {
-            if (pa[i].toDouble() != pb[i].toDouble()) return pa[i].toDouble() < pb[i].toDouble();
-        } else if (pa[i] != pb[i]) {
-            return pa[i] < pb[i];
-        }
-    }
-    return pa.length() < pb.length();
-}
-
 bool isSquareSizeName(const Ktx_String& sysName) {
     const Ktx_StringArray parts = splitStringAtSymbol(sysName, "x", true);
     return parts.length() >= 2 && parts[0] == parts[1];

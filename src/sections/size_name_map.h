@@ -14,8 +14,5 @@ std::vector<int> mapNameToValues(const Ktx_String& sysName, const Ktx_StringArra
 // True when every part has a column.
 bool isCompleteNameMap(const std::vector<int>& map);
 
-// Orders size names by their "x" parts, numbers as numbers ("60x60x4" before "100x100x4"),
-// then by text.
-bool sizeNameLess(const Ktx_String& a, const Ktx_String& b);
 // True when the first two "x" parts are equal (a square section such as "50x50x5").
 bool isSquareSizeName(const Ktx_String& sysName);

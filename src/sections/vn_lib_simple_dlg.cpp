@@ -77,7 +77,9 @@ void VnLibSimpleDlg::bindControls() {
     };
     for (int k = 0; k < kSimpleMaxFields; ++k) {
         auto shown = [&m, k] { return k < m.fieldCount(); };
-        table.push_back(VnBinding::label(kFirstLabel + 2 * k, 0).visibleWhen(shown));
+        VnBinding fieldLabel;  // its text is the model's label, set on opening
+        fieldLabel.control = kFirstLabel + 2 * k;
+        table.push_back(fieldLabel.visibleWhen(shown));
         table.push_back(
             VnBinding::textField(
                 kFirstField + 2 * k, [&m, k] { return m.fieldText(k).str(); },

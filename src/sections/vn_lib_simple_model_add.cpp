@@ -1,17 +1,16 @@
 // VnLibSimpleModel: adding the new size to the table.
 #include <algorithm>
 
+#include "object_export_sort.h"
 #include "section_types.h"
 #include "size_name_map.h"
 #include "vn_lib_simple_model.h"
 
 namespace {
 
-// The position a name takes in a list kept sorted by sizeNameLess (after equal names).
-int sortedIndex(const Ktx_StringArray& sorted, const Ktx_String& name) {
-    int index = 0;
-    while (index < sorted.length() && !sizeNameLess(name, sorted[index])) ++index;
-    return index;
+// The index (from 0) a name takes when the Core library adds it to a sorted copy of the list.
+int sortedIndex(Ktx_StringArray sorted, const Ktx_String& name) {
+    return ObjectExportAddToSorted(sorted, name) - 1;
 }
 
 }  // namespace

@@ -24,10 +24,7 @@ TEST(SizeNameMap, PartsMapToTheFirstUnusedEqualValue) {
     EXPECT_FALSE(isCompleteNameMap(partial));
 }
 
-TEST(SizeNameMap, SizesSortByTheirNumbers) {
-    EXPECT_TRUE(sizeNameLess("60x60x4", "100x100x4"));
-    EXPECT_TRUE(sizeNameLess("60x60x3.6", "60x60x4"));
-    EXPECT_FALSE(sizeNameLess("60x60x4", "60x60x4"));
+TEST(SizeNameMap, SquaresHaveTwoEqualFirstParts) {
     EXPECT_TRUE(isSquareSizeName("50x50x5"));
     EXPECT_FALSE(isSquareSizeName("100x50x5"));
     EXPECT_FALSE(isSquareSizeName("100"));
