@@ -32,7 +32,6 @@ const DialogTemplateRegistration kTemplate(
 VnLibEditorDlg::VnLibEditorDlg(DlgEditLibData& data, const Ktx_String& fullSectionName,
                                CWnd* parent)
     : CDialog(kResourceId, parent),
-      data_(data),
       fullSectionName_(fullSectionName),
       groups_(data),
       types_(data),

@@ -26,7 +26,6 @@ class VnLibEditorDlg : public CDialog {
   private:
     void showPage(int page);
 
-    DlgEditLibData& data_;
     Ktx_String fullSectionName_;
     CTabCtrl tab_;
     VnLibGroupsPage groups_;
