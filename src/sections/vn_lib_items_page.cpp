@@ -17,6 +17,8 @@ VnLibItemsPage::VnLibItemsPage(UINT resourceId, int addText, int removeText)
     onClicked(kRemove, [this] { onRemove(); });
     onClicked(kMoveDown, [this] { onMove(1); });
     onClicked(kMoveUp, [this] { onMove(-1); });
+    onClicked(kEnabled,
+              [this] { items_.SetCheck(shown_, IsDlgButtonChecked(kEnabled) == BST_CHECKED); });
 }
 
 BOOL VnLibItemsPage::OnInitDialog() {
@@ -39,7 +41,7 @@ BOOL VnLibItemsPage::OnInitDialog() {
 
 void VnLibItemsPage::fillItems() {
     items_.ResetContent();
-    for (int i = 0; i < itemCount(); ++i) items_.AddString(itemName(i).c_str());
+    for (int i = 0; i < itemCount(); ++i) items_.AddString(itemName(i).c_str(), itemEnabled(i));
 }
 
 void VnLibItemsPage::showItem(int index) {
@@ -60,8 +62,10 @@ void VnLibItemsPage::storeShown() {
     GetDlgItemText(kImage, image, sizeof image);
     Ktx_StringArray names;
     names_.getRowTexts(1, names);
-    storeItem(shown_, IsDlgButtonChecked(kEnabled) == BST_CHECKED, Ktx_String(image), names);
+    const bool enabled = IsDlgButtonChecked(kEnabled) == BST_CHECKED;
+    storeItem(shown_, enabled, Ktx_String(image), names);
     storeExtra(shown_);
+    items_.SetCheck(shown_, enabled);
 }
 
 void VnLibItemsPage::onChosen() {

@@ -1,14 +1,15 @@
 #pragma once
 // The shared layout and rules of the library editor's groups page (8138) and types page
-// (8139): a drop-down of the items, add and remove, the enabled check box, the image name, two
-// move buttons, and a one-row grid with the item's name in each language.
+// (8139): a check-list drop-down of the items (checked when enabled), add and remove, the enabled
+// check box, the image name, two move buttons, and a one-row grid with the item's name in each
+// language.
 //
 // Changing the selection first stores the shown item (enabled flag, image, names from the
 // grid). Add stores the shown item, appends a new one and selects it; remove deletes the
 // selected item and selects the one at the same position (the one before when the last went);
 // move swaps the selected item with its neighbour and keeps it selected.
-#include "ccombo_box.h"
 #include "cdialog.h"
+#include "check_combo_box.h"
 #include "ktx_spread.h"
 #include "ktx_string_array.h"
 
@@ -59,7 +60,7 @@ class VnLibItemsPage : public CDialog {
 
     int addText_;
     int removeText_;
-    CComboBox items_;
+    CCheckComboBox items_;
     Ktx_Spread names_;
     int shown_ = -1;
 };
