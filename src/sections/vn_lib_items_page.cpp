@@ -27,8 +27,9 @@ BOOL VnLibItemsPage::OnInitDialog() {
     SetDlgItemText(kAdd, dialString(addText_).c_str());
     SetDlgItemText(kRemove, dialString(removeText_).c_str());
     SetDlgItemText(kEnabled, dialString(kTextEnabled).c_str());
-    SetDlgItemText(kMoveDown, dialString(kTipMoveDown).c_str());
-    SetDlgItemText(kMoveUp, dialString(kTipMoveUp).c_str());
+    tips_.Create(this);
+    tips_.AddTool(GetDlgItem(kMoveDown), dialString(kTipMoveDown).c_str());
+    tips_.AddTool(GetDlgItem(kMoveUp), dialString(kTipMoveUp).c_str());
     names_.create(this, kNames, true);
     const Ktx_StringArray languages = gMacroLangs.GetAllLanguages();
     names_.setMaxCols(languages.length());

@@ -10,6 +10,7 @@
 // move swaps the selected item with its neighbour and keeps it selected.
 #include "cdialog.h"
 #include "check_combo_box.h"
+#include "ctool_tip_ctrl.h"
 #include "ktx_spread.h"
 #include "ktx_string_array.h"
 
@@ -61,6 +62,7 @@ class VnLibItemsPage : public CDialog {
     int addText_;
     int removeText_;
     CCheckComboBox items_;
+    CToolTipCtrl tips_;
     Ktx_Spread names_;
     int shown_ = -1;
 };
