@@ -58,11 +58,13 @@ std::set<int> keysUsedIn(const fs::path& root) {
         collectLabels(code, keys);
         for (size_t at = code.find("constexpr int kText"); at != std::string::npos;
              at = code.find("constexpr int kText", at + 1)) {
+            // Up to the end of the declaration, which may name several keys.
             const size_t equals = code.find('=', at);
-            // Only this constant's number: the text up to its own ';'.
-            const size_t end = code.find(';', equals);
-            if (equals != std::string::npos && end != std::string::npos)
-                collect(code.substr(equals, end + 1 - equals), "=", ';', keys);
+            if (equals == std::string::npos) continue;
+            const std::string declaration =
+                code.substr(equals, code.find(';', equals) + 1 - equals);
+            collect(declaration, "=", ';', keys);
+            collect(declaration, "=", ',', keys);
         }
     }
     return keys;

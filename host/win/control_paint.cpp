@@ -6,21 +6,13 @@
 #include "gdi.h"
 #include "win_driver.h"
 #include "window_class.h"
+#include "window_geometry.h"
 
 namespace {
 
 constexpr int kBoxSize = 13;    // check box and radio button mark
 constexpr int kRowHeight = 16;  // items of lists
 constexpr int kDropWidth = 17;  // a combo box's drop button
-
-RECT rectOf(int l, int t, int r, int b) {
-    RECT x;
-    x.left = l;
-    x.top = t;
-    x.right = r;
-    x.bottom = b;
-    return x;
-}
 
 class Painter {
   public:
@@ -70,15 +62,15 @@ class Painter {
         }
         const bool radio = kind == BS_RADIOBUTTON || kind == BS_AUTORADIOBUTTON;
         const int top = (client_.bottom - kBoxSize) / 2;
-        const RECT box = rectOf(0, top, kBoxSize, top + kBoxSize);
+        const RECT box = makeRect(0, top, kBoxSize, top + kBoxSize);
         dc_.FillSolidRect(&box, GetSysColor(COLOR_WINDOW));
         border(box);
         if (w_.state.check == BST_CHECKED) radio ? radioDot(box) : checkMark(box);
         if (w_.state.check == BST_INDETERMINATE) {
-            const RECT inner = rectOf(box.left + 3, box.top + 3, box.right - 3, box.bottom - 3);
+            const RECT inner = makeRect(box.left + 3, box.top + 3, box.right - 3, box.bottom - 3);
             dc_.FillSolidRect(&inner, GetSysColor(COLOR_GRAYTEXT));
         }
-        const RECT label = rectOf(kBoxSize + 4, 0, client_.right, client_.bottom);
+        const RECT label = makeRect(kBoxSize + 4, 0, client_.right, client_.bottom);
         text(w_.text, label, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
         focus(label);
     }
@@ -88,7 +80,7 @@ class Painter {
         dc_.LineTo(box.left + 10, box.top + 3);
     }
     void radioDot(const RECT& box) {
-        const RECT dot = rectOf(box.left + 4, box.top + 4, box.right - 4, box.bottom - 4);
+        const RECT dot = makeRect(box.left + 4, box.top + 4, box.right - 4, box.bottom - 4);
         dc_.FillSolidRect(&dot, GetSysColor(COLOR_WINDOWTEXT));
     }
     void pushButton(bool isDefault) {
@@ -98,7 +90,7 @@ class Painter {
                        GetSysColor(down ? COLOR_3DHILIGHT : COLOR_3DSHADOW));
         if (isDefault) dc_.Draw3dRect(&client_, 0, 0);
         if (!picture()) text(w_.text, client_, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-        const RECT inner = rectOf(3, 3, client_.right - 3, client_.bottom - 3);
+        const RECT inner = makeRect(3, 3, client_.right - 3, client_.bottom - 3);
         focus(inner);
     }
     // A button's icon or bitmap (BM_SETIMAGE), centred; false when it has none.
@@ -122,9 +114,9 @@ class Painter {
         return true;
     }
     void groupBox() {
-        const RECT frame = rectOf(0, kRowHeight / 2, client_.right, client_.bottom);
+        const RECT frame = makeRect(0, kRowHeight / 2, client_.right, client_.bottom);
         border(frame);
-        text(w_.text, rectOf(8, 0, client_.right - 8, kRowHeight), DT_LEFT | DT_SINGLELINE);
+        text(w_.text, makeRect(8, 0, client_.right - 8, kRowHeight), DT_LEFT | DT_SINGLELINE);
     }
 
     void staticText() {
@@ -138,7 +130,7 @@ class Painter {
         const bool grey = (w_.style & (ES_READONLY | WS_DISABLED)) != 0;
         dc_.FillSolidRect(&client_, GetSysColor(grey ? COLOR_BTNFACE : COLOR_WINDOW));
         if (w_.style & WS_BORDER) border(client_);
-        const RECT inside = rectOf(2, 1, client_.right - 2, client_.bottom - 1);
+        const RECT inside = makeRect(2, 1, client_.right - 2, client_.bottom - 1);
         const std::string shown =
             (w_.style & ES_PASSWORD) ? std::string(w_.text.size(), '*') : w_.text;
         text(shown, inside,
@@ -152,17 +144,17 @@ class Painter {
         const DWORD end = std::min<DWORD>(w_.state.selEnd, shown.size());
         const int left = inside.left + dc_.GetTextExtent(shown.substr(0, start)).cx;
         const int right = inside.left + dc_.GetTextExtent(shown.substr(0, end)).cx;
-        const RECT sel = rectOf(left, inside.top, right, inside.bottom);
+        const RECT sel = makeRect(left, inside.top, right, inside.bottom);
         dc_.InvertRect(&sel);
     }
 
     void list(int top) {
-        const RECT area = rectOf(0, top, client_.right, client_.bottom);
+        const RECT area = makeRect(0, top, client_.right, client_.bottom);
         dc_.FillSolidRect(&area, GetSysColor(COLOR_WINDOW));
         border(area);
         int y = top + 1;
         for (size_t i = 0; i < w_.state.items.size() && y < client_.bottom; ++i, y += kRowHeight) {
-            item(w_.state.items[i].text, rectOf(1, y, client_.right - 1, y + kRowHeight),
+            item(w_.state.items[i].text, makeRect(1, y, client_.right - 1, y + kRowHeight),
                  isSelected(static_cast<int>(i)), static_cast<int>(i) == w_.state.curSel);
         }
     }
@@ -175,7 +167,7 @@ class Painter {
             dc_.FillSolidRect(&row, GetSysColor(COLOR_HIGHLIGHT));
             dc_.SetTextColor(GetSysColor(COLOR_HIGHLIGHTTEXT));
         }
-        text(s, rectOf(row.left + 2, row.top, row.right, row.bottom),
+        text(s, makeRect(row.left + 2, row.top, row.right, row.bottom),
              DT_LEFT | DT_VCENTER | DT_SINGLELINE);
         dc_.SetTextColor(GetSysColor(COLOR_WINDOWTEXT));
         if (caret) focus(row);
@@ -183,10 +175,10 @@ class Painter {
 
     void combo() {
         const RECT field =
-            rectOf(0, 0, client_.right, std::min<LONG>(client_.bottom, kRowHeight + 4));
+            makeRect(0, 0, client_.right, std::min<LONG>(client_.bottom, kRowHeight + 4));
         dc_.FillSolidRect(&field, GetSysColor(COLOR_WINDOW));
         border(field);
-        const RECT drop = rectOf(field.right - kDropWidth, 1, field.right - 1, field.bottom - 1);
+        const RECT drop = makeRect(field.right - kDropWidth, 1, field.right - 1, field.bottom - 1);
         dc_.FillSolidRect(&drop, GetSysColor(COLOR_BTNFACE));
         const int cx = (drop.left + drop.right) / 2, cy = (drop.top + drop.bottom) / 2;
         dc_.MoveTo(cx - 3, cy - 1);
@@ -198,7 +190,7 @@ class Painter {
                                   : sel >= 0 && sel < static_cast<int>(w_.state.items.size())
                                       ? w_.state.items[static_cast<size_t>(sel)].text
                                       : std::string();
-        const RECT inside = rectOf(3, field.top, drop.left - 1, field.bottom);
+        const RECT inside = makeRect(3, field.top, drop.left - 1, field.bottom);
         if (focused_ && !editable) dc_.FillSolidRect(&inside, GetSysColor(COLOR_HIGHLIGHT));
         if (focused_ && !editable) dc_.SetTextColor(GetSysColor(COLOR_HIGHLIGHTTEXT));
         text(shown, inside, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
@@ -212,37 +204,38 @@ class Painter {
             const std::string& s = w_.state.items[i].text;
             const int width = dc_.GetTextExtent(s).cx + 12;
             const bool current = static_cast<int>(i) == w_.state.curSel;
-            const RECT tab = rectOf(x, current ? 0 : 2, x + width, kRowHeight + 4);
+            const RECT tab = makeRect(x, current ? 0 : 2, x + width, kRowHeight + 4);
             dc_.FillSolidRect(&tab, GetSysColor(current ? COLOR_WINDOW : COLOR_BTNFACE));
             border(tab);
             text(s, tab, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
             if (current) focus(tab);
             x += width;
         }
-        border(rectOf(0, kRowHeight + 4, client_.right, client_.bottom));
+        border(makeRect(0, kRowHeight + 4, client_.right, client_.bottom));
     }
 
     void listView() {
         int top = 0;
         if ((w_.style & 0x3) == LVS_REPORT && !w_.state.columns.empty()) {
-            const RECT header = rectOf(0, 0, client_.right, kRowHeight);
+            const RECT header = makeRect(0, 0, client_.right, kRowHeight);
             dc_.FillSolidRect(&header, GetSysColor(COLOR_BTNFACE));
             const int width = client_.right / static_cast<int>(w_.state.columns.size());
             for (size_t c = 0; c < w_.state.columns.size(); ++c) {
                 const int l = static_cast<int>(c) * width;
-                text(w_.state.columns[c], rectOf(l + 2, 0, l + width, kRowHeight),
+                text(w_.state.columns[c], makeRect(l + 2, 0, l + width, kRowHeight),
                      DT_LEFT | DT_VCENTER | DT_SINGLELINE);
             }
             top = kRowHeight;
         }
-        const RECT area = rectOf(0, top, client_.right, client_.bottom);
+        const RECT area = makeRect(0, top, client_.right, client_.bottom);
         dc_.FillSolidRect(&area, GetSysColor(COLOR_WINDOW));
         border(client_);
         int y = top + 1;
         for (const WinItem& row : w_.state.items) {
             std::string shown = row.text;
             for (const std::string& sub : row.subItems) shown += "  " + sub;
-            item(shown, rectOf(1, y, client_.right - 1, y + kRowHeight), row.selected, row.focused);
+            item(shown, makeRect(1, y, client_.right - 1, y + kRowHeight), row.selected,
+                 row.focused);
             y += kRowHeight;
         }
     }

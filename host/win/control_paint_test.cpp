@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "shown_dialog_test.h"
 #include "win_driver.h"
 
 namespace {
@@ -78,16 +79,13 @@ std::optional<GdiRecord> textRecord(const std::vector<GdiRecord>& records,
     return std::nullopt;
 }
 
-class ControlPaint : public ::testing::Test {
+class ControlPaint : public ShownDialog<AllControls> {
   protected:
     void SetUp() override {
-        ASSERT_TRUE(dialog.Create(kAllControls));
-        dialog.ShowWindow(SW_SHOW);
+        ShownDialog::SetUp();
         winPaint(dialog);
     }
-    void TearDown() override { dialog.DestroyWindow(); }
     std::vector<GdiRecord> of(int id) { return winPaintRecords(GetDlgItem(dialog, id)); }
-    AllControls dialog;
 };
 
 TEST_F(ControlPaint, ButtonsDrawFaceTextAndTheirMarks) {

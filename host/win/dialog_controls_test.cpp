@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "shown_dialog_test.h"
 #include "win_driver.h"
 
 namespace {
@@ -65,6 +66,9 @@ class ExchangeDialog : public CDialog {
     CListBox rows;
 };
 
+class ListAndComboBoxes : public HostWindow {};
+class ListViews : public HostWindow {};
+
 TEST(DataExchange, MembersGoIntoTheControlsAndComeBackOnOk) {
     winScriptNextDialog(kExchange,
                         Script()
@@ -115,9 +119,7 @@ TEST(DataExchange, ANumberFieldThatIsNoNumberStopsOkAndKeepsTheMember) {
     ASSERT_EQ(winMessageBoxes().size(), 1u);
 }
 
-TEST(ListAndComboBoxes, ItemsAreFoundSelectedAndCarryData) {
-    CWnd host;
-    host.CreateEx(0, WC_DIALOG, "Host", WS_POPUP, CRect(0, 0, 300, 200), nullptr, 0);
+TEST_F(ListAndComboBoxes, ItemsAreFoundSelectedAndCarryData) {
     CListBox list;
     ASSERT_TRUE(
         list.Create(LBS_SORT | LBS_MULTIPLESEL | WS_CHILD, CRect(0, 0, 100, 100), &host, 1));
@@ -162,9 +164,7 @@ TEST(ListAndComboBoxes, ItemsAreFoundSelectedAndCarryData) {
     EXPECT_EQ(combo.GetCount(), 0);
 }
 
-TEST(ListViews, RowsWithColumnsStatesAndData) {
-    CWnd host;
-    host.CreateEx(0, WC_DIALOG, "Host", WS_POPUP, CRect(0, 0, 300, 200), nullptr, 0);
+TEST_F(ListViews, RowsWithColumnsStatesAndData) {
     CListCtrl view;
     ASSERT_TRUE(view.Create(LVS_REPORT | WS_CHILD, CRect(0, 0, 200, 100), &host, 3));
     view.InsertColumn(0, "Name");
@@ -255,6 +255,16 @@ TEST(FileChoosers, OpenSeveralSaveAndFolderAreAnsweredAndRecorded) {
     EXPECT_TRUE(SHGetPathFromIDList(chosen, path));
     EXPECT_STREQ(path, "C:\\lib\\icons");
     CoTaskMemFree(chosen);
+}
+
+}  // namespace
+
+namespace {
+
+// Templates register at static initialisation; a second of one id silently wins or loses.
+TEST(DialogTemplates, NoTwoTemplatesOfTheseTestsShareAnId) {
+    EXPECT_TRUE(dialogTemplateDuplicates().empty())
+        << "template id " << dialogTemplateDuplicates().front() << " is registered twice";
 }
 
 }  // namespace

@@ -61,8 +61,18 @@ bool createControls(const DialogTemplate& t, HWND dialog, HFONT font) {
 
 }  // namespace
 
+std::vector<UINT>& duplicateIds() {
+    static std::vector<UINT> ids;
+    return ids;
+}
+
 void registerDialogTemplate(DialogTemplate t) {
+    if (templates().count(t.id) != 0) duplicateIds().push_back(t.id);
     templates().insert_or_assign(t.id, std::move(t));
+}
+
+const std::vector<UINT>& dialogTemplateDuplicates() {
+    return duplicateIds();
 }
 
 const DialogTemplate* findDialogTemplate(UINT id) {

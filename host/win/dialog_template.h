@@ -73,6 +73,10 @@ constexpr DWORD kPageStyle = WS_CHILD | DS_CONTROL;
 void registerDialogTemplate(DialogTemplate dialogTemplate);
 const DialogTemplate* findDialogTemplate(UINT id);
 
+// Ids registered more than once, in order. Which of two templates of one id a dialog gets
+// depends on the order of static initialisation, so a program should have none.
+const std::vector<UINT>& dialogTemplateDuplicates();
+
 struct DialogTemplateRegistration {
     explicit DialogTemplateRegistration(DialogTemplate t) { registerDialogTemplate(std::move(t)); }
     ~DialogTemplateRegistration() {}  // not trivial, so an unused registration draws no warning

@@ -5,17 +5,9 @@
 #include "gdi_dc.h"
 #include "gdi_dc_state.h"
 #include "gdi_raster.h"
+#include "window_geometry.h"
 
 namespace {
-
-RECT makeRect(int left, int top, int right, int bottom) {
-    RECT r;
-    r.left = left;
-    r.top = top;
-    r.right = right;
-    r.bottom = bottom;
-    return r;
-}
 
 void record(HDC__* dc, GdiRecord r) {
     if (dc == nullptr) return;

@@ -160,3 +160,52 @@ TEST_F(RectTrackerInWindow, SetCursorShowsTheCursorOfThePartUnderTheMouse) {
 }
 
 }  // namespace
+
+namespace {
+
+constexpr UINT kTrackerDialog = 9395;
+const DialogTemplateRegistration kTrackerTemplate(
+    {kTrackerDialog, "Layout", kDialogStyle, 0, 0, 200, 150, {}});
+
+// A layout window as the designer has one: a press on the tracked rectangle moves or resizes
+// it, a press beside it draws a new one.
+class LayoutDialog : public CDialog {
+  public:
+    LayoutDialog() : CDialog(kTrackerDialog) {
+        tracker.m_rect = CRect(20, 20, 80, 60);
+        tracker.m_nStyle = CRectTracker::solidLine | CRectTracker::resizeOutside;
+        tracker.m_nHandleSize = 6;
+    }
+    void OnLButtonDown(UINT, CPoint point) override {
+        changed = tracker.HitTest(point) == CRectTracker::hitNothing
+                      ? tracker.TrackRubberBand(this, point)
+                      : tracker.Track(this, point);
+        tracker.m_rect.NormalizeRect();
+    }
+    CRectTracker tracker;
+    BOOL changed = FALSE;
+};
+
+CRect trackedRect(HWND d) {
+    return static_cast<LayoutDialog*>(CWnd::FromHandle(d))->tracker.m_rect;
+}
+
+TEST(RectTrackerDrag, TheScriptedUsersDragMovesResizesAndDrawsTheRectangle) {
+    winScriptNextDialog(
+        kTrackerDialog,
+        Script()
+            .drag(0, {50, 40}, {70, 50})  // inside: moved by (20, 10)
+            .then([](HWND d) { EXPECT_EQ(text(trackedRect(d)), text(CRect(40, 30, 100, 70))); })
+            .drag(0, {102, 72}, {132, 92})  // the bottom-right handle: only that corner moves
+            .then([](HWND d) { EXPECT_EQ(text(trackedRect(d)), text(CRect(40, 30, 130, 90))); })
+            .drag(0, {200, 150}, {170, 120})  // beside it: a new rectangle, dragged up-left
+            .then([](HWND d) {
+                EXPECT_EQ(text(trackedRect(d)), text(CRect(170, 120, 200, 150)));
+                EXPECT_TRUE(static_cast<LayoutDialog*>(CWnd::FromHandle(d))->changed);
+            })
+            .close());
+    LayoutDialog dialog;
+    dialog.DoModal();
+}
+
+}  // namespace

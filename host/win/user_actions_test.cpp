@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "shown_dialog_test.h"
 #include "win_driver.h"
 
 namespace {
@@ -60,16 +61,9 @@ class Options : public CDialog {
     std::vector<std::string> log;
 };
 
-class UserActions : public ::testing::Test {
+class UserActions : public ShownDialog<Options> {
   protected:
-    void SetUp() override {
-        winResetForTests();
-        ASSERT_TRUE(dialog.Create(kOptions));
-        dialog.ShowWindow(SW_SHOW);
-    }
-    void TearDown() override { dialog.DestroyWindow(); }
     UINT check(int id) { return dialog.IsDlgButtonChecked(id); }
-    Options dialog;
 };
 
 TEST_F(UserActions, RadioButtonsOfOneGroupExcludeEachOtherOnly) {

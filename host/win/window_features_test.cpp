@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "shown_dialog_test.h"
 #include "win_driver.h"
 
 namespace {
@@ -39,14 +40,9 @@ class Form : public CDialog {
     int ticks = 0;
 };
 
-class Features : public ::testing::Test {
+class Features : public ShownDialog<Form> {
   protected:
-    void SetUp() override {
-        ASSERT_TRUE(form.Create(kForm));
-        form.ShowWindow(SW_SHOW);
-    }
-    void TearDown() override { form.DestroyWindow(); }
-    Form form;
+    Form& form = dialog;
 };
 
 TEST_F(Features, TabKeyWalksTheTabStopsBothWays) {

@@ -35,6 +35,16 @@ BOOL IsWindowEnabled(HWND h);
 BOOL InvalidateRect(HWND h, const RECT* rect, BOOL erase);
 BOOL UpdateWindow(HWND h);
 
+// A RECT from its four edges (RECT itself has no constructor).
+inline RECT makeRect(int left, int top, int right, int bottom) {
+    RECT r;
+    r.left = left;
+    r.top = top;
+    r.right = right;
+    r.bottom = bottom;
+    return r;
+}
+
 BOOL PtInRect(const RECT* rect, POINT point);
 BOOL OffsetRect(LPRECT rect, int dx, int dy);
 BOOL SetRect(LPRECT rect, int left, int top, int right, int bottom);

@@ -31,7 +31,7 @@ class ExampleStandard : public ::testing::Test {
         coreResetForTests();
         gSettings.setLibDir(windowsPathFromHost((kSource / "examples" / "library").string()));
         gSettings.ssErrorMessages = true;
-        ASSERT_EQ(gSectionTables.loadLibrary(), 2);
+        ASSERT_EQ(gSectionTables.loadLibrary(), 8);
     }
     void TearDown() override {
         gSSDlgsMgr.destroyAll();

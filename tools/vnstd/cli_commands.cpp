@@ -13,6 +13,8 @@ const std::vector<CliCommand>& cliCommands() {
         {"macro", "show everything of a macro file a mapping may name", runMacroCommand,
          macroUsage},
         {"mapping", "show a mapping file", runMappingCommand, mappingUsage},
+        {"sections", "list, show, add to or check the section tables", runSectionsCommand,
+         sectionsUsage},
         {"sheet", "calculate, convert, show or read spreadsheet files", runSheetCommand,
          sheetUsage},
         {"template", "list, show or check the dialog templates", runTemplateCommand, templateUsage},

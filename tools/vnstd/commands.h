@@ -42,6 +42,9 @@ std::string lintUsage(const std::vector<std::string>& args);
 // vnstd test [DIR]: runs a folder of regression cases of standards (cmd_cases.cpp).
 int runTestCommand(const CliContext& context, const std::vector<std::string>& args);
 std::string testUsage(const std::vector<std::string>& args);
+// vnstd sections list|show|add|check: the section tables of the library (cmd_sections.cpp).
+int runSectionsCommand(const CliContext& context, const std::vector<std::string>& args);
+std::string sectionsUsage(const std::vector<std::string>& args);
 // vnstd ui ...: the module's dialogs in a web browser (ui/cmd_ui.cpp).
 int runUiCommand(const CliContext& context, const std::vector<std::string>& args);
 std::string uiUsage(const std::vector<std::string>& args);

@@ -103,6 +103,8 @@ const std::vector<Scenario>& uiScenarios() {
         // The scenarios of each area, from its own file (scenarios_<area>.cpp).
         all.push_back(designerScenario());
         for (const Scenario& s : spreadScenarios()) all.push_back(s);
+        all.push_back(sectionEditorScenario());
+        all.push_back(sectionSimpleScenario());
         return all;
     }();
     return scenarios;

@@ -29,4 +29,7 @@ const std::vector<Scenario>& uiScenarios();
 Scenario designerScenario();
 // The scenarios of the spreadsheet dialogs (scenarios_spread.cpp).
 const std::vector<Scenario>& spreadScenarios();
+// The section library's dialogs (scenarios_sections.cpp).
+Scenario sectionSimpleScenario();
+Scenario sectionEditorScenario();
 const Scenario* findScenario(const std::string& name);

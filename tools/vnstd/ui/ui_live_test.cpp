@@ -173,6 +173,11 @@ TEST_F(LiveUi, EventForAVanishedWindowIsRefusedAndTheDialogStaysOpen) {
     EXPECT_TRUE(winMessageBoxes().empty());
 }
 
+TEST(PageTree, NoTwoDialogsOfTheProgramShareATemplateId) {
+    EXPECT_TRUE(dialogTemplateDuplicates().empty())
+        << "template id " << dialogTemplateDuplicates().front() << " is registered twice";
+}
+
 TEST(PageTree, ListViewItemsCarryThePicturesOfTheirImageList) {
     HWND view = CreateWindow(WC_LISTVIEW, "", WS_POPUP | WS_VISIBLE | LVS_ICON, 0, 0, 200, 100,
                              nullptr, nullptr, nullptr, nullptr);
