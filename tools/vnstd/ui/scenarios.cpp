@@ -86,19 +86,27 @@ ScenarioOutcome runEvaluation(const ScenarioPlace& place) {
     return outcome;
 }
 
+std::vector<Scenario> joinScenarios(std::vector<Scenario> all,
+                                    const std::vector<std::vector<Scenario>>& areas) {
+    for (const std::vector<Scenario>& area : areas) all.insert(all.end(), area.begin(), area.end());
+    return all;
+}
+
 }  // namespace
 
 const std::vector<Scenario>& uiScenarios() {
-    static const std::vector<Scenario> scenarios = {
-        {"formulas", "Formulas",
-         "The \"Formulas\" dialog on the example standard's sheet: type formulas into cells, "
-         "recalculate, save or load.",
-         runFormulas},
-        {"eval", "Standards evaluation",
-         "Evaluates the example standard (EndPlate) for the example macro and shows the "
-         "variables before and after.",
-         runEvaluation},
-    };
+    static const std::vector<Scenario> scenarios = joinScenarios(
+        {
+            {"formulas", "Formulas",
+             "The \"Formulas\" dialog on the example standard's sheet: type formulas into cells, "
+             "recalculate, save or load.",
+             runFormulas},
+            {"eval", "Standards evaluation",
+             "Evaluates the example standard (EndPlate) for the example macro and shows the "
+             "variables before and after.",
+             runEvaluation},
+        },
+        {cuttingScenarios()});
     return scenarios;
 }
 

@@ -26,3 +26,6 @@ struct Scenario {
 
 const std::vector<Scenario>& uiScenarios();
 const Scenario* findScenario(const std::string& name);
+
+// The scenarios of each area, in files of their own (scenarios_<area>.cpp).
+std::vector<Scenario> cuttingScenarios();
