@@ -106,7 +106,7 @@ const std::vector<Scenario>& uiScenarios() {
              "variables before and after.",
              runEvaluation},
         },
-        {cuttingScenarios()});
+        {cuttingScenarios(), dialogScenarios()});
     return scenarios;
 }
 

@@ -29,3 +29,4 @@ const Scenario* findScenario(const std::string& name);
 
 // The scenarios of each area, in files of their own (scenarios_<area>.cpp).
 std::vector<Scenario> cuttingScenarios();
+std::vector<Scenario> dialogScenarios();

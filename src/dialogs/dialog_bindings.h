@@ -1,0 +1,16 @@
+#pragma once
+// Binding rows the small dialogs share: an edit field or a check box bound straight to a
+// field of the dialog's model.
+#include "ktx_string.h"
+#include "vn_bound_dialog.h"
+
+inline VnBinding stringField(int control, Ktx_String& field) {
+    return VnBinding::textField(
+        control, [&field] { return field.str(); },
+        [&field](const std::string& text) { field = Ktx_String(text); });
+}
+
+inline VnBinding boolBox(int control, bool& field) {
+    return VnBinding::checkBox(
+        control, [&field] { return field; }, [&field](bool on) { field = on; });
+}
