@@ -2,12 +2,12 @@
 
 #include <string>
 
-#include "bitmap_resources.h"
 #include "dial_string.h"
 #include "dialog_scope.h"
 #include "dlg_controls.h"
 #include "dlg_info.h"
 #include "dlg_size.h"
+#include "icon_buttons.h"
 #include "vn_input_line_dlg.h"
 #include "win.h"
 
@@ -74,12 +74,7 @@ constexpr VnCspTableKind kKinds[] = {VnCspTableKind::First, VnCspTableKind::Shop
 constexpr int kGridIds[] = {D::kFirstGrid, D::kShopGrid, D::kBuyGrid};
 constexpr int kGridColumns = 3;
 
-struct SmallButton {
-    int id;
-    UINT icon;
-    int tip;
-};
-constexpr SmallButton kSmallButtons[] = {
+constexpr VnIconButton kSmallButtons[] = {
     {D::kAddFirstRow, kIconAdd, kTextAddRow},
     {D::kAddShopRow, kIconAdd, kTextAddRow},
     {D::kAddBuyRow, kIconAdd, kTextAddRow},
@@ -186,16 +181,7 @@ void VnCuttingStockDlg::setUpGrids() {
 
 // The small buttons show their icon when the module has it, and a tooltip.
 void VnCuttingStockDlg::setUpButtons() {
-    toolTips_.Create(this);
-    for (const SmallButton& b : kSmallButtons) {
-        CWnd* button = GetDlgItem(b.id);
-        if (!button) continue;
-        toolTips_.AddTool(button, dialString(b.tip).c_str());
-        if (HICON icon = resourceLoadIcon(b.icon)) {
-            button->ModifyStyle(0, BS_ICON);
-            button->SendMessage(BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon));
-        }
-    }
+    setUpIconButtons(this, toolTips_, kSmallButtons);
 }
 
 void VnCuttingStockDlg::fillEntryList() {

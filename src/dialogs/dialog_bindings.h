@@ -14,3 +14,10 @@ inline VnBinding boolBox(int control, bool& field) {
     return VnBinding::checkBox(
         control, [&field] { return field; }, [&field](bool on) { field = on; });
 }
+
+// A control the table only enables or shows by a rule; its value is handled by the dialog.
+inline VnBinding ruledControl(int control) {
+    VnBinding b;
+    b.control = control;
+    return b;
+}
