@@ -19,3 +19,5 @@ constexpr long long kBmpMaxPixels = 64LL * 1024 * 1024;
 
 std::optional<BitmapImage> decodeBmp(std::string_view bytes);
 std::optional<BitmapImage> readBmpFile(const std::string& path);
+// A 32-bit top-down BMP file of the image (what a browser or decodeBmp reads back).
+std::string encodeBmp(const BitmapImage& image);

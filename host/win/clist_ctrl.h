@@ -4,6 +4,7 @@
 #include <string>
 
 #include "cwnd.h"
+#include "image_list.h"
 
 class CListCtrl : public CWnd {
   public:
@@ -80,6 +81,16 @@ class CListCtrl : public CWnd {
         return static_cast<BOOL>(SendMessage(LVM_DELETEITEM, static_cast<WPARAM>(index)));
     }
     BOOL DeleteAllItems() { return static_cast<BOOL>(SendMessage(LVM_DELETEALLITEMS)); }
+    // The list view keeps the list's handle, not the list: keep it alive while shown.
+    HIMAGELIST SetImageList(CImageList* list, int which) {
+        return reinterpret_cast<HIMAGELIST>(
+            SendMessage(LVM_SETIMAGELIST, static_cast<WPARAM>(which),
+                        reinterpret_cast<LPARAM>(list ? list->GetSafeHandle() : nullptr)));
+    }
+    HIMAGELIST GetImageList(int which) const {
+        return reinterpret_cast<HIMAGELIST>(
+            SendMessage(LVM_GETIMAGELIST, static_cast<WPARAM>(which)));
+    }
     BOOL EnsureVisible(int index, BOOL partial) {
         return static_cast<BOOL>(
             SendMessage(LVM_ENSUREVISIBLE, static_cast<WPARAM>(index), partial));

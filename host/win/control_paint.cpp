@@ -64,7 +64,8 @@ class Painter {
     void button() {
         const DWORD kind = w_.style & BS_TYPEMASK;
         if (kind == BS_GROUPBOX) return groupBox();
-        if (kind == BS_PUSHBUTTON || kind == BS_DEFPUSHBUTTON || kind == BS_OWNERDRAW) {
+        if (kind == BS_PUSHBUTTON || kind == BS_DEFPUSHBUTTON || kind == BS_OWNERDRAW ||
+            (w_.style & BS_PUSHLIKE)) {
             return pushButton(kind == BS_DEFPUSHBUTTON);
         }
         const bool radio = kind == BS_RADIOBUTTON || kind == BS_AUTORADIOBUTTON;
@@ -92,13 +93,33 @@ class Painter {
     }
     void pushButton(bool isDefault) {
         dc_.FillSolidRect(&client_, GetSysColor(COLOR_BTNFACE));
-        const bool down = w_.state.pushed;
+        const bool down = w_.state.pushed || w_.state.check == BST_CHECKED;
         dc_.Draw3dRect(&client_, GetSysColor(down ? COLOR_3DSHADOW : COLOR_3DHILIGHT),
                        GetSysColor(down ? COLOR_3DHILIGHT : COLOR_3DSHADOW));
         if (isDefault) dc_.Draw3dRect(&client_, 0, 0);
-        text(w_.text, client_, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+        if (!picture()) text(w_.text, client_, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
         const RECT inner = rectOf(3, 3, client_.right - 3, client_.bottom - 3);
         focus(inner);
+    }
+    // A button's icon or bitmap (BM_SETIMAGE), centred; false when it has none.
+    bool picture() {
+        BITMAP size{};
+        const auto bitmap = static_cast<HBITMAP>(w_.state.image);
+        if (HICON__* icon = gdiIcon(static_cast<HICON>(w_.state.image))) {
+            dc_.DrawIcon((client_.right - icon->image.width()) / 2,
+                         (client_.bottom - icon->image.height()) / 2,
+                         static_cast<HICON>(w_.state.image));
+            return true;
+        }
+        if (gdiBitmap(bitmap) == nullptr || GetObject(bitmap, sizeof size, &size) == 0)
+            return false;
+        CDC source;
+        source.CreateCompatibleDC(&dc_);
+        CBitmap* old = source.SelectObject(CBitmap::FromHandle(bitmap));
+        dc_.BitBlt((client_.right - size.bmWidth) / 2, (client_.bottom - size.bmHeight) / 2,
+                   size.bmWidth, size.bmHeight, &source, 0, 0, SRCCOPY);
+        source.SelectObject(old);
+        return true;
     }
     void groupBox() {
         const RECT frame = rectOf(0, kRowHeight / 2, client_.right, client_.bottom);

@@ -166,7 +166,14 @@ LRESULT winListViewProc(HWND h, UINT msg, WPARAM wParam, LPARAM lParam) {
             for (const auto& i : s.items) n += i.selected ? 1 : 0;
             return n;
         }
-        case LVM_SETIMAGELIST:
+        case LVM_SETIMAGELIST: {
+            void*& slot = wParam == 0 ? s.imageList : s.smallImageList;
+            void* old = slot;
+            slot = reinterpret_cast<void*>(lParam);
+            return reinterpret_cast<LRESULT>(old);
+        }
+        case LVM_GETIMAGELIST:
+            return reinterpret_cast<LRESULT>(wParam == 0 ? s.imageList : s.smallImageList);
         case LVM_ENSUREVISIBLE:
         case LVM_SETEXTENDEDLISTVIEWSTYLE:
             return 0;

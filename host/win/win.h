@@ -26,6 +26,7 @@
 #include "gdi_cursor.h"
 #include "global_memory.h"
 #include "guid.h"
+#include "image_list.h"
 #include "keyboard_state.h"
 #include "menus.h"
 #include "message_box.h"

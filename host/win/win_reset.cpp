@@ -8,6 +8,7 @@
 #include "file_chooser.h"
 #include "gdi_cursor.h"
 #include "global_memory.h"
+#include "image_list.h"
 #include "keyboard_state.h"
 #include "menus.h"
 #include "message_box.h"
@@ -45,6 +46,7 @@ void winResetForTests() {
     winExpectUserFailures(false);
     registryResetForTests();
     resourceClearForTests();
+    winImageListsReset();
     gdiCursorResetForTests();
     moduleFileResetForTests();
     // The clipboard holds a global memory block: empty it before the blocks are forgotten.

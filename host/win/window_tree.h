@@ -33,6 +33,8 @@ struct WinControlState {
     UINT imageType = 0;
     std::vector<WinItem> items;  // combo, list box, tab, list view rows
     std::vector<std::string> columns;
+    void* imageList = nullptr;  // list views: the LVSIL_NORMAL image list (an HIMAGELIST)
+    void* smallImageList = nullptr;
     int curSel = -1;
     bool droppedDown = false;
     DWORD selStart = 0;  // edit selection (also the edit part of a combo)

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "module_entry.h"
+#include "module_pictures.h"
 
 namespace {
 
@@ -40,6 +41,7 @@ BitmapImage checkBoxPicture(bool ticked) {
 void registerPictures() {
     resourceAddBitmap(kCheckBoxBitmapOn, checkBoxPicture(true));
     resourceAddBitmap(kCheckBoxBitmapOff, checkBoxPicture(false));
+    registerModulePictures();
 }
 
 bool load(std::unique_ptr<CBitmap>& bitmap, UINT id) {
@@ -71,4 +73,6 @@ CBitmap* moduleBitmap(UINT id) {
 
 void resetModuleBitmapsForTests() {
     bitmaps() = ModuleBitmaps{};
+    // The window system's reset forgot every resource; the module's own are always there.
+    registerPictures();
 }

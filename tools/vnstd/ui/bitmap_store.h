@@ -7,10 +7,8 @@
 #include <optional>
 #include <string>
 
+#include "bitmap_file.h"
 #include "win_access.h"
-
-// A 32-bit top-down BMP file of the image.
-std::string encodeBmp(const BitmapImage& image);
 
 class BitmapStore {
   public:

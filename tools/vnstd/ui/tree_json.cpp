@@ -39,10 +39,20 @@ std::string buttonKind(DWORD style) {
     }
 }
 
-json itemsJson(const std::vector<WinItem>& items) {
+// A list view item's picture from its image list, as a picture number (0: none).
+unsigned long itemPicture(const WinControlState& s, int image, BitmapStore& pictures) {
+    IMAGEINFO info;
+    if (s.imageList == nullptr ||
+        !ImageList_GetImageInfo(static_cast<HIMAGELIST>(s.imageList), image, &info))
+        return 0;
+    return pictures.put(info.hbmImage);
+}
+
+json itemsJson(const WinControlState& s, BitmapStore& pictures) {
     json out = json::array();
-    for (const WinItem& i : items) {
+    for (const WinItem& i : s.items) {
         json item = {{"text", i.text}, {"selected", i.selected}, {"image", i.image}};
+        if (unsigned long img = itemPicture(s, i.image, pictures)) item["img"] = img;
         if (!i.subItems.empty()) item["sub"] = i.subItems;
         out.push_back(std::move(item));
     }
@@ -74,7 +84,7 @@ void addControlState(json& out, const WinWindow& w, BitmapStore& pictures) {
     out["check"] = s.check;
     if (s.pushed) out["pushed"] = true;
     if (s.image != nullptr) out["img"] = pictures.put(s.image);
-    if (!s.items.empty()) out["items"] = itemsJson(s.items);
+    if (!s.items.empty()) out["items"] = itemsJson(s, pictures);
     if (!s.columns.empty()) out["columns"] = s.columns;
     out["sel"] = s.curSel;
     if (s.droppedDown) out["dropped"] = true;

@@ -173,6 +173,31 @@ TEST_F(LiveUi, EventForAVanishedWindowIsRefusedAndTheDialogStaysOpen) {
     EXPECT_TRUE(winMessageBoxes().empty());
 }
 
+TEST(PageTree, ListViewItemsCarryThePicturesOfTheirImageList) {
+    HWND view = CreateWindow(WC_LISTVIEW, "", WS_POPUP | WS_VISIBLE | LVS_ICON, 0, 0, 200, 100,
+                             nullptr, nullptr, nullptr, nullptr);
+    CImageList thumbs;
+    ASSERT_TRUE(thumbs.Create(8, 8, ILC_COLOR32, 0, 1));
+    BitmapImage red(8, 8, false);
+    red.fill(RGB(255, 0, 0));
+    CBitmap picture;
+    picture.Attach(gdiCreateBitmapFromImage(red));
+    thumbs.Add(&picture, nullptr);
+    SendMessage(view, LVM_SETIMAGELIST, LVSIL_NORMAL,
+                reinterpret_cast<LPARAM>(thumbs.m_hImageList));
+    CListCtrl* list = static_cast<CListCtrl*>(CWnd::FromHandle(view));
+    list->InsertItem(0, "Plate", 0);
+    list->InsertItem(1, "No picture", 5);
+    BitmapStore pictures;
+    const json w = windowJson(view, pictures);
+    ASSERT_EQ(w["items"].size(), 2u);
+    ASSERT_TRUE(w["items"][0].contains("img"));
+    EXPECT_FALSE(w["items"][1].contains("img"));
+    const auto file = pictures.get(w["items"][0]["img"]);
+    ASSERT_TRUE(file);
+    EXPECT_EQ(decodeBmp(*file)->pixel(3, 3), RGB(255, 0, 0));
+}
+
 TEST(PageEvents, MalformedOrUnknownEventsAreRefusedWithAReason) {
     std::string error;
     EXPECT_FALSE(parsePageEvent("not json", error));
