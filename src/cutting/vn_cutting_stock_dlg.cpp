@@ -8,6 +8,7 @@
 #include "dlg_info.h"
 #include "dlg_size.h"
 #include "icon_buttons.h"
+#include "resizer.h"
 #include "vn_input_line_dlg.h"
 #include "win.h"
 
@@ -157,6 +158,7 @@ BOOL VnCuttingStockDlg::OnInitDialog() {
     setUpButtons();
     CSize designed;
     if (getDlgSize(this, designed)) minSize_ = designed;
+    setUpResizer();
     model_.open();
     fillEntryList();
     showGrids();
@@ -270,8 +272,39 @@ void VnCuttingStockDlg::OnDestroy() {
 }
 
 void VnCuttingStockDlg::OnGetMinMaxInfo(MINMAXINFO* info) {
-    info->ptMinTrackSize.x = minSize_.cx;
-    info->ptMinTrackSize.y = minSize_.cy;
+    resizer_.OnGetMinMaxInfo(info);
+}
+
+void VnCuttingStockDlg::OnSize(UINT type, int cx, int cy) {
+    CDialog::OnSize(type, cx, cy);
+    resizer_.Move();
+}
+
+// The first and shop columns keep their width and grow downwards; the buy column takes the
+// rest of the width. The buttons stay below their grids, OK and Cancel at the right.
+void VnCuttingStockDlg::setUpResizer() {
+    using R = CResizer;
+    resizer_.Init(this, {{kFirstLabel, R::kLeftTopBottom},
+                         {kFirstGrid, R::kLeftTopBottom},
+                         {kAddFirstRow, R::kBottomLeft},
+                         {kDeleteFirstRow, R::kBottomLeft},
+                         {kShopLabel, R::kLeftTopBottom},
+                         {kShopGrid, R::kLeftTopBottom},
+                         {kAddShopRow, R::kBottomLeft},
+                         {kDeleteShopRow, R::kBottomLeft},
+                         {kOpenShop, R::kBottomLeft},
+                         {kSaveShop, R::kBottomLeft},
+                         {kBuyLabel, R::kAll},
+                         {kBuyGrid, R::kAll},
+                         {kAddBuyRow, R::kBottomLeft},
+                         {kDeleteBuyRow, R::kBottomLeft},
+                         {kOpenBuy, R::kBottomRight},
+                         {kSaveBuy, R::kBottomRight},
+                         {kBatch, R::kBottomLeft},
+                         {kAskEachFile, R::kBottomLeft},
+                         {IDOK, R::kBottomRight},
+                         {IDCANCEL, R::kBottomRight}});
+    resizer_.SetMinTrackSize(minSize_);
 }
 
 bool StartDlgCSP2(DlgCSP2Data& data) {

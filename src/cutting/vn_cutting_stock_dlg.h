@@ -14,6 +14,7 @@
 #include "ctool_tip_ctrl.h"
 #include "dlg_csp2_data.h"
 #include "ktx_spread.h"
+#include "resizer.h"
 #include "vn_bound_dialog.h"
 #include "vn_cutting_stock_model.h"
 
@@ -56,6 +57,7 @@ class VnCuttingStockDlg : public VnBoundDialog {
     void OnOK() override;
     void OnDestroy() override;
     void OnGetMinMaxInfo(MINMAXINFO* info) override;
+    void OnSize(UINT type, int cx, int cy) override;
 
     const VnCuttingStockModel& model() const { return model_; }
     Ktx_Spread& grid(VnCspTableKind kind);
@@ -65,6 +67,7 @@ class VnCuttingStockDlg : public VnBoundDialog {
     void bindControls();
     void setUpGrids();
     void setUpButtons();
+    void setUpResizer();
     void fillEntryList();
     void readGrids();
     void showGrids();
@@ -80,6 +83,7 @@ class VnCuttingStockDlg : public VnBoundDialog {
     VnCuttingStockModel model_;
     Ktx_Spread grids_[3];
     CToolTipCtrl toolTips_;
+    CResizer resizer_;
     CSize minSize_;
     bool askEachFile_ = false;
 };

@@ -173,3 +173,24 @@ TEST_F(CuttingStockDialog, TheDialogIsNeverMadeSmallerThanItsDesignedSize) {
     ASSERT_TRUE(stored.has_value());
     EXPECT_EQ(stored->cx, 900);
 }
+
+TEST_F(CuttingStockDialog, ResizingStretchesTheBuyTableAndKeepsTheButtonsBelowTheGrids) {
+    winScriptNextDialog(D::kResourceId,
+                        Script()
+                            .resize(900, 600)
+                            .then([](HWND dlg) {
+                                RECT client, grid, save, ok;
+                                GetClientRect(dlg, &client);
+                                GetWindowRect(item(dlg, D::kBuyGrid), &grid);
+                                GetWindowRect(item(dlg, D::kSaveBuy), &save);
+                                GetWindowRect(item(dlg, D::kOpenBuy), &ok);
+                                ScreenToClient(dlg, reinterpret_cast<POINT*>(&grid.right));
+                                EXPECT_GT(grid.right, client.right - 40);
+                                EXPECT_GT(save.top, grid.bottom);
+                                GetWindowRect(item(dlg, IDOK), &ok);
+                                ScreenToClient(dlg, reinterpret_cast<POINT*>(&ok.right));
+                                EXPECT_GT(ok.right, client.right - 100);
+                            })
+                            .click(IDCANCEL));
+    EXPECT_FALSE(StartDlgCSP2(data_));
+}

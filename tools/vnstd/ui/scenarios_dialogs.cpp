@@ -1,7 +1,13 @@
 // Scenarios of the small dialogs the Core library opens (src/dialogs).
+#include <filesystem>
+
+#include "ktx_properties_list.h"
+#include "ktx_settings.h"
+#include "levels_data.h"
 #include "scenarios.h"
 #include "vn_cis2_dlg.h"
 #include "vn_grid_dlg.h"
+#include "vn_levels_dlg.h"
 
 namespace {
 
@@ -37,6 +43,43 @@ ScenarioOutcome runCis2(const ScenarioPlace&) {
     return outcome;
 }
 
+// The example levels set: properties LevelN.name, LevelN.reference and LevelN.height for
+// N = 1, 2, ... up to the first number without a name.
+VnLevelsDlgData exampleLevels() {
+    VnLevelsDlgData data;
+    Ktx_PropertiesList list;
+    list.readFromFile(gSettings.libDir + "Levels\\Office.lev");
+    Ktx_String name, reference;
+    for (int n = 1; list.getProperty("Level" + Ktx_String(n) + ".name", name); ++n) {
+        const Ktx_String prefix = "Level" + Ktx_String(n) + ".";
+        double height = 0.0;
+        list.getProperty(prefix + "height", height);
+        const int index = data.addLevel(name);
+        data.updateLevel(index, height);
+        if (list.getProperty(prefix + "reference", reference)) data.updateLevel(index, reference);
+    }
+    return data;
+}
+
+ScenarioOutcome runLevels(const ScenarioPlace&) {
+    VnLevelsDlgData data = exampleLevels();
+    ScenarioOutcome outcome;
+    outcome.ended = ended(StartDlgLevels(data));
+    json levels = json::array();
+    const Ktx_StringArray names = data.getNames();
+    for (int i = 0; i < names.length(); ++i) {
+        Ktx_String name, reference;
+        double height = 0.0, absolute = 0.0;
+        data.getLevelData(i, name, reference, height, absolute);
+        levels.push_back({{"name", name.str()},
+                          {"reference", reference.str()},
+                          {"height", height},
+                          {"absolute", absolute}});
+    }
+    outcome.data = {{"levels", levels}};
+    return outcome;
+}
+
 }  // namespace
 
 std::vector<Scenario> dialogScenarios() {
@@ -48,5 +91,9 @@ std::vector<Scenario> dialogScenarios() {
          "The CIS/2 choices on the default block; the table button edits the library's "
          "CIS2ProfNames.dat.",
          runCis2},
+        {"levels", "Levels",
+         "The levels dialog on the example levels set (Levels\\Office.lev): choose, add and "
+         "delete levels, change heights.",
+         runLevels},
     };
 }
