@@ -1,11 +1,13 @@
 // Scenarios of the small dialogs the Core library opens (src/dialogs).
 #include <filesystem>
 
+#include "file_ops.h"
 #include "ktx_properties_list.h"
 #include "ktx_settings.h"
 #include "levels_data.h"
 #include "scenarios.h"
 #include "vn_cis2_dlg.h"
+#include "vn_dstv_dlgs.h"
 #include "vn_grid_dlg.h"
 #include "vn_levels_dlg.h"
 
@@ -80,6 +82,18 @@ ScenarioOutcome runLevels(const ScenarioPlace&) {
     return outcome;
 }
 
+ScenarioOutcome runDstvPoints(const ScenarioPlace&) {
+    StartDSTVPointsDlg();
+    DlgDstvPoints groups;
+    ScenarioOutcome outcome;
+    outcome.ended = "closed";
+    json names = json::array();
+    for (const Ktx_String& name : groups.getAllDstvPointsFiles()) names.push_back(name.str());
+    outcome.data = {{"groups", names},
+                    {"standard", getFileName(groups.getStandardDstvPointsFile()).str()}};
+    return outcome;
+}
+
 }  // namespace
 
 std::vector<Scenario> dialogScenarios() {
@@ -95,5 +109,9 @@ std::vector<Scenario> dialogScenarios() {
          "The levels dialog on the example levels set (Levels\\Office.lev): choose, add and "
          "delete levels, change heights.",
          runLevels},
+        {"dstv-points", "DSTV point groups",
+         "The DSTV point groups of the library (DSTV Points: Kolommen, the standard, and "
+         "Liggers): make standard, add, remove, and edit a group's points.",
+         runDstvPoints},
     };
 }
