@@ -10,6 +10,7 @@
 #include "vn_dstv_dlgs.h"
 #include "vn_grid_dlg.h"
 #include "vn_levels_dlg.h"
+#include "vn_select_image_dlg.h"
 
 namespace {
 
@@ -94,6 +95,17 @@ ScenarioOutcome runDstvPoints(const ScenarioPlace&) {
     return outcome;
 }
 
+ScenarioOutcome runSelectImage(const ScenarioPlace&) {
+    VnSelectImageDlgData data;
+    data.title = "Choose a connection";
+    for (const char* name : {"Base plate", "End plate", "Splice"})
+        data.imageFiles.append(gSettings.libDir + "Images\\" + name + ".bmp");
+    ScenarioOutcome outcome;
+    outcome.ended = ended(StartDlgSelectImage(data));
+    outcome.data = {{"selection", data.selection.str()}};
+    return outcome;
+}
+
 }  // namespace
 
 std::vector<Scenario> dialogScenarios() {
@@ -113,5 +125,9 @@ std::vector<Scenario> dialogScenarios() {
          "The DSTV point groups of the library (DSTV Points: Kolommen, the standard, and "
          "Liggers): make standard, add, remove, and edit a group's points.",
          runDstvPoints},
+        {"select-image", "Select an image",
+         "The image selection dialog on the library's pictures (Images: base plate, end plate, "
+         "splice): choose one with OK or a double click.",
+         runSelectImage},
     };
 }
