@@ -114,12 +114,7 @@ TEST_F(CuttingStockDialog, ShopOnlyModeDisablesAllButTheShopTableAndSavesEveryEn
             .click(D::kBatch)
             .click(IDCANCEL));
     EXPECT_FALSE(StartDlgCSP2(data_));
-    EXPECT_EQ(readFile("IPE", "Stock1.shp"),
-              "IPE 200\xBF"
-              "2350\xBF"
-              "1\r\nIPE 200\xBF"
-              "4100\xBF"
-              "2\r\n");
+    EXPECT_EQ(readFile("IPE", "Stock1.shp"), kIpeShopFile);
     EXPECT_TRUE(std::filesystem::exists(entryDir("Plate") / "Stock1.shp"));
     EXPECT_TRUE(winFileChoosers().empty()) << "not asked while 9074 is off";
 }
