@@ -58,11 +58,10 @@ std::set<int> keysUsedIn(const fs::path& root) {
         collectLabels(code, keys);
         for (size_t at = code.find("constexpr int kText"); at != std::string::npos;
              at = code.find("constexpr int kText", at + 1)) {
-            // Up to the end of the declaration, which may name several keys.
-            const size_t equals = code.find('=', at);
-            if (equals == std::string::npos) continue;
+            // Only this declaration, up to its ";": every "kTextA = N" of it.
+            const size_t end = code.find(';', at);
             const std::string declaration =
-                code.substr(equals, code.find(';', equals) + 1 - equals);
+                code.substr(at, end == std::string::npos ? end : end + 1 - at);
             collect(declaration, "=", ';', keys);
             collect(declaration, "=", ',', keys);
         }

@@ -18,6 +18,14 @@
 #include "path_translation.h"
 #include "win_reset.h"
 
+// The shop file of twoEntries()'s first entry (IPE) as saved.
+inline constexpr const char* kIpeShopFile =
+    "IPE 200\xBF"
+    "2350\xBF"
+    "1\r\nIPE 200\xBF"
+    "4100\xBF"
+    "2\r\n";
+
 class CspScriptedChooser : public VnCspFileChooser {
   public:
     std::vector<VnCspFileRequest> requests;

@@ -102,12 +102,7 @@ TEST_F(CuttingStockModel, SavingAsksWithTheProposedNameAndFixesTheExtension) {
     EXPECT_EQ(asked.startName, cspEntryFolder("IPE") + "Stock8.shp");
     EXPECT_EQ(asked.filter, "Shop lengths (*.shp)|*.shp||");
     EXPECT_EQ(asked.flags, static_cast<DWORD>(OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT));
-    EXPECT_EQ(readFile("IPE", "mine.txt.shp"),
-              "IPE 200\xBF"
-              "2350\xBF"
-              "1\r\nIPE 200\xBF"
-              "4100\xBF"
-              "2\r\n");
+    EXPECT_EQ(readFile("IPE", "mine.txt.shp"), kIpeShopFile);
     EXPECT_FALSE(model_.saveTable(VnCspTableKind::Buy, true)) << "cancelled";
     EXPECT_TRUE(model_.saveTable(VnCspTableKind::Buy, false));
     EXPECT_EQ(readFile("IPE", "Stock1.buy"), "");
@@ -157,12 +152,7 @@ TEST_F(CuttingStockModel, ShopOnlyBatchSavesEveryEntryUnderItsDefaultName) {
     model_.open();
     EXPECT_EQ(model_.saveAllShopTables(false), 2);
     EXPECT_TRUE(chooser_.requests.empty());
-    EXPECT_EQ(readFile("IPE", "Stock1.shp"),
-              "IPE 200\xBF"
-              "2350\xBF"
-              "1\r\nIPE 200\xBF"
-              "4100\xBF"
-              "2\r\n");
+    EXPECT_EQ(readFile("IPE", "Stock1.shp"), kIpeShopFile);
     EXPECT_EQ(readFile("Plate", "Stock5.shp"),
               "PL 10\xBF"
               "1200\xBF"

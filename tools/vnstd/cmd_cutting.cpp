@@ -11,6 +11,7 @@
 
 #include "commands.h"
 #include "csp_files.h"
+#include "cutting_library.h"
 #include "file_ops.h"
 #include "file_search.h"
 #include "ktx_settings.h"
@@ -23,22 +24,6 @@ namespace {
 const char* const kCuttingUsage = "usage: vnstd cutting list | show ENTRY | report\n";
 const TextTableRow kShopHeader = {"SECTION", "LENGTH [mm]", "PIECES"};
 const TextTableRow kBuyHeader = {"SECTION", "LENGTH [mm]", "MASS [kg]"};
-
-// The library's entries as the dialog's data: one per folder of "Cutting Stock".
-DlgCSP2Data libraryEntries() {
-    DlgCSP2Data data;
-    std::vector<std::string> names;
-    std::error_code ec;
-    const std::filesystem::path root = hostPath(gSettings.libDir + "Cutting Stock");
-    for (const auto& item : std::filesystem::directory_iterator(root, ec))
-        if (item.is_directory(ec)) names.push_back(item.path().filename().string());
-    std::sort(names.begin(), names.end());
-    for (const std::string& name : names) {
-        data.entryIds.append(data.entryIds.length() + 1);
-        data.entryNames.append(name);
-    }
-    return data;
-}
 
 // A chooser for commands that never ask.
 class NoFileChooser : public VnCspFileChooser {
@@ -60,7 +45,7 @@ int fileCount(const Ktx_String& folder, VnCspTableKind kind) {
 }
 
 int listEntries(const CliContext& context) {
-    const DlgCSP2Data data = libraryEntries();
+    const DlgCSP2Data data = cuttingLibraryEntries();
     std::vector<TextTableRow> rows = {
         {"ID", "ENTRY", "SHOP FILES", "NEWEST SHOP", "BUY FILES", "NEWEST BUY"}};
     for (int i = 0; i < data.entryIds.length(); ++i) {
@@ -96,7 +81,7 @@ void showNewest(const CliContext& context, const Ktx_String& folder, VnCspTableK
 }
 
 int showEntry(const CliContext& context, const std::string& entry) {
-    const DlgCSP2Data data = libraryEntries();
+    const DlgCSP2Data data = cuttingLibraryEntries();
     const int index = data.entryNames.find(entry, false);
     if (index < 0) return cliFailure(context, "no cutting-stock entry '" + entry + "'");
     const Ktx_String folder = cspEntryFolder(data.entryNames[index]);
@@ -107,7 +92,7 @@ int showEntry(const CliContext& context, const std::string& entry) {
 }
 
 int reportNewest(const CliContext& context) {
-    DlgCSP2Data data = libraryEntries();
+    DlgCSP2Data data = cuttingLibraryEntries();
     NoFileChooser chooser;
     VnCuttingStockModel model(data, chooser);
     model.open();

@@ -86,11 +86,17 @@ ScenarioOutcome runEvaluation(const ScenarioPlace& place) {
     return outcome;
 }
 
+std::vector<Scenario> joinScenarios(std::vector<Scenario> all,
+                                    const std::vector<std::vector<Scenario>>& areas) {
+    for (const std::vector<Scenario>& area : areas) all.insert(all.end(), area.begin(), area.end());
+    return all;
+}
+
 }  // namespace
 
 const std::vector<Scenario>& uiScenarios() {
-    static const std::vector<Scenario> scenarios = [] {
-        std::vector<Scenario> all = {
+    static const std::vector<Scenario> scenarios = joinScenarios(
+        {
             {"formulas", "Formulas",
              "The \"Formulas\" dialog on the example standard's sheet: type formulas into cells, "
              "recalculate, save or load.",
@@ -99,14 +105,10 @@ const std::vector<Scenario>& uiScenarios() {
              "Evaluates the example standard (EndPlate) for the example macro and shows the "
              "variables before and after.",
              runEvaluation},
-        };
-        // The scenarios of each area, from its own file (scenarios_<area>.cpp).
-        all.push_back(designerScenario());
-        for (const Scenario& s : spreadScenarios()) all.push_back(s);
-        all.push_back(sectionEditorScenario());
-        all.push_back(sectionSimpleScenario());
-        return all;
-    }();
+        },
+        {{designerScenario()}, spreadScenarios(),
+         {sectionEditorScenario(), sectionSimpleScenario()}, cuttingScenarios(),
+         dialogScenarios()});
     return scenarios;
 }
 

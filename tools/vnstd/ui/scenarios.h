@@ -33,3 +33,7 @@ const std::vector<Scenario>& spreadScenarios();
 Scenario sectionSimpleScenario();
 Scenario sectionEditorScenario();
 const Scenario* findScenario(const std::string& name);
+
+// The scenarios of each area, in files of their own (scenarios_<area>.cpp).
+std::vector<Scenario> cuttingScenarios();
+std::vector<Scenario> dialogScenarios();

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <nlohmann/json.hpp>
 #include <thread>
 
 namespace {
@@ -42,6 +43,14 @@ bool readSteps(const std::string& file, std::vector<PageEvent>& steps, std::stri
 // them, then runs Chromium and stops the session (which ends the dialog).
 void shoot(UiSession& session, std::vector<PageEvent> steps, std::string command, int& result) {
     for (int i = 0; i < 500 && !session.running(); ++i) std::this_thread::sleep_for(10ms);
+    // Steps pushed before the scenario's dialog waits for them would be dropped as events
+    // for no dialog: wait until the published state shows a window (at most 5 s).
+    for (int i = 0; i < 500 && !steps.empty(); ++i) {
+        const auto state =
+            nlohmann::json::parse(session.source().state(0, 0ms).second, nullptr, false);
+        if (state.is_object() && state.contains("windows") && !state["windows"].empty()) break;
+        std::this_thread::sleep_for(10ms);
+    }
     for (PageEvent& e : steps) {
         session.source().push(std::move(e));
         for (int i = 0; i < 200 && session.source().queued() > 0; ++i)
