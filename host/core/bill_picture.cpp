@@ -4,7 +4,7 @@
 #include <cctype>
 #include <string>
 
-#include "bitmap_encode.h"
+#include "bitmap_file.h"
 #include "bitmap_image.h"
 #include "core_reset.h"
 #include "file_ops.h"
