@@ -88,6 +88,8 @@ ScenarioOutcome runEvaluation(const ScenarioPlace& place) {
 
 }  // namespace
 
+Scenario foundationScenario();  // scenarios_foundation.cpp
+
 const std::vector<Scenario>& uiScenarios() {
     static const std::vector<Scenario> scenarios = {
         {"formulas", "Formulas",
@@ -98,6 +100,7 @@ const std::vector<Scenario>& uiScenarios() {
          "Evaluates the example standard (EndPlate) for the example macro and shows the "
          "variables before and after.",
          runEvaluation},
+        foundationScenario(),
     };
     return scenarios;
 }
