@@ -93,6 +93,56 @@ TEST(BmpFile, EveryDepthAndRowOrderReadsToTheSamePixels) {
     }
 }
 
+TEST(BmpFile, WhatEncodeBmpWritesReadsBackPixelForPixel) {
+    BitmapImage image(5, 3, false);
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 5; ++x) image.setPixel(x, y, kPicture[y][x]);
+    std::optional<BitmapImage> back = decodeBmp(encodeBmp(image));
+    ASSERT_TRUE(back.has_value());
+    expectPicture(*back);
+}
+
+// 16 bits per pixel with 5-6-5 bit-field masks after a 40-byte header, and the old 12-byte
+// header with 24 bits: both read to the picture.
+TEST(BmpFile, BitFieldMasksAndTheOldHeaderAreRead) {
+    std::string pixels;
+    for (int row = 2; row >= 0; --row) {
+        for (COLORREF c : kPicture[static_cast<size_t>(row)])
+            put(pixels, c == kRed ? 0xF800u : 0xFFFFu, 2);
+        put(pixels, 0, 2);  // rows padded to 4 bytes
+    }
+    std::string file = "BM";
+    put(file, 14 + 40 + 12 + static_cast<unsigned>(pixels.size()), 4);
+    put(file, 0, 4);
+    put(file, 14 + 40 + 12, 4);
+    put(file, 40, 4);
+    put(file, 5, 4);
+    put(file, 3, 4);
+    put(file, 1, 2);
+    put(file, 16, 2);
+    put(file, 3, 4);  // bit fields
+    put(file, static_cast<unsigned>(pixels.size()), 4);
+    for (int i = 0; i < 4; ++i) put(file, 0, 4);
+    for (unsigned mask : {0xF800u, 0x07E0u, 0x001Fu}) put(file, mask, 4);
+    std::optional<BitmapImage> image = decodeBmp(file + pixels);
+    ASSERT_TRUE(image.has_value());
+    expectPicture(*image);
+
+    const std::string modern = makeBmp(24, false);
+    std::string old = "BM";
+    put(old, 14 + 12 + static_cast<unsigned>(modern.size() - 54), 4);
+    put(old, 0, 4);
+    put(old, 14 + 12, 4);
+    put(old, 12, 4);
+    put(old, 5, 2);
+    put(old, 3, 2);
+    put(old, 1, 2);
+    put(old, 24, 2);
+    image = decodeBmp(old + modern.substr(54));
+    ASSERT_TRUE(image.has_value());
+    expectPicture(*image);
+}
+
 TEST(BmpFile, TruncatedOrDamagedFilesFailCleanly) {
     const std::string good = makeBmp(8, false);
     for (std::size_t length = 0; length < good.size(); ++length)

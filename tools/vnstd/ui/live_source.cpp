@@ -13,7 +13,7 @@ LiveSource::LiveSource(std::function<std::string()> snapshot) : snapshot_(std::m
 
 bool LiveSource::push(PageEvent event) {
     std::lock_guard<std::mutex> lock(mutex_);
-    if (stopped_ || events_.size() >= kMaxQueued) return false;
+    if (stopped_ || events_.size() >= kMaxQueued || !rate_.take(now_())) return false;
     events_.push_back(std::move(event));
     changed_.notify_all();
     return true;

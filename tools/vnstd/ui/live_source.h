@@ -17,6 +17,7 @@
 #include <optional>
 #include <string>
 
+#include "event_rate.h"
 #include "page_event.h"
 #include "win_access.h"
 
@@ -26,7 +27,8 @@ class LiveSource : public EventSource {
     explicit LiveSource(std::function<std::string()> snapshot);
 
     // Server side (any thread).
-    // False when the queue is full (the rate bound) or the source stopped.
+    // False when the queue is full, more than kMaxPerSecond events came in the last second,
+    // or the source stopped.
     bool push(PageEvent event);
     // The published state and its version; waits up to `wait` for one newer than `after`.
     std::pair<long, std::string> state(long after, std::chrono::milliseconds wait);
@@ -48,6 +50,11 @@ class LiveSource : public EventSource {
     void drain();
 
     static constexpr size_t kMaxQueued = 64;
+    static constexpr size_t kMaxPerSecond = 30;
+    // The clock of the rate bound (tests).
+    void setClockForTests(std::function<EventRate::Clock::time_point()> now) {
+        now_ = std::move(now);
+    }
 
   private:
     std::optional<PageEvent> waitForEvent();
@@ -58,6 +65,8 @@ class LiveSource : public EventSource {
     std::mutex mutex_;
     std::condition_variable changed_;
     std::deque<PageEvent> events_;
+    EventRate rate_{kMaxPerSecond};
+    std::function<EventRate::Clock::time_point()> now_ = [] { return EventRate::Clock::now(); };
     long version_ = 0;
     std::string published_;
     std::string refusal_;

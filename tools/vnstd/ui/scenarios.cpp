@@ -106,8 +106,10 @@ const std::vector<Scenario>& uiScenarios() {
              "variables before and after.",
              runEvaluation},
         },
-        {{designerScenario()}, spreadScenarios(),
-         {sectionEditorScenario(), sectionSimpleScenario()}, cuttingScenarios(),
+        {{foundationScenario(), designerScenario()},
+         spreadScenarios(),
+         {sectionEditorScenario(), sectionSimpleScenario()},
+         cuttingScenarios(),
          dialogScenarios()});
     return scenarios;
 }

@@ -25,6 +25,8 @@ struct Scenario {
 };
 
 const std::vector<Scenario>& uiScenarios();
+// The dialog foundation's controls on the library's pictures (scenarios_foundation.cpp).
+Scenario foundationScenario();
 // The dialog designer on the example template (scenarios_designer.cpp).
 Scenario designerScenario();
 // The scenarios of the spreadsheet dialogs (scenarios_spread.cpp).

@@ -4,9 +4,11 @@
 #include <nlohmann/json.hpp>
 #include <thread>
 
+#include "dlg_open_save.h"
 #include "frame.h"
 #include "grid.h"
 #include "ktx_spread_dlg.h"
+#include "path_translation.h"
 #include "tree_json.h"
 #include "ui_session.h"
 
@@ -201,6 +203,85 @@ TEST(PageTree, ListViewItemsCarryThePicturesOfTheirImageList) {
     const auto file = pictures.get(w["items"][0]["img"]);
     ASSERT_TRUE(file);
     EXPECT_EQ(decodeBmp(*file)->pixel(3, 3), RGB(255, 0, 0));
+}
+
+constexpr UINT kCanvasDialog = 9703;
+constexpr int kCanvas = 10, kOpen = 11;
+
+const DialogTemplateRegistration kCanvasTemplate(
+    {kCanvasDialog,
+     "Canvas",
+     kDialogStyle | WS_THICKFRAME,
+     0,
+     0,
+     160,
+     100,
+     {{kCanvas, WC_STATIC, SS_NOTIFY, 0, "", 5, 5, 100, 60},
+      {kOpen, WC_BUTTON, BS_PUSHBUTTON | WS_TABSTOP, 0, "Open", 110, 5, 45, 14},
+      {IDOK, WC_BUTTON, BS_DEFPUSHBUTTON | WS_TABSTOP, 0, "OK", 105, 80, 50, 14}}});
+
+// A surface that logs presses and releases and offers a popup menu on a right click.
+class Canvas : public CWnd {
+  public:
+    std::vector<std::string> log;
+
+  protected:
+    void OnLButtonDown(UINT, CPoint p) override { log.push_back("down " + text(p)); }
+    void OnLButtonUp(UINT, CPoint p) override { log.push_back("up " + text(p)); }
+    void OnContextMenu(CWnd*, CPoint p) override {
+        CMenu menu;
+        menu.CreatePopupMenu();
+        menu.AppendMenu(MF_STRING, 101, "Copy");
+        menu.AppendMenu(MF_STRING, 102, "Delete");
+        const UINT chosen = menu.TrackPopupMenu(TPM_RETURNCMD, p.x, p.y, this);
+        log.push_back("menu " + std::to_string(chosen));
+    }
+    static std::string text(CPoint p) { return std::to_string(p.x) + "," + std::to_string(p.y); }
+};
+
+class CanvasDialog : public CDialog {
+  public:
+    CanvasDialog() : CDialog(kCanvasDialog) {
+        onClicked(kOpen, [this] {
+            opened = DlgOpenSave(true, "txt", "Texts (*.txt)", "Open", "C:\\").str();
+        });
+    }
+    BOOL OnInitDialog() override {
+        CDialog::OnInitDialog();
+        canvas.SubclassDlgItem(kCanvas, this);
+        return TRUE;
+    }
+    void OnSize(UINT, int cx, int cy) override { size = {cx, cy}; }
+    Canvas canvas;
+    std::string opened;
+    std::pair<int, int> size;
+};
+
+bool questionOpen(const json& state, const char* kind) {
+    return !state["questions"].empty() && state["questions"][0]["kind"] == kind;
+}
+
+TEST_F(LiveUi, DragRightClickMenuFileChoiceAndResizeFromThePage) {
+    const std::string english =
+        std::string(windowsPathFromHost(VN_SOURCE_DIR "/examples/library").c_str()) +
+        "\\Texts\\English.txt";
+    pageSends(dialogOpen, {R"({"kind":"drag","id":10,"x":5,"y":6,"x2":40,"y2":30})",
+                           R"({"kind":"rightclick","id":10,"x":20,"y":20})"});
+    pageSends([](const json& s) { return questionOpen(s, "menu"); },
+              {R"({"kind":"menu","index":102})", R"({"kind":"click","id":11})"});
+    pageSends([](const json& s) { return questionOpen(s, "files"); },
+              {json({{"kind", "files"}, {"files", {english}}}).dump(),
+               R"({"kind":"resize","id":0,"x":400,"y":300})", R"({"kind":"click","id":1})"});
+    startPage();
+    CanvasDialog dialog;
+    EXPECT_EQ(dialog.DoModal(), IDOK);
+    const std::vector<std::string> expected = {"down 5,6", "up 40,30", "menu 102"};
+    EXPECT_EQ(dialog.canvas.log, expected);
+    EXPECT_EQ(dialog.opened, english);
+    ASSERT_FALSE(winPopupMenus().empty());
+    EXPECT_EQ(winFileChoosers().back().title, "Open");
+    EXPECT_GT(dialog.size.first, 300);
+    EXPECT_TRUE(winUserFailures().empty());
 }
 
 TEST(PageEvents, MalformedOrUnknownEventsAreRefusedWithAReason) {

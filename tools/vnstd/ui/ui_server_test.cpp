@@ -74,11 +74,36 @@ TEST_F(UiServerSecurity, OversizedBodiesAndFloodsOfEventsAreBounded) {
     EXPECT_EQ(status("POST", "/event?token=t0ken", big), 413);
     EXPECT_EQ(status("POST", "/event?token=t0ken", "{\"kind\":"), 400);
     EXPECT_EQ(session->source().queued(), 0u);
-    for (size_t i = 0; i < LiveSource::kMaxQueued; ++i) {
+    // Within one second: the rate bound.
+    auto now = EventRate::Clock::now();
+    session->source().setClockForTests([&now] { return now; });
+    for (size_t i = 0; i < LiveSource::kMaxPerSecond; ++i) {
         ASSERT_EQ(status("POST", "/event?token=t0ken", kClick), 200);
     }
     EXPECT_EQ(status("POST", "/event?token=t0ken", kClick), 429);
+    EXPECT_EQ(session->source().queued(), LiveSource::kMaxPerSecond);
+    // Slowly, but nobody takes them: the queue bound.
+    for (size_t i = LiveSource::kMaxPerSecond; i < LiveSource::kMaxQueued; ++i) {
+        now += std::chrono::seconds(1);
+        ASSERT_EQ(status("POST", "/event?token=t0ken", kClick), 200);
+    }
+    now += std::chrono::seconds(5);
+    EXPECT_EQ(status("POST", "/event?token=t0ken", kClick), 429);
     EXPECT_EQ(session->source().queued(), LiveSource::kMaxQueued);
+}
+
+TEST(EventRateBound, AtMostTheBoundInAnyOneSecondAndRefusalsAreNotCounted) {
+    EventRate rate(3);
+    const auto t0 = EventRate::Clock::now();
+    using std::chrono::milliseconds;
+    EXPECT_TRUE(rate.take(t0));
+    EXPECT_TRUE(rate.take(t0 + milliseconds(400)));
+    EXPECT_TRUE(rate.take(t0 + milliseconds(800)));
+    EXPECT_FALSE(rate.take(t0 + milliseconds(900)));
+    EXPECT_FALSE(rate.take(t0 + milliseconds(999)));
+    EXPECT_TRUE(rate.take(t0 + milliseconds(1000)));  // the first left the window
+    EXPECT_FALSE(rate.take(t0 + milliseconds(1300)));
+    EXPECT_TRUE(rate.take(t0 + milliseconds(1400)));
 }
 
 TEST_F(UiServerSecurity, OnlyFilesBelowTheLibraryFolderCanBeRead) {

@@ -1,6 +1,8 @@
 // A person at a real browser: Debian's chromium, driven by playwright-core, uses the
 // "Formulas" scenario of `vnstd ui`: types a formula into a cell, recalculates, sees the
-// value, chooses a reference style, presses OK and sees the result page.
+// value, chooses a reference style, presses OK and sees the result page; then, in the
+// "foundation" scenario, chooses a thumbnail, answers the message box of Remove with Yes and
+// chooses a picture with a double click.
 // usage: node ui_browser_test.js PATH/TO/vnstd   (exit 77: chromium or playwright-core missing)
 'use strict';
 const {spawn} = require('child_process');
@@ -47,6 +49,18 @@ async function main() {
     await page.waitForSelector('#result[data-ended="OK"]');
     const result = await page.textContent('#result');
     if (!result.includes('"42"')) throw new Error('the result page lacks the value: ' + result);
+    // The dialog controls: a thumbnail chosen, Remove asks in a message box, Yes answers it.
+    await page.click('#run-foundation');
+    await page.click('.lv .it:nth-child(3)');
+    await page.waitForSelector('.lv .it.sel');
+    await page.click('button[data-id="1301"]');  // Remove
+    await page.waitForFunction(() => document.querySelector('.box')?.textContent.includes('Remove "BoltPattern" from the list?'));
+    await page.click('.box .btns button:has-text("Yes")');
+    await page.waitForFunction(() => !document.querySelector('.box') && document.querySelectorAll('.lv .it').length === 12);
+    await page.dblclick('.lv .it:has-text("Angle")');
+    await page.waitForSelector('#result[data-ended="OK"]');
+    const chosen = await page.textContent('#result');
+    if (!chosen.includes('Angle.bmp') || !chosen.includes('"pictures": 12')) throw new Error('the result page lacks the choice: ' + chosen);
     console.log('browser test passed');
   } finally {
     await browser.close();
