@@ -5,12 +5,12 @@
 // The file is a properties list (ktx_properties_list.h): one "name=translation" line per
 // pair, in order; a name occurs once. readSectionTranslation gives the pairs as two parallel
 // lists; writeSectionTranslation lets the user edit them in the Core library's table editor
-// (resource 30110: the names and the translations in two columns of lines, a pair per line)
+// (resource 30111: the names and the translations in two columns of lines, a pair per line)
 // and, on OK, writes the file whole.
 #include "ktx_string.h"
 #include "ktx_string_array.h"
 
-constexpr unsigned kSectionTranslationResourceId = 30110;
+constexpr unsigned kSectionTranslationResourceId = 30111;
 
 // False, lists emptied, when the file is missing or damaged.
 bool readSectionTranslation(const Ktx_String& file, Ktx_StringArray& names,
