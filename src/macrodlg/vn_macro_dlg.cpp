@@ -46,7 +46,7 @@ const DialogTemplateRegistration kTemplate(
 void fillCombo(CWnd* combo, const Ktx_StringArray& items, int selected) {
     if (!combo) return;
     combo->SendMessage(CB_RESETCONTENT);
-    for (int i = 0; i < items.length(); ++i)
+    for (int i{}; i < items.length(); ++i)
         combo->SendMessage(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(items[i].c_str()));
     combo->SendMessage(CB_SETCURSEL, static_cast<WPARAM>(selected));
 }
@@ -81,7 +81,7 @@ BOOL VnMacroDlg::OnInitDialog() {
     SetDlgItemText(kFilter1Label, dialString(kTextFilter1).c_str());
     SetDlgItemText(kFilter2Label, dialString(kTextFilter2).c_str());
     fillTabs();
-    int start = 0;
+    int start{};
     if (data_.findTab(Ktx_String(data_.edit.startTab.c_str()), start)) tabs_.SetCurSel(start);
     SetWindowText(data_.edit.title.c_str());
     fillFilters();
@@ -95,7 +95,7 @@ BOOL VnMacroDlg::OnInitDialog() {
 
 void VnMacroDlg::fillTabs() {
     tabs_.DeleteAllItems();
-    for (int i = 0; i < data_.tabCount(); ++i) tabs_.InsertItem(i, data_.tabs[i].name.c_str());
+    for (int i{}; i < data_.tabCount(); ++i) tabs_.InsertItem(i, data_.tabs[i].name.c_str());
 }
 
 void VnMacroDlg::fillFilters() {
