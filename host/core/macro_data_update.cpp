@@ -6,20 +6,32 @@ namespace {
 
 enum class Applied { kNone, kDone, kBadValue };
 
-// Sets variable `name` in the tab's modules of one macro, else the macro's general variable.
-Applied setVariable(Ktx_Macro& macro, const Ktx_StringArray& modules, const std::string& name,
-                    const std::string& value) {
+// Parses `value` and gives it to `set` for each of the tab's modules of one macro; `set`
+// returns true when that module took it.
+template <typename Set>
+Applied forEachModule(Ktx_Macro& macro, const Ktx_StringArray& modules, const std::string& value,
+                      Set set) {
     double number = 0.0;
     if (!macroParseNumber(value, number)) return Applied::kBadValue;
     Applied result = Applied::kNone;
     for (int i = 0; i < modules.length(); ++i) {
         Ktx_Module* module = macro.findModule(modules[i]);
-        Ktx_ConstrVar* var = module ? module->findVariable(name) : nullptr;
-        if (!var || (var->dialog && !var->settable)) continue;
-        var->value = number;
-        result = Applied::kDone;
+        if (module && set(*module, number)) result = Applied::kDone;
     }
-    if (result == Applied::kNone &&
+    return result;
+}
+
+// Sets variable `name` in the tab's modules of one macro, else the macro's general variable.
+Applied setVariable(Ktx_Macro& macro, const Ktx_StringArray& modules, const std::string& name,
+                    const std::string& value) {
+    Applied result = forEachModule(macro, modules, value, [&](Ktx_Module& m, double number) {
+        Ktx_ConstrVar* var = m.findVariable(name);
+        if (!var || (var->dialog && !var->settable)) return false;
+        var->value = number;
+        return true;
+    });
+    double number = 0.0;
+    if (result == Applied::kNone && macroParseNumber(value, number) &&
         macro.setGeneralVariable(Ktx_String(name.c_str()), number) == Acad::eOk)
         result = Applied::kDone;
     return result;
@@ -28,18 +40,12 @@ Applied setVariable(Ktx_Macro& macro, const Ktx_StringArray& modules, const std:
 // Sets the first offset of cut `name` in the tab's modules of one macro.
 Applied setCut(Ktx_Macro& macro, const Ktx_StringArray& modules, const std::string& name,
                const std::string& value) {
-    double number = 0.0;
-    if (!macroParseNumber(value, number)) return Applied::kBadValue;
-    Applied result = Applied::kNone;
-    for (int i = 0; i < modules.length(); ++i) {
-        Ktx_Module* module = macro.findModule(modules[i]);
-        Ktx_CutConstraint* cut = module ? module->findCut(name) : nullptr;
+    return forEachModule(macro, modules, value, [&](Ktx_Module& m, double number) {
+        Ktx_CutConstraint* cut = m.findCut(name);
         AcArray<int> offsets;
-        if (!cut || !getCutOffsets(cut->cutType, offsets) || offsets.length() == 0) continue;
-        if (getSetCutValue(module, cut, offsets[0], number, false) == Acad::eOk)
-            result = Applied::kDone;
-    }
-    return result;
+        if (!cut || !getCutOffsets(cut->cutType, offsets) || offsets.length() == 0) return false;
+        return getSetCutValue(&m, cut, offsets[0], number, false) == Acad::eOk;
+    });
 }
 
 Applied applyOne(Ktx_Macro& macro, const Ktx_StringArray& modules, const MacroDifference& d) {
