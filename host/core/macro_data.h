@@ -13,11 +13,16 @@
 #include "acad.h"
 #include "ktx_string.h"
 #include "ktx_string_array.h"
+#include "macro_tab_edit.h"
 
 struct MacroPatternData {
     std::string name;
     std::string nrBolts1;
     std::string nrBolts2;
+    // Binding ids the macro dialog writes: count text, second count, pattern dialog button.
+    int countId = 0;
+    int count2Id = 0;
+    int buttonId = 0;
 };
 
 struct MacroBoltData {
@@ -52,6 +57,12 @@ class MacroTabData {
     std::optional<MacroBoltData> bolts;
     std::vector<MacroGroupProps> groups;
     std::vector<MacroFlexFixButton> flexFix;
+    MacroTabEdit edit;  // what the macro dialog binds and edits (macro_tab_edit.h)
+
+    // Look-ups of the edit state by name (exact); nullptr when absent.
+    MacroCell* findCellWithName(const Ktx_String& cellName);
+    MacroCut* findCutWithName(const Ktx_String& cutName);
+    MacroPatternData* findPatternWithName(const Ktx_String& patternName);
 
     // The tab's bolt data; nullptr when the tab has none.
     MacroBoltData* getBoltData() { return bolts ? &*bolts : nullptr; }
@@ -69,6 +80,7 @@ class MacroTabData {
 class MacroData {
   public:
     std::vector<MacroTabData> tabs;
+    MacroDataEdit edit;  // macros, title, filters, flags (macro_tab_edit.h)
 
     virtual ~MacroData() = default;
     // Index of the tab of that name; false when none.
@@ -76,6 +88,19 @@ class MacroData {
     // The tab at an index; nullptr outside 0..count-1.
     MacroTabData* getTab(int index);
     int tabCount() const { return static_cast<int>(tabs.size()); }
+
+    // The edit key of the dialog's stored size: "EDITVARS_" + the single macro's name, or for
+    // several macros "GROUP_" + the current group, or their count + "_MACROS".
+    std::string editKey() const;
+    bool propListAllowed() const { return edit.propListAllowed; }
+    // A filter combo changed (first: the first combo); recorded.
+    void UpdateAllFilterModified(int first);
+    // Asks the drawing for a view (0..3) of the tab's modules; recorded.
+    void changeView(const Ktx_String& tabName, int view);
+    // Applies every tab's cells and cuts to the macros again; eOk when all applied.
+    Acad::ErrorStatus reApply();
+    // Sets every cell of every tab as the macros hold it now.
+    void refreshFromMacros();
 };
 
 // Reads or writes the bolt count (first: direction 1, else 2) of a pattern of a tab's bolt

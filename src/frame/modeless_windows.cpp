@@ -62,6 +62,11 @@ std::unique_ptr<CDialog> takeMacroDlgAt(int number) {
     return std::move(registries().macroDlgs[static_cast<size_t>(number)]);
 }
 
+void dropLastMacroDlgSlot() {
+    auto& dlgs = registries().macroDlgs;
+    if (!dlgs.empty() && !dlgs.back()) dlgs.pop_back();
+}
+
 int modelessMacroDlgCount() {
     int n = 0;
     for (const auto& d : registries().macroDlgs) n += d ? 1 : 0;

@@ -26,6 +26,8 @@ int reserveMacroDlgSlot();
 bool setMacroDlgAt(int number, std::unique_ptr<CDialog>& dialog);
 // Empties the slot and hands its dialog over (nullptr when it was empty).
 std::unique_ptr<CDialog> takeMacroDlgAt(int number);
+// Drops the last slot when it is empty (the registry shrinks from its end).
+void dropLastMacroDlgSlot();
 // Number of registered dialogs.
 int modelessMacroDlgCount();
 void setMacroDlgEnder(std::function<bool(int number)> ender);

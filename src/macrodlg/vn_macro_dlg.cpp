@@ -1,0 +1,148 @@
+#include "vn_macro_dlg.h"
+
+#include "core.h"
+#include "macro_dlg_registry.h"
+#include "module_entry.h"
+
+namespace {
+
+using D = VnMacroDlg;
+
+constexpr int kTextClose = 285;
+constexpr int kTextFilter1 = 755;
+constexpr int kTextFilter2 = 981;
+constexpr int kTextReApply = 982;
+
+const DialogTemplateRegistration kTemplate(
+    {D::kResourceId,
+     "",
+     kDialogStyle | WS_THICKFRAME,
+     0,
+     0,
+     283,
+     175,
+     {
+         {D::kTabs, WC_TABCONTROL, WS_TABSTOP, 0, "", 4, 22, 275, 130},
+         {D::kSelectOther, WC_BUTTON, BS_PUSHBUTTON | WS_TABSTOP, 0, "", 4, 4, 18, 14},
+         {D::kView3, WC_BUTTON, BS_PUSHBUTTON | WS_TABSTOP, 0, "", 26, 4, 18, 14},
+         {D::kView0, WC_BUTTON, BS_PUSHBUTTON | WS_TABSTOP, 0, "", 46, 4, 18, 14},
+         {D::kView1, WC_BUTTON, BS_PUSHBUTTON | WS_TABSTOP, 0, "", 66, 4, 18, 14},
+         {D::kView2, WC_BUTTON, BS_PUSHBUTTON | WS_TABSTOP, 0, "", 86, 4, 18, 14},
+         {D::kLoadStandards, WC_BUTTON, BS_PUSHBUTTON | WS_TABSTOP, 0, "", 108, 4, 18, 14},
+         {D::kClashCheck, WC_BUTTON, BS_AUTOCHECKBOX | BS_PUSHLIKE | WS_TABSTOP, 0, "", 130, 4, 18,
+          14},
+         {D::kReadProps, WC_BUTTON, BS_PUSHBUTTON | WS_TABSTOP, 0, "", 152, 4, 18, 14},
+         {D::kWriteProps, WC_BUTTON, BS_PUSHBUTTON | WS_TABSTOP, 0, "", 172, 4, 18, 14},
+         {D::kFilter1Label, WC_STATIC, SS_LEFT, 0, "", 4, 158, 30, 8},
+         {D::kFilter1, WC_COMBOBOX, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0, "", 36, 156, 60,
+          80},
+         {D::kFilter2Label, WC_STATIC, SS_LEFT, 0, "", 100, 158, 30, 8},
+         {D::kFilter2, WC_COMBOBOX, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0, "", 132, 156, 60,
+          80},
+         {D::kReApply, WC_BUTTON, BS_PUSHBUTTON | WS_TABSTOP, 0, "", 196, 156, 40, 14},
+         {D::kClose, WC_BUTTON, BS_PUSHBUTTON | WS_TABSTOP, 0, "", 239, 156, 40, 14},
+     }});
+
+void fillCombo(CWnd* combo, const Ktx_StringArray& items, int selected) {
+    if (!combo) return;
+    combo->SendMessage(CB_RESETCONTENT);
+    for (int i{}; i < items.length(); ++i)
+        combo->SendMessage(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(items[i].c_str()));
+    combo->SendMessage(CB_SETCURSEL, static_cast<WPARAM>(selected));
+}
+
+}  // namespace
+
+VnMacroDlg::VnMacroDlg(const MacroData& data, int number, CWnd* parent)
+    : CDialog(kResourceId, parent), data_(data), number_(number) {
+    registerCommands();
+}
+
+void VnMacroDlg::registerCommands() {
+    onClicked(kClose, [this] { closeDialog(); });
+    onClicked(kView3, [this] { changeView(3); });
+    onClicked(kView0, [this] { changeView(0); });
+    onClicked(kView1, [this] { changeView(1); });
+    onClicked(kView2, [this] { changeView(2); });
+    onClicked(kClashCheck,
+              [this] { clashSetStatus(IsDlgButtonChecked(kClashCheck) == BST_CHECKED); });
+    onClicked(kReApply, [this] {
+        if (data_.reApply() == Acad::eOk) closeDialog();
+    });
+    onCommand(kFilter1, CBN_SELCHANGE, [this] { onFilterChanged(1); });
+    onCommand(kFilter2, CBN_SELCHANGE, [this] { onFilterChanged(0); });
+}
+
+BOOL VnMacroDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+    tabs_.SubclassDlgItem(kTabs, this);
+    SetDlgItemText(kClose, dialString(kTextClose).c_str());
+    SetDlgItemText(kReApply, dialString(kTextReApply).c_str());
+    SetDlgItemText(kFilter1Label, dialString(kTextFilter1).c_str());
+    SetDlgItemText(kFilter2Label, dialString(kTextFilter2).c_str());
+    fillTabs();
+    int start{};
+    if (data_.findTab(Ktx_String(data_.edit.startTab.c_str()), start)) tabs_.SetCurSel(start);
+    SetWindowText(data_.edit.title.c_str());
+    fillFilters();
+    ChangeDlgSize(this, Ktx_String(sizeKey().c_str()));
+    clashInitDlgStarted(number_);
+    clashResetInfo(number_);
+    CheckDlgButton(kClashCheck, clashGetStatus() ? BST_CHECKED : BST_UNCHECKED);
+    clashcheck(data_);
+    return FALSE;
+}
+
+void VnMacroDlg::fillTabs() {
+    tabs_.DeleteAllItems();
+    for (int i{}; i < data_.tabCount(); ++i) tabs_.InsertItem(i, data_.tabs[i].name.c_str());
+}
+
+void VnMacroDlg::fillFilters() {
+    fillCombo(GetDlgItem(kFilter1), data_.edit.filterList1, data_.edit.filterSel1);
+    fillCombo(GetDlgItem(kFilter2), data_.edit.filterList2, data_.edit.filterSel2);
+}
+
+void VnMacroDlg::changeView(int view) {
+    acedPostCommand("CANCELCMD");
+    MacroTabData* tab = data_.getTab(tabs_.GetSafeHwnd() ? tabs_.GetCurSel() : -1);
+    data_.changeView(Ktx_String(tab ? tab->name.c_str() : ""), view);
+}
+
+void VnMacroDlg::onFilterChanged(int first) {
+    VnResourceScope scope(vnResourceOverride());
+    data_.edit.filterSel1 = static_cast<int>(GetDlgItem(kFilter1)->SendMessage(CB_GETCURSEL));
+    data_.edit.filterSel2 = static_cast<int>(GetDlgItem(kFilter2)->SendMessage(CB_GETCURSEL));
+    data_.UpdateAllFilterModified(first);
+    fillTabs();
+    fillFilters();
+}
+
+void VnMacroDlg::closeDialog() {
+    changeView(3);
+    data_.edit.closing = true;
+    if (number_ >= 0) {
+        // Not ended here: that would delete this dialog inside its own handler.
+        endDlgMacroModelessLater(number_);
+        return;
+    }
+    acedPostCommandPrompt();
+    EndDialog(IDOK);
+}
+
+void VnMacroDlg::OnClose() {
+    closeDialog();
+}
+
+void VnMacroDlg::OnDestroy() {
+    WriteDlgSize(this, Ktx_String(sizeKey().c_str()));
+    clashDlgClosed(number_);
+    CDialog::OnDestroy();
+}
+
+void StartDlgMacro(MacroData& data) {
+    VnResourceScope scope(vnResourceOverride());
+    VnMacroDlg dialog(data);
+    dialog.DoModal();
+    data = dialog.macroData();
+}
