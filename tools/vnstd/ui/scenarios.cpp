@@ -98,6 +98,7 @@ const std::vector<Scenario>& uiScenarios() {
          "Evaluates the example standard (EndPlate) for the example macro and shows the "
          "variables before and after.",
          runEvaluation},
+        genVarsScenario(),
     };
     return scenarios;
 }

@@ -24,5 +24,8 @@ struct Scenario {
     std::function<ScenarioOutcome(const ScenarioPlace&)> run;
 };
 
+// The general variables dialog (scenarios_genvars.cpp).
+Scenario genVarsScenario();
+
 const std::vector<Scenario>& uiScenarios();
 const Scenario* findScenario(const std::string& name);
