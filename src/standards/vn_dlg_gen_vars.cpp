@@ -26,30 +26,32 @@ constexpr int kUpTip = 173;
 constexpr int kDownTip = 174;
 const char* const kSizeName = "DLG_GENVARS";
 
-const DialogTemplateRegistration kTemplate(
-    {D::kResourceId,
-     "General variables",
-     kDialogStyle | WS_THICKFRAME,
-     0,
-     0,
-     330,
-     300,
-     {
-         {D::kGroup1, WC_BUTTON, BS_GROUPBOX, 0, "General variables", 7, 7, 316, 132},
-         {D::kGrid1, WC_STATIC, WS_BORDER, 0, "", 14, 20, 258, 100},
-         {D::kAdd1, WC_BUTTON, kButton, 0, "Add", 278, 20, 38, 14},
-         {D::kRemove1, WC_BUTTON, kButton, 0, "Remove", 278, 38, 38, 14},
-         {D::kUp1, WC_BUTTON, kIconButton, 0, "Up", 278, 60, 18, 14},
-         {D::kDown1, WC_BUTTON, kIconButton, 0, "Down", 298, 60, 18, 14},
-         {D::kGroup2, WC_BUTTON, BS_GROUPBOX, 0, "General variables of modules", 7, 144, 316, 132},
-         {D::kGrid2, WC_STATIC, WS_BORDER, 0, "", 14, 157, 258, 100},
-         {D::kAdd2, WC_BUTTON, kButton, 0, "Add", 278, 157, 38, 14},
-         {D::kRemove2, WC_BUTTON, kButton, 0, "Remove", 278, 175, 38, 14},
-         {D::kUp2, WC_BUTTON, kIconButton, 0, "Up", 278, 197, 18, 14},
-         {D::kDown2, WC_BUTTON, kIconButton, 0, "Down", 298, 197, 18, 14},
-         {IDOK, WC_BUTTON, BS_DEFPUSHBUTTON | WS_TABSTOP, 0, "OK", 218, 281, 50, 14},
-         {IDCANCEL, WC_BUTTON, kButton, 0, "Cancel", 273, 281, 50, 14},
-     }});
+// One table's group box, grid placeholder and buttons, `top` dialog units down.
+std::vector<DialogControl> tableControls(int group, const char* title, int gridId,
+                                         const int (&buttons)[4], int top) {
+    return {{group, WC_BUTTON, BS_GROUPBOX, 0, title, 7, top, 316, 132},
+            {gridId, WC_STATIC, WS_BORDER, 0, "", 14, top + 13, 258, 100},
+            {buttons[0], WC_BUTTON, kButton, 0, "Add", 278, top + 13, 38, 14},
+            {buttons[1], WC_BUTTON, kButton, 0, "Remove", 278, top + 31, 38, 14},
+            {buttons[2], WC_BUTTON, kIconButton, 0, "Up", 278, top + 53, 18, 14},
+            {buttons[3], WC_BUTTON, kIconButton, 0, "Down", 298, top + 53, 18, 14}};
+}
+
+std::vector<DialogControl> dialogControls() {
+    std::vector<DialogControl> controls = tableControls(
+        D::kGroup1, "General variables", D::kGrid1, {D::kAdd1, D::kRemove1, D::kUp1, D::kDown1}, 7);
+    for (DialogControl& c : tableControls(D::kGroup2, "General variables of modules", D::kGrid2,
+                                          {D::kAdd2, D::kRemove2, D::kUp2, D::kDown2}, 144)) {
+        controls.push_back(c);
+    }
+    controls.push_back({IDOK, WC_BUTTON, BS_DEFPUSHBUTTON | WS_TABSTOP, 0, "OK", 218, 281, 50, 14});
+    controls.push_back({IDCANCEL, WC_BUTTON, kButton, 0, "Cancel", 273, 281, 50, 14});
+    return controls;
+}
+
+const DialogTemplateRegistration kTemplate({D::kResourceId, "General variables",
+                                            kDialogStyle | WS_THICKFRAME, 0, 0, 330, 300,
+                                            dialogControls()});
 
 // The image buttons: control, icon, tooltip key.
 struct ImageButton {
