@@ -110,7 +110,8 @@ const std::vector<Scenario>& uiScenarios() {
          spreadScenarios(),
          {sectionEditorScenario(), sectionSimpleScenario()},
          cuttingScenarios(),
-         dialogScenarios()});
+         dialogScenarios(),
+         {genVarsScenario()}});
     return scenarios;
 }
 

@@ -24,6 +24,9 @@ struct Scenario {
     std::function<ScenarioOutcome(const ScenarioPlace&)> run;
 };
 
+// The general variables dialog (scenarios_genvars.cpp).
+Scenario genVarsScenario();
+
 const std::vector<Scenario>& uiScenarios();
 // The dialog foundation's controls on the library's pictures (scenarios_foundation.cpp).
 Scenario foundationScenario();
