@@ -113,8 +113,14 @@ class FoundationDialog : public CDialog {
 ScenarioOutcome runFoundation(const ScenarioPlace& place) {
     const Ktx_String icons =
         windowsPathFromHost((std::filesystem::path(place.libraryDir) / "icons").string()) + "\\";
-    Ktx_StringArray files;
-    ObjectExportFindFiles(icons, "*.bmp", files);
+    Ktx_StringArray found, files;
+    ObjectExportFindFiles(icons, "*.bmp", found);
+    // The section pictures share the folder ("<type>-big.bmp", "<type>-small.bmp"): leave them
+    // out, so the list holds the constraint commands' pictures only.
+    for (int i = 0; i < found.length(); ++i) {
+        if (!found[i].endsWith("-big.bmp", false) && !found[i].endsWith("-small.bmp", false))
+            files.append(found[i]);
+    }
     FoundationDialog dialog(files);
     ScenarioOutcome outcome;
     outcome.ended = dialog.DoModal() == IDOK ? "OK" : "Cancel";
