@@ -44,21 +44,41 @@ BOOL VnLibEditorDlg::OnInitDialog() {
     SetWindowText(dialString(kTextTitle).c_str());
     tab_.SubclassDlgItem(kTab, this);
     for (int i = 0; i < 3; ++i) tab_.InsertItem(i, dialString(kTabTexts[i]).c_str());
-    CRect area;
-    tab_.GetClientRect(&area);
-    tab_.AdjustRect(FALSE, &area);
     groups_.Create(VnLibGroupsPage::kResourceId, &tab_);
     types_.Create(VnLibTypesPage::kResourceId, &tab_);
     tables_.Create(VnLibTablesPage::kResourceId, &tab_);
-    for (CDialog* page : {static_cast<CDialog*>(&groups_), static_cast<CDialog*>(&types_),
-                          static_cast<CDialog*>(&tables_)}) {
-        page->MoveWindow(&area);
-    }
+    resizer_.Init(this, {{kTab, CResizer::kAll},
+                         {IDOK, CResizer::kBottomRight},
+                         {IDCANCEL, CResizer::kBottomRight}});
+    CSize designed;
+    if (getSafeDlgSize(this, designed)) resizer_.SetMinTrackSize(designed);
+    placePages();
     ChangeDlgSize(this, kSizeName);
     const int first = fullSectionName_.isEmpty() ? kGroupsPage : kTablesPage;
     tab_.SetCurSel(first);
     showPage(first);
     return TRUE;
+}
+
+void VnLibEditorDlg::placePages() {
+    if (tab_.GetSafeHwnd() == nullptr) return;
+    CRect area;
+    tab_.GetClientRect(&area);
+    tab_.AdjustRect(FALSE, &area);
+    for (CDialog* page : {static_cast<CDialog*>(&groups_), static_cast<CDialog*>(&types_),
+                          static_cast<CDialog*>(&tables_)}) {
+        if (page->GetSafeHwnd() != nullptr) page->MoveWindow(&area);
+    }
+}
+
+void VnLibEditorDlg::OnSize(UINT type, int cx, int cy) {
+    CDialog::OnSize(type, cx, cy);
+    resizer_.Move();
+    placePages();
+}
+
+void VnLibEditorDlg::OnGetMinMaxInfo(MINMAXINFO* info) {
+    resizer_.OnGetMinMaxInfo(info);
 }
 
 void VnLibEditorDlg::showPage(int page) {

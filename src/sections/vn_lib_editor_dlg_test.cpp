@@ -2,11 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include "dial_string.h"
+#include "dlg_size.h"
 #include "grid.h"
 #include "grid_user.h"
+#include "module_pictures.h"
 #include "section_types.h"
 #include "sections_test_support.h"
+#include "spread_layout_dlg.h"
 #include "vn_input_line_dlg.h"
 #include "vn_lib_tables_model.h"
 #include "win_driver.h"
@@ -190,6 +195,89 @@ TEST_F(LibEditor, ANewTypeHasNoGroupAndItsTableComesFromTheTablesList) {
     EXPECT_EQ(data.types[0].group, 1);
     EXPECT_TRUE(data.types[0].enabled);
     EXPECT_EQ(data.types[0].names, dialStringAllLangs(764));
+}
+
+CSize windowSize(HWND window) {
+    RECT r;
+    GetWindowRect(window, &r);
+    return CSize(r.right - r.left, r.bottom - r.top);
+}
+
+TEST_F(LibEditor, IsNeverMadeSmallerThanItsDesignedSizeAndItsGridGrowsWithIt) {
+    CSize designed, gridBefore;
+    run("HEA-100", Script()
+                       .then([&](HWND dlg) {
+                           designed = windowSize(dlg);
+                           gridBefore = windowSize(grid());
+                       })
+                       .resize(150, 100)
+                       .then([&](HWND dlg) {
+                           EXPECT_EQ(windowSize(dlg).cx, designed.cx);
+                           EXPECT_EQ(windowSize(dlg).cy, designed.cy);
+                       })
+                       .resize(900, 600)
+                       .then([&](HWND dlg) {
+                           EXPECT_EQ(windowSize(grid()).cx, gridBefore.cx + 900 - designed.cx);
+                           EXPECT_EQ(windowSize(grid()).cy, gridBefore.cy + 600 - designed.cy);
+                           RECT client, ok;
+                           GetClientRect(dlg, &client);
+                           GetWindowRect(GetDlgItem(dlg, IDOK), &ok);
+                           ScreenToClient(dlg, reinterpret_cast<POINT*>(&ok.right));
+                           EXPECT_GT(ok.bottom, client.bottom - 40);
+                       })
+                       .click(IDCANCEL));
+    const auto stored = dlgSizeRead("DLG_EDIT_SECTIONLIB");
+    ASSERT_TRUE(stored.has_value());
+    EXPECT_EQ(stored->cx, 900);
+}
+
+TEST_F(LibEditor, RowButtonsShowTheModulesIconsWithTheirTextsAsTooltips) {
+    registerModulePictures();
+    const int ids[] = {P::kCopy,  P::kPaste,   P::kInsertRow, P::kDeleteRow,
+                       P::kRowUp, P::kRowDown, P::kFind};
+    run("HEA-100", Script()
+                       .then([&](HWND) {
+                           HWND page = editor->tablesPage().GetSafeHwnd();
+                           for (int i = 0; i < P::kRowButtonCount; ++i) {
+                               HWND button = GetDlgItem(page, ids[i]);
+                               EXPECT_NE(SendMessage(button, BM_GETIMAGE, IMAGE_ICON, 0), 0)
+                                   << ids[i];
+                               EXPECT_EQ(winToolTipOf(button), dialString(772 + i).str());
+                           }
+                           EXPECT_EQ(SSGetMaxRows(grid()), 24);
+                       })
+                       .click(P::kInsertRow)
+                       .then([&](HWND) { EXPECT_EQ(SSGetMaxRows(grid()), 25); })
+                       .click(IDCANCEL));
+}
+
+TEST_F(LibEditor, GridLayoutChangesTheTablesRowsAndColumnsAfterRefusingABadCount) {
+    std::ofstream(lib() / "prof" / "Plate.dwg") << "drawing";
+    data.GetAvailableFiles();
+    ASSERT_EQ(data.drawingFiles.length(), 1);
+    using L = VnSpreadLayoutDlg;
+    winScriptNextDialog(L::kResourceId, Script()
+                                            .type(L::kCols, "many")
+                                            .click(IDOK)
+                                            .answer(IDOK)
+                                            .type(L::kCols, "20")
+                                            .type(L::kRows, "3")
+                                            .click(IDOK));
+    run("SHS-50x50x5", Script()
+                           .choose(P::kShape, data.drawingFiles[0].str())
+                           .then([this](HWND) { EXPECT_EQ(SSGetMaxCols(grid()), 17); })
+                           .click(P::kGridLayout)
+                           .then([this](HWND) {
+                               EXPECT_EQ(SSGetMaxCols(grid()), 20);
+                               EXPECT_EQ(SSGetMaxRows(grid()), 3);
+                               Ktx_ProfValuesTable table;
+                               ASSERT_TRUE(table.getFromSS(editor->tablesPage().spread()));
+                               EXPECT_EQ(table.header.length(), 20);
+                               EXPECT_EQ(table.rows.length(), 3);
+                           })
+                           .click(IDCANCEL));
+    ASSERT_EQ(winMessageBoxes().size(), 1u);
+    EXPECT_EQ(winMessageBoxes()[0].text, dialString(1523).str());
 }
 
 }  // namespace

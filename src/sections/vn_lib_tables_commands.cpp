@@ -3,6 +3,7 @@
 #include "file_ops.h"
 #include "grid.h"
 #include "section_types.h"
+#include "spread_layout_dlg.h"
 #include "vn_input_line_dlg.h"
 #include "vn_lib_tables_model.h"
 #include "vn_lib_tables_page.h"
@@ -65,8 +66,9 @@ void VnLibTablesPage::onRename() {
 }
 
 void VnLibTablesPage::onGridLayout() {
-    // The spreadsheet editor's grid layout dialog (resource 176) is not part of this module
-    // yet; what follows it is: row headers, the shape's columns and fitted headers.
+    // The layout dialog may change the numbers of rows and columns; the new rows take the
+    // table name and the columns are brought back to the shape's.
+    if (!StartDlgSpreadLayout(spread_.gridWindow(), this)) return;
     labelRows();
     applyShape(false);
     spread_.fitToTexts();

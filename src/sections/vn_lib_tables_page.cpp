@@ -12,6 +12,9 @@ namespace {
 using P = VnLibTablesPage;
 
 constexpr int kTextSaveCaption = 784, kTextSave1 = 785, kTextSave2 = 786;
+// The module's icons of the row commands.
+constexpr int kIconCopy = 223, kIconPaste = 224, kIconInsert = 212, kIconDelete = 206,
+              kIconUp = 257, kIconDown = 258, kIconFind = 225;
 
 DialogControl button(int id, int x, int y, int cx, const char* text) {
     return {id, WC_BUTTON, BS_PUSHBUTTON | WS_TABSTOP, 0, text, x, y, cx, 13};
@@ -75,18 +78,45 @@ BOOL VnLibTablesPage::OnInitDialog() {
     CDialog::OnInitDialog();
     tables_.SubclassDlgItem(kTables, this);
     shapes_.SubclassDlgItem(kShape, this);
-    SetDlgItemText(kShapeGroup, dialString(783).c_str());
-    const int keys[][2] = {{kNewTable, 779},  {kDeleteTable, 780}, {kGridLayout, 781},
-                           {kRename, 782},    {kCopy, 772},        {kPaste, 773},
-                           {kInsertRow, 774}, {kDeleteRow, 775},   {kRowUp, 776},
-                           {kRowDown, 777},   {kFind, 778}};
-    for (const auto& [id, key] : keys) SetDlgItemText(id, dialString(key).c_str());
+    setUpButtons();
     spread_.create(this, kGrid, true);
+    resizer_.Init(this, {{kTables, CResizer::kLeftTopBottom},
+                         {kNewTable, CResizer::kBottomLeft},
+                         {kDeleteTable, CResizer::kBottomLeft},
+                         {kRename, CResizer::kBottomLeft},
+                         {kGridLayout, CResizer::kBottomLeft},
+                         {kShapeGroup, CResizer::kTopLeftRight},
+                         {kShape, CResizer::kTopLeftRight},
+                         {kGrid, CResizer::kAll}});
     FillCombo(this, kShape, libShapeEntries(data_.drawingFiles));
     fillTableList();
     showTable(libFirstTableIndex(data_.tableNames, firstSection_));
     if (!firstSection_.isEmpty()) selectSection(firstSection_);
     return TRUE;
+}
+
+void VnLibTablesPage::setUpButtons() {
+    SetDlgItemText(kShapeGroup, dialString(783).c_str());
+    const int captions[][2] = {
+        {kNewTable, 779}, {kDeleteTable, 780}, {kGridLayout, 781}, {kRename, 782}};
+    for (const auto& [id, key] : captions) SetDlgItemText(id, dialString(key).c_str());
+    // Each row command shows the module's icon, with its text as the tooltip; a button whose
+    // icon is missing keeps its short caption.
+    const int rowButtons[kRowButtonCount][3] = {
+        {kCopy, kIconCopy, 772},        {kPaste, kIconPaste, 773}, {kInsertRow, kIconInsert, 774},
+        {kDeleteRow, kIconDelete, 775}, {kRowUp, kIconUp, 776},    {kRowDown, kIconDown, 777},
+        {kFind, kIconFind, 778}};
+    for (int i = 0; i < kRowButtonCount; ++i) {
+        const auto& [id, icon, tip] = rowButtons[i];
+        rowButtons_[i].SubclassDlgItem(id, this);
+        rowButtons_[i].SetIcon(static_cast<UINT>(icon));
+        rowButtons_[i].SetTooltipText(dialString(tip));
+    }
+}
+
+void VnLibTablesPage::OnSize(UINT type, int cx, int cy) {
+    CDialog::OnSize(type, cx, cy);
+    resizer_.Move();
 }
 
 void VnLibTablesPage::fillTableList() {

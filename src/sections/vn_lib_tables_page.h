@@ -6,12 +6,14 @@
 // Table files are written at once: on Yes to the unsaved-changes question (asked before another
 // table is shown, before a new table and before the editor's OK), and by rename; a deleted
 // table's file goes at once. Everything else stays in the grid.
+#include "button_st.h"
 #include "ccombo_box.h"
 #include "cdialog.h"
 #include "clist_box.h"
 #include "dlg_edit_lib_data.h"
 #include "ktx_prof_values_table.h"
 #include "ktx_spread.h"
+#include "resizer.h"
 
 class VnLibTablesPage : public CDialog {
   public:
@@ -37,6 +39,7 @@ class VnLibTablesPage : public CDialog {
     VnLibTablesPage(DlgEditLibData& data, const Ktx_String& firstSection);
 
     BOOL OnInitDialog() override;
+    void OnSize(UINT type, int cx, int cy) override;
 
     // Asks about unsaved changes of the shown table when there are any: Yes saves, No drops
     // them; false when the user cancelled (the caller stops what it was doing).
@@ -46,9 +49,13 @@ class VnLibTablesPage : public CDialog {
     const Ktx_String& shownName() const { return shownName_; }
     int shownIndex() const { return shown_; }
     Ktx_Spread& spread() { return spread_; }
+    // The row command buttons (copy ... find), in that order.
+    static constexpr int kRowButtonCount = 7;
+    const CButtonST& rowButton(int i) const { return rowButtons_[i]; }
 
   private:
     void connectCommands();
+    void setUpButtons();
     void fillTableList();
     void showTable(int index);
     void selectSection(const Ktx_String& fullName);
@@ -67,6 +74,8 @@ class VnLibTablesPage : public CDialog {
     Ktx_Spread spread_;
     CListBox tables_;
     CComboBox shapes_;
+    CButtonST rowButtons_[kRowButtonCount];
+    CResizer resizer_;
     int shown_ = -1;
     Ktx_String shownName_;
 };
