@@ -78,9 +78,9 @@ class InputDialog : public CDialog {
         pad.SubclassDlgItem(kPad, this);
         for (const char* s : {"Plate", "Bolt"})
             SendDlgItemMessage(kNames, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(s));
-        CTabCtrl* tabs = static_cast<CTabCtrl*>(GetDlgItem(kPages));
-        tabs->InsertItem(0, "Main");
-        tabs->InsertItem(1, "More");
+        tabs.SubclassDlgItem(kPages, this);
+        tabs.InsertItem(0, "Main");
+        tabs.InsertItem(1, "More");
         SetTimer(5, 100);
         return TRUE;
     }
@@ -95,6 +95,7 @@ class InputDialog : public CDialog {
         sizes.push_back(std::to_string(cx) + "x" + std::to_string(cy));
     }
     Pad pad;
+    CTabCtrl tabs;
     std::vector<std::string> events, sizes;
     int ticks = 0;
 };

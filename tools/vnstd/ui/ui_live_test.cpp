@@ -192,9 +192,10 @@ TEST(PageTree, ListViewItemsCarryThePicturesOfTheirImageList) {
     thumbs.Add(&picture, nullptr);
     SendMessage(view, LVM_SETIMAGELIST, LVSIL_NORMAL,
                 reinterpret_cast<LPARAM>(thumbs.m_hImageList));
-    CListCtrl* list = static_cast<CListCtrl*>(CWnd::FromHandle(view));
-    list->InsertItem(0, "Plate", 0);
-    list->InsertItem(1, "No picture", 5);
+    CListCtrl list;
+    list.Attach(view);
+    list.InsertItem(0, "Plate", 0);
+    list.InsertItem(1, "No picture", 5);
     BitmapStore pictures;
     const json w = windowJson(view, pictures);
     ASSERT_EQ(w["items"].size(), 2u);
