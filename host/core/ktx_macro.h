@@ -22,6 +22,15 @@ struct Ktx_ModuleGroup {
     std::vector<std::string> moduleNames;
 };
 
+// A standard the macro is linked to: its name relative to "Connection Standards\\" without
+// extension, and its mapping key (a key of the standard's mapping file, or "Module." + a
+// module-group name).
+struct Ktx_StandardLink {
+    std::string name;
+    std::string mappingKey;
+    bool operator==(const Ktx_StandardLink&) const = default;
+};
+
 struct Ktx_GeneralVariable {
     std::string name;
     double value = 0.0;
@@ -34,6 +43,7 @@ class Ktx_Macro {
     std::vector<Ktx_ModuleGroup> groups;
     std::vector<Ktx_GeneralVariable> generalVariables;
     std::vector<Ktx_Placement> baseProfiles;
+    std::vector<Ktx_StandardLink> standards;  // the macro's settings: linked standards, in order
 
     virtual ~Ktx_Macro() = default;
 
