@@ -32,7 +32,7 @@ const DialogTemplateRegistration kTemplate(
          {D::kFilterFrame, WC_BUTTON, BS_GROUPBOX, 0, "", 7, 23, 209, 80},
          {D::kFilterGrid, WC_STATIC, WS_BORDER, 0, "", 12, 34, 199, 64},
          {D::kThumbnails, WC_LISTVIEW, LVS_ICON | LVS_SINGLESEL | WS_BORDER | WS_TABSTOP, 0, "", 7,
-          107, 209, 91},
+          110, 209, 88},
          {D::kHint, WC_STATIC, SS_LEFT, 0, "", 7, kHintTop, 209, 30},
          {D::kOther, WC_BUTTON, BS_PUSHBUTTON | WS_TABSTOP, 0, "", 7, 204, 50, 14},
          {IDOK, WC_BUTTON, BS_DEFPUSHBUTTON | WS_TABSTOP, 0, "OK", 111, 204, 50, 14},
@@ -54,9 +54,9 @@ VnSelectMacroDlg::VnSelectMacroDlg(VnSelectMacroModel& model, CWnd* parent)
     bind({
         VnBinding::label(IDOK, 1),
         VnBinding::label(IDCANCEL, 2),
-        VnBinding::button(kOther, [this] { chooseOther(); })
-            .caption(1309)
-            .enabledWhen([this] { return model_.otherChoiceEnabled(); }),
+        VnBinding::button(kOther, [this] { chooseOther(); }).caption(1309).enabledWhen([this] {
+            return model_.otherChoiceEnabled();
+        }),
         VnBinding::button(kFilterButton, [this] { toggleFilters(); }),
         VnBinding::label(kPreviews, 1118),
         hintBinding(),
@@ -77,7 +77,7 @@ VnBinding VnSelectMacroDlg::hintBinding() {
 
 BOOL VnSelectMacroDlg::OnInitDialog() {
     VnBoundDialog::OnInitDialog();
-    if (grid_->create(this, kFilterGrid, true)) grid_->setDefaultLook(1);
+    if (grid_->create(this, kFilterGrid)) grid_->setDefaultLook(1);
     filterButton_.SubclassDlgItem(kFilterButton, this);
     filterButton_.SetTooltipText(kFilterTip);
     filterButton_.SetIcon(kIconShown);
@@ -87,8 +87,8 @@ BOOL VnSelectMacroDlg::OnInitDialog() {
     initResizer();
     ChangeDlgSize(this, kRegSection);
     thumbnails_.SubclassDlgItem(kThumbnails, this);
-    thumbnails_.Initialize(ImageListData{model_.filter.getThumbnailWidth(),
-                                         model_.filter.getThumbnailHeight()});
+    thumbnails_.Initialize(
+        ImageListData{model_.filter.getThumbnailWidth(), model_.filter.getThumbnailHeight()});
     setUpTexts();
     createPreviews();
     fillFilterGrid();
@@ -182,8 +182,8 @@ void VnSelectMacroDlg::OnGetMinMaxInfo(MINMAXINFO* info) {
 }
 
 bool StartDlgSelectMacro(const Ktx_String& caption, const Ktx_StringArray& names,
-                         const AcArray<bool>& enabled, int number1, int number2,
-                         Ktx_String& chosen, bool& extraChoice, bool showHint) {
+                         const AcArray<bool>& enabled, int number1, int number2, Ktx_String& chosen,
+                         bool& extraChoice, bool showHint) {
     VnResourceScope resources(vnResourceOverride());
     VnSelectMacroModel model(
         VnSelectMacroInput{caption, names, enabled, number1, number2, extraChoice, showHint});

@@ -76,8 +76,8 @@ class VnSelectMacroDlg : public VnBoundDialog {
 // button 1352) and `extraChoice` whether the other choice was taken; otherwise both are left
 // as they were. Button 1352 is offered only when `extraChoice` is true on entry.
 bool StartDlgSelectMacro(const Ktx_String& caption, const Ktx_StringArray& names,
-                         const AcArray<bool>& enabled, int number1, int number2,
-                         Ktx_String& chosen, bool& extraChoice, bool showHint);
+                         const AcArray<bool>& enabled, int number1, int number2, Ktx_String& chosen,
+                         bool& extraChoice, bool showHint);
 // The same with every name enabled.
 bool StartDlgSelectMacro(const Ktx_String& caption, const Ktx_StringArray& names, int number1,
                          int number2, Ktx_String& chosen, bool& extraChoice, bool showHint);

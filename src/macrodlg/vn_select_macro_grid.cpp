@@ -18,13 +18,14 @@ void VnSelectMacroDlg::fillFilterGrid() {
     model_.filtersReady = false;
     model_.loadFilterItems();
     SSSetBool(grid, SSB_REDRAW, false);
+    SSSetBool(grid, SSB_SHOWROWHEADERS, false);
     const int rows = model_.filterRowCount();
     const int cols = model_.filterColumnCount();
     grid_->setMaxRows(rows);
     grid_->setMaxCols(cols);
     Ktx_StringArray headers;
     for (int c = 1; c <= cols; ++c)
-        headers.append(c % 2 == 1 ? Ktx_String()
+        headers.append(c % 2 == 1 ? Ktx_String(" ")
                                   : dialString(c == 2 ? kModuleHeader : kPropertyHeader));
     grid_->setColumnHeaders(headers);
     SSCellType checkBox, label;

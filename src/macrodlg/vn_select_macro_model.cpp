@@ -63,8 +63,7 @@ Ktx_StringArray VnSelectMacroModel::drawingsWithoutPreview() const {
     return missing;
 }
 
-void VnSelectMacroModel::filteredThumbnails(Ktx_StringArray& files,
-                                            Ktx_StringArray& labels) const {
+void VnSelectMacroModel::filteredThumbnails(Ktx_StringArray& files, Ktx_StringArray& labels) const {
     filter.getFilteredMacros(files);
     labels = selectMacroLabels(files);
 }
