@@ -39,8 +39,8 @@ Acad::ErrorStatus Ktx_MacroPropsFilter::initialize(const Ktx_StringArray& names,
                                                    int thumbHeight) {
     drawings_.clear();
     items_.clear();
-    thumbWidth_ = thumbWidth > 0 ? thumbWidth : kDefaultThumbSize;
-    thumbHeight_ = thumbHeight > 0 ? thumbHeight : kDefaultThumbSize;
+    thumbWidth_ = thumbWidth > 0 ? std::min(thumbWidth, kMaxThumbSize) : kDefaultThumbSize;
+    thumbHeight_ = thumbHeight > 0 ? std::min(thumbHeight, kMaxThumbSize) : kDefaultThumbSize;
     if (names.length() != enabled.length()) return Acad::eInvalidInput;
     for (int i = 0; i < names.length(); ++i) {
         if (enabled[i]) addName(names[i]);

@@ -23,13 +23,16 @@
 class Ktx_MacroPropsFilter {
   public:
     static constexpr int kDefaultThumbSize = 96;
+    // Larger thumbnail sides are cut down to this (a wild number must not make huge pictures).
+    static constexpr int kMaxThumbSize = 1024;
 
     // `names` are drawings or folders of drawings (searched with their sub-folders), as
     // Windows paths; a relative name lies below libDir + "Macros\\". Only the names whose
     // entry in `enabled` is true are taken; `enabled` must be as long as `names`. The two
     // numbers are the thumbnails' width and height in pixels (kDefaultThumbSize when not
-    // positive). eInvalidInput (the filter left empty) when the lengths differ; names that
-    // are neither a drawing nor a folder are reported on the command line and skipped.
+    // positive, at most kMaxThumbSize). eInvalidInput (the filter left empty) when the lengths
+    // differ; names that are neither a drawing nor a folder are reported on the command line and
+    // skipped.
     Acad::ErrorStatus initialize(const Ktx_StringArray& names, const AcArray<bool>& enabled,
                                  int thumbWidth, int thumbHeight);
 

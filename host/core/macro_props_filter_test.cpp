@@ -23,10 +23,12 @@ class MacroPropsFilterTest : public ::testing::Test {
         lib_ = fs::temp_directory_path() / ("vn_props_filter_" + std::to_string(::getpid()));
         fs::create_directories(lib_ / "Macros" / "Conn");
         gSettings.setLibDir(windowsPathFromHost(lib_.string()));
-        write("A1.dwg", "macro A\nmodule P1 other label Plate\n placement Plate PL10\n"
-                        "module B1 bolt label Bolts\n var Rows 3\n var Count 6\n pattern Rows two\n");
-        write("A2.dwg", "macro A\nmodule P1 other label Plate\n placement Plate PL10\n"
-                        " placement Stiffener PL8\n");
+        write("A1.dwg",
+              "macro A\nmodule P1 other label Plate\n placement Plate PL10\n"
+              "module B1 bolt label Bolts\n var Rows 3\n var Count 6\n pattern Rows two\n");
+        write("A2.dwg",
+              "macro A\nmodule P1 other label Plate\n placement Plate PL10\n"
+              " placement Stiffener PL8\n");
         write("B1.dwg", "macro B\nmodule Beam1 profile\n cut Cope cope\n");
         write("Broken.dwg", "macro B\nmodule X1 thing\n");
     }
@@ -105,8 +107,8 @@ TEST_F(MacroPropsFilterTest, PreviewsAreWrittenBesideTheDrawings) {
     EXPECT_FALSE(CreatePreviewBMPs({dir + "A1.dwg"}, 64, 48, "bmp"));
     EXPECT_FALSE(fs::exists(lib_ / "Macros" / "Conn" / "A1.bmp"));
     // The broken drawing gets no picture; the others do.
-    EXPECT_FALSE(CreatePreviewBMPs({dir + "A1.dwg", dir + "Broken.dwg", dir + "B1.dwg"}, 64, 48,
-                                   "abm"));
+    EXPECT_FALSE(
+        CreatePreviewBMPs({dir + "A1.dwg", dir + "Broken.dwg", dir + "B1.dwg"}, 64, 48, "abm"));
     EXPECT_FALSE(fs::exists(lib_ / "Macros" / "Conn" / "Broken.bmp"));
     const auto picture = readBmpFile((lib_ / "Macros" / "Conn" / "A1.bmp").string());
     ASSERT_TRUE(picture.has_value());
@@ -118,4 +120,13 @@ TEST_F(MacroPropsFilterTest, PreviewsAreWrittenBesideTheDrawings) {
         for (int x = 1; x < 63; ++x) drawn += picture->pixel(x, y) != RGB(255, 255, 255);
     EXPECT_GT(drawn, 100);
     EXPECT_TRUE(fs::exists(lib_ / "Macros" / "Conn" / "B1.bmp"));
+}
+
+TEST_F(MacroPropsFilterTest, RegressionAWildThumbnailSizeMakesNoHugePicture) {
+    ASSERT_EQ(filter_.initialize({"Conn"}, {true}, 100000, 2000000000), Acad::eOk);
+    EXPECT_EQ(filter_.getThumbnailWidth(), Ktx_MacroPropsFilter::kMaxThumbSize);
+    EXPECT_EQ(filter_.getThumbnailHeight(), Ktx_MacroPropsFilter::kMaxThumbSize);
+    const Ktx_String a1 = windowsPathFromHost((lib_ / "Macros" / "Conn" / "A1.dwg").string());
+    EXPECT_FALSE(CreatePreviewBMPs({a1}, 64, kPreviewMaxSide + 1, "abm"));
+    EXPECT_FALSE(fs::exists(lib_ / "Macros" / "Conn" / "A1.bmp"));
 }

@@ -112,7 +112,9 @@ BitmapImage drawMacroPreview(const Ktx_Macro& macro, int width, int height) {
 
 bool CreatePreviewBMPs(const Ktx_StringArray& drawings, int width, int height,
                        const Ktx_String& kind) {
-    if (!kind.equal("abm", false) || width <= 0 || height <= 0) return false;
+    if (!kind.equal("abm", false) || width <= 0 || height <= 0 || width > kPreviewMaxSide ||
+        height > kPreviewMaxSide)
+        return false;
     bool all = true;
     for (const Ktx_String& drawing : drawings) {
         Ktx_Macro macro;

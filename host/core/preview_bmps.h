@@ -12,9 +12,12 @@
 #include "ktx_string.h"
 #include "ktx_string_array.h"
 
-// Writes the preview of every drawing (replacing one that is there). False when the kind is
-// not "abm", the size is not positive, or a drawing cannot be read or its picture written;
-// the others are written all the same.
+// The largest side of a preview.
+constexpr int kPreviewMaxSide = 1024;
+
+// Writes the preview of every drawing (replacing one that is there). False (nothing written)
+// when the kind is not "abm" or a side is not positive or above kPreviewMaxSide; false when
+// a drawing cannot be read or its picture written, the others being written all the same.
 bool CreatePreviewBMPs(const Ktx_StringArray& drawings, int width, int height,
                        const Ktx_String& kind);
 
