@@ -46,8 +46,6 @@ class VnSelectMacroDlg : public VnBoundDialog {
     void OnSize(UINT type, int cx, int cy) override;
     void OnGetMinMaxInfo(MINMAXINFO* info) override;
 
-    const VnSelectMacroModel& model() const { return model_; }
-
   private:
     VnBinding hintBinding();
     void setUpTexts();
