@@ -7,8 +7,8 @@
 
 namespace {
 
-constexpr int kModuleHeader = 1119;
-constexpr int kPropertyHeader = 1120;
+constexpr int kTextModuleHeader = 1119;
+constexpr int kTextPropertyHeader = 1120;
 
 }  // namespace
 
@@ -26,7 +26,7 @@ void VnSelectMacroDlg::fillFilterGrid() {
     Ktx_StringArray headers;
     for (int c = 1; c <= cols; ++c)
         headers.append(c % 2 == 1 ? Ktx_String(" ")
-                                  : dialString(c == 2 ? kModuleHeader : kPropertyHeader));
+                                  : dialString(c == 2 ? kTextModuleHeader : kTextPropertyHeader));
     grid_->setColumnHeaders(headers);
     SSCellType checkBox, label;
     SSSetTypeCheckBox(grid, &checkBox, 0, "", nullptr, nullptr);

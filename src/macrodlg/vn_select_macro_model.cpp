@@ -10,9 +10,9 @@
 
 namespace {
 
-constexpr int kDefaultCaption = 1116;
-constexpr int kFilterCaption = 1117;
-constexpr int kOf = 1121;
+constexpr int kTextDefaultCaption = 1116;
+constexpr int kTextFilterCaption = 1117;
+constexpr int kTextOf = 1121;
 
 bool hasDuplicates(const Ktx_StringArray& texts) {
     std::set<std::string> seen;
@@ -44,14 +44,14 @@ VnSelectMacroModel::VnSelectMacroModel(const VnSelectMacroInput& input)
 }
 
 Ktx_String VnSelectMacroModel::windowCaption() const {
-    return caption.isEmpty() ? dialString(kDefaultCaption) : caption;
+    return caption.isEmpty() ? dialString(kTextDefaultCaption) : caption;
 }
 
 Ktx_String VnSelectMacroModel::frameCaption(int shown) const {
     Ktx_StringArray all;
     filter.getAllDwgFiles(all);
-    return dialString(kFilterCaption) + " (" + Ktx_String(shown) + " " + dialString(kOf) + " " +
-           Ktx_String(all.length()) + ")";
+    return dialString(kTextFilterCaption) + " (" + Ktx_String(shown) + " " + dialString(kTextOf) +
+           " " + Ktx_String(all.length()) + ")";
 }
 
 Ktx_StringArray VnSelectMacroModel::drawingsWithoutPreview() const {
