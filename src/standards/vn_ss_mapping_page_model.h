@@ -100,13 +100,20 @@ class VnSSMappingPageModel {
     // Draws a 24-character key that is none of `used`; empty when the random source fails
     // or 9999 draws found no free key.
     static Ktx_String freshKey(const Ktx_StringArray& used);
+    // How a changed mapping of standard `name` is stored, shared with the command line: when
+    // `built` isEqual to `stored` and no link was taken away, nothing is written and `key`
+    // stays; otherwise `built` is written under a fresh key, which `key` becomes. eInvalidInput
+    // (key unchanged) when no key could be drawn or the file could not be written.
+    static Acad::ErrorStatus storeChangedMapping(const Ktx_String& name, const VnSSMapping& built,
+                                                 const VnSSMapping& stored, bool linkRemoved,
+                                                 Ktx_String& key, bool& written);
 
     const VnSSMapping& catalogue() const { return catalogue_; }
 
   private:
     bool validIndex(int i) const;
     void addSectionRows(const VnVarCells& cells, VnCellType section, const char* title);
-    bool linksChanged() const;
+    bool linkRemoved() const;
 
     MacroSettingsData* settings_ = nullptr;
     VnSSMapping catalogue_;

@@ -97,9 +97,7 @@ VnSSMapping VnSSMappingPageModel::builtMapping() const {
     return built;
 }
 
-bool VnSSMappingPageModel::linksChanged() const {
-    if (!builtMapping().isEqual(stored_)) return true;
-    // isEqual looks only at the links that are there: a link taken away is a change too.
+bool VnSSMappingPageModel::linkRemoved() const {
     for (const VnMappingRow& row : rows_)
         if (row.shownChoice >= 0 && row.chosen < 0) return true;
     return false;
@@ -114,17 +112,36 @@ Ktx_String VnSSMappingPageModel::freshKey(const Ktx_StringArray& used) {
     return Ktx_String();
 }
 
-Acad::ErrorStatus VnSSMappingPageModel::saveMapping() {
-    if (!validIndex(shown_) || isModuleGroup(shown_) || !linksChanged()) return Acad::eOk;
-    modified_ = true;
-    const Ktx_String path = standardPath(standardName(shown_));
+Acad::ErrorStatus VnSSMappingPageModel::storeChangedMapping(const Ktx_String& name,
+                                                            const VnSSMapping& built,
+                                                            const VnSSMapping& stored,
+                                                            bool linkRemoved, Ktx_String& key,
+                                                            bool& written) {
+    written = false;
+    // isEqual looks only at the links that are there: a link taken away is a change too.
+    if (built.isEqual(stored) && !linkRemoved) return Acad::eOk;
+    const Ktx_String path = standardPath(name);
     Ktx_StringArray lines;
     readMappingLines(mappingFilePath(path), lines);
-    const Ktx_String key = freshKey(mappingLineKeys(lines));
-    if (key.isEmpty()) return Acad::eInvalidInput;
-    VnSSMapping built = builtMapping();
-    if (built.setMappingToFile(path, key) != Acad::eOk) return Acad::eInvalidInput;
-    settings_->mappingKeys[shown_] = key;
+    const Ktx_String fresh = freshKey(mappingLineKeys(lines));
+    if (fresh.isEmpty()) return Acad::eInvalidInput;
+    VnSSMapping toWrite = built;
+    if (toWrite.setMappingToFile(path, fresh) != Acad::eOk) return Acad::eInvalidInput;
+    key = fresh;
+    written = true;
+    return Acad::eOk;
+}
+
+Acad::ErrorStatus VnSSMappingPageModel::saveMapping() {
+    if (!validIndex(shown_) || isModuleGroup(shown_)) return Acad::eOk;
+    const VnSSMapping built = builtMapping();
+    bool written = false;
+    const Acad::ErrorStatus es =
+        storeChangedMapping(standardName(shown_), built, stored_, linkRemoved(),
+                            settings_->mappingKeys[shown_], written);
+    // A failure comes only after a change was found.
+    if (written || es != Acad::eOk) modified_ = true;
+    if (!written) return es;
     stored_ = built;
     for (VnMappingRow& row : rows_) row.shownChoice = row.chosen;
     return Acad::eOk;
