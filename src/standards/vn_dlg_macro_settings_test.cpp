@@ -91,12 +91,11 @@ TEST_F(MacroSettingsPage, SwitchingBetweenStandardsWithoutChangesWritesNothing) 
 
 TEST_F(MacroSettingsPage, ChangingOneLinkWritesAFreshKeyAtTheEndAndStoresIt) {
     link({{"A", "KA"}, {"B", "KB"}});
+    // The grid steps find the grids on the page inside the tab control; showing B stores A's
+    // change first.
     EXPECT_TRUE(run(Script()
-                        .then([](HWND dlg) {
-                            ASSERT_TRUE(ssUserTypeInCell(mappingGrid(dlg), 3, 2, "End plate.T"));
-                            // Showing B stores A's change first.
-                            ASSERT_TRUE(ssUserClickCell(listGrid(dlg), 1, 2));
-                        })
+                        .then(ssStepTypeInCell(P::kMappingGrid, 3, 2, "End plate.T"))
+                        .then(ssStepClickCell(P::kListGrid, 1, 2))
                         .click(IDOK)));
     const Ktx_StringArray keys = mapKeys("A");
     ASSERT_EQ(keys.length(), 2);

@@ -19,6 +19,7 @@ constexpr int kAddText = 606, kRemoveText = 607;
 constexpr int kGridLook = 1;
 constexpr int kNameColumn = 1, kMapsToColumn = 2;
 constexpr int kTypeColumn = 1, kVarColumn = 2, kObjectColumn = 3;
+constexpr int kTypeWidth = 48, kVarWidth = 120, kMapsToWidth = 110;  // pixels
 
 const DialogTemplateRegistration kTemplate(
     {P::kResourceId,
@@ -87,6 +88,14 @@ BOOL VnSSMappingPage::OnInitDialog() {
     standards_.create(this, kListGrid, true);
     mapping_.create(this, kMappingGrid, true);
     standards_.setDefaultLook(kGridLook);
+    standards_.setFitMode(SpreadFitMode::OneColumn, kNameColumn, kMapsToWidth);
+    // Type and name keep their widths; the macro object takes the rest.
+    Ktx_Array<int> columns, widths;
+    columns.append(kTypeColumn);
+    columns.append(kVarColumn);
+    widths.append(kTypeWidth);
+    widths.append(kVarWidth);
+    mapping_.setFitMode(SpreadFitMode::Listed, columns, widths);
     setUpButtons();
     fillStandards();
     showMapping(activeRow() - 1);
@@ -118,6 +127,7 @@ void VnSSMappingPage::fillStandards() {
     }
     standards_.setColumnTexts(kNameColumn, names);
     standards_.setColumnTexts(kMapsToColumn, mapsTo);
+    standards_.fitColumns();
 }
 
 int VnSSMappingPage::activeRow() {
@@ -173,7 +183,7 @@ void VnSSMappingPage::layOutMapping() {
     for (int r = 0; r < static_cast<int>(rows.size()); ++r)
         layOutMappingRow(r + 1, rows[static_cast<size_t>(r)]);
     mapping_.setDefaultLook(kGridLook);
-    mapping_.fitToTexts();
+    mapping_.fitColumns();
 }
 
 void VnSSMappingPage::layOutMappingRow(int r, const VnMappingRow& row) {
