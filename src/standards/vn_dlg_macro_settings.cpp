@@ -8,8 +8,8 @@ namespace {
 
 using D = VnDlgMacroSettings;
 
-constexpr int kTitleText = 2601;
-constexpr int kStandardsTabText = 2602;
+constexpr int kTextTitle = 2601;
+constexpr int kTextStandardsTab = 2602;
 
 const DialogTemplateRegistration kTemplate(
     {D::kResourceId,
@@ -32,9 +32,9 @@ VnDlgMacroSettings::VnDlgMacroSettings(MacroSettingsData& settings, CWnd* parent
 
 BOOL VnDlgMacroSettings::OnInitDialog() {
     CDialog::OnInitDialog();
-    SetWindowText(dialString(kTitleText).c_str());
+    SetWindowText(dialString(kTextTitle).c_str());
     tab_.SubclassDlgItem(kTab, this);
-    tab_.InsertItem(0, dialString(kStandardsTabText).c_str());
+    tab_.InsertItem(0, dialString(kTextStandardsTab).c_str());
     page_.Create(VnSSMappingPage::kResourceId, &tab_);
     CRect area;
     tab_.GetClientRect(&area);

@@ -1,10 +1,10 @@
 #include "vn_ss_mapping_page.h"
 
 #include <algorithm>
-#include <string>
 
 #include "dial_string.h"
 #include "grid.h"
+#include "string_helpers.h"
 #include "win.h"
 
 namespace {
@@ -15,7 +15,7 @@ constexpr DWORD kButton = BS_PUSHBUTTON | WS_TABSTOP;
 constexpr DWORD kIconButton = BS_PUSHBUTTON | BS_ICON | WS_TABSTOP;
 constexpr int kUpIcon = 261, kDownIcon = 262;
 constexpr int kUpTip = 173, kDownTip = 174;
-constexpr int kAddText = 606, kRemoveText = 607;
+constexpr int kTextAdd = 606, kTextRemove = 607;
 constexpr int kGridLook = 1;
 constexpr int kNameColumn = 1, kMapsToColumn = 2;
 constexpr int kTypeColumn = 1, kVarColumn = 2, kObjectColumn = 3;
@@ -42,19 +42,10 @@ const DialogTemplateRegistration kTemplate(
          {P::kMappingGrid, WC_STATIC, WS_BORDER, 0, "", 12, 124, 242, 114},
      }});
 
-// Items of a combo-box cell: the texts separated by tabs.
-std::string comboItems(const Ktx_StringArray& texts) {
-    std::string items;
-    for (int i = 0; i < texts.length(); ++i) {
-        if (i > 0) items += '\t';
-        items += texts[i].str();
-    }
-    return items;
-}
-
 void setComboColumn(Ktx_Spread& grid, int col, int row1, int row2, const Ktx_StringArray& texts) {
     SSCellType combo;
-    SSSetTypeComboBox(grid.gridWindow(), &combo, 0, comboItems(texts).c_str());
+    // The items of a combo-box cell are separated by tabs.
+    SSSetTypeComboBox(grid.gridWindow(), &combo, 0, arrToStr(texts, "\t").c_str());
     SSSetCellTypeRange(grid.gridWindow(), col, row1, col, row2, &combo);
 }
 
@@ -74,8 +65,8 @@ const char* typeText(VnValueType type) {
 VnSSMappingPage::VnSSMappingPage(MacroSettingsData* settings)
     : VnBoundDialog(kResourceId), model_(settings) {
     bind({
-        VnBinding::button(kAdd, [this] { addStandard(); }).caption(kAddText),
-        VnBinding::button(kRemove, [this] { removeStandard(); }).caption(kRemoveText),
+        VnBinding::button(kAdd, [this] { addStandard(); }).caption(kTextAdd),
+        VnBinding::button(kRemove, [this] { removeStandard(); }).caption(kTextRemove),
         VnBinding::button(kUp, [this] { moveStandard(-1); }),
         VnBinding::button(kDown, [this] { moveStandard(1); }),
     });
