@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "cmd_macro_pick.h"
+#include "cmd_mapping_link.h"
 #include "commands.h"
 #include "ktx_macro.h"
 #include "macro_data.h"
@@ -106,6 +107,7 @@ const char* const kMacroUsage =
 
 const char* const kMappingUsage =
     "usage: vnstd mapping show FILE.map\n"
+    "       vnstd mapping link STANDARD [--key KEY] VAR=OBJECT.PROPERTY.KIND ... (see --help)\n"
     "\n"
     "Prints a mapping file: its header line, then each key with its pairs in readable form\n"
     "(variable -> object, kind, property); pairs that do not parse are shown as skipped.\n";
@@ -128,7 +130,8 @@ std::string macroUsage(const std::vector<std::string>& args) {
     return !args.empty() && args[0] == "pick" ? kMacroPickUsage : kMacroUsage;
 }
 
-std::string mappingUsage(const std::vector<std::string>&) {
+std::string mappingUsage(const std::vector<std::string>& args) {
+    if (!args.empty() && args[0] == "link") return kMappingLinkUsage;
     return kMappingUsage;
 }
 
@@ -139,5 +142,7 @@ int runMacroCommand(const CliContext& context, const std::vector<std::string>& a
 }
 
 int runMappingCommand(const CliContext& context, const std::vector<std::string>& args) {
+    if (!args.empty() && args[0] == "link")
+        return runMappingLink(context, {args.begin() + 1, args.end()});
     return runShow(context, args, "mapping", kMappingUsage, showMapping);
 }
