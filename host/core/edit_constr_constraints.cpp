@@ -16,10 +16,6 @@ void note(EditConstrData& data, const std::string& what, int index) {
                                 std::to_string(index));
 }
 
-bool hasDimension(const std::string& kind) {
-    return kind == "Distance" || kind == "Angle" || kind == "Radius";
-}
-
 bool sameName(const std::string& a, const std::string& b) {
     return Ktx_String(a).equal(Ktx_String(b), false);
 }
@@ -51,7 +47,7 @@ Acad::ErrorStatus changeKind(Ktx_Constraint& c, const std::string& kind) {
         return Acad::eInvalidInput;
     }
     c.texts[0] = Ktx_String(kind);
-    if (!hasDimension(kind)) {
+    if (!constraintKindHasValue(kind)) {
         c.values.clear();
         c.flags &= ~kConstrUseVariable;
     } else if (c.values.empty()) {
@@ -68,21 +64,6 @@ Acad::ErrorStatus changeObject(const Ktx_ModuleDesign& m, Ktx_Constraint& c, int
     if (!known || c.texts[other - 1].str() == object) return Acad::eInvalidInput;
     c.texts[column - 1] = Ktx_String(object);
     return Acad::eOk;
-}
-
-// The value of a variable or dimension of the module's table, nullptr when none has the name.
-const Ktx_VarEq* variableOf(const Ktx_ModuleDesign& m, const std::string& name) {
-    for (const Ktx_VarEq& v : m.varsEqs) {
-        if (v.kind != kVarEqEquation && sameName(v.name, name)) return &v;
-    }
-    return nullptr;
-}
-
-void driveByVariables(Ktx_ModuleDesign& m) {
-    for (Ktx_Constraint& c : m.constraints) {
-        if (!c.usesVariable() || !c.hasValue()) continue;
-        if (const Ktx_VarEq* v = variableOf(m, c.texts[3].str())) c.values[0] = v->value;
-    }
 }
 
 }  // namespace
@@ -181,7 +162,7 @@ Acad::ErrorStatus UpdateConstraint(EditConstrData& data, int index) {
     if (c == nullptr) return Acad::eInvalidInput;
     Ktx_ModuleDesign& m = *data.current();
     if (c->usesVariable() && c->hasValue() && !c->texts[3].isEmpty()) {
-        if (const Ktx_VarEq* v = variableOf(m, c->texts[3].str())) {
+        if (const Ktx_VarEq* v = findVariable(m, c->texts[3].str())) {
             c->values[0] = v->value;
         } else {
             m.varsEqs.push_back(Ktx_VarEq{c->texts[3].str(), c->values[0], kVarEqDimension});
@@ -245,7 +226,7 @@ Acad::ErrorStatus UpdateVarsEqs(EditConstrData& data, const Ktx_StringArray& nam
         rows.push_back(Ktx_VarEq{name, values[i], kinds[i]});
     }
     m->varsEqs = std::move(rows);
-    driveByVariables(*m);
+    applyVariables(*m);
     data.drawing->log.push_back("update variables " + m->module);
     return Acad::eOk;
 }

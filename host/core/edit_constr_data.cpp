@@ -56,3 +56,22 @@ int constraintKindArity(const std::string& kind) {
     }
     return 0;
 }
+
+bool constraintKindHasValue(const std::string& kind) {
+    return kind == "Distance" || kind == "Angle" || kind == "Radius";
+}
+
+const Ktx_VarEq* findVariable(const Ktx_ModuleDesign& design, const std::string& name) {
+    for (const Ktx_VarEq& v : design.varsEqs) {
+        if (v.kind != kVarEqEquation && Ktx_String(v.name).equal(Ktx_String(name), false))
+            return &v;
+    }
+    return nullptr;
+}
+
+void applyVariables(Ktx_ModuleDesign& design) {
+    for (Ktx_Constraint& c : design.constraints) {
+        if (!c.usesVariable() || !c.hasValue()) continue;
+        if (const Ktx_VarEq* v = findVariable(design, c.texts[3].str())) c.values[0] = v->value;
+    }
+}

@@ -104,5 +104,13 @@ struct EditConstrData {
 Ktx_StringArray ConstraintRowTexts(const Ktx_Constraint& constraint);
 // The number of objects a constraint kind joins (1 or 2); 0 for an unknown kind.
 int constraintKindArity(const std::string& kind);
+// True for the kinds with a dimension (Distance, Angle, Radius).
+bool constraintKindHasValue(const std::string& kind);
 // The kinds of constraint commands 0 to 10, in command order.
 const std::vector<std::string>& constraintKinds();
+// Gives every constraint of the module that a variable or dimension value of its table drives
+// that value (letter case of the names ignored).
+void applyVariables(Ktx_ModuleDesign& design);
+// The row of the module's table that holds the variable or dimension value `name`, nullptr
+// when there is none (equations are not looked at).
+const Ktx_VarEq* findVariable(const Ktx_ModuleDesign& design, const std::string& name);

@@ -135,12 +135,17 @@ bool DesignReader::constraint(const Words& w, std::string& error) {
     for (int k = 0; k < arity; ++k) {
         const std::string& object = w[2 + static_cast<size_t>(k)];
         if (!hasObject(object)) return fail(error, "unknown object '" + object + "'");
+        if (k == 1 && object == c.texts[1].str())
+            return fail(error, "object '" + object + "' twice in a constraint");
         c.texts[k + 1] = Ktx_String(object);
     }
     for (size_t i = 2 + static_cast<size_t>(arity); i < w.size(); ++i) {
         if (!constraintOption(w, i, c, error)) return false;
     }
     if (c.option > c.optionCount) return fail(error, "option beyond the options");
+    if (constraintKindHasValue(w[1]) && c.values.empty()) c.values.push_back(0.0);
+    if (!constraintKindHasValue(w[1]) && (c.hasValue() || c.usesVariable()))
+        return fail(error, w[1] + " has no value");
     design_->constraints.push_back(c);
     return true;
 }
@@ -223,6 +228,9 @@ bool parseConstrDrawing(const std::string& text, Ktx_ConstrDrawing& drawing, std
             error = "line " + std::to_string(lineNo) + ": " + message;
             return false;
         }
+    }
+    for (Ktx_MacroDesign& m : reader.drawing.macros) {
+        for (Ktx_ModuleDesign& d : m.designs) applyVariables(d);
     }
     drawing.macros = std::move(reader.drawing.macros);
     return true;

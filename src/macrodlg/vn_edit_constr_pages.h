@@ -81,7 +81,7 @@ class VnConstrListPage : public CDialog {
 class VnGeomPage : public CDialog {
   public:
     static constexpr UINT kResourceId = 8135;
-    static constexpr int kGrid = 1001;
+    static constexpr int kGrid = 1005;
 
     explicit VnGeomPage(EditConstrData& data);
     BOOL OnInitDialog() override;
@@ -100,7 +100,7 @@ class VnGeomPage : public CDialog {
 class VnVarsPage : public CDialog {
   public:
     static constexpr UINT kResourceId = 8099;
-    enum ControlId : int { kGrid = 1001, kInsert = 1031, kDeleteRows = 1032 };
+    enum ControlId : int { kGrid = 1030, kInsert = 1031, kDeleteRows = 1032 };
 
     explicit VnVarsPage(EditConstrData& data);
     BOOL OnInitDialog() override;
