@@ -4,6 +4,7 @@
 #include "grid_edit.h"
 #include "ss_access.h"
 #include "ss_functions.h"
+#include "user_actions.h"
 #include "window_api.h"
 
 bool ssUserTypeInCell(HWND hWnd, int col, int row, const std::string& text) {
@@ -69,18 +70,18 @@ bool ssUserSelectBlock(HWND hWnd, int col, int row, int col2, int row2) {
 }
 
 std::function<void(HWND)> ssStepTypeInCell(int gridId, int col, int row, std::string text) {
-    return [=](HWND dialog) { ssUserTypeInCell(GetDlgItem(dialog, gridId), col, row, text); };
+    return [=](HWND dialog) { ssUserTypeInCell(winFindControl(dialog, gridId), col, row, text); };
 }
 
 std::function<void(HWND)> ssStepClickCell(int gridId, int col, int row) {
-    return [=](HWND dialog) { ssUserClickCell(GetDlgItem(dialog, gridId), col, row); };
+    return [=](HWND dialog) { ssUserClickCell(winFindControl(dialog, gridId), col, row); };
 }
 
 std::function<void(HWND)> ssStepRightClickCell(int gridId, int col, int row) {
-    return [=](HWND dialog) { ssUserRightClickCell(GetDlgItem(dialog, gridId), col, row); };
+    return [=](HWND dialog) { ssUserRightClickCell(winFindControl(dialog, gridId), col, row); };
 }
 
 std::function<void(HWND)> ssStepSelectBlock(int gridId, int col, int row, int col2, int row2) {
     return
-        [=](HWND dialog) { ssUserSelectBlock(GetDlgItem(dialog, gridId), col, row, col2, row2); };
+        [=](HWND dialog) { ssUserSelectBlock(winFindControl(dialog, gridId), col, row, col2, row2); };
 }

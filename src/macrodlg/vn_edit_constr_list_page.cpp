@@ -20,15 +20,15 @@ constexpr DWORD kOptionStyle = BS_CHECKBOX | BS_PUSHLIKE | WS_TABSTOP;
 
 std::vector<DialogControl> pageControls() {
     std::vector<DialogControl> c = {
-        {P::kGrid, WC_STATIC, WS_BORDER, 0, "", 5, 5, 290, 112},
+        {P::kGrid, WC_STATIC, WS_BORDER, 0, "", 5, 5, 278, 112},
         {P::kValueLabel, WC_STATIC, SS_LEFT, 0, "Value", 5, 124, 40, 8},
         {P::kValue, WC_EDIT, ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE, "", 48, 122, 60, 12},
         {P::kUseVariable, WC_BUTTON, BS_AUTOCHECKBOX | WS_TABSTOP, 0, "Use a variable", 116, 123,
          80, 10},
         {P::kVariableLabel, WC_STATIC, SS_LEFT, 0, "Variable", 5, 142, 40, 8},
         {P::kVariable, WC_EDIT, ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE, "", 48, 140, 60, 12},
-        {P::kCut, WC_BUTTON, BS_PUSHBUTTON | WS_TABSTOP, 0, "Cut", 205, 121, 45, 14},
-        {P::kDelete, WC_BUTTON, BS_PUSHBUTTON | WS_TABSTOP, 0, "Del", 277, 121, 18, 14},
+        {P::kCut, WC_BUTTON, BS_PUSHBUTTON | WS_TABSTOP, 0, "Cut", 212, 121, 45, 14},
+        {P::kDelete, WC_BUTTON, BS_PUSHBUTTON | WS_TABSTOP, 0, "Del", 265, 121, 18, 14},
     };
     for (int k = 0; k < VnConstrOptionGroup::kCount; ++k) {
         c.push_back({P::kOption1 + k, WC_BUTTON, kOptionStyle, 0, std::to_string(k + 1).c_str(),
@@ -37,7 +37,7 @@ std::vector<DialogControl> pageControls() {
     return c;
 }
 
-const DialogTemplateRegistration kTemplate({P::kResourceId, kCaption, kPageStyle, 0, 0, 300, 160,
+const DialogTemplateRegistration kTemplate({P::kResourceId, kCaption, kPageStyle, 0, 0, 288, 160,
                                             pageControls()});
 
 struct ClickFlag {
@@ -125,6 +125,8 @@ void VnConstrListPage::setUpGrid() {
     Ktx_StringArray headers;
     for (int key : kHeaderKeys) headers.append(dialString(key));
     spread_.setColumnHeaders(headers);
+    // A list, not a table to type in: locked cells look like the others.
+    SSSetLockColor(spread_.gridWindow(), RGB(255, 255, 255), RGB(0, 0, 0));
 }
 
 void VnConstrListPage::fill(int select) {
@@ -135,6 +137,7 @@ void VnConstrListPage::fill(int select) {
         for (int i = 0; i < count; ++i)
             spread_.setRowTexts(i + 1, ConstraintRowTexts(m->constraints[static_cast<size_t>(i)]));
         SSSetLockRange(spread_.gridWindow(), SS_ALLCOLS, SS_ALLROWS, SS_ALLCOLS, SS_ALLROWS, true);
+        spread_.fitColumns();
     }
     const int index = count == 0 ? -1 : (select >= 0 && select < count ? select : 0);
     if (index >= 0 && spread_.isCreated()) SSSetActiveCell(spread_.gridWindow(), 1, index + 1);

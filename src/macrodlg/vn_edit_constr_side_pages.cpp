@@ -31,15 +31,18 @@ constexpr CommandLook kCommandLooks[VnCommandsPage::kCommandCount] = {{"Parallel
                                                                       {"BoltPattern.bmp", 914},
                                                                       {"CoordSys.bmp", 915}};
 
+// The pages share one size; each is laid over the tab control's display area.
+constexpr int kPageWidth = 288, kPageHeight = 160;
+
 const DialogTemplateRegistration kGeomTemplate({VnGeomPage::kResourceId,
                                                 "",
                                                 kPageStyle,
                                                 0,
                                                 0,
-                                                300,
-                                                160,
+                                                kPageWidth,
+                                                kPageHeight,
                                                 {{VnGeomPage::kGrid, WC_STATIC, WS_BORDER, 0, "", 5,
-                                                  5, 290, 150}}});
+                                                  5, 278, 150}}});
 
 const DialogTemplateRegistration kVarsTemplate(
     {VnVarsPage::kResourceId,
@@ -47,9 +50,9 @@ const DialogTemplateRegistration kVarsTemplate(
      kPageStyle,
      0,
      0,
-     300,
-     160,
-     {{VnVarsPage::kGrid, WC_STATIC, WS_BORDER, 0, "", 5, 5, 290, 130},
+     kPageWidth,
+     kPageHeight,
+     {{VnVarsPage::kGrid, WC_STATIC, WS_BORDER, 0, "", 5, 5, 278, 130},
       {VnVarsPage::kInsert, WC_BUTTON, BS_PUSHBUTTON | WS_TABSTOP, 0, "Insert", 5, 140, 60, 14},
       {VnVarsPage::kDeleteRows, WC_BUTTON, BS_PUSHBUTTON | WS_TABSTOP, 0, "Delete", 70, 140, 60,
        14}}});
@@ -64,7 +67,7 @@ std::vector<DialogControl> commandButtons() {
 }
 
 const DialogTemplateRegistration kCommandsTemplate({VnCommandsPage::kResourceId, "", kPageStyle, 0,
-                                                    0, 300, 160, commandButtons()});
+                                                    0, kPageWidth, kPageHeight, commandButtons()});
 
 bool setUpGrid(Ktx_Spread& spread, CWnd* page, int id, std::initializer_list<int> headerKeys) {
     if (!spread.create(page, id, true)) return false;
@@ -115,6 +118,7 @@ void VnGeomPage::fill() {
     if (count == 0) return;
     SSSetCellTypeRange(h, kFlexibleColumn, 1, kConstructionColumn, count, &check);
     SSSetLockRange(h, 1, 1, 2, count, true);
+    spread_.fitColumns();
 }
 
 LRESULT VnGeomPage::onGridNotify(WPARAM, LPARAM lParam) {
@@ -167,6 +171,7 @@ void VnVarsPage::fill() {
         spread_.setRowTexts(
             i + 1, {Ktx_String(v.name), Ktx_String(macroNumberText(v.value)), Ktx_String(v.kind)});
     }
+    spread_.fitColumns();
 }
 
 bool VnVarsPage::store() {

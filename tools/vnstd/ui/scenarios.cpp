@@ -111,7 +111,8 @@ const std::vector<Scenario>& uiScenarios() {
          {sectionEditorScenario(), sectionSimpleScenario()},
          cuttingScenarios(),
          dialogScenarios(),
-         {genVarsScenario()}});
+         {genVarsScenario()},
+         {constraintsScenario()}});
     return scenarios;
 }
 
