@@ -171,15 +171,16 @@ void VnEditConstrDlg::selectModule(int position) {
     makeCurrent();
 }
 
+std::string VnEditConstrDlg::moduleAt(int position) const {
+    if (position < 0 || position >= modules_.GetCount()) return {};
+    std::string name(static_cast<size_t>(modules_.GetLBTextLen(position)) + 1, '\0');
+    modules_.GetLBText(position, name.data());
+    name.resize(name.size() - 1);
+    return name;
+}
+
 void VnEditConstrDlg::makeCurrent() {
-    const int position = modules_.GetCurSel();
-    std::string name;
-    if (position >= 0) {
-        name.resize(static_cast<size_t>(modules_.GetLBTextLen(position)) + 1);
-        modules_.GetLBText(position, name.data());
-        name.resize(name.size() - 1);
-    }
-    data_.currentModule = Ktx_String(name);
+    data_.currentModule = Ktx_String(moduleAt(modules_.GetCurSel()));
     SetCurrentModule(data_);
     constraints_.fill();
     geometry_.fill();
@@ -219,7 +220,7 @@ void VnEditConstrDlg::selectOtherMacro() {
 void VnEditConstrDlg::removeModule() {
     const int position = modules_.GetCurSel();
     if (position < 0) return;
-    if (RemoveModule(data_, data_.currentModule) != Acad::eOk) return;
+    if (RemoveModule(data_, Ktx_String(moduleAt(position))) != Acad::eOk) return;
     fillModules();
     selectModule(vnModuleAfterRemove(position, modules_.GetCount()));
 }
@@ -305,6 +306,10 @@ void VnEditConstrDlg::OnCancel() {
 }
 
 void VnEditConstrDlg::OnDestroy() {
+    if (modeless_ && pendingEnd() != 0) {
+        ::KillTimer(nullptr, pendingEnd());
+        pendingEnd() = 0;
+    }
     constraints_.storeCurrent(false);
     vars_.store();
     WriteDlgSize(this, kSizeName);

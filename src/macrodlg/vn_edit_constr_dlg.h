@@ -12,6 +12,7 @@
 // (never inside its own handler). Destroying the window stores the shown constraint and the
 // variables, and keeps the window's size under "DLG_EDIT_MACRO".
 #include <functional>
+#include <string>
 
 #include "button_st.h"
 #include "ccombo_box.h"
@@ -68,6 +69,7 @@ class VnEditConstrDlg : public CDialog {
     void placePages();
     void fillModules();
     void selectModule(int position);
+    std::string moduleAt(int position) const;
     void makeCurrent();
     void onModuleChosen();
     void selectOtherMacro();
