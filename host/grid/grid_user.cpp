@@ -82,6 +82,7 @@ std::function<void(HWND)> ssStepRightClickCell(int gridId, int col, int row) {
 }
 
 std::function<void(HWND)> ssStepSelectBlock(int gridId, int col, int row, int col2, int row2) {
-    return
-        [=](HWND dialog) { ssUserSelectBlock(winFindControl(dialog, gridId), col, row, col2, row2); };
+    return [=](HWND dialog) {
+        ssUserSelectBlock(winFindControl(dialog, gridId), col, row, col2, row2);
+    };
 }

@@ -25,7 +25,7 @@ bool ssUserRightClickCell(HWND grid, int col, int row);
 bool ssUserSelectBlock(HWND grid, int col, int row, int col2, int row2);
 
 // Steps for the window system's scripted user (Script::then) that act on the grid control
-// `gridId` of the dialog being driven (also one on a page of the dialog, e.g. a tab page):
+// `gridId` of the dialog being driven (also one on a page of a tab control inside it):
 //   winScriptNextDialog(IDD, Script().then(ssStepTypeInCell(1004, 2, 3, "12")).click(IDOK));
 // The mouse works too: Script::mouse / rightClick at gridCellCenter (grid_mouse.h).
 std::function<void(HWND)> ssStepTypeInCell(int gridId, int col, int row, std::string text);

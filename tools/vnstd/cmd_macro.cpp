@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "cmd_mapping_link.h"
 #include "commands.h"
 #include "ktx_macro.h"
 #include "macro_data.h"
@@ -104,6 +105,7 @@ const char* const kMacroUsage =
 
 const char* const kMappingUsage =
     "usage: vnstd mapping show FILE.map\n"
+    "       vnstd mapping link STANDARD [--key KEY] VAR=OBJECT.PROPERTY.KIND ... (see --help)\n"
     "\n"
     "Prints a mapping file: its header line, then each key with its pairs in readable form\n"
     "(variable -> object, kind, property); pairs that do not parse are shown as skipped.\n";
@@ -126,7 +128,8 @@ std::string macroUsage(const std::vector<std::string>&) {
     return kMacroUsage;
 }
 
-std::string mappingUsage(const std::vector<std::string>&) {
+std::string mappingUsage(const std::vector<std::string>& args) {
+    if (!args.empty() && args[0] == "link") return kMappingLinkUsage;
     return kMappingUsage;
 }
 
@@ -135,5 +138,7 @@ int runMacroCommand(const CliContext& context, const std::vector<std::string>& a
 }
 
 int runMappingCommand(const CliContext& context, const std::vector<std::string>& args) {
+    if (!args.empty() && args[0] == "link")
+        return runMappingLink(context, {args.begin() + 1, args.end()});
     return runShow(context, args, "mapping", kMappingUsage, showMapping);
 }

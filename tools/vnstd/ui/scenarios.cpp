@@ -111,7 +111,7 @@ const std::vector<Scenario>& uiScenarios() {
          {sectionEditorScenario(), sectionSimpleScenario()},
          cuttingScenarios(),
          dialogScenarios(),
-         {genVarsScenario()},
+         {genVarsScenario(), mappingScenario()},
          {constraintsScenario()}});
     return scenarios;
 }

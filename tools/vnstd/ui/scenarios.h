@@ -26,6 +26,8 @@ struct Scenario {
 
 // The general variables dialog (scenarios_genvars.cpp).
 Scenario genVarsScenario();
+// The macro settings dialog's standards page (scenarios_mapping.cpp).
+Scenario mappingScenario();
 
 const std::vector<Scenario>& uiScenarios();
 // The dialog foundation's controls on the library's pictures (scenarios_foundation.cpp).
