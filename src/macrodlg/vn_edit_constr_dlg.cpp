@@ -4,6 +4,7 @@
 #include "icon_buttons.h"
 #include "modeless_windows.h"
 #include "module_entry.h"
+#include "vn_dlg_macro_settings.h"
 #include "vn_input_line_dlg.h"
 
 namespace {
@@ -43,11 +44,6 @@ const DialogTemplateRegistration kTemplate(
          {IDOK, WC_BUTTON, BS_DEFPUSHBUTTON | WS_TABSTOP, 0, "", 255, 213, 50, 14},
      }});
 
-VnMacroSettingsDialog& settingsDialog() {
-    static VnMacroSettingsDialog dialog;
-    return dialog;
-}
-
 // The modeless editor ends from a timer, after the click that closed it has returned.
 UINT_PTR& pendingEnd() {
     static UINT_PTR timer = 0;
@@ -69,10 +65,6 @@ void endEditorNow(HWND, UINT, UINT_PTR id, DWORD) {
 }
 
 }  // namespace
-
-void vnSetMacroSettingsDialog(VnMacroSettingsDialog dialog) {
-    settingsDialog() = std::move(dialog);
-}
 
 VnEditConstrDlg::VnEditConstrDlg(const EditConstrData& data, bool modeless, CWnd* parent)
     : CDialog(kResourceId, parent),
@@ -241,7 +233,7 @@ void VnEditConstrDlg::editSettings() {
     Ktx_MacroDesign* design = data_.design();
     MacroSettingsData settings;
     if (design == nullptr || GetMacroSettings(&design->macro, settings) != Acad::eOk) return;
-    if (settingsDialog() && settingsDialog()(settings)) SetMacroSettings(&design->macro, settings);
+    if (StartDlgMacroSettings(settings)) SetMacroSettings(&design->macro, settings);
 }
 
 void VnEditConstrDlg::zoom() {

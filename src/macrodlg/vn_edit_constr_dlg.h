@@ -104,8 +104,3 @@ bool StartDlgEditConstraints(EditConstrData& data);
 // Runs the editor modally on a copy of data; true when it ended with OK. The copy is not given
 // back (the edits went to the drawing as they were made).
 bool StartDlgEditConstrModal(EditConstrData& data);
-
-// The macro settings dialog the settings button runs on the macro's settings: true when it
-// ended with OK. Set by the dialog's owner; without one the button changes nothing.
-using VnMacroSettingsDialog = std::function<bool(MacroSettingsData&)>;
-void vnSetMacroSettingsDialog(VnMacroSettingsDialog dialog);

@@ -9,6 +9,7 @@
 #include "grid_user.h"
 #include "modeless_windows.h"
 #include "path_translation.h"
+#include "vn_dlg_macro_settings.h"
 #include "vn_input_line_dlg.h"
 #include "win_driver.h"
 
@@ -243,20 +244,17 @@ TEST_F(ConstraintEditor, RenamingAsksForTheNameAndKeepsThePosition) {
 }
 
 TEST_F(ConstraintEditor, SettingsGoBackOnlyWhenTheDialogEndsWithOk) {
+    std::vector<Ktx_StandardLink>& standards = drawing.macros[0].macro.standards;
+    standards = {{"EndPlate", "EndPlateIPE300"}, {"BasePlate", "Module.Plate"}};
     ASSERT_TRUE(StartDlgEditConstraints(data));
-    bool confirm = false;
-    vnSetMacroSettingsDialog([&](MacroSettingsData& s) {
-        s.standards.append("BasePlate");
-        s.mappingKeys.append("Module.Plate");
-        return confirm;
-    });
+    winScriptNextDialog(VnDlgMacroSettings::kResourceId,
+                        Script().click(VnSSMappingPage::kRemove).click(IDCANCEL));
     ASSERT_TRUE(userClick(window(), E::kSettings));
-    EXPECT_TRUE(drawing.macros[0].macro.standards.empty());
-    confirm = true;
+    EXPECT_EQ(standards.size(), 2u);
+    winScriptNextDialog(VnDlgMacroSettings::kResourceId,
+                        Script().click(VnSSMappingPage::kRemove).click(IDOK));
     ASSERT_TRUE(userClick(window(), E::kSettings));
-    EXPECT_EQ(drawing.macros[0].macro.standards,
-              (std::vector<Ktx_StandardLink>{{"BasePlate", "Module.Plate"}}));
-    vnSetMacroSettingsDialog(nullptr);
+    EXPECT_EQ(standards, (std::vector<Ktx_StandardLink>{{"BasePlate", "Module.Plate"}}));
 }
 
 TEST_F(ConstraintEditor, TheModalEditorReportsOkWithoutCopyingBack) {
