@@ -26,6 +26,15 @@ Ktx_GeomObject* objectAt(EditConstrData& data, int index) {
     return &m->geometry[static_cast<size_t>(index)];
 }
 
+Acad::ErrorStatus setObjectFlag(EditConstrData& data, int index, bool Ktx_GeomObject::*flag,
+                                bool on, const std::string& what) {
+    Ktx_GeomObject* g = objectAt(data, index);
+    if (g == nullptr) return Acad::eInvalidInput;
+    g->*flag = on;
+    note(data, what, index);
+    return Acad::eOk;
+}
+
 void kindMenu(const Ktx_Constraint& c, Ktx_StringArray& entries, std::vector<int>& checked) {
     const std::string kind = c.texts[0].str();
     for (const std::string& k : constraintKinds()) {
@@ -194,19 +203,13 @@ Acad::ErrorStatus StartEditMacroCutDlg(EditConstrData& data, int index) {
 }
 
 Acad::ErrorStatus UpdateGeomFlexibility(EditConstrData& data, int index, bool flexible) {
-    Ktx_GeomObject* g = objectAt(data, index);
-    if (g == nullptr) return Acad::eInvalidInput;
-    g->flexible = flexible;
-    note(data, flexible ? "flexible object" : "fixed object", index);
-    return Acad::eOk;
+    return setObjectFlag(data, index, &Ktx_GeomObject::flexible, flexible,
+                         flexible ? "flexible object" : "fixed object");
 }
 
 Acad::ErrorStatus UpdateConstrGeom(EditConstrData& data, int index, bool construction) {
-    Ktx_GeomObject* g = objectAt(data, index);
-    if (g == nullptr) return Acad::eInvalidInput;
-    g->construction = construction;
-    note(data, construction ? "construction object" : "built object", index);
-    return Acad::eOk;
+    return setObjectFlag(data, index, &Ktx_GeomObject::construction, construction,
+                         construction ? "construction object" : "built object");
 }
 
 Acad::ErrorStatus UpdateVarsEqs(EditConstrData& data, const Ktx_StringArray& names,
