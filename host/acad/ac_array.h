@@ -15,18 +15,22 @@ class AcArray {
     int logicalLength() const { return length(); }
     bool isEmpty() const { return items_.empty(); }
 
-    T& at(int i) {
+    // References as the storage gives them (a plain value for AcArray<bool>).
+    using reference = typename std::vector<T>::reference;
+    using const_reference = typename std::vector<T>::const_reference;
+
+    reference at(int i) {
         assert(i >= 0 && i < length());
         return items_[static_cast<size_t>(i)];
     }
-    const T& at(int i) const {
+    const_reference at(int i) const {
         assert(i >= 0 && i < length());
         return items_[static_cast<size_t>(i)];
     }
-    T& operator[](int i) { return at(i); }
-    const T& operator[](int i) const { return at(i); }
-    T& first() { return at(0); }
-    T& last() { return at(length() - 1); }
+    reference operator[](int i) { return at(i); }
+    const_reference operator[](int i) const { return at(i); }
+    reference first() { return at(0); }
+    reference last() { return at(length() - 1); }
 
     AcArray& append(const T& value) {
         items_.push_back(value);

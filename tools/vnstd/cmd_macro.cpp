@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "cmd_macro_pick.h"
 #include "cmd_mapping_link.h"
 #include "commands.h"
 #include "ktx_macro.h"
@@ -97,6 +98,7 @@ int showMapping(const CliContext& context, const std::string& file) {
 
 const char* const kMacroUsage =
     "usage: vnstd macro show FILE\n"
+    "       vnstd macro pick FOLDER (vnstd macro pick --help)\n"
     "\n"
     "Prints the catalogue of a macro file: every object and property a standard's mapping may\n"
     "name, one per line (OBJECT, PROPERTY, KIND, VISIBILITY, LABEL). A mapping text is\n"
@@ -124,8 +126,8 @@ int runShow(const CliContext& context, const std::vector<std::string>& args, con
 
 }  // namespace
 
-std::string macroUsage(const std::vector<std::string>&) {
-    return kMacroUsage;
+std::string macroUsage(const std::vector<std::string>& args) {
+    return !args.empty() && args[0] == "pick" ? kMacroPickUsage : kMacroUsage;
 }
 
 std::string mappingUsage(const std::vector<std::string>& args) {
@@ -134,6 +136,8 @@ std::string mappingUsage(const std::vector<std::string>& args) {
 }
 
 int runMacroCommand(const CliContext& context, const std::vector<std::string>& args) {
+    if (!args.empty() && args[0] == "pick")
+        return runMacroPick(context, {args.begin() + 1, args.end()});
     return runShow(context, args, "macro", kMacroUsage, showMacro);
 }
 

@@ -112,6 +112,7 @@ const std::vector<Scenario>& uiScenarios() {
          cuttingScenarios(),
          dialogScenarios(),
          {genVarsScenario(), mappingScenario()},
+         {selectMacroScenario()},
          {constraintsScenario()}});
     return scenarios;
 }

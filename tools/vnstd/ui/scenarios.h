@@ -40,6 +40,10 @@ const std::vector<Scenario>& spreadScenarios();
 Scenario sectionSimpleScenario();
 Scenario sectionEditorScenario();
 const Scenario* findScenario(const std::string& name);
+// The select macro dialog (scenarios_selectmacro.cpp): the example connections, and a run on
+// any folder of drawings (a folder of this machine, or a name below the library's Macros\).
+Scenario selectMacroScenario();
+ScenarioOutcome runSelectMacro(const std::string& folder, bool extraChoice, bool showHint);
 
 // The scenarios of each area, in files of their own (scenarios_<area>.cpp).
 std::vector<Scenario> cuttingScenarios();

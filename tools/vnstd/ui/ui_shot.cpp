@@ -20,25 +20,6 @@ std::string quoted(const std::string& s) {
     return out + "'";
 }
 
-bool readSteps(const std::string& file, std::vector<PageEvent>& steps, std::string& error) {
-    std::ifstream in(file);
-    if (!in) {
-        error = "cannot read the steps file '" + file + "'";
-        return false;
-    }
-    std::string line;
-    for (int n = 1; std::getline(in, line); ++n) {
-        if (line.find_first_not_of(" \t\r") == std::string::npos) continue;
-        std::optional<PageEvent> e = parsePageEvent(line, error);
-        if (!e) {
-            error = file + ":" + std::to_string(n) + ": " + error;
-            return false;
-        }
-        steps.push_back(*e);
-    }
-    return true;
-}
-
 // The shooting thread: once the scenario runs, queues the steps, waits until the dialog has taken
 // them, then runs Chromium and stops the session (which ends the dialog).
 void shoot(UiSession& session, std::vector<PageEvent> steps, std::string command, int& result) {
@@ -63,6 +44,25 @@ void shoot(UiSession& session, std::vector<PageEvent> steps, std::string command
 
 }  // namespace
 
+bool readUiSteps(const std::string& file, std::vector<PageEvent>& steps, std::string& error) {
+    std::ifstream in(file);
+    if (!in) {
+        error = "cannot read the steps file '" + file + "'";
+        return false;
+    }
+    std::string line;
+    for (int n = 1; std::getline(in, line); ++n) {
+        if (line.find_first_not_of(" \t\r") == std::string::npos) continue;
+        std::optional<PageEvent> e = parsePageEvent(line, error);
+        if (!e) {
+            error = file + ":" + std::to_string(n) + ": " + error;
+            return false;
+        }
+        steps.push_back(*e);
+    }
+    return true;
+}
+
 std::string chromiumShotCommand(const std::string& url, const std::string& png,
                                 const std::string& profileDir) {
     return "chromium --headless --no-sandbox --disable-gpu --disable-quic --no-first-run "
@@ -79,7 +79,7 @@ int runUiShot(const CliContext& context, UiSession& session, const std::string& 
         return cliUsageError(context, "unknown scenario '" + options.shot + "'");
     std::vector<PageEvent> steps;
     std::string error;
-    if (!options.steps.empty() && !readSteps(options.steps, steps, error))
+    if (!options.steps.empty() && !readUiSteps(options.steps, steps, error))
         return cliFailure(context, error);
     std::error_code ec;
     const fs::path profile =
