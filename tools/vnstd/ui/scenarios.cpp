@@ -112,7 +112,8 @@ const std::vector<Scenario>& uiScenarios() {
          cuttingScenarios(),
          dialogScenarios(),
          {genVarsScenario(), mappingScenario()},
-         {selectMacroScenario()}});
+         {selectMacroScenario()},
+         {constraintsScenario()}});
     return scenarios;
 }
 

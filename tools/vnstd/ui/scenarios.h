@@ -48,3 +48,4 @@ ScenarioOutcome runSelectMacro(const std::string& folder, bool extraChoice, bool
 // The scenarios of each area, in files of their own (scenarios_<area>.cpp).
 std::vector<Scenario> cuttingScenarios();
 std::vector<Scenario> dialogScenarios();
+Scenario constraintsScenario();
