@@ -70,6 +70,7 @@ const VnStandardsCalcIndex& VnStandardsSpread::calcIndex() {
 // Duplicate names (letter case folded) are found with a hash set; the message lists each
 // duplicated name once, and the later declarations are removed from the highest index down.
 Acad::ErrorStatus VnStandardsSpread::removeDuplicateVarCells() {
+    if (calcIndex().namesUnique()) return Acad::eOk;
     std::unordered_set<std::string> seen;
     std::unordered_set<std::string> reported;
     std::vector<int> duplicates;
@@ -112,8 +113,8 @@ Acad::ErrorStatus VnStandardsSpread::calcAll() {
     VnSSFunctions::registerAll(gridWindow());
     registering.done();
     VnCalcLap duplicates(gFindDuplicates, fileName);
+    calcIndex_.reset();  // the variables may have changed since the last calculation
     removeDuplicateVarCells();
-    calcIndex_.reset();
     duplicates.done();
     const TracedSheet traced(*this);
     VnCalcLap cells(gCalcCells, fileName);

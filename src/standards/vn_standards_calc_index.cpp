@@ -48,6 +48,17 @@ int VnStandardsCalcIndex::find(const Ktx_String& name) const {
     return it == byName_.end() ? -1 : it->second;
 }
 
+const VnStandardsCalcIndex::Equation* VnStandardsCalcIndex::known(const Ktx_String& text) const {
+    const auto it = equations_.find(text.str());
+    return it == equations_.end() ? nullptr : &it->second;
+}
+
+const VnStandardsCalcIndex::Equation& VnStandardsCalcIndex::remember(const Ktx_String& text,
+                                                                     Equation equation) const {
+    if (equations_.size() >= 4096) equations_.clear();
+    return equations_.insert_or_assign(text.str(), std::move(equation)).first->second;
+}
+
 Ktx_String VnStandardsCalcIndex::coordName(int col, int row) {
     return getAlfabet(col) + Ktx_String(row);
 }

@@ -19,6 +19,7 @@
 #include "ktx_spread.h"
 #include "ktx_string.h"
 #include "ktx_string_array.h"
+#include "vn_standards_calc_index.h"
 #include "vn_var_cells.h"
 
 class VnStandardsSpread : public Ktx_Spread {
@@ -109,13 +110,12 @@ class VnStandardsSpread : public Ktx_Spread {
   private:
     // Name look-up and translation built once per calculation (variable cells do not move
     // while the Calc cells are calculated).
-    const class VnStandardsCalcIndex& calcIndex();
+    const VnStandardsCalcIndex& calcIndex();
     // Adds the failed cell to the evaluation report and shows the equation error.
     void equationError(const Ktx_String& left, const Ktx_String& expression, int col, int row,
                        bool childCall) const;
-    struct CellEquation;
-    CellEquation splitEquation(const Ktx_String& text);
-    bool setTranslatedFormula(int col, int row, const CellEquation& eq);
+    const VnStandardsCalcIndex::Equation& equationOf(const Ktx_String& text);
+    bool setTranslatedFormula(int col, int row, const VnStandardsCalcIndex::Equation& eq);
     bool takeCalculatedValue(int col, int row, int var);
     Acad::ErrorStatus removeDuplicateVarCells();
     Acad::ErrorStatus bindChildArguments(VnDlgStandardsData& data, bool outputsBack);
@@ -141,5 +141,5 @@ class VnStandardsSpread : public Ktx_Spread {
     static void forgetKeptDeclarations();
 
   private:
-    std::shared_ptr<const class VnStandardsCalcIndex> calcIndex_;
+    std::shared_ptr<const VnStandardsCalcIndex> calcIndex_;
 };
