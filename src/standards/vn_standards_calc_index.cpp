@@ -1,5 +1,7 @@
 #include "vn_standards_calc_index.h"
 
+#include <algorithm>
+
 #include "calc_timers.h"
 #include "string_helpers.h"
 
@@ -55,7 +57,9 @@ const VnStandardsCalcIndex::Equation* VnStandardsCalcIndex::known(const Ktx_Stri
 
 const VnStandardsCalcIndex::Equation& VnStandardsCalcIndex::remember(const Ktx_String& text,
                                                                      Equation equation) const {
-    if (equations_.size() >= 4096) equations_.clear();
+    // Room for every Calc cell of the standard twice over (a text changed by general variables).
+    if (equations_.size() >= std::max<size_t>(1024, 2 * static_cast<size_t>(size_)))
+        equations_.clear();
     return equations_.insert_or_assign(text.str(), std::move(equation)).first->second;
 }
 

@@ -6,7 +6,8 @@
 //
 // A Calc cell's text says the same under the same index every time: its equation (the left
 // variable, the expression, whether it calls a child) and its translated formula are
-// worked out once per text and given again (bounded; forgotten when full).
+// worked out once per text and given again (bounded by twice the number of variables, at least
+// 1,024 texts; forgotten when full).
 #include <memory>
 #include <string>
 #include <unordered_map>

@@ -65,6 +65,9 @@ class VnStandardsSpread : public Ktx_Spread {
     struct CalcPlan {
         int start = -1;                          // the header's row + 1, -1 without one
         std::vector<std::pair<int, int>> cells;  // (col, row), row by row
+        // Every cell that held anything after the load or is a variable's cell, row by row:
+        // the only cells that can hold a text when the general variables are replaced.
+        std::vector<std::pair<int, int>> written;
     };
     // Loads a standard whole into the grid with automatic calculation off: `name` itself when
     // such a file exists, else libDir + "Connection Standards\\" + name + ".vns". On success
@@ -131,7 +134,7 @@ class VnStandardsSpread : public Ktx_Spread {
     std::shared_ptr<const CalcPlan> calcPlan_;
     // Set when something written since the load may have made a cell read "Calc".
     bool calcPlanStale_ = false;
-    static CalcPlan planCalc(Ktx_Spread& grid, int start);
+    static CalcPlan planCalc(Ktx_Spread& grid, int start, const VnVarCells& declared);
     // The kept plan when calcAll may use it (reset on use), else nullptr.
     std::shared_ptr<const CalcPlan> takeCalcPlan();
     void calcCells(int start);
