@@ -82,9 +82,10 @@ bool VnStandardsSpread::splitCalcText(const Ktx_String& text, Ktx_String& left,
 
 // The equation of a Calc cell's text, worked out under the current index the first time the
 // text is met (each step under its timer) and taken as it was kept afterwards.
-const VnStandardsCalcIndex::Equation& VnStandardsSpread::equationOf(const Ktx_String& text) {
+std::shared_ptr<const VnStandardsCalcIndex::Equation> VnStandardsSpread::equationOf(
+    const Ktx_String& text) {
     const VnStandardsCalcIndex& index = calcIndex();
-    if (const VnStandardsCalcIndex::Equation* known = index.known(text)) return *known;
+    if (auto known = index.known(text)) return known;
     VnStandardsCalcIndex::Equation eq;
     VnCalcLap split(gCalcCellSplitSymbol, fileName);
     const bool plain = splitCalcText(text, eq.left, eq.expression);
@@ -108,7 +109,8 @@ Acad::ErrorStatus VnStandardsSpread::calcCell(int col, int row) {
     if (!getCellText(col, row, text, CellTextKind::Value) || text.isEmpty())
         return Acad::eInvalidInput;
     TracedCell traced(col, row, text);
-    const VnStandardsCalcIndex::Equation& eq = equationOf(text);
+    const std::shared_ptr<const VnStandardsCalcIndex::Equation> kept = equationOf(text);
+    const VnStandardsCalcIndex::Equation& eq = *kept;
     const bool callsChild = eq.callsChild;
     {
         VnCalcLap lap(gCalcCellFindFunctions, fileName);

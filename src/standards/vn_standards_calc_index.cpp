@@ -50,17 +50,20 @@ int VnStandardsCalcIndex::find(const Ktx_String& name) const {
     return it == byName_.end() ? -1 : it->second;
 }
 
-const VnStandardsCalcIndex::Equation* VnStandardsCalcIndex::known(const Ktx_String& text) const {
+std::shared_ptr<const VnStandardsCalcIndex::Equation> VnStandardsCalcIndex::known(
+    const Ktx_String& text) const {
     const auto it = equations_.find(text.str());
-    return it == equations_.end() ? nullptr : &it->second;
+    return it == equations_.end() ? nullptr : it->second;
 }
 
-const VnStandardsCalcIndex::Equation& VnStandardsCalcIndex::remember(const Ktx_String& text,
-                                                                     Equation equation) const {
+std::shared_ptr<const VnStandardsCalcIndex::Equation> VnStandardsCalcIndex::remember(
+    const Ktx_String& text, Equation equation) const {
     // Room for every Calc cell of the standard twice over (a text changed by general variables).
     if (equations_.size() >= std::max<size_t>(1024, 2 * static_cast<size_t>(size_)))
         equations_.clear();
-    return equations_.insert_or_assign(text.str(), std::move(equation)).first->second;
+    auto kept = std::make_shared<const Equation>(std::move(equation));
+    equations_.insert_or_assign(text.str(), kept);
+    return kept;
 }
 
 Ktx_String VnStandardsCalcIndex::coordName(int col, int row) {

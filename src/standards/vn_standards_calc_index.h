@@ -40,10 +40,11 @@ class VnStandardsCalcIndex {
         bool callsChild = false;
         std::string formula;  // the expression with names replaced by coordinates
     };
-    // The equation worked out for this text before, or null.
-    const Equation* known(const Ktx_String& text) const;
+    // The equation worked out for this text before, or null. Shared: a nested evaluation of
+    // a standard with the same variables may forget the kept equations meanwhile.
+    std::shared_ptr<const Equation> known(const Ktx_String& text) const;
     // Keeps the equation of a text and gives it back.
-    const Equation& remember(const Ktx_String& text, Equation equation) const;
+    std::shared_ptr<const Equation> remember(const Ktx_String& text, Equation equation) const;
 
     // The A1 name of a cell: column letters and row number.
     static Ktx_String coordName(int col, int row);
@@ -55,5 +56,5 @@ class VnStandardsCalcIndex {
     VnStandardsCalcNames coordinates_;
     int size_ = 0;
     // Filled while calculating; the index is otherwise unchanged after it was built.
-    mutable std::unordered_map<std::string, Equation> equations_;
+    mutable std::unordered_map<std::string, std::shared_ptr<const Equation>> equations_;
 };

@@ -117,7 +117,7 @@ class VnStandardsSpread : public Ktx_Spread {
     // Adds the failed cell to the evaluation report and shows the equation error.
     void equationError(const Ktx_String& left, const Ktx_String& expression, int col, int row,
                        bool childCall) const;
-    const VnStandardsCalcIndex::Equation& equationOf(const Ktx_String& text);
+    std::shared_ptr<const VnStandardsCalcIndex::Equation> equationOf(const Ktx_String& text);
     bool setTranslatedFormula(int col, int row, const VnStandardsCalcIndex::Equation& eq);
     bool takeCalculatedValue(int col, int row, int var);
     Acad::ErrorStatus removeDuplicateVarCells();
