@@ -1,6 +1,7 @@
 #include "ktx_module.h"
 
 #include <cerrno>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -186,8 +187,14 @@ Acad::ErrorStatus getSetConstrVarValue(Ktx_Module* module, const Ktx_String& nam
 // (the largest has 309 integer digits), so a large value is never cut short.
 std::string macroNumberText(double value) {
     char buf[400];
-    std::snprintf(buf, sizeof buf, "%.8f", value);
-    std::string text = buf;
+    std::string text;
+    if (std::isfinite(value)) {  // the same digits as "%.8f", without the stdio machinery
+        text.assign(buf,
+                    std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, 8).ptr);
+    } else {
+        std::snprintf(buf, sizeof buf, "%.8f", value);
+        text = buf;
+    }
     size_t dot = text.find('.');
     if (dot != std::string::npos) {
         size_t end = text.find_last_not_of('0');

@@ -19,7 +19,7 @@ bool equalBytes(std::string_view a, std::string_view b, bool caseSensitive) {
     if (a.size() != b.size()) return false;
     if (caseSensitive) return a == b;
     for (size_t i = 0; i < a.size(); ++i) {
-        if (ktxToLower(a[i]) != ktxToLower(b[i])) return false;
+        if (a[i] != b[i] && ktxToLower(a[i]) != ktxToLower(b[i])) return false;
     }
     return true;
 }
@@ -65,22 +65,38 @@ char ktxToUpper(char c) {
     }
 }
 
-char ktxToLower(char c) {
-    const unsigned char b = byteOf(c);
-    if (b >= 'A' && b <= 'Z') return static_cast<char>(b + 32);
-    if (b >= 0xC0 && b <= 0xDE && b != 0xD7) return static_cast<char>(b + 32);
+namespace {
+
+// The lower-case rule of code page 1252, byte by byte.
+constexpr unsigned char lowerByte(unsigned char b) {
+    if (b >= 'A' && b <= 'Z') return static_cast<unsigned char>(b + 32);
+    if (b >= 0xC0 && b <= 0xDE && b != 0xD7) return static_cast<unsigned char>(b + 32);
     switch (b) {
         case 0x8A:
-            return static_cast<char>(0x9A);
+            return 0x9A;
         case 0x8C:
-            return static_cast<char>(0x9C);
+            return 0x9C;
         case 0x8E:
-            return static_cast<char>(0x9E);
+            return 0x9E;
         case 0x9F:
-            return static_cast<char>(0xFF);
+            return 0xFF;
         default:
-            return c;
+            return b;
     }
+}
+
+struct LowerTable {
+    unsigned char to[256] = {};
+    constexpr LowerTable() {
+        for (int b = 0; b < 256; ++b) to[b] = lowerByte(static_cast<unsigned char>(b));
+    }
+};
+constexpr LowerTable kLower;
+
+}  // namespace
+
+char ktxToLower(char c) {
+    return static_cast<char>(kLower.to[byteOf(c)]);
 }
 
 int ktxCompareNoCase(std::string_view a, std::string_view b) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <charconv>
 #include <cmath>
 #include <cstdlib>
 
@@ -135,9 +136,18 @@ std::optional<double> parseNumberText(std::string_view text) {
         i = j;
     }
     if (i != text.size()) return std::nullopt;
-    std::string copy(text);
-    errno = 0;
-    double v = std::strtod(copy.c_str(), nullptr);
+    // from_chars reads what strtod reads here but a leading "+"; it answers out of range for
+    // overflow and underflow alike, where strtod gives infinity or the nearest small value.
+    const std::string_view digits = text.front() == '+' ? text.substr(1) : text;
+    double v = 0.0;
+    const std::from_chars_result read =
+        std::from_chars(digits.data(), digits.data() + digits.size(), v);
+    if (read.ec == std::errc::result_out_of_range) {
+        const std::string copy(text);
+        v = std::strtod(copy.c_str(), nullptr);
+    } else if (read.ec != std::errc() || read.ptr != digits.data() + digits.size()) {
+        return std::nullopt;
+    }
     if (!std::isfinite(v)) return std::nullopt;
     return percent ? v / 100 : v;
 }

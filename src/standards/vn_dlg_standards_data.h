@@ -25,6 +25,11 @@ class VnDlgStandardsData {
     Ktx_StringArray genVarValues;
     VnVarCells varCells;
 
+    VnDlgStandardsData() = default;
+    VnDlgStandardsData(const VnDlgStandardsData&) = default;
+    VnDlgStandardsData& operator=(const VnDlgStandardsData&) = default;
+    VnDlgStandardsData(VnDlgStandardsData&&) noexcept = default;
+    VnDlgStandardsData& operator=(VnDlgStandardsData&&) noexcept = default;
     virtual ~VnDlgStandardsData() = default;
 
     // Prepares a mode-0 evaluation. eInvalidInput (nothing changed) when macro or data is null.

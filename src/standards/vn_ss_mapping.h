@@ -28,6 +28,8 @@ class VnSSMapping {
     VnSSMapping() = default;
     VnSSMapping(const VnSSMapping& other);
     VnSSMapping& operator=(const VnSSMapping& other);
+    VnSSMapping(VnSSMapping&&) noexcept = default;
+    VnSSMapping& operator=(VnSSMapping&&) noexcept = default;
     virtual ~VnSSMapping() = default;
 
     const Maps& mappedObjects() const { return maps_; }

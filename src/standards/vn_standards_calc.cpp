@@ -43,18 +43,23 @@ Acad::ErrorStatus VnStandardsSpread::replaceGenVars() {
     VnStandardsCalcNames names;
     names.quoteNonNumbers([](std::string_view v) { return isNumber(Ktx_String(std::string(v))); });
     for (int i = 0; i < count; ++i) names.add(genVarNames[i].view(), genVarValues[i].view());
-    const int maxCols = getMaxCols();
-    const int maxRows = getMaxRows();
     Ktx_String text;
     std::string replaced;
-    for (int row = 1; row <= maxRows; ++row) {
-        for (int col = 1; col <= maxCols; ++col) {
-            if (!getCellText(col, row, text, CellTextKind::Value) || text.isEmpty()) continue;
-            if (!names.apply(text.view(), replaced)) continue;
-            if (text == "Calc" || replaced == "Calc") calcPlanStale_ = true;
-            setCellText(col, row, Ktx_String(replaced));
-        }
+    const auto replaceIn = [&](int col, int row) {
+        if (!getCellText(col, row, text, CellTextKind::Value) || text.isEmpty()) return;
+        if (!names.apply(text.view(), replaced)) return;
+        if (text == "Calc" || replaced == "Calc") calcPlanStale_ = true;
+        setCellText(col, row, Ktx_String(replaced));
+    };
+    // With the load's plan only the cells that can hold a text are read; the rest are empty.
+    if (calcPlan_) {
+        for (const auto& [col, row] : calcPlan_->written) replaceIn(col, row);
+        return Acad::eOk;
     }
+    const int maxCols = getMaxCols();
+    const int maxRows = getMaxRows();
+    for (int row = 1; row <= maxRows; ++row)
+        for (int col = 1; col <= maxCols; ++col) replaceIn(col, row);
     return Acad::eOk;
 }
 
@@ -70,6 +75,7 @@ const VnStandardsCalcIndex& VnStandardsSpread::calcIndex() {
 // Duplicate names (letter case folded) are found with a hash set; the message lists each
 // duplicated name once, and the later declarations are removed from the highest index down.
 Acad::ErrorStatus VnStandardsSpread::removeDuplicateVarCells() {
+    if (calcIndex().namesUnique()) return Acad::eOk;
     std::unordered_set<std::string> seen;
     std::unordered_set<std::string> reported;
     std::vector<int> duplicates;
@@ -112,8 +118,8 @@ Acad::ErrorStatus VnStandardsSpread::calcAll() {
     VnSSFunctions::registerAll(gridWindow());
     registering.done();
     VnCalcLap duplicates(gFindDuplicates, fileName);
+    calcIndex_.reset();  // the variables may have changed since the last calculation
     removeDuplicateVarCells();
-    calcIndex_.reset();
     duplicates.done();
     const TracedSheet traced(*this);
     VnCalcLap cells(gCalcCells, fileName);

@@ -1,6 +1,7 @@
 // Calculating one Calc cell: the left variable, the translation of variable names into cell
 // coordinates, and the equation-error message.
 #include "calc_timers.h"
+#include "ss_functions.h"
 #include "string_helpers.h"
 #include "vn_calc_lap.h"
 #include "vn_eval_report.h"
@@ -66,14 +67,6 @@ void VnStandardsSpread::equationError(const Ktx_String& left, const Ktx_String& 
     vnShowExclamation(text);
 }
 
-// The left variable and the expression of a Calc cell's text; plain when the text has an "="
-// whose left side names a variable (var is its index, else -1).
-struct VnStandardsSpread::CellEquation {
-    Ktx_String left;
-    Ktx_String expression;
-    int var = -1;
-};
-
 bool VnStandardsSpread::splitCalcText(const Ktx_String& text, Ktx_String& left,
                                       Ktx_String& expression) {
     const bool plain = splitString(text, "=", left, expression, false);
@@ -87,15 +80,28 @@ bool VnStandardsSpread::splitCalcText(const Ktx_String& text, Ktx_String& left,
     return plain;
 }
 
-VnStandardsSpread::CellEquation VnStandardsSpread::splitEquation(const Ktx_String& text) {
-    CellEquation eq;
+// The equation of a Calc cell's text, worked out under the current index the first time the
+// text is met (each step under its timer) and taken as it was kept afterwards.
+std::shared_ptr<const VnStandardsCalcIndex::Equation> VnStandardsSpread::equationOf(
+    const Ktx_String& text) {
+    const VnStandardsCalcIndex& index = calcIndex();
+    if (auto known = index.known(text)) return known;
+    VnStandardsCalcIndex::Equation eq;
     VnCalcLap split(gCalcCellSplitSymbol, fileName);
     const bool plain = splitCalcText(text, eq.left, eq.expression);
     split.done();
     VnCalcLap find(gCalcCellFindVarCell, fileName);
-    if (plain) eq.var = calcIndex().find(eq.left);
+    if (plain) eq.var = index.find(eq.left);
     find.done();
-    return eq;
+    eq.callsChild = eq.expression.contains(kChildFunction);
+    if (eq.var >= 0 && !eq.callsChild) {
+        VnCalcLap names(gCalcCellGetVarNames, fileName);
+        names.done();
+        VnCalcLap replace(gCalcCellReplaceVariables, fileName);
+        index.coordinates().apply(eq.expression.view(), eq.formula);
+        replace.done();
+    }
+    return index.remember(text, std::move(eq));
 }
 
 Acad::ErrorStatus VnStandardsSpread::calcCell(int col, int row) {
@@ -103,11 +109,11 @@ Acad::ErrorStatus VnStandardsSpread::calcCell(int col, int row) {
     if (!getCellText(col, row, text, CellTextKind::Value) || text.isEmpty())
         return Acad::eInvalidInput;
     TracedCell traced(col, row, text);
-    const CellEquation eq = splitEquation(text);
-    bool callsChild = false;
+    const std::shared_ptr<const VnStandardsCalcIndex::Equation> kept = equationOf(text);
+    const VnStandardsCalcIndex::Equation& eq = *kept;
+    const bool callsChild = eq.callsChild;
     {
         VnCalcLap lap(gCalcCellFindFunctions, fileName);
-        callsChild = eq.expression.contains(kChildFunction);
         VnEvalTrace::cellEquation(eq.left.str(), eq.expression.str(), callsChild);
         if (!callsChild && eq.var < 0) {
             equationError(eq.left, eq.expression, col, row, false);
@@ -133,22 +139,16 @@ Acad::ErrorStatus VnStandardsSpread::calcCell(int col, int row) {
     return Acad::eOk;
 }
 
-bool VnStandardsSpread::setTranslatedFormula(int col, int row, const CellEquation& eq) {
+bool VnStandardsSpread::setTranslatedFormula(int col, int row,
+                                             const VnStandardsCalcIndex::Equation& eq) {
     VnCalcLap lap(gCalcCellCalcFunctionsPrepare, fileName);
     if (varCells[eq.var].valueType == VnValueString) {
         setEditTypeCell(col, row);
     } else {
         setNumberTypeCell(col, row, 7, false);
     }
-    VnCalcLap names(gCalcCellGetVarNames, fileName);
-    const VnStandardsCalcIndex& index = calcIndex();
-    names.done();
-    VnCalcLap replace(gCalcCellReplaceVariables, fileName);
-    std::string formula;
-    index.coordinates().apply(eq.expression.view(), formula);
-    replace.done();
-    VnEvalTrace::cellFormula(formula);
-    if (!setCellFormula(col, row, Ktx_String(std::move(formula)))) return false;
+    VnEvalTrace::cellFormula(eq.formula);
+    if (!SSSetFormula(gridWindow(), col, row, eq.formula.c_str(), true)) return false;
     lap.done();
     return true;
 }

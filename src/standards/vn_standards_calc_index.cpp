@@ -1,5 +1,7 @@
 #include "vn_standards_calc_index.h"
 
+#include <algorithm>
+
 #include "calc_timers.h"
 #include "string_helpers.h"
 
@@ -46,6 +48,22 @@ std::shared_ptr<const VnStandardsCalcIndex> VnStandardsCalcIndex::of(const VnVar
 int VnStandardsCalcIndex::find(const Ktx_String& name) const {
     const auto it = byName_.find(foldedKey(name));
     return it == byName_.end() ? -1 : it->second;
+}
+
+std::shared_ptr<const VnStandardsCalcIndex::Equation> VnStandardsCalcIndex::known(
+    const Ktx_String& text) const {
+    const auto it = equations_.find(text.str());
+    return it == equations_.end() ? nullptr : it->second;
+}
+
+std::shared_ptr<const VnStandardsCalcIndex::Equation> VnStandardsCalcIndex::remember(
+    const Ktx_String& text, Equation equation) const {
+    // Room for every Calc cell of the standard twice over (a text changed by general variables).
+    if (equations_.size() >= std::max<size_t>(1024, 2 * static_cast<size_t>(size_)))
+        equations_.clear();
+    auto kept = std::make_shared<const Equation>(std::move(equation));
+    equations_.insert_or_assign(text.str(), kept);
+    return kept;
 }
 
 Ktx_String VnStandardsCalcIndex::coordName(int col, int row) {

@@ -1,5 +1,7 @@
 // The declarations of a standard are a matter of its file alone when they are read right after
 // the load: they are kept per file and taken again while the file is unchanged.
+#include <algorithm>
+
 #include "vn_kept_by_stamp.h"
 #include "vn_standards_spread.h"
 
@@ -28,30 +30,41 @@ Acad::ErrorStatus VnStandardsSpread::findLoadedVarCells() {
         return kept->status;
     }
     const Acad::ErrorStatus status = findVarCells();
-    calcPlan_ = std::make_shared<const CalcPlan>(planCalc(*this, findSectionStart("Calc")));
+    calcPlan_ =
+        std::make_shared<const CalcPlan>(planCalc(*this, findSectionStart("Calc"), varCells));
     keptDeclarations().keep(file.hostPath, file.stamp, Declarations{status, varCells, calcPlan_});
     return status;
 }
 
 // Every cell below the header that holds a value or a formula right after the load. Only
 // these can hold an equation when calcAll runs: what the evaluation writes before it goes
-// into cells that held something (declarations, texts with general variables).
-VnStandardsSpread::CalcPlan VnStandardsSpread::planCalc(Ktx_Spread& grid, int start) {
+// into cells that held something (declarations, texts with general variables). The same scan
+// over the whole sheet, with the declared variables' cells, gives the cells where general
+// variables may be replaced.
+VnStandardsSpread::CalcPlan VnStandardsSpread::planCalc(Ktx_Spread& grid, int start,
+                                                        const VnVarCells& declared) {
     CalcPlan plan;
     plan.start = start;
-    if (start < 0) return plan;
     const int maxRows = grid.getMaxRows();
     const int maxCols = grid.getMaxCols();
+    std::vector<std::pair<int, int>> filled;
     Ktx_String text;
-    for (int row = start; row <= maxRows; ++row) {
+    for (int row = 1; row <= maxRows; ++row) {
         for (int col = 1; col <= maxCols; ++col) {
             const bool value =
                 grid.getCellText(col, row, text, CellTextKind::Value) && !text.isEmpty();
-            if (value ||
-                (grid.getCellText(col, row, text, CellTextKind::Formula) && !text.isEmpty()))
-                plan.cells.emplace_back(col, row);
+            if (!value &&
+                !(grid.getCellText(col, row, text, CellTextKind::Formula) && !text.isEmpty()))
+                continue;
+            filled.emplace_back(row, col);
+            if (start >= 0 && row >= start) plan.cells.emplace_back(col, row);
         }
     }
+    for (int i = 0; i < declared.length(); ++i)
+        filled.emplace_back(declared[i].row, declared[i].col);
+    std::sort(filled.begin(), filled.end());
+    filled.erase(std::unique(filled.begin(), filled.end()), filled.end());
+    for (const auto& [row, col] : filled) plan.written.emplace_back(col, row);
     return plan;
 }
 

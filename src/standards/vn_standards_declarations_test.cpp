@@ -64,3 +64,19 @@ TEST_F(StandardsKept, SameNamesInOtherCellsTranslateToTheirOwnCells) {
     ASSERT_TRUE(StartDlgStandardsSS(data));
     EXPECT_EQ(valueOf(data, "R"), "40.0000000");
 }
+
+// General variables are replaced in the arguments written into the variables' cells, on the
+// evaluation that reads the file and on one that takes what was kept of it.
+TEST_F(StandardsKept, GeneralVariablesReachTheArgumentsWrittenAfterTheLoad) {
+    writeStandard("G.vns",
+                  "Input\nString U\nOutput\nString V\nLocal\nDouble L\nCalc\n"
+                  "L = GV*2\nV = U\n");
+    for (int round = 0; round < 2; ++round) {
+        auto data =
+            childData(standardPath("G.vns"), {{"A", VnCellInput, "GV"}, {"R", VnCellOutput, ""}});
+        data.genVarNames.append("GV");
+        data.genVarValues.append("7");
+        ASSERT_TRUE(StartDlgStandardsSS(data));
+        EXPECT_EQ(valueOf(data, "R"), "7") << round;
+    }
+}

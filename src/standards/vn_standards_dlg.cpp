@@ -54,7 +54,7 @@ bool StartDlgStandardsSS(VnDlgStandardsData& data) {
     VnStandardsNesting::Level level;
     dialog->data = data;
     const bool ok = dialog->evaluate() == Acad::eOk;
-    if (ok) data = dialog->data;
+    if (ok) data = std::move(dialog->data);  // the next evaluation copies its data in anew
     gSSDlgsMgr.releaseDlg(dialog);
     return ok;
 }

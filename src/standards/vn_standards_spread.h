@@ -19,6 +19,7 @@
 #include "ktx_spread.h"
 #include "ktx_string.h"
 #include "ktx_string_array.h"
+#include "vn_standards_calc_index.h"
 #include "vn_var_cells.h"
 
 class VnStandardsSpread : public Ktx_Spread {
@@ -64,6 +65,9 @@ class VnStandardsSpread : public Ktx_Spread {
     struct CalcPlan {
         int start = -1;                          // the header's row + 1, -1 without one
         std::vector<std::pair<int, int>> cells;  // (col, row), row by row
+        // Every cell that held anything after the load or is a variable's cell, row by row:
+        // the only cells that can hold a text when the general variables are replaced.
+        std::vector<std::pair<int, int>> written;
     };
     // Loads a standard whole into the grid with automatic calculation off: `name` itself when
     // such a file exists, else libDir + "Connection Standards\\" + name + ".vns". On success
@@ -109,13 +113,12 @@ class VnStandardsSpread : public Ktx_Spread {
   private:
     // Name look-up and translation built once per calculation (variable cells do not move
     // while the Calc cells are calculated).
-    const class VnStandardsCalcIndex& calcIndex();
+    const VnStandardsCalcIndex& calcIndex();
     // Adds the failed cell to the evaluation report and shows the equation error.
     void equationError(const Ktx_String& left, const Ktx_String& expression, int col, int row,
                        bool childCall) const;
-    struct CellEquation;
-    CellEquation splitEquation(const Ktx_String& text);
-    bool setTranslatedFormula(int col, int row, const CellEquation& eq);
+    std::shared_ptr<const VnStandardsCalcIndex::Equation> equationOf(const Ktx_String& text);
+    bool setTranslatedFormula(int col, int row, const VnStandardsCalcIndex::Equation& eq);
     bool takeCalculatedValue(int col, int row, int var);
     Acad::ErrorStatus removeDuplicateVarCells();
     Acad::ErrorStatus bindChildArguments(VnDlgStandardsData& data, bool outputsBack);
@@ -131,7 +134,7 @@ class VnStandardsSpread : public Ktx_Spread {
     std::shared_ptr<const CalcPlan> calcPlan_;
     // Set when something written since the load may have made a cell read "Calc".
     bool calcPlanStale_ = false;
-    static CalcPlan planCalc(Ktx_Spread& grid, int start);
+    static CalcPlan planCalc(Ktx_Spread& grid, int start, const VnVarCells& declared);
     // The kept plan when calcAll may use it (reset on use), else nullptr.
     std::shared_ptr<const CalcPlan> takeCalcPlan();
     void calcCells(int start);
@@ -141,5 +144,5 @@ class VnStandardsSpread : public Ktx_Spread {
     static void forgetKeptDeclarations();
 
   private:
-    std::shared_ptr<const class VnStandardsCalcIndex> calcIndex_;
+    std::shared_ptr<const VnStandardsCalcIndex> calcIndex_;
 };

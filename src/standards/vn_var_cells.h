@@ -21,6 +21,8 @@ class VnVarCells {
     VnVarCells() = default;
     VnVarCells(const VnVarCells& other);
     VnVarCells& operator=(const VnVarCells& other);
+    VnVarCells(VnVarCells&&) noexcept = default;
+    VnVarCells& operator=(VnVarCells&&) noexcept = default;
     virtual ~VnVarCells() = default;
 
     int length() const { return static_cast<int>(cells_.size()); }

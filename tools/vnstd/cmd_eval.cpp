@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "cmd_eval_jobs.h"
 #include "cmd_eval_report.h"
 #include "cmd_eval_run.h"
 #include "commands.h"
@@ -71,17 +72,17 @@ void chooseLibraryOf(const CliContext& context, const EvalOptions& o) {
 }
 
 // One "warning: ..." line per finding; in a folder run each names its macro file.
-void printWarnings(const CliContext& context, const EvalResult& result,
+void printWarnings(const CliContext& context, const std::vector<std::string>& warnings,
                    const std::string& macro = std::string()) {
     const std::string prefix = macro.empty() ? std::string() : macro + ": ";
-    for (const std::string& w : result.warnings)
+    for (const std::string& w : warnings)
         std::fprintf(context.err, "warning: %s%s\n", prefix.c_str(), w.c_str());
 }
 
 int runOne(const CliContext& context, const EvalOptions& o) {
     const EvalResult result = evaluateMacroFile(o, o.macroFile);
     const std::vector<TimerFigure> timers = currentTimerFigures();
-    printWarnings(context, result);
+    printWarnings(context, result.warnings);
     if (o.json) {
         printEvalJson(context.out, o.standard, o.macroFile, result, o.timings ? &timers : nullptr);
     } else if (result.ok) {
@@ -106,8 +107,36 @@ std::vector<std::string> macroFilesOf(const std::string& dir) {
     return files;
 }
 
-// Evaluates every macro file of the folder; a progress line on a terminal, the summary (and
-// the timers added up over all files) at the end. Fails when any file failed.
+// The outcome of every file, one process after the other (a progress line on a terminal, each
+// file's warnings as they come) or in worker processes (the warnings at the end, in order).
+void evaluateFolder(const CliContext& context, const EvalOptions& o,
+                    const std::vector<std::string>& files, std::vector<FolderEntry>& entries,
+                    std::vector<TimerFigure>& timers) {
+    if (o.jobs > 1 && files.size() > 1) {
+        std::vector<FolderFileOutcome> outcomes;
+        evaluateInWorkers(o, files, std::min<int>(o.jobs, static_cast<int>(files.size())), outcomes,
+                          timers);
+        for (size_t i = 0; i < files.size(); ++i) {
+            printWarnings(context, outcomes[i].warnings, files[i]);
+            entries.push_back({files[i], outcomes[i].reason});
+        }
+        return;
+    }
+    for (size_t i = 0; i < files.size(); ++i) {
+        if (context.errIsTerminal)
+            std::fprintf(context.err, "\r[%zu/%zu] %s\x1b[K", i + 1, files.size(),
+                         files[i].c_str());
+        const FolderFileOutcome outcome = evaluateFolderFile(o, files[i]);
+        addTimerFigures(timers, currentTimerFigures());
+        if (context.errIsTerminal && !outcome.warnings.empty()) std::fprintf(context.err, "\n");
+        printWarnings(context, outcome.warnings, files[i]);
+        entries.push_back({files[i], outcome.reason});
+    }
+    if (context.errIsTerminal && !files.empty()) std::fprintf(context.err, "\n");
+}
+
+// Evaluates every macro file of the folder and prints the summary (and the timers added up
+// over all files) at the end. Fails when any file failed.
 int runFolder(const CliContext& context, const EvalOptions& o) {
     std::error_code ec;
     if (!std::filesystem::is_directory(o.macrosDir, ec))
@@ -115,17 +144,7 @@ int runFolder(const CliContext& context, const EvalOptions& o) {
     const std::vector<std::string> files = macroFilesOf(o.macrosDir);
     std::vector<FolderEntry> entries;
     std::vector<TimerFigure> timers;
-    for (size_t i = 0; i < files.size(); ++i) {
-        if (context.errIsTerminal)
-            std::fprintf(context.err, "\r[%zu/%zu] %s\x1b[K", i + 1, files.size(),
-                         files[i].c_str());
-        const EvalResult result = evaluateMacroFile(o, files[i]);
-        addTimerFigures(timers, currentTimerFigures());
-        if (context.errIsTerminal && !result.warnings.empty()) std::fprintf(context.err, "\n");
-        printWarnings(context, result, files[i]);
-        entries.push_back({files[i], result.ok ? std::string() : result.reason});
-    }
-    if (context.errIsTerminal && !files.empty()) std::fprintf(context.err, "\n");
+    evaluateFolder(context, o, files, entries, timers);
     if (timers.empty()) timers = currentTimerFigures();
     if (o.json) {
         printFolderJson(context.out, entries, o.timings ? &timers : nullptr);

@@ -57,3 +57,48 @@ TEST_F(EvalBatch, AFolderRunWritesWhatSingleRunsWrite) {
     EXPECT_NE(readFile(folder / names[0]), variant(beams[0], bolts[0]));
     EXPECT_NE(readFile(folder / names[0]), readFile(folder / names[1]));
 }
+
+// Worker processes change nothing a folder run prints: the same summary, the same warnings in
+// the order of the files, the timers' laps added up over the workers.
+TEST_F(EvalBatch, WorkerProcessesPrintWhatOneProcessPrints) {
+    const std::string lib = copyExamples();
+    const std::string folder = (dir_ / "macros").string();
+    for (int i = 0; i < 3; ++i)
+        fs::copy_file(kIpe300, dir_ / "macros" / ("copy" + std::to_string(i) + ".macro"));
+    const std::vector<std::string> args = {"eval",  "EndPlate",       "--macros", folder,
+                                           "--key", "EndPlateIPE300", "--lib",    lib};
+    const ProgramRun one = vnstd(args);
+    ASSERT_EQ(one.exitCode, 1) << one.err;  // end_plate.macro fails, two_beams.macro warns
+    ASSERT_NE(one.err.find("warning: "), std::string::npos);
+    for (const char* jobs : {"2", "3", "64"}) {
+        std::vector<std::string> withJobs = args;
+        withJobs.insert(withJobs.end(), {"--jobs", jobs});
+        const ProgramRun run = vnstd(withJobs);
+        EXPECT_EQ(run.exitCode, one.exitCode) << jobs;
+        EXPECT_EQ(run.out, one.out) << jobs;
+        EXPECT_EQ(run.err, one.err) << jobs;
+    }
+    std::vector<std::string> timed = args;
+    timed.insert(timed.end(), {"--json", "--timings"});
+    Json alone, workers;
+    ASSERT_TRUE(parseJson(vnstd(timed).out, alone));
+    timed.insert(timed.end(), {"--jobs", "2"});
+    ASSERT_TRUE(parseJson(vnstd(timed).out, workers));
+    for (const char* timer : {"gLoadFile", "gCalcMain", "gCalcCells", "gCalcChild"})
+        EXPECT_EQ(workers["timings"][timer]["laps"].text, alone["timings"][timer]["laps"].text)
+            << timer;
+    EXPECT_EQ(alone["timings"]["gCalcMain"]["laps"].text, "6");
+}
+
+TEST_F(EvalBatch, JobsAreCheckedAsAnOptionOfAFolderRun) {
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"eval", "EndPlate", "--macros", "d", "--key", "K", "--jobs",
+                                   "0"},
+          std::vector<std::string>{"eval", "EndPlate", "--macros", "d", "--key", "K", "--jobs",
+                                   "2x"},
+          std::vector<std::string>{"eval", "EndPlate", "m.macro", "--key", "K", "--jobs", "2"}}) {
+        const ProgramRun run = vnstd(args);
+        EXPECT_EQ(run.exitCode, 2);
+        EXPECT_NE(run.err.find("--jobs"), std::string::npos) << run.err;
+    }
+}

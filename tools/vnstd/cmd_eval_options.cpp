@@ -1,5 +1,7 @@
 #include "cmd_eval_options.h"
 
+#include <cstdlib>
+
 #include "option_parser.h"
 
 const char* const kEvalUsage =
@@ -27,6 +29,8 @@ const char* const kEvalUsage =
     "  --json            print the result as JSON\n"
     "  --timings         print the 25 evaluation timers\n"
     "  --messages        switch on the spreadsheet error messages\n"
+    "  --jobs N          with --macros: evaluate in N worker processes (1 to 64), each\n"
+    "                    with a module of its own; the same output as one process\n"
     "\n"
     "Message boxes of the engine, and every variable that could not be retrieved or set, are\n"
     "printed to stderr as \"warning: ...\" lines.\n"
@@ -44,6 +48,17 @@ bool takeGen(const std::string& text, EvalOptions& o, std::string& error) {
     return true;
 }
 
+bool takeJobs(const std::string& text, EvalOptions& o, std::string& error) {
+    char* end = nullptr;
+    const long jobs = std::strtol(text.c_str(), &end, 10);
+    if (text.empty() || *end != '\0' || jobs < 1 || jobs > 64) {
+        error = "eval: --jobs needs a number from 1 to 64, got '" + text + "'";
+        return false;
+    }
+    o.jobs = static_cast<int>(jobs);
+    return true;
+}
+
 bool checkOptions(const EvalOptions& o, std::string& error) {
     if (o.standard.empty())
         error = "eval: no standard given";
@@ -55,6 +70,8 @@ bool checkOptions(const EvalOptions& o, std::string& error) {
         error = "eval: give exactly one of --key KEY and --module GROUP";
     else if (o.force && !o.write)
         error = "eval: --force goes with --write";
+    else if (o.jobs > 1 && o.macrosDir.empty())
+        error = "eval: --jobs goes with --macros";
     return error.empty();
 }
 
@@ -62,6 +79,7 @@ bool checkOptions(const EvalOptions& o, std::string& error) {
 
 bool parseEvalOptions(const std::vector<std::string>& args, EvalOptions& o, std::string& error) {
     std::vector<std::string> gens;
+    std::string jobs;
     OptionParser parser("eval");
     parser.flag("--write", o.write)
         .flag("--force", o.force)
@@ -73,12 +91,14 @@ bool parseEvalOptions(const std::vector<std::string>& args, EvalOptions& o, std:
         .value("--module", o.module)
         .value("--lib", o.lib)
         .value("--macros", o.macrosDir)
+        .value("--jobs", jobs)
         .values("--gen", gens);
     if (!parser.parse(args, error)) return false;
     o.help = parser.helpAsked();
     if (o.help) return true;
     for (const std::string& gen : gens)
         if (!takeGen(gen, o, error)) return false;
+    if (!jobs.empty() && !takeJobs(jobs, o, error)) return false;
     const std::vector<std::string>& positional = parser.positional();
     if (positional.size() > 2) {
         error = "eval: too many arguments ('" + positional[2] + "')";

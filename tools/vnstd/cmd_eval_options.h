@@ -20,6 +20,7 @@ struct EvalOptions {
     bool timings = false;
     bool messages = false;
     bool help = false;  // --help: print the usage, nothing else
+    int jobs = 1;       // --jobs N: worker processes of a folder run
 };
 
 // Parses the arguments after "eval"; false with a message for a usage error. With --help

@@ -1,0 +1,26 @@
+#pragma once
+// The macro files of a folder run spread over worker processes: each worker is a copy of this
+// process (its own module, its own grids, one thread) that evaluates every N-th file of the
+// sorted list and sends back, per file, the failure reason and the warnings, and at its end
+// its timers. The results come back in the order of the list, so a run with workers prints
+// what a run without them prints.
+#include <string>
+#include <vector>
+
+#include "cmd_eval_options.h"
+#include "cmd_eval_report.h"
+
+// What one macro file of a folder run gave.
+struct FolderFileOutcome {
+    std::string reason;  // empty when it was evaluated
+    std::vector<std::string> warnings;
+};
+
+// Evaluates one macro file of a folder run (the process's timers then hold its figures).
+FolderFileOutcome evaluateFolderFile(const EvalOptions& options, const std::string& file);
+
+// Evaluates the files in `jobs` worker processes (jobs >= 2); outcomes[i] is the outcome of
+// files[i] and timers the workers' timers added up. A file whose worker ended before
+// reporting it fails with a reason saying so.
+void evaluateInWorkers(const EvalOptions& options, const std::vector<std::string>& files, int jobs,
+                       std::vector<FolderFileOutcome>& outcomes, std::vector<TimerFigure>& timers);
