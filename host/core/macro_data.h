@@ -44,11 +44,22 @@ struct MacroFlexFixButton {
     bool flexible = false;  // the geometry may change the variable
 };
 
+// A profile group of a tab: the member name, section (the profile name the dialog shows),
+// material, the section names of that profile's type the dialog offers, the offset type and
+// rotation of the placement, and the binding ids of the controls that show them.
 struct MacroGroupProps {
     std::string groupName;
     std::string memberName;
     std::string sectionName;
     std::string material;
+    std::vector<std::string> sectionNames;
+    std::string offsetType;
+    std::string rotation;
+    int profileNameId = 0;
+    int buttonId = 0;
+    int offsetId = 0;
+    int rotationId = 0;
+    int advancedId = 0;
 };
 
 class MacroTabData {
@@ -63,7 +74,15 @@ class MacroTabData {
     MacroCell* findCellWithName(const Ktx_String& cellName);
     MacroCut* findCutWithName(const Ktx_String& cutName);
     MacroPatternData* findPatternWithName(const Ktx_String& patternName);
+    MacroGroupProps* findProfDataWithGroup(const Ktx_String& group);
+    MacroArray* findArrayWithName(const Ktx_String& arrayName);
+    MacroFlexFixGroup* findFlexFixGroup(const Ktx_String& groupName);
+    // True when the tab has a flex/fix button for the variable.
+    bool hasBtnFlexFix(const Ktx_String& varName) const;
 
+    // The file of the tab's template: libDir + "Dialog Templates\\Dialog Design\\" + its
+    // template path + ".txt"; empty when the tab has no template.
+    Ktx_String templateFile() const;
     // The tab's bolt data; nullptr when the tab has none.
     MacroBoltData* getBoltData() { return bolts ? &*bolts : nullptr; }
     // The merged properties of a profile group; false when the tab has no such group.

@@ -1,4 +1,7 @@
 // Applying a tab's edited values to the macros of the macro data, and back.
+#include <algorithm>
+#include <cstdlib>
+
 #include "ktx_macro.h"
 #include "macro_data.h"
 
@@ -48,24 +51,91 @@ Applied setCut(Ktx_Macro& macro, const Ktx_StringArray& modules, const std::stri
     });
 }
 
+// Gives the placement named after a profile group in the tab's modules its new section.
+void setGroupSection(Ktx_Macro& macro, const Ktx_StringArray& modules, const std::string& group,
+                     const std::string& section) {
+    for (int i = 0; i < modules.length(); ++i) {
+        Ktx_Module* module = macro.findModule(modules[i]);
+        if (Ktx_Placement* p = module ? module->findPlacement(group) : nullptr)
+            p->sectionName = section;
+    }
+}
+
 Applied applyOne(Ktx_Macro& macro, const Ktx_StringArray& modules, const MacroDifference& d) {
     switch (d.kind) {
         case MacroDifference::kCell:
             return setVariable(macro, modules, d.name, d.value);
         case MacroDifference::kCut:
             return setCut(macro, modules, d.name, d.value);
+        case MacroDifference::kProfileName:
+            setGroupSection(macro, modules, d.name, d.value);
+            return Applied::kNone;
         default:
-            return Applied::kNone;  // bolt fields and counts live in the tab data only
+            return Applied::kNone;  // the rest lives in the tab data only
+    }
+}
+
+void storeArrayValue(MacroTabData& tab, const MacroDifference& d) {
+    MacroArray* a = tab.findArrayWithName(Ktx_String(d.name.c_str()));
+    if (!a) return;
+    MacroArrayField* f = nullptr;
+    if (d.field == "count") f = &a->count;
+    if (d.field.size() == 1 && d.field[0] >= '1' && d.field[0] <= '4')
+        f = &a->fields[d.field[0] - '1'];
+    if (d.field.rfind("entry ", 0) == 0) f = a->getEntry(std::atoi(d.field.c_str() + 6));
+    if (f) f->value = d.value;
+}
+
+void storeInGroup(MacroTabData& tab, const MacroDifference& d) {
+    MacroGroupProps* g = tab.findProfDataWithGroup(Ktx_String(d.name.c_str()));
+    if (!g) return;
+    if (d.kind == MacroDifference::kProfileName) g->sectionName = d.value;
+    if (d.kind == MacroDifference::kProfileOffset) g->offsetType = d.value;
+    if (d.kind == MacroDifference::kProfileRotation) g->rotation = d.value;
+}
+
+void storeBoltValue(MacroTabData& tab, const MacroDifference& d) {
+    Ktx_String value(d.value.c_str());
+    switch (d.kind) {
+        case MacroDifference::kBoltField:
+            tab.edit.boltFields[std::clamp(std::atoi(d.name.c_str()), 1, 5) - 1] = d.value;
+            break;
+        case MacroDifference::kBoltCount1:
+        case MacroDifference::kBoltCount2:
+            getSetNrBolts(&tab, Ktx_String(d.name.c_str()), value, false,
+                          d.kind == MacroDifference::kBoltCount1);
+            break;
+        case MacroDifference::kBoltAssembly:
+            tab.edit.boltAssembly = d.value;
+            break;
+        default:  // the diameter: also the bolt data's, which the standards read
+            tab.edit.boltDiameter = d.value;
+            if (tab.bolts) tab.bolts->diameter = d.value;
     }
 }
 
 void storeInTab(MacroTabData& tab, const MacroDifference& d) {
-    if (d.kind == MacroDifference::kCell) {
-        if (MacroCell* c = tab.findCellWithName(Ktx_String(d.name.c_str()))) c->value = d.value;
-    } else if (d.kind == MacroDifference::kCut) {
-        double v = 0.0;
-        MacroCut* c = tab.findCutWithName(Ktx_String(d.name.c_str()));
-        if (c && macroParseNumber(d.value, v)) c->value = v;
+    double v = 0.0;
+    switch (d.kind) {
+        case MacroDifference::kCell:
+            if (MacroCell* c = tab.findCellWithName(Ktx_String(d.name.c_str()))) c->value = d.value;
+            return;
+        case MacroDifference::kCut:
+            if (MacroCut* c = tab.findCutWithName(Ktx_String(d.name.c_str()));
+                c && macroParseNumber(d.value, v))
+                c->value = v;
+            return;
+        case MacroDifference::kProfileName:
+        case MacroDifference::kProfileOffset:
+        case MacroDifference::kProfileRotation:
+            return storeInGroup(tab, d);
+        case MacroDifference::kArrayValue:
+            return storeArrayValue(tab, d);
+        case MacroDifference::kBlock:
+            tab.edit.currentBlock = d.value;
+            return;
+        default:
+            return storeBoltValue(tab, d);
     }
 }
 

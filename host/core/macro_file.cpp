@@ -1,53 +1,11 @@
 // Reading macro files: one statement per line, items belonging to the last "module" or "tab".
 #include "macro_file.h"
 
-#include <set>
-
 #include "diagnostic_text.h"
+#include "macro_file_parser.h"
 #include "text_lines.h"
 
-namespace {
-
-using Words = std::vector<std::string>;
-
-class MacroFileParser {
-  public:
-    bool parse(const std::string& text, std::string& error);
-    Ktx_Macro macro;
-    MacroData data;
-
-  private:
-    bool statement(const Words& w);
-    bool moduleItem(const Words& w);
-    bool tabItem(const Words& w);
-    bool onMacro(const Words& w);
-    bool onGeneral(const Words& w);
-    bool onProfile(const Words& w);
-    bool onGroup(const Words& w);
-    bool onModule(const Words& w);
-    bool onVar(const Words& w, bool dialog);
-    bool onCut(const Words& w);
-    bool onPattern(const Words& w);
-    bool onPlacement(const Words& w);
-    bool onMemberGroup(const Words& w);
-    bool onTab(const Words& w);
-    bool onBolts(const Words& w);
-    bool onNrBolts(const Words& w);
-    bool onMember(const Words& w);
-    bool onFlexFix(const Words& w);
-    bool checkGroups();
-    void addMissingTabs();
-    bool argCount(const Words& w, size_t min, size_t max);
-    bool number(const std::string& text, double& value);
-    bool fail(const std::string& message);
-    Ktx_Module& module() { return macro.modules.back(); }
-    MacroTabData& tab() { return data.tabs.back(); }
-
-    int line_ = 0;
-    enum class Scope { kTop, kModule, kTab } scope_ = Scope::kTop;
-    std::vector<int> groupLines_;
-    std::string error_;
-};
+namespace macro_file_detail {
 
 bool MacroFileParser::parse(const std::string& text, std::string& error) {
     for (std::string_view line : textLines(textWithoutUtf8Mark(text))) {
@@ -92,6 +50,7 @@ bool MacroFileParser::statement(const Words& w) {
     if (k == "group") return onGroup(w);
     if (k == "module") return onModule(w);
     if (k == "tab") return onTab(w);
+    if (k == "standard") return onStandard(w);
     if (scope_ == Scope::kModule) return moduleItem(w);
     if (scope_ == Scope::kTab) return tabItem(w);
     return fail("unknown statement '" + diagnosticWord(k) +
@@ -107,15 +66,6 @@ bool MacroFileParser::moduleItem(const Words& w) {
     if (k == "placement") return onPlacement(w);
     if (k == "membergroup") return onMemberGroup(w);
     return fail("unknown module item '" + diagnosticWord(k) + "'");
-}
-
-bool MacroFileParser::tabItem(const Words& w) {
-    const std::string& k = w[0];
-    if (k == "bolts") return onBolts(w);
-    if (k == "nrbolts") return onNrBolts(w);
-    if (k == "member") return onMember(w);
-    if (k == "flexfix") return onFlexFix(w);
-    return fail("unknown tab item '" + diagnosticWord(k) + "'");
 }
 
 bool MacroFileParser::onMacro(const Words& w) {
@@ -289,71 +239,11 @@ bool MacroFileParser::onMemberGroup(const Words& w) {
     return true;
 }
 
-bool MacroFileParser::onTab(const Words& w) {
-    if (!argCount(w, 1, 1)) return false;
-    int index = 0;
-    if (data.findTab(Ktx_String(w[1].c_str()), index))
-        return fail("tab '" + diagnosticWord(w[1]) + "' declared twice");
-    MacroTabData t;
-    t.name = w[1];
-    data.tabs.push_back(std::move(t));
-    scope_ = Scope::kTab;
-    return true;
-}
-
-bool MacroFileParser::onBolts(const Words& w) {
-    if (!argCount(w, 2, 2)) return false;
-    if (tab().bolts) return fail("a tab has one 'bolts' line");
-    tab().bolts = MacroBoltData{w[1], w[2], {}};
-    return true;
-}
-
-bool MacroFileParser::onNrBolts(const Words& w) {
-    if (!argCount(w, 2, 3)) return false;
-    if (!tab().bolts) return fail("'nrbolts' needs a 'bolts' line before it");
-    for (const MacroPatternData& p : tab().bolts->patterns)
-        if (p.name == w[1])
-            return fail("bolt counts of pattern '" + diagnosticWord(w[1]) + "' given twice");
-    tab().bolts->patterns.push_back({w[1], w[2], w.size() > 3 ? w[3] : std::string()});
-    return true;
-}
-
-bool MacroFileParser::onMember(const Words& w) {
-    if (!argCount(w, 2, 4)) return false;
-    for (const MacroGroupProps& g : tab().groups)
-        if (g.groupName == w[1])
-            return fail("member group '" + diagnosticWord(w[1]) + "' given twice");
-    tab().groups.push_back(
-        {w[1], w[2], w.size() > 3 ? w[3] : std::string(), w.size() > 4 ? w[4] : std::string()});
-    return true;
-}
-
-bool MacroFileParser::onFlexFix(const Words& w) {
-    if (!argCount(w, 2, 2)) return false;
-    MacroFlexFixButton b;
-    b.varName = w[1];
-    if (w[2] == "fixed")
-        b = {w[1], true, false};
-    else if (w[2] == "flexible")
-        b = {w[1], false, true};
-    else if (w[2] == "both")
-        b = {w[1], true, true};
-    else if (w[2] == "none")
-        b = {w[1], false, false};
-    else
-        return fail("a flex/fix state is fixed, flexible, both or none");
-    for (const MacroFlexFixButton& o : tab().flexFix)
-        if (o.varName == b.varName)
-            return fail("flex/fix button '" + diagnosticWord(b.varName) + "' given twice");
-    tab().flexFix.push_back(b);
-    return true;
-}
-
-}  // namespace
+}  // namespace macro_file_detail
 
 bool parseMacroText(const std::string& text, Ktx_Macro& macro, MacroData& data,
                     std::string& error) {
-    MacroFileParser parser;
+    macro_file_detail::MacroFileParser parser;
     if (!parser.parse(text, error)) return false;
     macro = std::move(parser.macro);
     data = std::move(parser.data);

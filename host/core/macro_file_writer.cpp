@@ -88,18 +88,77 @@ const char* flexFixWord(const MacroFlexFixButton& b) {
     return b.flexible ? "flexible" : "none";
 }
 
+bool holdsEditState(const MacroTabEdit& e) {
+    bool fields = false;
+    for (const std::string& f : e.boltFields) fields = fields || !f.empty();
+    return fields || e.kind != 0 || !e.templatePath.empty() || !e.cells.empty() ||
+           !e.boltAssembly.empty() || !e.boltDiameter.empty() || !e.arrays.empty() ||
+           !e.cuts.empty() || e.hasBlockList || !e.flexGroups.empty();
+}
+
+void writeCells(MacroTextWriter& w, const MacroTabEdit& e) {
+    for (const MacroCell& c : e.cells) {
+        std::vector<std::string> ws = {"cell", c.name, c.value};
+        if (c.readOnly) ws.push_back("readonly");
+        if (c.type != 0) ws.push_back("type=" + std::to_string(c.type));
+        w.words(ws, "  ");
+    }
+}
+
+void writeGroups(MacroTextWriter& w, const MacroTabData& t) {
+    for (const MacroGroupProps& g : t.groups) {
+        w.line({"member", g.groupName, g.memberName, g.sectionName, g.material}, "  ");
+        if (!g.offsetType.empty() || !g.rotation.empty())
+            w.line({"placing", g.groupName, g.offsetType, g.rotation}, "  ");
+        if (g.sectionNames.empty()) continue;
+        std::vector<std::string> ws = {"sections", g.groupName};
+        ws.insert(ws.end(), g.sectionNames.begin(), g.sectionNames.end());
+        w.words(ws, "  ");
+    }
+}
+
+// The dialog's edit state of a tab, after its bolt data and profile groups.
+void writeEditState(MacroTextWriter& w, const MacroTabEdit& e) {
+    for (int i = 0; i < 5; ++i)
+        if (!e.boltFields[i].empty())
+            w.line({"boltfield", std::to_string(i + 1), e.boltFields[i]}, "  ");
+    if (!e.boltAssembly.empty() || !e.boltDiameter.empty())
+        w.line({"boltassembly", e.boltAssembly, e.boltDiameter}, "  ");
+    for (const MacroArray& a : e.arrays) {
+        w.line({"array", a.name, std::to_string(a.kind), a.fields[0].value, a.fields[1].value,
+                a.fields[2].value, a.fields[3].value, a.count.value},
+               "  ");
+        for (const MacroArrayField& f : a.entries) w.line({"entry", a.name, f.value}, "  ");
+    }
+    for (const MacroCut& c : e.cuts) w.line({"cut", c.name, macroNumberText(c.value)}, "  ");
+    if (e.hasBlockList) {
+        std::vector<std::string> ws = {"blocks"};
+        if (!e.currentBlock.empty()) ws.push_back(e.currentBlock);
+        w.words(ws, "  ");
+    }
+    for (const MacroFlexFixGroup& g : e.flexGroups) {
+        std::vector<std::string> ws = {"flexgroup", g.name};
+        ws.insert(ws.end(), g.members.begin(), g.members.end());
+        w.words(ws, "  ");
+    }
+}
+
 void writeTab(MacroTextWriter& w, const MacroTabData& t) {
-    if (!t.bolts && t.groups.empty() && t.flexFix.empty()) return;  // made again on reading
+    if (!t.bolts && t.groups.empty() && t.flexFix.empty() && !holdsEditState(t.edit))
+        return;  // made again on reading
     w.line({"tab", t.name});
+    if (t.edit.kind != 0) w.line({"kind", std::to_string(t.edit.kind)}, "  ");
+    if (!t.edit.templatePath.empty()) w.line({"template", t.edit.templatePath}, "  ");
+    writeCells(w, t.edit);
     if (t.bolts) {
         w.line({"bolts", t.bolts->diameter, t.bolts->holeOffset}, "  ");
         for (const MacroPatternData& p : t.bolts->patterns)
             w.line({"nrbolts", p.name, p.nrBolts1, p.nrBolts2}, "  ");
     }
-    for (const MacroGroupProps& g : t.groups)
-        w.line({"member", g.groupName, g.memberName, g.sectionName, g.material}, "  ");
+    writeGroups(w, t);
     for (const MacroFlexFixButton& b : t.flexFix)
         w.line({"flexfix", b.varName, flexFixWord(b)}, "  ");
+    writeEditState(w, t.edit);
 }
 
 }  // namespace
@@ -115,6 +174,11 @@ bool formatMacroText(const Ktx_Macro& macro, const MacroData& data, std::string&
     for (const Ktx_ModuleGroup& g : macro.groups) {
         std::vector<std::string> ws = {"group", g.name};
         ws.insert(ws.end(), g.moduleNames.begin(), g.moduleNames.end());
+        w.words(ws, "");
+    }
+    for (const Ktx_StandardLink& s : macro.standards) {
+        std::vector<std::string> ws = {"standard", s.name};
+        if (!s.mappingKey.empty()) ws.push_back(s.mappingKey);
         w.words(ws, "");
     }
     for (const MacroTabData& t : data.tabs) writeTab(w, t);

@@ -2,6 +2,7 @@
 
 #include "core_reset.h"
 #include "ktx_macro.h"
+#include "ktx_settings.h"
 #include "macro_data.h"
 
 namespace {
@@ -49,35 +50,139 @@ MacroPatternData* MacroTabData::findPatternWithName(const Ktx_String& patternNam
     return bolts ? findNamed(bolts->patterns, patternName) : nullptr;
 }
 
-MacroDifferences differences(const MacroTabData& before, const MacroTabData& after) {
+Ktx_String MacroTabData::templateFile() const {
+    if (edit.templatePath.empty()) return Ktx_String();
+    return gSettings.libDir + "Dialog Templates\\Dialog Design\\" +
+           Ktx_String(edit.templatePath.c_str()) + ".txt";
+}
+
+MacroGroupProps* MacroTabData::findProfDataWithGroup(const Ktx_String& group) {
+    for (MacroGroupProps& g : groups)
+        if (g.groupName == group.c_str()) return &g;
+    return nullptr;
+}
+
+MacroArray* MacroTabData::findArrayWithName(const Ktx_String& arrayName) {
+    return findNamed(edit.arrays, arrayName);
+}
+
+MacroFlexFixGroup* MacroTabData::findFlexFixGroup(const Ktx_String& groupName) {
+    return findNamed(edit.flexGroups, groupName);
+}
+
+bool MacroTabData::hasBtnFlexFix(const Ktx_String& varName) const {
+    for (const MacroFlexFixButton& b : flexFix)
+        if (b.varName == varName.c_str()) return true;
+    return false;
+}
+
+MacroArrayField* MacroArray::fieldOfControlType(int controlType) {
+    switch (controlType) {
+        case 18:
+            return &fields[0];
+        case 19:
+            return &fields[1];
+        case 20:
+            return kind == 1 ? &count : nullptr;
+        case 21:
+            return &fields[2];
+        case 22:
+            return &fields[3];
+        default:
+            return nullptr;
+    }
+}
+
+MacroArrayField* MacroArray::getEntry(int n) {
+    if (n < 1 || n > static_cast<int>(entries.size())) return nullptr;
+    return &entries[static_cast<size_t>(n - 1)];
+}
+
+void getOffsetTypeStrings(Ktx_StringArray& names) {
+    names.removeAll();
+    for (const char* n : {"Center", "Top", "Bottom", "Left", "Right"}) names.append(Ktx_String(n));
+}
+
+void getRotationStrings(Ktx_StringArray& names) {
+    names.removeAll();
+    for (const char* n : {"0\xB0", "90\xB0", "180\xB0", "270\xB0"}) names.append(Ktx_String(n));
+}
+
+namespace {
+
+// Collects the differences of one tab pair; each helper compares items of equal names.
+class DifferenceList {
+  public:
     MacroDifferences out;
+    void add(MacroDifference::Kind kind, const std::string& name, const std::string& before,
+             const std::string& after, const std::string& field = {}) {
+        if (before != after) out.push_back({kind, name, after, field});
+    }
+    void arrays(const MacroTabEdit& before, const MacroTabEdit& after);
+    void groups(const MacroTabData& before, const MacroTabData& after);
+    void patterns(const MacroTabData& before, const MacroTabData& after);
+};
+
+void DifferenceList::arrays(const MacroTabEdit& before, const MacroTabEdit& after) {
+    for (const MacroArray& a : after.arrays) {
+        for (const MacroArray& b : before.arrays) {
+            if (b.name != a.name) continue;
+            for (int i = 0; i < 4; ++i)
+                add(MacroDifference::kArrayValue, a.name, b.fields[i].value, a.fields[i].value,
+                    std::to_string(i + 1));
+            add(MacroDifference::kArrayValue, a.name, b.count.value, a.count.value, "count");
+            for (size_t i = 0; i < a.entries.size() && i < b.entries.size(); ++i)
+                add(MacroDifference::kArrayValue, a.name, b.entries[i].value, a.entries[i].value,
+                    "entry " + std::to_string(i + 1));
+        }
+    }
+}
+
+void DifferenceList::groups(const MacroTabData& before, const MacroTabData& after) {
+    for (const MacroGroupProps& a : after.groups) {
+        for (const MacroGroupProps& b : before.groups) {
+            if (b.groupName != a.groupName) continue;
+            add(MacroDifference::kProfileName, a.groupName, b.sectionName, a.sectionName);
+            add(MacroDifference::kProfileOffset, a.groupName, b.offsetType, a.offsetType);
+            add(MacroDifference::kProfileRotation, a.groupName, b.rotation, a.rotation);
+        }
+    }
+}
+
+void DifferenceList::patterns(const MacroTabData& before, const MacroTabData& after) {
+    if (!before.bolts || !after.bolts) return;
+    for (const MacroPatternData& a : after.bolts->patterns) {
+        for (const MacroPatternData& b : before.bolts->patterns) {
+            if (b.name != a.name) continue;
+            add(MacroDifference::kBoltCount1, a.name, b.nrBolts1, a.nrBolts1);
+            add(MacroDifference::kBoltCount2, a.name, b.nrBolts2, a.nrBolts2);
+        }
+    }
+}
+
+}  // namespace
+
+MacroDifferences differences(const MacroTabData& before, const MacroTabData& after) {
+    DifferenceList d;
     for (const MacroCell& a : after.edit.cells) {
         for (const MacroCell& b : before.edit.cells)
-            if (b.name == a.name && b.value != a.value)
-                out.push_back({MacroDifference::kCell, a.name, a.value});
+            if (b.name == a.name) d.add(MacroDifference::kCell, a.name, b.value, a.value);
     }
     for (const MacroCut& a : after.edit.cuts) {
         for (const MacroCut& b : before.edit.cuts)
             if (b.name == a.name && b.value != a.value)
-                out.push_back({MacroDifference::kCut, a.name, macroNumberText(a.value)});
+                d.out.push_back({MacroDifference::kCut, a.name, macroNumberText(a.value), {}});
     }
-    for (int i = 0; i < 5; ++i) {
-        if (before.edit.boltFields[i] != after.edit.boltFields[i])
-            out.push_back(
-                {MacroDifference::kBoltField, std::to_string(i + 1), after.edit.boltFields[i]});
-    }
-    if (before.bolts && after.bolts) {
-        for (const MacroPatternData& a : after.bolts->patterns) {
-            for (const MacroPatternData& b : before.bolts->patterns) {
-                if (b.name != a.name) continue;
-                if (b.nrBolts1 != a.nrBolts1)
-                    out.push_back({MacroDifference::kBoltCount1, a.name, a.nrBolts1});
-                if (b.nrBolts2 != a.nrBolts2)
-                    out.push_back({MacroDifference::kBoltCount2, a.name, a.nrBolts2});
-            }
-        }
-    }
-    return out;
+    for (int i = 0; i < 5; ++i)
+        d.add(MacroDifference::kBoltField, std::to_string(i + 1), before.edit.boltFields[i],
+              after.edit.boltFields[i]);
+    d.patterns(before, after);
+    d.add(MacroDifference::kBoltAssembly, {}, before.edit.boltAssembly, after.edit.boltAssembly);
+    d.add(MacroDifference::kBoltDiameter, {}, before.edit.boltDiameter, after.edit.boltDiameter);
+    d.groups(before, after);
+    d.arrays(before.edit, after.edit);
+    d.add(MacroDifference::kBlock, {}, before.edit.currentBlock, after.edit.currentBlock);
+    return d.out;
 }
 
 void clashInitDlgStarted(int dlgNumber) {

@@ -9,6 +9,7 @@
 // the modules of every macro of the data, so the Ktx_Macro really changes. The clash-check
 // calls and the views asked for are recorded in order (macroCoreCallLog) for tests.
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "acad.h"
@@ -33,6 +34,36 @@ struct MacroCut {
     int id = 0;
 };
 
+// One of the values of an array (the Core library's dynamic array) with its binding id.
+struct MacroArrayField {
+    std::string value;
+    int id = 0;
+    bool operator==(const MacroArrayField&) const = default;
+};
+
+// An array of a tab: its kind (1: a counted array, whose count field the dialog shows), four
+// fields, the count, further numbered entries and the button that opens the array dialog.
+struct MacroArray {
+    std::string name;
+    int kind = 0;
+    MacroArrayField fields[4];
+    MacroArrayField count;
+    std::vector<MacroArrayField> entries;
+    int buttonId = 0;
+
+    // The field a template control of type 18, 19, 21 or 22 shows (fields 1 to 4) or, for an
+    // array of kind 1, type 20 (the count); nullptr for any other type.
+    MacroArrayField* fieldOfControlType(int controlType);
+    // Entry n (1-based, as a template names it); nullptr outside 1..count of entries.
+    MacroArrayField* getEntry(int n);
+};
+
+// A flex group: variables whose flex/fix buttons belong together on a template.
+struct MacroFlexFixGroup {
+    std::string name;
+    std::vector<std::string> members;
+};
+
 struct MacroTabEdit {
     int kind = 0;  // 0, 1, 3: image page; 2: profile page
     std::string templatePath;
@@ -41,11 +72,13 @@ struct MacroTabEdit {
     int boltFieldIds[5] = {};
     std::string boltAssembly;
     std::string boltDiameter;
-    int advancedId = 0;
+    int advancedId = 0;  // the tab's advanced (bolt) button
     std::vector<MacroCut> cuts;
     bool hasBlockList = false;
     std::string currentBlock;
     int blockId = 0;
+    std::vector<MacroArray> arrays;
+    std::vector<MacroFlexFixGroup> flexGroups;
 };
 
 struct MacroDataEdit {
@@ -62,16 +95,38 @@ struct MacroDataEdit {
     bool propListAllowed = true;
 };
 
-// What changed in a tab: cells whose value changed, cuts, bolt fields, bolt counts.
+// What changed in a tab: cells whose value changed, cuts, bolt fields, bolt counts, the bolt
+// assembly and diameter, profile groups (section, offset type, rotation), array values and
+// the current block.
 struct MacroDifference {
-    enum Kind { kCell, kCut, kBoltField, kBoltCount1, kBoltCount2 } kind = kCell;
-    std::string name;  // cell, cut or pattern name; "1".."5" for bolt fields
+    enum Kind {
+        kCell,
+        kCut,
+        kBoltField,
+        kBoltCount1,
+        kBoltCount2,
+        kBoltAssembly,
+        kBoltDiameter,
+        kProfileName,
+        kProfileOffset,
+        kProfileRotation,
+        kArrayValue,
+        kBlock,
+    } kind = kCell;
+    // Cell, cut, pattern or profile group name; "1".."5" for bolt fields; for an array value
+    // the array's name and the field ("1".."4", "count" or "entry N") in `field`.
+    std::string name;
     std::string value;
+    std::string field;
+
+    MacroDifference() = default;
+    MacroDifference(Kind k, std::string n, std::string v, std::string f = {})
+        : kind(k), name(std::move(n)), value(std::move(v)), field(std::move(f)) {}
 };
 using MacroDifferences = std::vector<MacroDifference>;
 
 // The differences from `before` to `after` (the same tab before and after an edit), in the
-// order cells, cuts, bolt fields, bolt counts. Items only in one of them are ignored.
+// order of the kinds above. Items only in one of them are ignored.
 MacroDifferences differences(const MacroTabData& before, const MacroTabData& after);
 
 // Applies differences of the tab `tabName` to the macros of `data`: a cell sets the dialog or
@@ -82,6 +137,11 @@ MacroDifferences differences(const MacroTabData& before, const MacroTabData& aft
 // takes the new values as well.
 Acad::ErrorStatus UpdateModule(const Ktx_String& tabName, MacroData& data,
                                const MacroDifferences& diffs);
+
+// The names of the offset types of a profile placement, in the order of their numbers.
+void getOffsetTypeStrings(Ktx_StringArray& names);
+// The rotation texts a profile group offers: "0\xB0", "90\xB0", "180\xB0", "270\xB0".
+void getRotationStrings(Ktx_StringArray& names);
 
 // The Core library's clash check around a macro dialog; each call is recorded.
 void clashInitDlgStarted(int dlgNumber);
