@@ -26,11 +26,25 @@ inline const char* const kEndPlateMacroText =
     "  var Pitch 70\n"
     "  pattern Rows two\n"
     "tab \"End plate\"\n"
+    "  kind 0\n"
+    "  template EndPlate\\Plate\n"
+    "  cell PlateHeight 380\n"
+    "  cell PlateWidth 200\n"
+    "  cell PlateThickness 15\n"
+    "  cell EdgeDist 40\n"
+    "  cell Stiffened 0 type=5\n"
+    "  cell Clearance 2\n"
+    "  cell Gap 10\n"
     "  flexfix PlateWidth flexible\n"
     "  flexfix PlateHeight fixed\n"
+    "  flexgroup PlateSize PlateWidth PlateHeight\n"
     "tab Bolts\n"
+    "  kind 1\n"
+    "  template EndPlate\\Bolts\n"
+    "  cell Pitch 70\n"
     "  bolts M20 2\n"
-    "  nrbolts Rows 2 3\n";
+    "  nrbolts Rows 2 3\n"
+    "  boltassembly 8.8 M20\n";
 
 class MacroDlgTest : public ::testing::Test {
   protected:
@@ -40,21 +54,6 @@ class MacroDlgTest : public ::testing::Test {
         ASSERT_TRUE(parseMacroText(kEndPlateMacroText, macro_, data_, error)) << error;
         data_.edit.macros = {&macro_};
         data_.edit.title = "End plate";
-        MacroTabEdit& plate = data_.tabs[0].edit;
-        plate.kind = 0;
-        plate.templatePath = "EndPlate\\Plate";
-        for (const char* name : {"PlateHeight", "PlateWidth", "PlateThickness", "EdgeDist",
-                                 "Stiffened", "Clearance", "Gap"}) {
-            plate.cells.push_back({name, "", false, 0, 0});
-        }
-        plate.cells[4].type = 5;
-        MacroTabEdit& bolts = data_.tabs[1].edit;
-        bolts.kind = 1;
-        bolts.templatePath = "EndPlate\\Bolts";
-        bolts.cells.push_back({"Pitch", "", false, 0, 0});
-        bolts.boltAssembly = "8.8";
-        bolts.boltDiameter = "M20";
-        data_.refreshFromMacros();
     }
     MacroCell* plateCell(const char* name) {
         return data_.tabs[0].findCellWithName(Ktx_String(name));

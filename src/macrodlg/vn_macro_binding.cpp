@@ -110,9 +110,7 @@ bool bindCheckBox(Ktx_DesignerControl& c, MacroTabData& tab) {
 }
 
 bool bindFlexButton(const Ktx_DesignerControl& c, const MacroTabData& tab) {
-    bool fixed = false;
-    bool flexible = false;
-    return tab.getFlexFixBtnStatus(c.contents, fixed, flexible);
+    return tab.hasBtnFlexFix(c.contents);
 }
 
 }  // namespace

@@ -70,13 +70,13 @@ void VnMacroImagePage::syncFlexButtons(MacroTabData& t) {
     Ktx_StringArray groups;
     designer_.getFlexBtnsGroups(groups);
     for (int g = 0; g < groups.length(); ++g) {
-        Ktx_StringArray vars;
-        designer_.getAllFlexVarsOfGroup(groups[g], vars);
-        for (int v = 0; v < vars.length(); ++v) {
+        const MacroFlexFixGroup* group = t.findFlexFixGroup(groups[g]);
+        if (!group) continue;
+        for (const std::string& member : group->members) {
             bool fixed = true;
             bool flexible = false;
-            if (t.getFlexFixBtnStatus(vars[v], fixed, flexible))
-                designer_.setFlexBtnStatus(groups[g], vars[v], fixed ? 0 : 1);
+            if (t.getFlexFixBtnStatus(str(member), fixed, flexible))
+                designer_.setFlexBtnStatus(groups[g], str(member), fixed ? 0 : 1);
         }
     }
 }
