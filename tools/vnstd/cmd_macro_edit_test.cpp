@@ -22,7 +22,7 @@ namespace fs = std::filesystem;
 using vnstd_test::Captured;
 using vnstd_test::run;
 
-const fs::path kExample = fs::path(VN_SOURCE_DIR) / "examples/macros/endplate_dialog.macro";
+const fs::path kExample = fs::path(VN_SOURCE_DIR) / "examples/library/Macros/End plates/EndPlate dialog.macro";
 
 std::string textOf(const fs::path& p) {
     std::ifstream in(p, std::ios::binary);
