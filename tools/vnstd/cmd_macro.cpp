@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "cmd_macro_edit.h"
 #include "cmd_macro_pick.h"
 #include "cmd_mapping_link.h"
 #include "commands.h"
@@ -99,6 +100,7 @@ int showMapping(const CliContext& context, const std::string& file) {
 const char* const kMacroUsage =
     "usage: vnstd macro show FILE\n"
     "       vnstd macro pick FOLDER (vnstd macro pick --help)\n"
+    "       vnstd macro edit FILE [--write] [--steps FILE]   (vnstd macro edit --help)\n"
     "\n"
     "Prints the catalogue of a macro file: every object and property a standard's mapping may\n"
     "name, one per line (OBJECT, PROPERTY, KIND, VISIBILITY, LABEL). A mapping text is\n"
@@ -127,7 +129,9 @@ int runShow(const CliContext& context, const std::vector<std::string>& args, con
 }  // namespace
 
 std::string macroUsage(const std::vector<std::string>& args) {
-    return !args.empty() && args[0] == "pick" ? kMacroPickUsage : kMacroUsage;
+    if (!args.empty() && args[0] == "pick") return kMacroPickUsage;
+    if (!args.empty() && args[0] == "edit") return kMacroEditUsage;
+    return kMacroUsage;
 }
 
 std::string mappingUsage(const std::vector<std::string>& args) {
@@ -138,6 +142,7 @@ std::string mappingUsage(const std::vector<std::string>& args) {
 int runMacroCommand(const CliContext& context, const std::vector<std::string>& args) {
     if (!args.empty() && args[0] == "pick")
         return runMacroPick(context, {args.begin() + 1, args.end()});
+    if (!args.empty() && args[0] == "edit") return runMacroEdit(context, args);
     return runShow(context, args, "macro", kMacroUsage, showMacro);
 }
 

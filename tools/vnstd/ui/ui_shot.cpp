@@ -23,6 +23,14 @@ std::string quoted(const std::string& s) {
 // The shooting thread: once the scenario runs, queues the steps, waits until the dialog has taken
 // them, then runs Chromium and stops the session (which ends the dialog).
 void shoot(UiSession& session, std::vector<PageEvent> steps, std::string command, int& result) {
+    performUiSteps(session, std::move(steps));
+    result = std::system(command.c_str());
+    session.source().stop();
+}
+
+}  // namespace
+
+void performUiSteps(UiSession& session, std::vector<PageEvent> steps) {
     for (int i = 0; i < 500 && !session.running(); ++i) std::this_thread::sleep_for(10ms);
     // Steps pushed before the scenario's dialog waits for them would be dropped as events
     // for no dialog: wait until the published state shows a window (at most 5 s).
@@ -38,11 +46,7 @@ void shoot(UiSession& session, std::vector<PageEvent> steps, std::string command
             std::this_thread::sleep_for(10ms);
     }
     std::this_thread::sleep_for(200ms);
-    result = std::system(command.c_str());
-    session.source().stop();
 }
-
-}  // namespace
 
 bool readUiSteps(const std::string& file, std::vector<PageEvent>& steps, std::string& error) {
     std::ifstream in(file);
