@@ -42,3 +42,4 @@ const Scenario* findScenario(const std::string& name);
 // The scenarios of each area, in files of their own (scenarios_<area>.cpp).
 std::vector<Scenario> cuttingScenarios();
 std::vector<Scenario> dialogScenarios();
+std::vector<Scenario> macroScenarios();
