@@ -116,10 +116,36 @@ class MacroData {
     void UpdateAllFilterModified(int first);
     // Asks the drawing for a view (0..3) of the tab's modules; recorded.
     void changeView(const Ktx_String& tabName, int view);
-    // Applies every tab's cells and cuts to the macros again; eOk when all applied.
+    // Applies every value of every tab (allValuesOf, macro_prop_file.h) to the macros; eOk
+    // when every value found its target (UpdateModule's results otherwise).
+    Acad::ErrorStatus setAllToMacro();
+    // Applies the dialog's values again (as setAllToMacro).
     Acad::ErrorStatus reApply();
-    // Sets every cell of every tab as the macros hold it now.
+    // Sets every cell, cut and profile section of every tab as the first macro holds it now.
     void refreshFromMacros();
+
+    // Property files: their folder (libDir + "Macro Properties\\"), extension ("mpr"), the
+    // file chooser's filter text and the files there now.
+    void getPropFiles(Ktx_String& folder, Ktx_String& extension, Ktx_String& filterText,
+                      Ktx_StringArray& files) const;
+    // Reads a property file into the tabs: every value whose tab and item this data has (and
+    // that is not a read-only cell) is stored; the others are listed in notApplied as
+    // "tab: item". False (data unchanged, error set when given) when the file cannot be read
+    // or is no property file. The macros are not touched: setAllToMacro applies the values.
+    bool readFromFile(const Ktx_String& path, Ktx_StringArray& notApplied,
+                      Ktx_String* error = nullptr);
+    // Writes every value of every tab to a property file, atomically; false on failure.
+    bool writeToFile(const Ktx_String& path) const;
+
+    // Evaluates every standard linked to each macro (Ktx_Macro::standards, with its mapping
+    // key) through the evaluator the module installed (macro_core_hooks.h), then refreshes the
+    // tabs from the macros. eNotApplicable when no evaluator is installed; otherwise eOk, or
+    // the last failure of an evaluation (the others still ran).
+    Acad::ErrorStatus loadFromStandards();
+    // Lets the user pick other macros (through the installed selector, macro_core_hooks.h).
+    // True when the macros changed: the data then edits the new ones, its group selection is
+    // cleared and its tabs are refreshed from the first new macro.
+    bool SelectOtherMacros();
 };
 
 // Reads or writes the bolt count (first: direction 1, else 2) of a pattern of a tab's bolt

@@ -4,6 +4,7 @@
 
 #include "ktx_macro.h"
 #include "macro_data.h"
+#include "macro_prop_file.h"
 
 namespace {
 
@@ -75,56 +76,68 @@ Applied applyOne(Ktx_Macro& macro, const Ktx_StringArray& modules, const MacroDi
     }
 }
 
-void storeArrayValue(MacroTabData& tab, const MacroDifference& d) {
+bool storeArrayValue(MacroTabData& tab, const MacroDifference& d) {
     MacroArray* a = tab.findArrayWithName(Ktx_String(d.name.c_str()));
-    if (!a) return;
+    if (!a) return false;
     MacroArrayField* f = nullptr;
     if (d.field == "count") f = &a->count;
     if (d.field.size() == 1 && d.field[0] >= '1' && d.field[0] <= '4')
         f = &a->fields[d.field[0] - '1'];
-    if (d.field.rfind("entry ", 0) == 0) f = a->getEntry(std::atoi(d.field.c_str() + 6));
+    if (d.field.rfind("entry", 0) == 0 && d.field.size() > 5)
+        f = a->getEntry(std::atoi(d.field.c_str() + 5));
     if (f) f->value = d.value;
+    return f != nullptr;
 }
 
-void storeInGroup(MacroTabData& tab, const MacroDifference& d) {
+bool storeInGroup(MacroTabData& tab, const MacroDifference& d) {
     MacroGroupProps* g = tab.findProfDataWithGroup(Ktx_String(d.name.c_str()));
-    if (!g) return;
+    if (!g) return false;
     if (d.kind == MacroDifference::kProfileName) g->sectionName = d.value;
     if (d.kind == MacroDifference::kProfileOffset) g->offsetType = d.value;
     if (d.kind == MacroDifference::kProfileRotation) g->rotation = d.value;
+    return true;
 }
 
-void storeBoltValue(MacroTabData& tab, const MacroDifference& d) {
+bool storeBoltValue(MacroTabData& tab, const MacroDifference& d) {
     Ktx_String value(d.value.c_str());
+    const int field = std::atoi(d.name.c_str());
     switch (d.kind) {
         case MacroDifference::kBoltField:
-            tab.edit.boltFields[std::clamp(std::atoi(d.name.c_str()), 1, 5) - 1] = d.value;
-            break;
+            if (field < 1 || field > 5) return false;
+            tab.edit.boltFields[field - 1] = d.value;
+            return true;
         case MacroDifference::kBoltCount1:
         case MacroDifference::kBoltCount2:
-            getSetNrBolts(&tab, Ktx_String(d.name.c_str()), value, false,
-                          d.kind == MacroDifference::kBoltCount1);
-            break;
+            return getSetNrBolts(&tab, Ktx_String(d.name.c_str()), value, false,
+                                 d.kind == MacroDifference::kBoltCount1) == Acad::eOk;
         case MacroDifference::kBoltAssembly:
             tab.edit.boltAssembly = d.value;
-            break;
+            return true;
         default:  // the diameter: also the bolt data's, which the standards read
             tab.edit.boltDiameter = d.value;
             if (tab.bolts) tab.bolts->diameter = d.value;
+            return true;
     }
 }
 
-void storeInTab(MacroTabData& tab, const MacroDifference& d) {
+}  // namespace
+
+bool storeDifference(MacroTabData& tab, const MacroDifference& d) {
     double v = 0.0;
     switch (d.kind) {
         case MacroDifference::kCell:
-            if (MacroCell* c = tab.findCellWithName(Ktx_String(d.name.c_str()))) c->value = d.value;
-            return;
+            if (MacroCell* c = tab.findCellWithName(Ktx_String(d.name.c_str()))) {
+                c->value = d.value;
+                return true;
+            }
+            return false;
         case MacroDifference::kCut:
             if (MacroCut* c = tab.findCutWithName(Ktx_String(d.name.c_str()));
-                c && macroParseNumber(d.value, v))
+                c && macroParseNumber(d.value, v)) {
                 c->value = v;
-            return;
+                return true;
+            }
+            return false;
         case MacroDifference::kProfileName:
         case MacroDifference::kProfileOffset:
         case MacroDifference::kProfileRotation:
@@ -132,14 +145,13 @@ void storeInTab(MacroTabData& tab, const MacroDifference& d) {
         case MacroDifference::kArrayValue:
             return storeArrayValue(tab, d);
         case MacroDifference::kBlock:
+            if (!tab.edit.hasBlockList) return false;
             tab.edit.currentBlock = d.value;
-            return;
+            return true;
         default:
             return storeBoltValue(tab, d);
     }
 }
-
-}  // namespace
 
 Acad::ErrorStatus UpdateModule(const Ktx_String& tabName, MacroData& data,
                                const MacroDifferences& diffs) {
@@ -157,43 +169,9 @@ Acad::ErrorStatus UpdateModule(const Ktx_String& tabName, MacroData& data,
             badValue = badValue || a == Applied::kBadValue;
             applied = applied || a == Applied::kDone;
         }
-        if (applied) storeInTab(*data.getTab(index), d);
+        if (applied) storeDifference(*data.getTab(index), d);
         allApplied = allApplied && applied;
     }
     if (badValue) return Acad::eInvalidInput;
     return allApplied ? Acad::eOk : Acad::eKeyNotFound;
-}
-
-Acad::ErrorStatus MacroData::reApply() {
-    Acad::ErrorStatus result = Acad::eOk;
-    for (MacroTabData& tab : tabs) {
-        MacroDifferences all;
-        for (const MacroCell& c : tab.edit.cells)
-            if (!c.readOnly) all.push_back({MacroDifference::kCell, c.name, c.value});
-        for (const MacroCut& c : tab.edit.cuts)
-            all.push_back({MacroDifference::kCut, c.name, macroNumberText(c.value)});
-        if (all.empty()) continue;
-        Acad::ErrorStatus es = UpdateModule(Ktx_String(tab.name.c_str()), *this, all);
-        if (es != Acad::eOk) result = es;
-    }
-    return result;
-}
-
-void MacroData::refreshFromMacros() {
-    if (edit.macros.empty() || !edit.macros[0]) return;
-    Ktx_Macro& macro = *edit.macros[0];
-    for (MacroTabData& tab : tabs) {
-        Ktx_StringArray modules;
-        getModNamesOfGroup(&macro, Ktx_String(tab.name.c_str()), modules);
-        for (MacroCell& cell : tab.edit.cells) {
-            double value = 0.0;
-            for (int i = 0; i < modules.length(); ++i) {
-                Ktx_Module* module = macro.findModule(modules[i]);
-                if (Ktx_ConstrVar* var = module ? module->findVariable(cell.name) : nullptr)
-                    cell.value = macroNumberText(var->value);
-            }
-            if (macro.generalVariableValue(Ktx_String(cell.name.c_str()), value))
-                cell.value = macroNumberText(value);
-        }
-    }
 }

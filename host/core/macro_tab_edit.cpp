@@ -133,7 +133,7 @@ void DifferenceList::arrays(const MacroTabEdit& before, const MacroTabEdit& afte
             add(MacroDifference::kArrayValue, a.name, b.count.value, a.count.value, "count");
             for (size_t i = 0; i < a.entries.size() && i < b.entries.size(); ++i)
                 add(MacroDifference::kArrayValue, a.name, b.entries[i].value, a.entries[i].value,
-                    "entry " + std::to_string(i + 1));
+                    "entry" + std::to_string(i + 1));
         }
     }
 }

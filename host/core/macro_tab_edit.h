@@ -114,7 +114,7 @@ struct MacroDifference {
         kBlock,
     } kind = kCell;
     // Cell, cut, pattern or profile group name; "1".."5" for bolt fields; for an array value
-    // the array's name and the field ("1".."4", "count" or "entry N") in `field`.
+    // the array's name and the field ("1".."4", "count" or "entryN") in `field`.
     std::string name;
     std::string value;
     std::string field;

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core.h"
+#include "macro_load_standards.h"
 #include "modeless_windows.h"
 #include "module_entry.h"
 #include "vn_macro_dlg.h"
@@ -73,6 +74,7 @@ bool endAtUnload(int number) {
 
 void installEnder() {
     setMacroDlgEnder(endAtUnload);
+    installMacroStandardsEvaluator();
 }
 
 }  // namespace

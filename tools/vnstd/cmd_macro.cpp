@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "cmd_macro_edit.h"
 #include "commands.h"
 #include "ktx_macro.h"
 #include "macro_data.h"
@@ -96,6 +97,7 @@ int showMapping(const CliContext& context, const std::string& file) {
 
 const char* const kMacroUsage =
     "usage: vnstd macro show FILE\n"
+    "       vnstd macro edit FILE [--write] [--steps FILE]   (vnstd macro edit --help)\n"
     "\n"
     "Prints the catalogue of a macro file: every object and property a standard's mapping may\n"
     "name, one per line (OBJECT, PROPERTY, KIND, VISIBILITY, LABEL). A mapping text is\n"
@@ -131,6 +133,7 @@ std::string mappingUsage(const std::vector<std::string>&) {
 }
 
 int runMacroCommand(const CliContext& context, const std::vector<std::string>& args) {
+    if (!args.empty() && args[0] == "edit") return runMacroEdit(context, args);
     return runShow(context, args, "macro", kMacroUsage, showMacro);
 }
 

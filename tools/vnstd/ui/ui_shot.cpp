@@ -20,7 +20,35 @@ std::string quoted(const std::string& s) {
     return out + "'";
 }
 
-bool readSteps(const std::string& file, std::vector<PageEvent>& steps, std::string& error) {
+// The shooting thread: once the scenario runs, queues the steps, waits until the dialog has taken
+// them, then runs Chromium and stops the session (which ends the dialog).
+void shoot(UiSession& session, std::vector<PageEvent> steps, std::string command, int& result) {
+    performUiSteps(session, std::move(steps));
+    result = std::system(command.c_str());
+    session.source().stop();
+}
+
+}  // namespace
+
+void performUiSteps(UiSession& session, std::vector<PageEvent> steps) {
+    for (int i = 0; i < 500 && !session.running(); ++i) std::this_thread::sleep_for(10ms);
+    // Steps pushed before the scenario's dialog waits for them would be dropped as events
+    // for no dialog: wait until the published state shows a window (at most 5 s).
+    for (int i = 0; i < 500 && !steps.empty(); ++i) {
+        const auto state =
+            nlohmann::json::parse(session.source().state(0, 0ms).second, nullptr, false);
+        if (state.is_object() && state.contains("windows") && !state["windows"].empty()) break;
+        std::this_thread::sleep_for(10ms);
+    }
+    for (PageEvent& e : steps) {
+        session.source().push(std::move(e));
+        for (int i = 0; i < 200 && session.source().queued() > 0; ++i)
+            std::this_thread::sleep_for(10ms);
+    }
+    std::this_thread::sleep_for(200ms);
+}
+
+bool readUiSteps(const std::string& file, std::vector<PageEvent>& steps, std::string& error) {
     std::ifstream in(file);
     if (!in) {
         error = "cannot read the steps file '" + file + "'";
@@ -39,30 +67,6 @@ bool readSteps(const std::string& file, std::vector<PageEvent>& steps, std::stri
     return true;
 }
 
-// The shooting thread: once the scenario runs, queues the steps, waits until the dialog has taken
-// them, then runs Chromium and stops the session (which ends the dialog).
-void shoot(UiSession& session, std::vector<PageEvent> steps, std::string command, int& result) {
-    for (int i = 0; i < 500 && !session.running(); ++i) std::this_thread::sleep_for(10ms);
-    // Steps pushed before the scenario's dialog waits for them would be dropped as events
-    // for no dialog: wait until the published state shows a window (at most 5 s).
-    for (int i = 0; i < 500 && !steps.empty(); ++i) {
-        const auto state =
-            nlohmann::json::parse(session.source().state(0, 0ms).second, nullptr, false);
-        if (state.is_object() && state.contains("windows") && !state["windows"].empty()) break;
-        std::this_thread::sleep_for(10ms);
-    }
-    for (PageEvent& e : steps) {
-        session.source().push(std::move(e));
-        for (int i = 0; i < 200 && session.source().queued() > 0; ++i)
-            std::this_thread::sleep_for(10ms);
-    }
-    std::this_thread::sleep_for(200ms);
-    result = std::system(command.c_str());
-    session.source().stop();
-}
-
-}  // namespace
-
 std::string chromiumShotCommand(const std::string& url, const std::string& png,
                                 const std::string& profileDir) {
     return "chromium --headless --no-sandbox --disable-gpu --disable-quic --no-first-run "
@@ -79,7 +83,7 @@ int runUiShot(const CliContext& context, UiSession& session, const std::string& 
         return cliUsageError(context, "unknown scenario '" + options.shot + "'");
     std::vector<PageEvent> steps;
     std::string error;
-    if (!options.steps.empty() && !readSteps(options.steps, steps, error))
+    if (!options.steps.empty() && !readUiSteps(options.steps, steps, error))
         return cliFailure(context, error);
     std::error_code ec;
     const fs::path profile =
