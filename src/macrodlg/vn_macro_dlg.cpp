@@ -3,6 +3,7 @@
 #include "core.h"
 #include "ktx_dlg_designer_data.h"
 #include "macro_dlg_registry.h"
+#include "macro_load_standards.h"
 #include "module_entry.h"
 
 namespace {
@@ -217,6 +218,7 @@ void VnMacroDlg::OnGetMinMaxInfo(MINMAXINFO* info) {
 
 void StartDlgMacro(MacroData& data) {
     VnResourceScope scope(vnResourceOverride());
+    installMacroStandardsEvaluator();
     VnMacroDlg dialog(data);
     dialog.DoModal();
     data = dialog.macroData();

@@ -6,6 +6,7 @@
 #include "grid_user.h"
 #include "ktx_dlg_designer_data.h"
 #include "macro_dlg_test_support.h"
+#include "macro_load_standards.h"
 #include "scripted_user.h"
 #include "vn_macro_fields_dlg.h"
 #include "vn_macro_image_page.h"
@@ -183,6 +184,55 @@ TEST_F(MacroDialog, TheAdvancedProfileDialogEditsAGroupThroughEitherCallback) {
     EXPECT_TRUE(StartDlgMacroProfAdv(&objects, result, callback));
     EXPECT_TRUE(result);
     EXPECT_EQ(calls, (std::vector<VnMACallBackType>{kMACallBackGetProps, kMACallBackSetProps}));
+}
+
+}  // namespace
+
+namespace {
+
+class MacroDialogOnExample : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        const std::string source = VN_SOURCE_DIR;
+        gSettings.setLibDir(windowsPathFromHost(source + "/examples/library"));
+        file_ = source + "/examples/macros/endplate_dialog.macro";
+        ASSERT_TRUE(read(macro_, data_));
+    }
+    bool read(Ktx_Macro& macro, MacroData& data) {
+        Ktx_String error;
+        if (!readMacroFile(Ktx_String(file_.c_str()), macro, data, error)) return false;
+        data.edit.macros = {&macro};
+        return true;
+    }
+    std::string file_;
+    Ktx_Macro macro_;
+    MacroData data_;
+};
+
+TEST_F(MacroDialogOnExample, LoadFromStandardsGivesTheMacroWhatTheEvaluationComputes) {
+    Ktx_Macro expected;
+    MacroData expectedData;
+    ASSERT_TRUE(read(expected, expectedData));
+    ASSERT_EQ(evaluateStandardForMacro(expected, "EndPlate", "Module.EndPlate", expectedData),
+              Acad::eOk);
+    clearMacroCoreCallLog();
+    winScriptNextDialog(D::kResourceId, Script().click(D::kLoadStandards).click(D::kClose));
+    StartDlgMacro(data_);
+    Ktx_Module* plate = macro_.findModule("Plate1");
+    Ktx_Module* plateExpected = expected.findModule("Plate1");
+    ASSERT_TRUE(plate && plateExpected);
+    int changed = 0;
+    for (const Ktx_ConstrVar& v : plateExpected->variables) {
+        EXPECT_DOUBLE_EQ(plate->findVariable(v.name)->value, v.value) << v.name;
+        MacroCell* cell = data_.tabs[0].findCellWithName(Ktx_String(v.name.c_str()));
+        if (!cell) continue;
+        EXPECT_EQ(cell->value, macroNumberText(v.value)) << v.name;
+        MacroCell* before = expectedData.tabs[0].findCellWithName(Ktx_String(v.name.c_str()));
+        if (before && before->value != cell->value) ++changed;
+    }
+    EXPECT_GT(changed, 0);  // the evaluation does change the plate
+    const auto& log = macroCoreCallLog();
+    EXPECT_EQ(std::count(log.begin(), log.end(), "clashcheck"), 2);
 }
 
 }  // namespace
