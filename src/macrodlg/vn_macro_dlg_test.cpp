@@ -236,3 +236,29 @@ TEST_F(MacroDialogOnExample, LoadFromStandardsGivesTheMacroWhatTheEvaluationComp
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(MacroDialogOnExample, TheProfilePageShowsTheGroupWithItsPlacing) {
+    std::vector<std::string> row;
+    winScriptNextDialog(D::kResourceId,
+                        Script()
+                            .selectTab(D::kTabs, 2)
+                            .then([&](HWND h) {
+                                auto* d = dynamic_cast<VnMacroDlg*>(CWnd::FromHandlePermanent(h));
+                                auto* page = dynamic_cast<VnMacroProfilePage*>(d->page(2));
+                                ASSERT_NE(page, nullptr);
+                                Ktx_StringArray texts;
+                                ASSERT_TRUE(page->grid().getRowTexts(1, texts));
+                                for (int i = 0; i < texts.length(); ++i)
+                                    row.push_back(texts[i].c_str());
+                            })
+                            .click(D::kClose));
+    StartDlgMacro(data_);
+    EXPECT_EQ(row, (std::vector<std::string>{"Stiffener", "Stiffener plate", "PL10*95", "S235",
+                                             "Center", "0\xB0"}));
+    // The data keeps the placing.
+    EXPECT_EQ(data_.tabs[2].groups[0].offsetType, "Center");
+}
+
+}  // namespace

@@ -6,6 +6,7 @@
 #include <thread>
 
 #include "ktx_macro.h"
+#include "ktx_settings.h"
 #include "macro_data.h"
 #include "macro_file.h"
 #include "macro_load_standards.h"
