@@ -57,13 +57,17 @@ void VnMacroDlg::loadFromStandards() {
     clashcheck(data_);
 }
 
-void VnMacroDlg::readProperties() {
-    if (!data_.propListAllowed()) return;
+Ktx_String VnMacroDlg::choosePropFile(bool open) {
+    if (!data_.propListAllowed()) return Ktx_String();
     Ktx_String folder, extension, filter;
     Ktx_StringArray files;
     data_.getPropFiles(folder, extension, filter, files);
-    const Ktx_String path =
-        DlgOpenSave(true, extension, filter, dialString(kTextReadProps), folder, "", this);
+    const int title = open ? kTextReadProps : kTextWriteProps;
+    return DlgOpenSave(open, extension, filter, dialString(title), folder, "", this);
+}
+
+void VnMacroDlg::readProperties() {
+    const Ktx_String path = choosePropFile(true);
     if (path.isEmpty()) return;
     MacroData read = data_;
     Ktx_StringArray notApplied;
@@ -82,12 +86,7 @@ void VnMacroDlg::readProperties() {
 }
 
 void VnMacroDlg::writeProperties() {
-    if (!data_.propListAllowed()) return;
-    Ktx_String folder, extension, filter;
-    Ktx_StringArray files;
-    data_.getPropFiles(folder, extension, filter, files);
-    const Ktx_String path =
-        DlgOpenSave(false, extension, filter, dialString(kTextWriteProps), folder, "", this);
+    const Ktx_String path = choosePropFile(false);
     if (path.isEmpty()) return;
     if (!data_.writeToFile(path))
         AfxMessageBox((Ktx_String("Save failed: ") + path).c_str(), MB_OK | MB_ICONEXCLAMATION);

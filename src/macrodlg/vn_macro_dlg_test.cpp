@@ -1,6 +1,9 @@
 #include "vn_macro_dlg.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
 
 #include "ctool_tip_ctrl.h"
 #include "grid_user.h"
@@ -259,6 +262,32 @@ TEST_F(MacroDialogOnExample, TheProfilePageShowsTheGroupWithItsPlacing) {
                                              "Center", "0\xB0"}));
     // The data keeps the placing.
     EXPECT_EQ(data_.tabs[2].groups[0].offsetType, "Center");
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(MacroDialog, PropertiesWrittenToAFileAreReadBackAndAppliedToTheMacro) {
+    const std::filesystem::path file = std::filesystem::temp_directory_path() /
+                                       ("vn_macro_props_" + std::to_string(::getpid()) + ".mpr");
+    const std::string path = windowsPathFromHost(file.string()).str();
+    constexpr int kPlateHeightEdit = 33002;
+    winScriptNextDialog(
+        D::kResourceId,
+        Script()
+            .click(D::kWriteProps)
+            .files({path})
+            .type(kPlateHeightEdit, "400")
+            .leave(kPlateHeightEdit)
+            .then([this](HWND) { EXPECT_DOUBLE_EQ(plateVariable("PlateHeight"), 400.0); })
+            .click(D::kReadProps)
+            .files({path})
+            .click(D::kClose));
+    StartDlgMacro(data_);
+    std::filesystem::remove(file);
+    EXPECT_DOUBLE_EQ(plateVariable("PlateHeight"), 380.0);
+    EXPECT_EQ(data_.tabs[0].findCellWithName("PlateHeight")->value, "380");
 }
 
 }  // namespace
