@@ -80,9 +80,6 @@ class MacroTabData {
     // True when the tab has a flex/fix button for the variable.
     bool hasBtnFlexFix(const Ktx_String& varName) const;
 
-    // The file of the tab's template: libDir + "Dialog Templates\\Dialog Design\\" + its
-    // template path + ".txt"; empty when the tab has no template.
-    Ktx_String templateFile() const;
     // The tab's bolt data; nullptr when the tab has none.
     MacroBoltData* getBoltData() { return bolts ? &*bolts : nullptr; }
     // The merged properties of a profile group; false when the tab has no such group.

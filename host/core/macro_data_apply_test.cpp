@@ -134,3 +134,33 @@ TEST_F(MacroDataApply, SelectingOtherMacrosSwitchesOnlyWhenTheSelectionChanged) 
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(MacroDataApply, DifferencesOfGroupsArraysBoltsAndBlocksReachTheTabAndThePlacement) {
+    Edit e;
+    MacroTabData before = e.data.tabs[0];
+    MacroTabData after = before;
+    after.groups[0].sectionName = "PL12";
+    after.groups[0].rotation = "90\xB0";
+    after.edit.arrays[0].fields[2].value = "z";
+    after.edit.arrays[0].entries[0].value = "12";
+    after.edit.boltDiameter = "24";
+    const MacroDifferences d = differences(before, after);
+    ASSERT_EQ(d.size(), 5u);
+    EXPECT_EQ(d[0].kind, MacroDifference::kBoltDiameter);
+    EXPECT_EQ(d[1].kind, MacroDifference::kProfileName);
+    EXPECT_EQ(d[2].kind, MacroDifference::kProfileRotation);
+    EXPECT_EQ(d[3].field, "3");
+    EXPECT_EQ(d[4].field, "entry1");
+
+    EXPECT_EQ(UpdateModule(Ktx_String("Plate"), e.data, d), Acad::eOk);
+    const MacroTabData& tab = e.data.tabs[0];
+    EXPECT_EQ(e.macro.modules[0].findPlacement("Stiffener")->sectionName, "PL12");
+    EXPECT_EQ(tab.groups[0].rotation, "90\xB0");
+    EXPECT_EQ(tab.edit.arrays[0].fields[2].value, "z");
+    EXPECT_EQ(tab.edit.arrays[0].entries[0].value, "12");
+    EXPECT_EQ(tab.bolts->diameter, "24");  // the bolt data the standards read follows
+}
+
+}  // namespace

@@ -2,7 +2,6 @@
 
 #include "core_reset.h"
 #include "ktx_macro.h"
-#include "ktx_settings.h"
 #include "macro_data.h"
 
 namespace {
@@ -48,12 +47,6 @@ MacroCut* MacroTabData::findCutWithName(const Ktx_String& cutName) {
 
 MacroPatternData* MacroTabData::findPatternWithName(const Ktx_String& patternName) {
     return bolts ? findNamed(bolts->patterns, patternName) : nullptr;
-}
-
-Ktx_String MacroTabData::templateFile() const {
-    if (edit.templatePath.empty()) return Ktx_String();
-    return gSettings.libDir + "Dialog Templates\\Dialog Design\\" +
-           Ktx_String(edit.templatePath.c_str()) + ".txt";
 }
 
 MacroGroupProps* MacroTabData::findProfDataWithGroup(const Ktx_String& group) {

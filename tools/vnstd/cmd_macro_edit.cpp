@@ -12,6 +12,7 @@
 #include "macro_load_standards.h"
 #include "option_parser.h"
 #include "path_translation.h"
+#include "section_table_manager.h"
 #include "ui_server.h"
 #include "ui_shot.h"
 #include "vn_macro_dlg.h"
@@ -59,6 +60,7 @@ bool loadMacro(const std::string& file, EditedMacro& edited, std::string& error)
         error = "cannot read macro file '" + file + "': " + message.str();
         return false;
     }
+    gSectionTables.loadLibrary();  // the standards' section look-ups
     edited.data.edit.macros = {&edited.macro};
     edited.data.edit.title = edited.macro.name;
     if (!edited.data.tabs.empty()) edited.data.edit.startTab = edited.data.tabs[0].name;
@@ -142,7 +144,7 @@ int runMacroEdit(const CliContext& context, const std::vector<std::string>& args
         return cliUsageError(context, "macro edit: --port takes a number from 0 to 65535");
     EditedMacro edited;
     if (!loadMacro(options.file, edited, error)) return cliFailure(context, error);
-    UiSession session({context.libDir, hostPath(gSettings.settingsDir)});
+    UiSession session(ScenarioPlace{context.libDir, hostPath(gSettings.settingsDir)});
     const Scenario scenario = editScenario(options.file, edited);
     const int code = options.steps.empty() ? runInBrowser(context, session, scenario, options)
                                            : runScripted(context, session, scenario, options.steps);
