@@ -198,7 +198,7 @@ class MacroDialogOnExample : public ::testing::Test {
     void SetUp() override {
         const std::string source = VN_SOURCE_DIR;
         gSettings.setLibDir(windowsPathFromHost(source + "/examples/library"));
-        file_ = source + "/examples/macros/endplate_dialog.macro";
+        file_ = source + "/examples/library/Macros/End plates/EndPlate dialog.macro";
         ASSERT_TRUE(read(macro_, data_));
     }
     bool read(Ktx_Macro& macro, MacroData& data) {

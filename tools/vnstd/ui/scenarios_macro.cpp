@@ -23,7 +23,7 @@ struct ExampleMacro {
 
 bool readExample(const ScenarioPlace& place, ExampleMacro& example) {
     example.file =
-        (fs::path(place.libraryDir).parent_path() / "macros" / "endplate_dialog.macro").string();
+        (fs::path(place.libraryDir) / "Macros" / "End plates" / "EndPlate dialog.macro").string();
     Ktx_String error;
     if (!readMacroFile(Ktx_String(example.file.c_str()), example.macro, example.data, error)) {
         example.error = error.c_str();
