@@ -3,6 +3,7 @@
 #include "core.h"
 #include "ktx_dlg_designer_data.h"
 #include "macro_dlg_registry.h"
+#include "macro_load_standards.h"
 #include "module_entry.h"
 
 namespace {
@@ -36,13 +37,13 @@ const DialogTemplateRegistration kTemplate(
           130, 4, 18, 14},
          {D::kReadProps, WC_BUTTON, kImageButton, 0, "", 152, 4, 18, 14},
          {D::kWriteProps, WC_BUTTON, kImageButton, 0, "", 172, 4, 18, 14},
-         {D::kFilter1Label, WC_STATIC, SS_LEFT, 0, "", 4, 158, 30, 8},
-         {D::kFilter1, WC_COMBOBOX, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0, "", 36, 156, 60,
+         {D::kFilter1Label, WC_STATIC, SS_LEFT, 0, "", 4, 158, 26, 8},
+         {D::kFilter1, WC_COMBOBOX, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0, "", 31, 156, 58,
           80},
-         {D::kFilter2Label, WC_STATIC, SS_LEFT, 0, "", 100, 158, 30, 8},
-         {D::kFilter2, WC_COMBOBOX, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0, "", 132, 156, 60,
+         {D::kFilter2Label, WC_STATIC, SS_LEFT, 0, "", 93, 158, 20, 8},
+         {D::kFilter2, WC_COMBOBOX, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0, "", 114, 156, 58,
           80},
-         {D::kReApply, WC_BUTTON, BS_PUSHBUTTON | WS_TABSTOP, 0, "", 196, 156, 40, 14},
+         {D::kReApply, WC_BUTTON, BS_PUSHBUTTON | WS_TABSTOP, 0, "", 177, 156, 58, 14},
          {D::kClose, WC_BUTTON, BS_PUSHBUTTON | WS_TABSTOP, 0, "", 239, 156, 40, 14},
      }});
 
@@ -217,6 +218,7 @@ void VnMacroDlg::OnGetMinMaxInfo(MINMAXINFO* info) {
 
 void StartDlgMacro(MacroData& data) {
     VnResourceScope scope(vnResourceOverride());
+    installMacroStandardsEvaluator();
     VnMacroDlg dialog(data);
     dialog.DoModal();
     data = dialog.macroData();

@@ -91,6 +91,8 @@ class VnMacroDlg : public CDialog {
     // (vn_macro_dlg_commands.cpp).
     void selectOtherMacros();
     void loadFromStandards();
+    // The property file to read (open) or write; empty when not allowed or cancelled.
+    Ktx_String choosePropFile(bool open);
     void readProperties();
     void writeProperties();
     void rebuild();

@@ -19,7 +19,7 @@ struct VnMacroField {
 
 class VnMacroFieldsDlg : public CDialog {
   public:
-    static constexpr UINT kResourceId = 8141;
+    static constexpr UINT kResourceId = 8142;
     enum ControlId : int { kGrid = 1001 };
 
     VnMacroFieldsDlg(std::string title, std::vector<VnMacroField> fields, CWnd* parent = nullptr);

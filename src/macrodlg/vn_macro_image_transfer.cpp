@@ -10,6 +10,9 @@
 namespace {
 
 constexpr int kCheckBoxCell = 5;
+constexpr int kTextVariable = 1328;
+constexpr int kTextName = 797;
+constexpr int kTextValue = 86;
 
 Ktx_String str(const std::string& s) {
     return Ktx_String(s.c_str());
@@ -90,6 +93,8 @@ void VnMacroImagePage::fillGrid() {
         if (c.id <= 0) c.id = -(++gridRows_);
     grid_.setMaxCols(3);
     grid_.setMaxRows(gridRows_);
+    grid_.setColumnHeaders(
+        {dialString(kTextVariable), dialString(kTextName), dialString(kTextValue)});
     for (const MacroCell& c : t->edit.cells) {
         if (c.id >= 0) continue;
         const int row = -c.id;

@@ -8,6 +8,9 @@
 namespace {
 
 constexpr int kTextProfiles = 969;
+constexpr int kTextMember = 1783;
+constexpr int kTextSection = 1781;
+constexpr int kTextMaterial = 1782;
 
 // The module's own callback: the group of the record's tab in the record's MacroData.
 bool ownCallback(VnMACallBackType type, const VnMACallBackData& record, MacroProfData& props) {
@@ -32,8 +35,11 @@ bool runMacroProfAdvDlg(const VnMACallBackData& record,
     std::string material = props.material.c_str();
     const std::string title =
         std::string(dialString(kTextProfiles).c_str()) + " " + record.name2.c_str();
-    if (!runMacroFieldsDlg(
-            title, {{"Member", &member}, {"Section", &section}, {"Material", &material}}, parent)) {
+    if (!runMacroFieldsDlg(title,
+                           {{dialString(kTextMember).c_str(), &member},
+                            {dialString(kTextSection).c_str(), &section},
+                            {dialString(kTextMaterial).c_str(), &material}},
+                           parent)) {
         return false;
     }
     props.memberName = member.c_str();

@@ -11,8 +11,14 @@ namespace {
 using P = VnMacroProfilePage;
 
 constexpr int kTextProfiles = 969;
-constexpr int kColumns = 4;
+constexpr int kColumns = 6;
 constexpr int kButtonArea = 20;
+constexpr int kTextGroup = 770;
+constexpr int kTextMember = 1783;
+constexpr int kTextSection = 1781;
+constexpr int kTextMaterial = 1782;
+constexpr int kTextOffset = 1784;
+constexpr int kTextRotation = 1785;
 
 const DialogTemplateRegistration kTemplate(
     {P::kResourceId,
@@ -64,10 +70,13 @@ void VnMacroProfilePage::fillControls(bool) {
     HWND g = grid_.gridWindow();
     grid_.setMaxCols(kColumns);
     grid_.setMaxRows(static_cast<int>(t->groups.size()));
+    grid_.setColumnHeaders({dialString(kTextGroup), dialString(kTextMember),
+                            dialString(kTextSection), dialString(kTextMaterial),
+                            dialString(kTextOffset), dialString(kTextRotation)});
     for (int row = 1; row <= static_cast<int>(t->groups.size()); ++row) {
         const MacroGroupProps& p = t->groups[row - 1];
-        grid_.setRowTexts(
-            row, {str(p.groupName), str(p.memberName), str(p.sectionName), str(p.material)});
+        grid_.setRowTexts(row, {str(p.groupName), str(p.memberName), str(p.sectionName),
+                                str(p.material), str(p.offsetType), str(p.rotation)});
         SSSetLock(g, 1, row, true);
     }
     grid_.fitColumns();
@@ -85,6 +94,8 @@ void VnMacroProfilePage::storeValues() {
         p.memberName = texts[1].c_str();
         p.sectionName = texts[2].c_str();
         p.material = texts[3].c_str();
+        p.offsetType = texts[4].c_str();
+        p.rotation = texts[5].c_str();
     }
 }
 

@@ -111,6 +111,7 @@ const std::vector<Scenario>& uiScenarios() {
          {sectionEditorScenario(), sectionSimpleScenario()},
          cuttingScenarios(),
          dialogScenarios(),
+         macroScenarios(),
          {genVarsScenario(), mappingScenario()},
          {selectMacroScenario()},
          {constraintsScenario()}});

@@ -49,3 +49,4 @@ ScenarioOutcome runSelectMacro(const std::string& folder, bool extraChoice, bool
 std::vector<Scenario> cuttingScenarios();
 std::vector<Scenario> dialogScenarios();
 Scenario constraintsScenario();
+std::vector<Scenario> macroScenarios();
