@@ -189,6 +189,27 @@ TEST_F(MacroDialog, TheAdvancedProfileDialogEditsAGroupThroughEitherCallback) {
     EXPECT_EQ(calls, (std::vector<VnMACallBackType>{kMACallBackGetProps, kMACallBackSetProps}));
 }
 
+TEST_F(MacroDialog, AnArrayButtonOpensTheArraysFieldsCountAndEntries) {
+    MacroArray array;
+    array.name = "Holes";
+    array.kind = 1;
+    array.count.value = "2";
+    array.entries = {{"50", 0}, {"70", 0}};
+    array.buttonId = 33070;
+    data_.tabs[0].edit.arrays.push_back(array);
+    // Rows: fields 1-4, the count (kind 1), then the entries: the second entry is row 7.
+    winScriptNextDialog(VnMacroFieldsDlg::kResourceId,
+                        Script()
+                            .then([](HWND d) {
+                                EXPECT_TRUE(ssUserTypeInCell(
+                                    winFindControl(d, VnMacroFieldsDlg::kGrid), 2, 7, "80"));
+                            })
+                            .click(IDOK));
+    EXPECT_TRUE(StartDlgMacroTabItem(data_, 0, 33070, nullptr));
+    EXPECT_EQ(data_.tabs[0].edit.arrays[0].entries[1].value, "80");
+    EXPECT_FALSE(StartDlgMacroTabItem(data_, 0, 33071, nullptr));
+}
+
 }  // namespace
 
 namespace {

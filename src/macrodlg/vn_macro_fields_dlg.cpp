@@ -62,6 +62,21 @@ void VnMacroFieldsDlg::OnOK() {
     CDialog::OnOK();
 }
 
+namespace {
+
+// The array dialog's rows: the four fields ("1" to "4"), the count ("#", arrays of kind 1
+// only) and the numbered entries ("[1]", "[2]", ...).
+std::vector<VnMacroField> arrayFields(MacroArray& array) {
+    std::vector<VnMacroField> fields;
+    for (int i = 0; i < 4; ++i) fields.push_back({std::to_string(i + 1), &array.fields[i].value});
+    if (array.kind == 1) fields.push_back({"#", &array.count.value});
+    for (size_t i = 0; i < array.entries.size(); ++i)
+        fields.push_back({"[" + std::to_string(i + 1) + "]", &array.entries[i].value});
+    return fields;
+}
+
+}  // namespace
+
 bool runMacroFieldsDlg(const std::string& title, const std::vector<VnMacroField>& fields,
                        CWnd* parent) {
     VnMacroFieldsDlg dialog(title, fields, parent);
@@ -89,6 +104,9 @@ bool StartDlgMacroTabItem(MacroData& data, int tabIndex, int id, CWnd* parent) {
     }
     for (MacroCell& c : tab->edit.cells) {
         if (c.id == id) return runMacroFieldsDlg(c.name, {{c.name, &c.value}}, parent);
+    }
+    for (MacroArray& a : tab->edit.arrays) {
+        if (a.buttonId == id) return runMacroFieldsDlg(a.name, arrayFields(a), parent);
     }
     return false;
 }
