@@ -2,11 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <string_view>
+
 #include "edit_constr_file.h"
 #include "path_translation.h"
 #include "win_driver.h"
 
 namespace {
+
+using namespace std::literals;
 
 class EditConstrCalls : public ::testing::Test {
   protected:
@@ -45,22 +49,25 @@ TEST_F(EditConstrCalls, TheExampleDrawingReadsWithVariablesDrivingItsDimensions)
 
 TEST_F(EditConstrCalls, DesignFileErrorsNameTheLineAndLeaveTheDrawing) {
     const struct {
-        const char* text;
+        std::string_view text;
         const char* error;
     } cases[] = {
         {"macro M\nmodule A\ngeom L line\nconstraint Parallel L L9\n",
          "line 4: unknown object 'L9'"},
         {"geom L line\n", "line 1: item before any module"},
-        {"macro M\nmodule A\ngeom L line\nconstraint Parallel L L\n", "line 4: object 'L' twice in a constraint"},
+        {"macro M\nmodule A\ngeom L line\nconstraint Parallel L L\n",
+         "line 4: object 'L' twice in a constraint"},
         {"macro M\nmodule A\ngeom L line\nconstraint Radius L options 2 option 3\n",
          "line 4: option beyond the options"},
         {"macro M\nmodule A\ngeom L line\ngeom K line\nconstraint Parallel L K value 3\n",
          "line 5: Parallel has no value"},
         {"macro M\nmodule A\nvar W \"ten\"\n", "line 3: 'ten' is no number"},
+        // Regression: a module named with a NUL byte was read, then not found by its name.
+        {"macro M\nmodule A\x14\0\0\n"sv, "line 2: a NUL byte in the line"},
     };
     for (const auto& c : cases) {
         std::string error;
-        EXPECT_FALSE(parseConstrDrawing(c.text, drawing, error));
+        EXPECT_FALSE(parseConstrDrawing(std::string(c.text), drawing, error));
         EXPECT_EQ(error, c.error);
     }
     EXPECT_EQ(drawing.macros.size(), 2u);

@@ -10,8 +10,9 @@ namespace {
 // A whole decimal number without sign characters other than a leading '-'.
 bool wholeNumber(const std::string& text, int& value) {
     double d = 0.0;
-    if (!macroParseNumber(text, d) || d != static_cast<double>(static_cast<int>(d))) return false;
-    if (d < -1e9 || d > 1e9) return false;
+    // The range is checked before the conversion: a double outside int's range has no int.
+    if (!macroParseNumber(text, d) || !(d >= -1e9 && d <= 1e9)) return false;
+    if (d != static_cast<double>(static_cast<int>(d))) return false;
     value = static_cast<int>(d);
     return true;
 }

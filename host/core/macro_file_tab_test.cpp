@@ -82,6 +82,8 @@ TEST(MacroFileTabs, MalformedTabItemsNameTheirLine) {
     const std::string head = "module M other\ntab M\n";
     const std::pair<const char*, const char*> cases[] = {
         {"  kind 4\n", "line 3: a tab kind is 0, 1, 2 or 3"},
+        // Regression: a number far beyond int's range was converted before its range check.
+        {"  kind 1e77\n", "line 3: a tab kind is 0, 1, 2 or 3"},
         {"  kind 1\n  kind 2\n", "line 4: a tab has one 'kind' line"},
         {"  boltfield 6 x\n", "line 3: bolt fields are numbered 1 to 5"},
         {"  boltfield 1 x\n  boltfield 1.0 y\n", "line 4: a tab has one 'boltfield 1' line"},

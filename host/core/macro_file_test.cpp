@@ -4,8 +4,11 @@
 
 #include <fstream>
 #include <sstream>
+#include <string_view>
 
 namespace {
+
+using namespace std::literals;
 
 std::string exampleText(const char* name) {
     std::ifstream in(std::string(VN_SOURCE_DIR) + "/examples/macros/" + name, std::ios::binary);
@@ -67,8 +70,9 @@ TEST(MacroFile, WrittenTextReadsBackEqual) {
 }
 
 TEST(MacroFile, LargeAndTinyNumbersWriteInFull) {
-    Loaded l = load("general Big 1e300\r\ngeneral Neg -123456789012345678901234567890\r\n"
-                    "general Tiny 0.000000001\r\n");
+    Loaded l = load(
+        "general Big 1e300\r\ngeneral Neg -123456789012345678901234567890\r\n"
+        "general Tiny 0.000000001\r\n");
     ASSERT_TRUE(l.ok) << l.error;
     std::string text;
     ASSERT_TRUE(formatMacroText(l.macro, l.data, text));
@@ -89,7 +93,7 @@ TEST(MacroFile, EveryModuleGetsATab) {
 
 TEST(MacroFile, ErrorsNameTheLineAndLoadNothing) {
     struct Case {
-        const char* text;
+        std::string_view text;
         const char* error;
     } cases[] = {
         {"module A other\n  var W\n", "line 2: 'var' takes 2 to 4 values, found 1"},
@@ -106,6 +110,7 @@ TEST(MacroFile, ErrorsNameTheLineAndLoadNothing) {
         {"macro \"open\n", "line 1: unterminated quoted word"},
         {"tab T\n  nrbolts P 2\n", "line 2: 'nrbolts' needs a 'bolts' line before it"},
         {"general g 1\ngeneral g 2\n", "line 2: general variable 'g' declared twice"},
+        {"module A other\nmodule B\x14\0\0 other\n"sv, "line 2: a NUL byte in the line"},
     };
     for (const Case& c : cases) {
         Ktx_Macro macro;
@@ -113,7 +118,7 @@ TEST(MacroFile, ErrorsNameTheLineAndLoadNothing) {
         MacroData data;
         data.tabs.resize(1);
         std::string error;
-        EXPECT_FALSE(parseMacroText(c.text, macro, data, error)) << c.text;
+        EXPECT_FALSE(parseMacroText(std::string(c.text), macro, data, error)) << c.text;
         EXPECT_EQ(error, c.error);
         EXPECT_EQ(macro.name, "kept");
         EXPECT_EQ(data.tabs.size(), 1u);

@@ -31,6 +31,12 @@ bool readQuoted(const std::string& line, size_t& i, std::string& word) {
 bool splitMacroFileLineSpans(const std::string& line, std::vector<MacroFileWordSpan>& spans,
                              std::string& error) {
     spans.clear();
+    // Names are C strings in the Core library: a name holding a NUL byte would be found by
+    // look-ups under its first part only, so a line holding one is refused.
+    if (line.find('\0') != std::string::npos) {
+        error = "a NUL byte in the line";
+        return false;
+    }
     size_t i = 0;
     while (i < line.size()) {
         if (isBlank(line[i]) || line[i] == '\r') {
