@@ -4,6 +4,7 @@
 #include "icon_buttons.h"
 #include "modeless_windows.h"
 #include "module_entry.h"
+#include "tab_pages.h"
 #include "vn_dlg_macro_settings.h"
 #include "vn_input_line_dlg.h"
 
@@ -124,14 +125,7 @@ void VnEditConstrDlg::createPages() {
 }
 
 void VnEditConstrDlg::placePages() {
-    if (tab_.GetSafeHwnd() == nullptr) return;
-    CRect area;
-    tab_.GetClientRect(&area);
-    tab_.AdjustRect(FALSE, &area);
-    for (CDialog* page : {static_cast<CDialog*>(&constraints_), static_cast<CDialog*>(&geometry_),
-                          static_cast<CDialog*>(&vars_), static_cast<CDialog*>(&commands_)}) {
-        if (page->GetSafeHwnd() != nullptr) page->MoveWindow(&area);
-    }
+    placePagesOverTab(tab_, {&constraints_, &geometry_, &vars_, &commands_});
 }
 
 void VnEditConstrDlg::OnSize(UINT type, int cx, int cy) {

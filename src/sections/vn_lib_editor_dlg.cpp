@@ -3,6 +3,7 @@
 #include "dial_string.h"
 #include "dialog_scope.h"
 #include "dlg_size.h"
+#include "tab_pages.h"
 #include "win.h"
 
 namespace {
@@ -61,14 +62,7 @@ BOOL VnLibEditorDlg::OnInitDialog() {
 }
 
 void VnLibEditorDlg::placePages() {
-    if (tab_.GetSafeHwnd() == nullptr) return;
-    CRect area;
-    tab_.GetClientRect(&area);
-    tab_.AdjustRect(FALSE, &area);
-    for (CDialog* page : {static_cast<CDialog*>(&groups_), static_cast<CDialog*>(&types_),
-                          static_cast<CDialog*>(&tables_)}) {
-        if (page->GetSafeHwnd() != nullptr) page->MoveWindow(&area);
-    }
+    placePagesOverTab(tab_, {&groups_, &types_, &tables_});
 }
 
 void VnLibEditorDlg::OnSize(UINT type, int cx, int cy) {

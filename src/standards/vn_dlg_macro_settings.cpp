@@ -2,6 +2,7 @@
 
 #include "dial_string.h"
 #include "dialog_scope.h"
+#include "tab_pages.h"
 #include "win.h"
 
 namespace {
@@ -36,10 +37,7 @@ BOOL VnDlgMacroSettings::OnInitDialog() {
     tab_.SubclassDlgItem(kTab, this);
     tab_.InsertItem(0, dialString(kTextStandardsTab).c_str());
     page_.Create(VnSSMappingPage::kResourceId, &tab_);
-    CRect area;
-    tab_.GetClientRect(&area);
-    tab_.AdjustRect(FALSE, &area);
-    page_.MoveWindow(&area);
+    placePagesOverTab(tab_, {&page_});
     tab_.SetCurSel(0);
     page_.ShowWindow(SW_SHOW);
     return TRUE;
