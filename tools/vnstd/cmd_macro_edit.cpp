@@ -1,7 +1,5 @@
 #include "cmd_macro_edit.h"
 
-#include <atomic>
-#include <csignal>
 #include <nlohmann/json.hpp>
 #include <thread>
 
@@ -48,12 +46,6 @@ struct EditedMacro {
     MacroData data;
 };
 
-std::atomic<bool> interrupted{false};
-
-extern "C" void onEditInterrupt(int) {
-    interrupted = true;
-}
-
 bool loadMacro(const std::string& file, EditedMacro& edited, std::string& error) {
     Ktx_String message;
     if (!readMacroFile(windowsPathFromHost(file), edited.macro, edited.data, message)) {
@@ -98,18 +90,9 @@ int runInBrowser(const CliContext& context, UiSession& session, const Scenario& 
     UiServer server(session, token);
     const int port = server.start(std::atoi(options.port.c_str()));
     if (port < 0) return cliFailure(context, "cannot listen on 127.0.0.1:" + options.port);
-    std::fprintf(context.out, "http://127.0.0.1:%d/?token=%s\n", port, token.c_str());
+    std::fprintf(context.out, "%s\n", uiAddress(port, token).c_str());
     std::fflush(context.out);
-    std::signal(SIGINT, onEditInterrupt);
-    std::signal(SIGTERM, onEditInterrupt);
-    std::atomic<bool> done{false};
-    std::thread watcher([&session, &done] {
-        while (!interrupted && !done) std::this_thread::sleep_for(std::chrono::milliseconds(100));
-        session.source().stop();
-    });
-    session.runScenario(scenario);
-    done = true;
-    watcher.join();
+    runUntilInterrupted(session, [&session, &scenario] { session.runScenario(scenario); });
     server.stop();
     return 0;
 }

@@ -77,8 +77,7 @@ bool runInBrowser(const CliContext& context, const PickOptions& options, Scenari
         cliFailure(context, "cannot listen on 127.0.0.1:" + options.port);
         return false;
     }
-    const std::string address = "http://127.0.0.1:" + std::to_string(port) + "/" +
-                                (token.empty() ? std::string() : "?token=" + token);
+    const std::string address = uiAddress(port, token);
     std::fprintf(context.err, "choose in the browser: %s\n", address.c_str());
     std::fflush(context.err);
     const Scenario pick{"macro-pick", "Select a macro", "vnstd macro pick " + options.folder,

@@ -2,6 +2,9 @@
 
 #include <httplib.h>
 
+#include <atomic>
+#include <chrono>
+#include <csignal>
 #include <filesystem>
 #include <random>
 
@@ -33,6 +36,34 @@ std::string makeUiToken() {
     const char* hex = "0123456789abcdef";
     for (int i = 0; i < 32; ++i) token.push_back(hex[random() % 16]);
     return token;
+}
+
+std::string uiAddress(int port, const std::string& token) {
+    return "http://127.0.0.1:" + std::to_string(port) + "/" +
+           (token.empty() ? std::string() : "?token=" + token);
+}
+
+namespace {
+
+std::atomic<bool> interrupted{false};
+
+extern "C" void onUiInterrupt(int) {
+    interrupted = true;
+}
+
+}  // namespace
+
+void runUntilInterrupted(UiSession& session, const std::function<void()>& loop) {
+    std::signal(SIGINT, onUiInterrupt);
+    std::signal(SIGTERM, onUiInterrupt);
+    std::atomic<bool> done{false};
+    std::thread watcher([&session, &done] {
+        while (!interrupted && !done) std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        session.source().stop();
+    });
+    loop();
+    done = true;
+    watcher.join();
 }
 
 bool isLoopbackHost(const std::string& host) {

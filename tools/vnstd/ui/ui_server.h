@@ -10,6 +10,7 @@
 //   GET  /bmp/N            picture N as a BMP file
 //   GET  /library?path=P   a file of the library folder (only below it)
 // Server threads read the published state and pictures, and queue events; nothing else.
+#include <functional>
 #include <memory>
 #include <string>
 #include <thread>
@@ -41,6 +42,11 @@ class UiServer {
 
 // A random token of 32 hex digits.
 std::string makeUiToken();
+// The address a person opens: the page on 127.0.0.1:port, with the token when there is one.
+std::string uiAddress(int port, const std::string& token);
+// Runs `loop` (the session's dialogs) while a watcher stops the session when the process is
+// interrupted (SIGINT, SIGTERM); returns when the loop ends.
+void runUntilInterrupted(UiSession& session, const std::function<void()>& loop);
 // Whether the Host header names this machine's loopback (with or without a port).
 bool isLoopbackHost(const std::string& host);
 // The host path of `relative` below the library folder; empty when it leaves it.
