@@ -15,6 +15,13 @@ struct ScenarioPlace {
 struct ScenarioOutcome {
     std::string ended;  // "OK", "Cancel" or "failed"
     nlohmann::json data = nlohmann::json::object();
+
+    // A scenario that could not run its dialog; the reason, when given, goes into the data.
+    static ScenarioOutcome failed(const std::string& reason = {}) {
+        ScenarioOutcome outcome{"failed"};
+        if (!reason.empty()) outcome.data["reason"] = reason;
+        return outcome;
+    }
 };
 
 struct Scenario {

@@ -32,18 +32,12 @@ ScenarioOutcome runConstraints(const ScenarioPlace& place) {
     Ktx_ConstrDrawing drawing;
     Ktx_String error;
     ScenarioOutcome outcome;
-    if (!readConstrDrawing(Ktx_String(file.string()), drawing, error)) {
-        outcome.ended = "failed";
-        outcome.data["error"] = error.str();
-        return outcome;
-    }
+    if (!readConstrDrawing(Ktx_String(file.string()), drawing, error))
+        return ScenarioOutcome::failed(error.str());
     EditConstrData data;
     data.drawing = &drawing;
     data.currentModule = "Plate";
-    if (!StartDlgEditConstraints(data)) {
-        outcome.ended = "failed";
-        return outcome;
-    }
+    if (!StartDlgEditConstraints(data)) return ScenarioOutcome::failed();
     // Until the editor is closed (its Close button hides it and ends it right after).
     winRunMessageLoop([] {
         return !isConstraintEditorOpen() || !IsWindowVisible(constraintEditor()->GetSafeHwnd());

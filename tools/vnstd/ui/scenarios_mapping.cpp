@@ -27,11 +27,8 @@ ScenarioOutcome runMapping(const ScenarioPlace& place) {
     MacroData data;
     Ktx_String error;
     ScenarioOutcome outcome;
-    if (!readMacroFile(windowsPathFromHost(file.string()), macro, data, error)) {
-        outcome.ended = "failed";
-        outcome.data = {{"reason", error.str()}};
-        return outcome;
-    }
+    if (!readMacroFile(windowsPathFromHost(file.string()), macro, data, error))
+        return ScenarioOutcome::failed(error.str());
     // The profile columns a base profile offers, as `vnstd macro show` loads them.
     gSectionTables.loadLibrary();
     MacroSettingsData settings;

@@ -20,11 +20,7 @@ json rowJson(const Ktx_StringArray& row) {
 ScenarioOutcome runSimpleSize(const ScenarioPlace&) {
     ScenarioOutcome outcome;
     Ktx_ProfValuesTable table;
-    if (!table.readFromFile("SHS")) {
-        outcome.ended = "failed";
-        outcome.data = {{"reason", "the library has no SHS table"}};
-        return outcome;
-    }
+    if (!table.readFromFile("SHS")) return ScenarioOutcome::failed("the library has no SHS table");
     int newRow = -1;
     const bool ok = StartDlgEditLibSimple("60x60x4", table, newRow);
     outcome.ended = ok ? "OK" : "Cancel";

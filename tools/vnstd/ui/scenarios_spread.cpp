@@ -49,10 +49,8 @@ ScenarioOutcome withExampleSheet(const ScenarioPlace& place,
     VnBillGridHolder holder;
     Ktx_Spread* ss = holder.open() ? holder.getSSPointer() : nullptr;
     const fs::path sheet = fs::path(place.libraryDir) / "Connection Standards" / "EndPlate.vns";
-    if (!ss || !SSLoadFromFile(ss->gridWindow(), sheet.string().c_str())) {
-        outcome.ended = "failed";
-        return outcome;
-    }
+    if (!ss || !SSLoadFromFile(ss->gridWindow(), sheet.string().c_str()))
+        return ScenarioOutcome::failed();
     ::SetWindowText(holder.window(), "EndPlate.vns");
     ss->fitToTexts();
     SSSetActiveCell(ss->gridWindow(), 1, 1);
@@ -108,10 +106,7 @@ ScenarioOutcome runBill(const ScenarioPlace& place) {
     std::string error;
     const std::optional<std::string> feed = gridReadFile((folder / "EndPlate bill.tsv").string());
     std::optional<Ktx_Bill> bill = feed ? Ktx_Bill::fromFeed(*feed, error) : std::nullopt;
-    if (!bill) {
-        outcome.ended = "failed";
-        return outcome;
-    }
+    if (!bill) return ScenarioOutcome::failed();
     for (int type : {1, 1, 3, 3, 1, 1, 3, 2, 2}) bill->columnTypes.append(type);
     const fs::path out = fs::path(place.settingsDir) / "ui" / "EndPlate bill.vns";
     std::error_code ec;
