@@ -73,6 +73,20 @@ TEST(FileInput, TablesAndPropertiesListsTakeEveryLineEndAndAByteOrderMark) {
     EXPECT_EQ(list.toText(), "a=1\r\nb=2\r\n");
 }
 
+TEST(FileInput, RegressionATableWhoseFirstCellStartsWithAMarkIsNotWritten) {
+    // Two marks: the first is skipped, the second stays in the first cell; writing that cell
+    // would give a text whose mark is skipped again, so a different table.
+    const Ktx_Array<Ktx_StringArray> rows = parseTableText(
+        "\xEF\xBB\xBF\xEF\xBB\xBF"
+        "a\tb\r\n");
+    ASSERT_EQ(rows[0][0],
+              "\xEF\xBB\xBF"
+              "a");
+    std::string text = "kept";
+    EXPECT_FALSE(formatTableText(rows, text));
+    EXPECT_EQ(text, "kept");
+}
+
 class FileInputOnDisk : public ::testing::Test {
   protected:
     fs::path root = fs::temp_directory_path() / ("vn_file_input_" + std::to_string(getpid()));

@@ -38,6 +38,9 @@ bool formatTableText(const Ktx_Array<Ktx_StringArray>& rows, std::string& text) 
         }
         out += "\r\n";
     }
+    // A text starting with a UTF-8 byte-order mark loses it on reading: such a first cell
+    // cannot be written so that it reads back the same.
+    if (out.rfind("\xEF\xBB\xBF", 0) == 0) return false;
     text = std::move(out);
     return true;
 }
