@@ -141,6 +141,9 @@ void BM_GeneratedCalcCells(benchmark::State& state) {
     std::filesystem::remove_all(lib);
 }
 BENCHMARK(BM_GeneratedCalcCells)->Arg(100)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+// Fixed counts, for instruction profiles: the difference of the two over 40 is one evaluation.
+BENCHMARK(BM_GeneratedCalcCells)->Arg(1000)->Iterations(10)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_GeneratedCalcCells)->Arg(1000)->Iterations(50)->Unit(benchmark::kMillisecond);
 
 // The floor, part 1: one status call for each file the example's evaluation uses (the
 // standard, its mapping file, the child standard and the three data files), the check that
