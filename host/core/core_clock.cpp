@@ -85,7 +85,8 @@ double coreTickSeconds(std::int64_t ticks) {
 #ifdef VN_HAS_TSC
     const TickOrigin& origin = tickOrigin();
     if (!origin.set) return 0.0;
-    const auto sinceTicks = static_cast<double>(static_cast<std::int64_t>(__rdtsc()) - origin.ticks);
+    const auto sinceTicks =
+        static_cast<double>(static_cast<std::int64_t>(__rdtsc()) - origin.ticks);
     const double sinceSeconds = systemSteadySeconds() - origin.seconds;
     if (sinceTicks <= 0.0 || sinceSeconds <= 0.0) return 0.0;
     return static_cast<double>(ticks) * (sinceSeconds / sinceTicks);

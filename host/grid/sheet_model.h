@@ -156,7 +156,9 @@ class SheetModel {
     static std::uint64_t blockKey(int col, int block) {
         return (std::uint64_t(std::uint32_t(block)) << 32) | std::uint32_t(col);
     }
-    void markContent(int col, int row) { markBlock(contentBlocks_, blockKey(col, row >> kBlockBits)); }
+    void markContent(int col, int row) {
+        markBlock(contentBlocks_, blockKey(col, row >> kBlockBits));
+    }
     // Adds a block key to a sorted list of keys, once.
     static void markBlock(std::vector<std::uint64_t>& blocks, std::uint64_t key) {
         const auto at = std::lower_bound(blocks.begin(), blocks.end(), key);

@@ -82,11 +82,11 @@ VnStandardsSpread::CalcPlan VnStandardsSpread::planCalc(Ktx_Spread& grid, int st
         i = next;
     }
     for (const auto& [col, row] : plan.cells) {
-        const auto at = std::lower_bound(
-            plan.written.begin(), plan.written.end(), std::pair(row, col),
-            [](const std::pair<int, int>& w, const std::pair<int, int>& rc) {
-                return std::pair(w.second, w.first) < rc;
-            });
+        const auto at =
+            std::lower_bound(plan.written.begin(), plan.written.end(), std::pair(row, col),
+                             [](const std::pair<int, int>& w, const std::pair<int, int>& rc) {
+                                 return std::pair(w.second, w.first) < rc;
+                             });
         plan.calcWritten.push_back(static_cast<int>(at - plan.written.begin()));
     }
     return plan;

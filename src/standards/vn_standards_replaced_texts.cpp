@@ -75,7 +75,8 @@ void VnStandardsSpread::replaceGenVarsByPlan(const CalcPlan& plan) {
             std::string replaced;
             if (names.apply(*loaded, replaced)) recording_->written[i] = std::move(replaced);
         }
-        const std::optional<std::string>& replaced = (replayed_ ? *replayed_ : *recording_).written[i];
+        const std::optional<std::string>& replaced =
+            (replayed_ ? *replayed_ : *recording_).written[i];
         if (!replaced) continue;
         if (*loaded == "Calc" || *replaced == "Calc") calcPlanStale_ = true;
         setCellText(col, row, Ktx_String(*replaced));
