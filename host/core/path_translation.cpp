@@ -101,6 +101,13 @@ class FolderListings {
         auto it = listing.byFolded.find(folded(part));
         return it == listing.byFolded.end() ? part : it->second;
     }
+    // True when the folder's kept listing, settled and of this stamp, has no such name in any
+    // letter case: the name is missing without a status call of its own.
+    bool lacks(const std::string& folder, std::int64_t folderStamp, const std::string& part) {
+        match(folder, folderStamp, part);  // lists the folder when its listing is stale
+        const Listing& listing = listings_[folder];
+        return listing.settled && !listing.byFolded.contains(folded(part));
+    }
     void clear() { listings_.clear(); }
 
   private:
@@ -235,6 +242,16 @@ std::string hostPath(const Ktx_String& windowsPath, HostPathKind* kind, HostFile
     if (literal.empty()) {
         found = HostPathKind::Folder;
         return ".";
+    }
+    // A bare name in the working folder (the first place many look-ups try) is looked for in
+    // the folder's kept listing first while a status scope holds the folder's status.
+    if (hostStatusScopeOpen() && split.base.empty() && split.parts.size() == 1) {
+        const PathStat here = statPath(".");
+        if (here.kind == HostPathKind::Folder &&
+            folderListings().lacks(".", here.stamp.modifiedNs, split.parts.back())) {
+            found = HostPathKind::Missing;
+            return literal;
+        }
     }
     take(statPath(literal));
     if (found != HostPathKind::Missing || split.parts.empty()) return literal;

@@ -59,6 +59,10 @@ void beginHostStatusScope() {
     ++statusScope().depth;
 }
 
+bool hostStatusScopeOpen() {
+    return statusScope().depth > 0;
+}
+
 void endHostStatusScope() {
     StatusScope& scope = statusScope();
     if (scope.depth > 0 && --scope.depth == 0) scope.read.clear();

@@ -29,5 +29,6 @@ bool hostFileStampOf(const std::string& hostPath, HostFileStamp& stamp,
 // to see the change.
 void beginHostStatusScope();
 void endHostStatusScope();
+bool hostStatusScopeOpen();
 // True when a modification time lies at least the settle time in the past.
 bool hostTimeSettled(std::int64_t modifiedNs);
