@@ -80,6 +80,10 @@ FormulaValue FormulaEngine::value(int col, int row) const {
     return impl_->sheet.value(col, row);
 }
 
+bool FormulaEngine::isEmpty(int col, int row) const {
+    return !cellOk(col, row) || (!hasFormula(col, row) && impl_->sheet.isEmptyValue(col, row));
+}
+
 bool FormulaEngine::hasFormula(int col, int row) const {
     return cellOk(col, row) && impl_->sheet.hasFormula(col, row);
 }

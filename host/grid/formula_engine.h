@@ -82,6 +82,8 @@ class FormulaEngine {
     // Reads. value(): the calculated value (the value itself for a constant cell).
     FormulaValue value(int col, int row) const;
     bool hasFormula(int col, int row) const;
+    // True when the cell holds no formula and no value (cheaper than value() for that).
+    bool isEmpty(int col, int row) const;
     // The formula in the current reference style, without "="; "" when the cell has none.
     std::string formulaText(int col, int row) const;
     // The highest column and row holding anything (0 when none).

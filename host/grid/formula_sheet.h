@@ -41,6 +41,7 @@ class FormulaSheet : public EvalHost, private FormulaOrderGraph {
     void clearAll();
 
     FormulaValue value(int col, int row) const { return cells_.value(col, row); }
+    bool isEmptyValue(int col, int row) const { return cells_.kind(col, row) == CellKind::Empty; }
     bool hasFormula(int col, int row) const { return cells_.formula(col, row) != kNoFormula; }
     std::string formulaText(int col, int row) const;
     int usedColsOf() const { return cells_.usedCols(); }

@@ -77,6 +77,10 @@ void SheetModel::dropExtraIfDefault(int col, int row) {
     if (it != extras_.end() && it->second.isDefault()) extras_.erase(it);
 }
 
+bool SheetModel::isEmptyCell(int col, int row) const {
+    return engine_->isEmpty(col, row);
+}
+
 // Puts a content into the engine and marks its block; a Text content is `text`.
 bool SheetModel::putContent(int col, int row, FormulaValueKind kind, double number,
                             std::string_view text) {
@@ -92,7 +96,8 @@ bool SheetModel::putContent(int col, int row, FormulaValueKind kind, double numb
             stored = engine_->setLogical(col, row, number != 0);
             break;
         default:
-            stored = engine_->setEmpty(col, row);
+            // Emptying an empty cell changes nothing: no calculation is started for it.
+            stored = isEmptyCell(col, row) || engine_->setEmpty(col, row);
             break;
     }
     if (stored && kind != FormulaValueKind::Empty) markContent(col, row);

@@ -156,6 +156,8 @@ class SheetModel {
     static std::uint64_t blockKey(int col, int block) {
         return (std::uint64_t(std::uint32_t(block)) << 32) | std::uint32_t(col);
     }
+    // No formula and an empty value.
+    bool isEmptyCell(int col, int row) const;
     void markContent(int col, int row) {
         markBlock(contentBlocks_, blockKey(col, row >> kBlockBits));
     }
