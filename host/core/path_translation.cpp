@@ -102,11 +102,14 @@ class FolderListings {
         return it == listing.byFolded.end() ? part : it->second;
     }
     // True when the folder's kept listing, settled and of this stamp, has no such name in any
-    // letter case: the name is missing without a status call of its own.
-    bool lacks(const std::string& folder, std::int64_t folderStamp, const std::string& part) {
-        match(folder, folderStamp, part);  // lists the folder when its listing is stale
-        const Listing& listing = listings_[folder];
-        return listing.settled && !listing.byFolded.contains(folded(part));
+    // letter case: the name is missing without a status call of its own. Never lists the
+    // folder (a miss does, through match()).
+    bool lacks(const std::string& folder, std::int64_t folderStamp, const std::string& part) const {
+        const auto it = listings_.find(folder);
+        if (it == listings_.end()) return false;
+        const Listing& listing = it->second;
+        return listing.settled && listing.stamp == folderStamp &&
+               !listing.byFolded.contains(folded(part));
     }
     void clear() { listings_.clear(); }
 
