@@ -80,3 +80,28 @@ TEST_F(StandardsKept, GeneralVariablesReachTheArgumentsWrittenAfterTheLoad) {
         EXPECT_EQ(valueOf(data, "R"), "7") << round;
     }
 }
+
+// The texts general variables make of a settled standard's Calc cells are kept for the next
+// evaluation with the same variables; other values, or other variables, work them out again.
+TEST_F(StandardsKept, ReplacedCalcTextsFollowTheGeneralVariablesOfEachEvaluation) {
+    writeStandard("C.vns",
+                  "Input\nDouble U\nOutput\nString V\nLocal\nDouble L\nCalc\n"
+                  "L = U*GV + GW\n\"V = \"\"GV=\"\" & GV & \"\"/\"\" & L\"\n");
+    age(fs::file_time_type::clock::now() - std::chrono::minutes(5));
+    const auto run = [&](std::vector<std::pair<const char*, const char*>> generals) {
+        auto data =
+            childData(standardPath("C.vns"), {{"A", VnCellInput, "3"}, {"R", VnCellOutput, ""}});
+        for (const auto& [name, value] : generals) {
+            data.genVarNames.append(name);
+            data.genVarValues.append(value);
+        }
+        EXPECT_TRUE(StartDlgStandardsSS(data));
+        return valueOf(data, "R");
+    };
+    EXPECT_EQ(run({{"GV", "7"}, {"GW", "1"}}), "GV=7/22");
+    EXPECT_EQ(run({{"GV", "7"}, {"GW", "1"}}), "GV=7/22");
+    EXPECT_EQ(run({{"GV", "5"}, {"GW", "1"}}), "GV=5/16");
+    EXPECT_EQ(run({{"GV", "5"}, {"GW", "2"}}), "GV=5/17");
+    EXPECT_EQ(run({{"GW", "2"}, {"GV", "5"}}), "GV=5/17");
+    EXPECT_EQ(run({{"GV", "7"}, {"GW", "1"}}), "GV=7/22");
+}
