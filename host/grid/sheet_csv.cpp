@@ -121,7 +121,9 @@ bool storeField(SheetModel& sheet, const CsvField& field, int col, int row, std:
 bool needsQuotes(const std::string& text) {
     if (text.empty()) return false;
     if (text.front() == ' ' || text.back() == ' ') return true;
-    return text.find_first_of(",\"\r\n") != std::string::npos;
+    for (const char c : text)
+        if (c == ',' || c == '"' || c == '\r' || c == '\n') return true;
+    return false;
 }
 
 // Appends the field, quoted when it needs to be.
