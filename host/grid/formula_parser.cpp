@@ -217,10 +217,13 @@ bool FormulaParser::wordBased() {
     Token word = tok_;
     advance();
     if (tok_.kind == TokenKind::LParen) return functionCall(word);
-    bool isTrue = equalNoCase(word.text, "TRUE");
-    if (isTrue || equalNoCase(word.text, "FALSE")) {
-        out_.push_back(codeHead(Op::Logical, isTrue ? 1 : 0));
-        return true;
+    const char first = word.text[0];  // a word is never empty
+    if (first == 'T' || first == 't' || first == 'F' || first == 'f') {
+        const bool isTrue = equalNoCase(word.text, "TRUE");
+        if (isTrue || equalNoCase(word.text, "FALSE")) {
+            out_.push_back(codeHead(Op::Logical, isTrue ? 1 : 0));
+            return true;
+        }
     }
     if (auto ref = readReference(word.text)) return reference(*ref);
     return unknownName(word);
