@@ -105,6 +105,10 @@ int findBuiltin(std::string_view upperName) {
     return -1;
 }
 
+int builtinCount() {
+    return static_cast<int>(kBuiltins.size());
+}
+
 const BuiltinInfo& builtinAt(int index) {
     return kBuiltins[static_cast<std::size_t>(index)];
 }

@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "formula_builtins.h"
 #include "formula_test_util.h"
 
 namespace {
@@ -23,6 +24,22 @@ TEST(FormulaParser, OperatorsBindInTheDesktopOrder) {
     EXPECT_EQ(evalText(e, "=2*-3"), "-6");
     EXPECT_EQ(evalText(e, "=10-2-3"), "5");  // left to right
     EXPECT_EQ(evalText(e, "=48/4/2"), "6");
+}
+
+TEST(FormulaParser, EveryBuiltInIsFoundByItsNameInAnyCase) {
+    FormulaEngine e;
+    for (int i = 0; i < builtinCount(); ++i) {
+        const std::string name(builtinAt(i).name);
+        EXPECT_EQ(findBuiltin(name), i) << name;
+        std::string lower = name;
+        for (char& c : lower) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c);
+        // Refused only for its argument count, never as an unknown name.
+        EXPECT_NE(e.checkFormula(1, 1, "=" + lower + "()").status, FormulaStatus::UnknownName)
+            << lower;
+        EXPECT_EQ(findBuiltin(name + "X"), -1) << name;
+    }
+    for (const char* notOne : {"", "A", "ZZZ", "@SUM", "SUMX", "[SUM"})
+        EXPECT_EQ(findBuiltin(notOne), -1) << notOne;
 }
 
 TEST(FormulaParser, LiteralsReadAsWritten) {
