@@ -5,7 +5,6 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
-#include <cstring>
 
 #include "formula_decimal.h"
 
@@ -57,27 +56,19 @@ std::string plainDecimal(const std::string& digits, int exponent10, int minDecim
 
 }  // namespace
 
-// The 15 significant digits of a number are its correctly rounded "%.14e" form; with the
-// trailing zeros dropped they are exactly what roundDecimal keeps when no decimal place
-// limits it, so the text is made straight from them without the digit strings.
+// All 15 significant digits kept (no decimal place limit); the text is written straight from
+// them into a buffer.
 std::string formatNumberGeneral(double value) {
     if (!std::isfinite(value)) return "#NUM!";
-    if (value == 0) return "0";
-    char sci[40];  // "d.dddddddddddddde[+-]x..."
-    const char* end =
-        std::to_chars(sci, sci + sizeof sci, std::fabs(value), std::chars_format::scientific, 14)
-            .ptr;
-    char digits[15];
-    digits[0] = sci[0];
-    std::memcpy(digits + 1, sci + 2, 14);
-    int count = 15;
-    while (count > 1 && digits[count - 1] == '0') --count;
-    int exponent10 = 0;
-    std::from_chars(sci[17] == '+' ? sci + 18 : sci + 17, end, exponent10);
+    const DecimalDigits d = roundDecimal(value, 1000, DecimalRounding::HalfAway);
+    if (d.digits.empty()) return "0";
+    const std::string& digits = d.digits;
+    const int count = static_cast<int>(digits.size());
+    const int exponent10 = d.exponent10;
 
     char out[48];
     std::size_t n = 0;
-    if (value < 0) out[n++] = '-';
+    if (d.negative) out[n++] = '-';
     if (exponent10 >= -5 && exponent10 < 15) {
         const int intDigits = exponent10 + 1;
         if (intDigits <= 0) out[n++] = '0';
