@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <array>
+#include <cstdint>
 
 #include "formula_fn.h"
 
@@ -79,11 +80,33 @@ constexpr std::array kBuiltins = {
 
 }  // namespace
 
+namespace {
+
+// For each first letter A..Z, the first entry of the table at or after it: the names of one
+// letter are kBuiltins[first[l], first[l + 1]).
+constexpr std::array<std::uint8_t, 27> kFirstOfLetter = [] {
+    std::array<std::uint8_t, 27> first{};
+    for (std::size_t l = 0; l <= 26; ++l) {
+        std::size_t i = 0;
+        while (i < kBuiltins.size() && static_cast<std::size_t>(kBuiltins[i].name[0] - 'A') < l)
+            ++i;
+        first[l] = static_cast<std::uint8_t>(i);
+    }
+    return first;
+}();
+
+}  // namespace
+
 int findBuiltin(std::string_view upperName) {
-    auto it = std::lower_bound(kBuiltins.begin(), kBuiltins.end(), upperName,
-                               [](const BuiltinInfo& b, std::string_view n) { return b.name < n; });
-    if (it == kBuiltins.end() || it->name != upperName) return -1;
-    return static_cast<int>(it - kBuiltins.begin());
+    if (upperName.empty() || upperName[0] < 'A' || upperName[0] > 'Z') return -1;
+    const std::size_t letter = static_cast<std::size_t>(upperName[0] - 'A');
+    for (std::size_t i = kFirstOfLetter[letter]; i < kFirstOfLetter[letter + 1]; ++i)
+        if (kBuiltins[i].name == upperName) return static_cast<int>(i);
+    return -1;
+}
+
+int builtinCount() {
+    return static_cast<int>(kBuiltins.size());
 }
 
 const BuiltinInfo& builtinAt(int index) {
@@ -95,3 +118,8 @@ static_assert(std::is_sorted(kBuiltins.begin(), kBuiltins.end(),
                                  return a.name < b.name;
                              }),
               "the built-in table must stay sorted by name");
+static_assert(std::all_of(kBuiltins.begin(), kBuiltins.end(),
+                          [](const BuiltinInfo& b) {
+                              return !b.name.empty() && b.name[0] >= 'A' && b.name[0] <= 'Z';
+                          }),
+              "findBuiltin looks names up by their first letter, A to Z");

@@ -18,4 +18,5 @@ struct BuiltinInfo {
 
 // Index of the function named `upperName`, -1 when there is none.
 int findBuiltin(std::string_view upperName);
-const BuiltinInfo& builtinAt(int index);
+const BuiltinInfo& builtinAt(int index);  // 0 <= index < builtinCount()
+int builtinCount();

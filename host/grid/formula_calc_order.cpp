@@ -9,12 +9,17 @@ void FormulaCalcOrder::begin(std::size_t idLimit) {
     recording_ = true;
 }
 
+// Ids beyond the arrays have no rank; the arrays grow by doubling, not one id at a time.
+void FormulaCalcOrder::reach(std::uint32_t id) {
+    if (id < rank_.size()) return;
+    const std::size_t size = std::max<std::size_t>(id + 1, rank_.size() * 2);
+    rank_.resize(size, kNoRank);
+    cycle_.resize(size, 0);
+}
+
 void FormulaCalcOrder::record(std::uint32_t id, bool onCycle) {
     if (!recording_) return;
-    if (id >= rank_.size()) {
-        rank_.resize(id + 1, kNoRank);
-        cycle_.resize(id + 1, 0);
-    }
+    reach(id);
     if (rank_[id] != kNoRank) return;
     rank_[id] = static_cast<std::uint32_t>(order_.size());
     cycle_[id] = onCycle ? 1 : 0;
@@ -25,10 +30,7 @@ void FormulaCalcOrder::record(std::uint32_t id, bool onCycle) {
 void FormulaCalcOrder::added(std::uint32_t id, bool isRead) {
     if (!valid_ || recording_ || isRead) return invalidate();
     if (order_.size() > 2 * live_ + 1024) compact();
-    if (id >= rank_.size()) {
-        rank_.resize(id + 1, kNoRank);
-        cycle_.resize(id + 1, 0);
-    }
+    reach(id);
     rank_[id] = static_cast<std::uint32_t>(order_.size());
     cycle_[id] = 0;
     order_.push_back(id);

@@ -37,6 +37,7 @@ class FormulaCalcOrder {
   private:
     std::uint32_t rankOf(std::uint32_t id) const { return id < rank_.size() ? rank_[id] : kNoRank; }
     void compact();
+    void reach(std::uint32_t id);
 
     std::vector<std::uint32_t> order_;  // ids by rank; an id whose rank differs is stale
     std::vector<std::uint32_t> rank_;

@@ -4,6 +4,7 @@
 // for every evaluation, and parsing them again gives the same code. An entry also records the
 // names the parse asked about as custom functions and the answers it got; it serves only while
 // the asking sheet gives the same answers. Bounded: when full it is emptied and fills anew.
+// Formulas of a sheet loaded whole (FormulaSetMode::Bulk) do not go through it.
 #include <functional>
 #include <string>
 #include <string_view>

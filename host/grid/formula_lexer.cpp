@@ -11,9 +11,18 @@ bool isAsciiLetter(char c) {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
 }
 
+// Letters, digits, "_", ".", "$" and every byte from 0x80: one table look-up per byte.
+constexpr std::array<bool, 256> kWordChars = [] {
+    std::array<bool, 256> table{};
+    for (int c = 0; c < 256; ++c)
+        table[static_cast<std::size_t>(c)] = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') ||
+                                             (c >= '0' && c <= '9') || c == '_' || c == '.' ||
+                                             c == '$' || c >= 0x80;
+    return table;
+}();
+
 bool isWordChar(char c) {
-    return isAsciiLetter(c) || isDigit(c) || c == '_' || c == '.' || c == '$' ||
-           static_cast<unsigned char>(c) >= 0x80;
+    return kWordChars[static_cast<unsigned char>(c)];
 }
 
 constexpr std::array<std::string_view, 6> kErrorLiterals = {"#DIV/0!", "#VALUE!", "#REF!",
@@ -84,12 +93,12 @@ Token FormulaLexer::lexWord(std::size_t start) {
     std::size_t i = start;
     while (i < text_.size()) {
         char c = text_[i];
-        if (r1c1_ && c == '[') {
+        if (isWordChar(c)) {
+            ++i;
+        } else if (r1c1_ && c == '[') {
             std::size_t close = text_.find(']', i);
             if (close == std::string_view::npos) break;
             i = close + 1;
-        } else if (isWordChar(c)) {
-            ++i;
         } else {
             break;
         }

@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <string>
 #include <utility>
@@ -41,9 +42,29 @@ Op binaryOp(TokenKind kind) {
     }
 }
 
-bool isComparison(TokenKind k) {
-    return k == TokenKind::Eq || k == TokenKind::Ne || k == TokenKind::Lt || k == TokenKind::Gt ||
-           k == TokenKind::Le || k == TokenKind::Ge;
+// 0 comparison, 1 "&", 2 "+" "-", 3 "*" "/", 4 "^"; -1 for a token that is no binary operator.
+int binaryLevel(TokenKind k) {
+    switch (k) {
+        case TokenKind::Eq:
+        case TokenKind::Ne:
+        case TokenKind::Lt:
+        case TokenKind::Gt:
+        case TokenKind::Le:
+        case TokenKind::Ge:
+            return 0;
+        case TokenKind::Amp:
+            return 1;
+        case TokenKind::Plus:
+        case TokenKind::Minus:
+            return 2;
+        case TokenKind::Star:
+        case TokenKind::Slash:
+            return 3;
+        case TokenKind::Caret:
+            return 4;
+        default:
+            return -1;
+    }
 }
 
 FormulaError errorOfLiteral(std::string_view text) {
@@ -58,6 +79,27 @@ FormulaError errorOfLiteral(std::string_view text) {
 
 // A number as the lexer took it: digits, an optional fraction and exponent.
 double readNumberLiteral(std::string_view text) {
+    // Up to 15 digits without an exponent: the digits as a whole number and the power of ten
+    // are both exact doubles, so their quotient is the correctly rounded value from_chars
+    // gives, at a fraction of its cost.
+    constexpr double kPowersOf10[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                      1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    std::uint64_t whole = 0;
+    int digits = 0, decimals = 0;
+    bool point = false, plain = true;
+    for (const char c : text) {
+        if (c == '.') {
+            point = true;
+        } else if (c >= '0' && c <= '9' && digits < 15) {
+            whole = whole * 10 + static_cast<std::uint64_t>(c - '0');
+            ++digits;
+            decimals += point ? 1 : 0;
+        } else {
+            plain = false;
+            break;
+        }
+    }
+    if (plain) return static_cast<double>(whole) / kPowersOf10[decimals];
     double v = 0;
     auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
     if (ec == std::errc::result_out_of_range) return HUGE_VAL;  // evaluates to #NUM!
@@ -71,6 +113,18 @@ std::string unquote(std::string_view quoted) {
         if (quoted[i] == '"') ++i;  // a doubled quote stands for one
     }
     return s;
+}
+
+// A built-in name is plain ASCII: it is looked up in a small buffer, and the name is copied
+// and upper-cased as a whole only for other functions.
+int findBuiltinNoCase(std::string_view name) {
+    char upper[16];
+    if (name.size() > sizeof upper) return -1;
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        const char c = name[i];
+        upper[i] = c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c;
+    }
+    return findBuiltin({upper, name.size()});
 }
 
 }  // namespace
@@ -99,64 +153,26 @@ bool FormulaParser::enter() {
 bool FormulaParser::formula() {
     if (tok_.kind == TokenKind::End)
         return fail(FormulaStatus::SyntaxError, tok_.position, "empty formula");
-    if (!comparison()) return false;
+    if (!binary(0)) return false;
     if (tok_.kind != TokenKind::End)
         return fail(FormulaStatus::SyntaxError, tok_.position,
                     "unexpected '" + diagnosticWord(tok_.text) + "'");
     return true;
 }
 
-bool FormulaParser::comparison() {
-    if (!concat()) return false;
-    while (isComparison(tok_.kind)) {
-        Op op = binaryOp(tok_.kind);
-        advance();
-        if (!concat()) return false;
-        out_.push_back(codeHead(op));
-    }
-    return true;
-}
-
-bool FormulaParser::concat() {
-    if (!additive()) return false;
-    while (tok_.kind == TokenKind::Amp) {
-        advance();
-        if (!additive()) return false;
-        out_.push_back(codeHead(Op::Concat));
-    }
-    return true;
-}
-
-bool FormulaParser::additive() {
-    if (!term()) return false;
-    while (tok_.kind == TokenKind::Plus || tok_.kind == TokenKind::Minus) {
-        Op op = binaryOp(tok_.kind);
-        advance();
-        if (!term()) return false;
-        out_.push_back(codeHead(op));
-    }
-    return true;
-}
-
-bool FormulaParser::term() {
-    if (!power()) return false;
-    while (tok_.kind == TokenKind::Star || tok_.kind == TokenKind::Slash) {
-        Op op = binaryOp(tok_.kind);
-        advance();
-        if (!power()) return false;
-        out_.push_back(codeHead(op));
-    }
-    return true;
-}
-
-bool FormulaParser::power() {
+// Binary operators by level, loosest first; levels are left-associative, each a rule of the
+// grammar (formula_parser.h). Parsing by level gives the same code as one function per rule
+// without passing every operand down through all of them.
+bool FormulaParser::binary(int minLevel) {
     if (!unary()) return false;
-    while (tok_.kind == TokenKind::Caret) {
+    for (;;) {
+        const int level = binaryLevel(tok_.kind);
+        if (level < minLevel) return true;
+        const Op op = binaryOp(tok_.kind);
         advance();
-        if (!unary()) return false;
-        out_.push_back(codeHead(Op::Pow));
+        if (!binary(level + 1)) return false;
+        out_.push_back(codeHead(op));
     }
-    return true;
 }
 
 bool FormulaParser::unary() {
@@ -200,7 +216,7 @@ bool FormulaParser::primary() {
         case TokenKind::LParen: {
             if (!enter()) return false;
             advance();
-            bool ok = comparison();
+            bool ok = binary(0);
             leave();
             if (!ok) return false;
             if (tok_.kind != TokenKind::RParen)
@@ -223,18 +239,21 @@ bool FormulaParser::wordBased() {
     Token word = tok_;
     advance();
     if (tok_.kind == TokenKind::LParen) return functionCall(word);
-    bool isTrue = equalNoCase(word.text, "TRUE");
-    if (isTrue || equalNoCase(word.text, "FALSE")) {
-        out_.push_back(codeHead(Op::Logical, isTrue ? 1 : 0));
-        return true;
+    const char first = word.text[0];  // a word is never empty
+    if (first == 'T' || first == 't' || first == 'F' || first == 'f') {
+        const bool isTrue = equalNoCase(word.text, "TRUE");
+        if (isTrue || equalNoCase(word.text, "FALSE")) {
+            out_.push_back(codeHead(Op::Logical, isTrue ? 1 : 0));
+            return true;
+        }
     }
     if (auto ref = readReference(word.text)) return reference(*ref);
     return unknownName(word);
 }
 
 bool FormulaParser::functionCall(Token name) {
-    std::string up = upperText(name.text);
-    int builtin = findBuiltin(up);
+    const int builtin = findBuiltinNoCase(name.text);
+    const std::string up = builtin < 0 ? upperText(name.text) : std::string();
     bool custom = builtin < 0 && options_.isCustomFunction && options_.isCustomFunction(up);
     if (builtin < 0 && !custom && !options_.keepUnknownNames)
         return fail(FormulaStatus::UnknownName, name.position, "unknown function " + up);
@@ -248,7 +267,7 @@ bool FormulaParser::functionCall(Token name) {
         const BuiltinInfo& info = builtinAt(builtin);
         if (count < info.minArgs || count > info.maxArgs)
             return fail(FormulaStatus::SyntaxError, name.position,
-                        "wrong number of arguments for " + up);
+                        "wrong number of arguments for " + std::string(info.name));
         out_.push_back(
             codeHead(Op::Builtin, static_cast<unsigned>(count), static_cast<unsigned>(builtin)));
     } else {
@@ -264,7 +283,7 @@ bool FormulaParser::arguments(int& count) {
         return true;
     }
     for (;;) {
-        if (!comparison()) return false;
+        if (!binary(0)) return false;
         if (++count > kMaxFormulaArgs)
             return fail(FormulaStatus::TooComplex, tok_.position, "too many arguments");
         if (tok_.kind == TokenKind::RParen) {

@@ -44,11 +44,7 @@ class FormulaParser {
 
   private:
     bool formula();
-    bool comparison();
-    bool concat();
-    bool additive();
-    bool term();
-    bool power();
+    bool binary(int minLevel);  // comparison (0) down to power (4)
     bool unary();
     bool percent();
     bool primary();

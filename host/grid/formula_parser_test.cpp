@@ -4,8 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <random>
 #include <string>
 
+#include "formula_builtins.h"
 #include "formula_test_util.h"
 
 namespace {
@@ -25,6 +28,22 @@ TEST(FormulaParser, OperatorsBindInTheDesktopOrder) {
     EXPECT_EQ(evalText(e, "=48/4/2"), "6");
 }
 
+TEST(FormulaParser, EveryBuiltInIsFoundByItsNameInAnyCase) {
+    FormulaEngine e;
+    for (int i = 0; i < builtinCount(); ++i) {
+        const std::string name(builtinAt(i).name);
+        EXPECT_EQ(findBuiltin(name), i) << name;
+        std::string lower = name;
+        for (char& c : lower) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c);
+        // Refused only for its argument count, never as an unknown name.
+        EXPECT_NE(e.checkFormula(1, 1, "=" + lower + "()").status, FormulaStatus::UnknownName)
+            << lower;
+        EXPECT_EQ(findBuiltin(name + "X"), -1) << name;
+    }
+    for (const char* notOne : {"", "A", "ZZZ", "@SUM", "SUMX", "[SUM"})
+        EXPECT_EQ(findBuiltin(notOne), -1) << notOne;
+}
+
 TEST(FormulaParser, LiteralsReadAsWritten) {
     FormulaEngine e;
     EXPECT_EQ(evalText(e, "=\"say \"\"hi\"\"\""), "say \"hi\"");
@@ -33,6 +52,23 @@ TEST(FormulaParser, LiteralsReadAsWritten) {
     EXPECT_EQ(evalText(e, "=#n/a"), "#N/A");
     EXPECT_EQ(evalText(e, " = 1 + 2 "), "3");
     EXPECT_EQ(evalText(e, "1+2"), "3");  // the "=" is optional
+}
+
+TEST(FormulaParser, NumberLiteralsReadAsTheNearestDouble) {
+    FormulaEngine e;
+    std::mt19937_64 rng(20261209);
+    std::uniform_int_distribution<int> length(1, 17), digit(0, 9);
+    for (int i = 0; i < 3000; ++i) {
+        std::string text;
+        const int n = length(rng);
+        for (int k = 0; k < n; ++k) text.push_back(static_cast<char>('0' + digit(rng)));
+        const auto point = static_cast<std::size_t>(length(rng)) % (text.size() + 1);
+        text.insert(point, ".");
+        if (text == ".") text = "0";
+        if (i % 7 == 0) text += "E-" + std::to_string(digit(rng));
+        ASSERT_TRUE(e.setFormula(1, 1, "=" + text)) << text;
+        EXPECT_EQ(e.value(1, 1).number, std::strtod(text.c_str(), nullptr)) << text;
+    }
 }
 
 TEST(FormulaParser, SyntaxErrorsSayWhere) {

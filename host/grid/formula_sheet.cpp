@@ -40,30 +40,35 @@ FormulaResult FormulaSheet::compile(int col, int row, std::string_view text, For
     const FormulaCompileCache::IsCustom isCustom = [this](std::string_view name) {
         return customs.find(name) != nullptr;
     };
-    FormulaCompileCache::Key key{std::string(body), col, row, refStyle == FormulaRefStyle::R1C1,
-                                 mode != FormulaSetMode::Strict};
-    FormulaCompileCache& cache = FormulaCompileCache::shared();
-    if (const Code* kept = cache.find(key, isCustom)) {
-        out = *kept;
-        return {};
-    }
     FormulaParseOptions options;
-    options.r1c1 = key.r1c1;
+    options.r1c1 = refStyle == FormulaRefStyle::R1C1;
     options.hostCol = col;
     options.hostRow = row;
-    options.keepUnknownNames = key.keepUnknownNames;
-    FormulaCompileCache::Asked asked;
-    options.isCustomFunction = [&](std::string_view name) {
-        const bool answer = isCustom(name);
-        asked.emplace_back(std::string(name), answer);
-        return answer;
-    };
-    FormulaResult r = FormulaParser(body, options, out).parse();
-    if (r) {
-        cache.keep(std::move(key), out, std::move(asked));
+    options.keepUnknownNames = mode != FormulaSetMode::Strict;
+    FormulaResult r;
+    if (mode == FormulaSetMode::Bulk) {
+        // A sheet loaded whole is parsed without the cache: its formulas seldom come again at
+        // the same cells, and thousands of them would only push out those that do.
+        options.isCustomFunction = isCustom;
+        r = FormulaParser(body, options, out).parse();
     } else {
-        r.position += static_cast<int>(skip);
+        FormulaCompileCache::Key key{std::string(body), col, row, options.r1c1,
+                                     options.keepUnknownNames};
+        FormulaCompileCache& cache = FormulaCompileCache::shared();
+        if (const Code* kept = cache.find(key, isCustom)) {
+            out = *kept;
+            return {};
+        }
+        FormulaCompileCache::Asked asked;
+        options.isCustomFunction = [&](std::string_view name) {
+            const bool answer = isCustom(name);
+            asked.emplace_back(std::string(name), answer);
+            return answer;
+        };
+        r = FormulaParser(body, options, out).parse();
+        if (r) cache.keep(std::move(key), out, std::move(asked));
     }
+    if (!r) r.position += static_cast<int>(skip);
     return r;
 }
 

@@ -35,7 +35,7 @@ std::string plainDecimal(const std::string& digits, int exponent10, int minDecim
     std::string out;
     int intDigits = exponent10 + 1;
     if (intDigits <= 0) {
-        out = "0";
+        out.push_back('0');
     } else {
         for (int i = 0; i < intDigits; ++i)
             out.push_back(i < static_cast<int>(digits.size()) ? digits[i] : '0');
@@ -54,27 +54,43 @@ std::string plainDecimal(const std::string& digits, int exponent10, int minDecim
     return out;
 }
 
-std::string scientific(const std::string& digits, int exponent10) {
-    std::string out(1, digits[0]);
-    if (digits.size() > 1) out += "." + digits.substr(1);
-    int e = std::abs(exponent10);
-    out += exponent10 < 0 ? "E-" : "E+";
-    if (e < 10) out.push_back('0');
-    out += std::to_string(e);
-    return out;
-}
-
 }  // namespace
 
+// All 15 significant digits kept (no decimal place limit); the text is written straight from
+// them into a buffer.
 std::string formatNumberGeneral(double value) {
     if (!std::isfinite(value)) return "#NUM!";
-    // All 15 significant digits kept (no decimal place limit).
-    DecimalDigits d = roundDecimal(value, 1000, DecimalRounding::HalfAway);
+    const DecimalDigits d = roundDecimal(value, 1000, DecimalRounding::HalfAway);
     if (d.digits.empty()) return "0";
-    std::string body = (d.exponent10 >= -5 && d.exponent10 < 15)
-                           ? plainDecimal(d.digits, d.exponent10, 0)
-                           : scientific(d.digits, d.exponent10);
-    return d.negative ? "-" + body : body;
+    const std::string& digits = d.digits;
+    const int count = static_cast<int>(digits.size());
+    const int exponent10 = d.exponent10;
+
+    char out[48];
+    std::size_t n = 0;
+    if (d.negative) out[n++] = '-';
+    if (exponent10 >= -5 && exponent10 < 15) {
+        const int intDigits = exponent10 + 1;
+        if (intDigits <= 0) out[n++] = '0';
+        for (int i = 0; i < intDigits; ++i) out[n++] = i < count ? digits[i] : '0';
+        if (count > intDigits) {
+            out[n++] = '.';
+            for (int i = intDigits; i < 0; ++i) out[n++] = '0';
+            for (int i = std::max(intDigits, 0); i < count; ++i) out[n++] = digits[i];
+        }
+    } else {
+        out[n++] = digits[0];
+        if (count > 1) {
+            out[n++] = '.';
+            for (int i = 1; i < count; ++i) out[n++] = digits[i];
+        }
+        out[n++] = 'E';
+        out[n++] = exponent10 < 0 ? '-' : '+';
+        const int e = std::abs(exponent10);
+        if (e < 10) out[n++] = '0';
+        n = static_cast<std::size_t>(std::to_chars(out + n, out + sizeof out, e).ptr - out);
+    }
+    return std::string(out, n);
 }
 
 std::string formatNumberFixed(double value, int decimals) {

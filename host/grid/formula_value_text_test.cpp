@@ -3,6 +3,14 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <cmath>
+#include <cstdlib>
+#include <random>
+#include <string>
+
+#include "formula_decimal.h"
+
 namespace {
 
 ValueTextStyle numberCell(int decimals) {
@@ -61,6 +69,61 @@ TEST(ValueText, TextReadsAsANumberOnlyWhenItIsWhollyOne) {
     for (const char* bad :
          {"", " ", "1,5", "12a", "0x1A", "inf", "nan", "1e", "--1", ".", "e5", "1e999"})
         EXPECT_FALSE(parseNumberText(bad).has_value()) << bad;
+}
+
+// The general text of a number, split back into what it says: sign, significant digits and
+// the power of ten of the first one.
+struct ReadBack {
+    bool negative = false;
+    std::string digits;
+    int exponent10 = 0;
+    bool scientific = false;
+};
+
+ReadBack readBack(const std::string& text) {
+    ReadBack r;
+    std::size_t i = 0;
+    if (text[i] == '-') r.negative = true, ++i;
+    int pointAt = -1, firstAt = -1, place = 0;
+    for (; i < text.size() && text[i] != 'E'; ++i) {
+        if (text[i] == '.') {
+            pointAt = place;
+            continue;
+        }
+        if (firstAt < 0 && text[i] != '0') firstAt = place;
+        if (firstAt >= 0) r.digits.push_back(text[i]);
+        ++place;
+    }
+    const int intDigits = pointAt < 0 ? place : pointAt;
+    r.exponent10 = intDigits - 1 - firstAt;
+    if (i < text.size()) {
+        r.scientific = true;
+        r.exponent10 += std::atoi(text.c_str() + i + 1);
+    }
+    while (!r.digits.empty() && r.digits.back() == '0') r.digits.pop_back();
+    return r;
+}
+
+TEST(ValueText, GeneralTextSaysTheFifteenDigitsOfTheDecimalRounding) {
+    std::mt19937_64 rng(20261209);
+    std::uniform_real_distribution<double> power(-30, 30);
+    long checked = 0;
+    for (int i = 0; i < 100000; ++i) {
+        const double any = std::bit_cast<double>(rng());
+        const double decimal = std::round(std::pow(10.0, power(rng)) * 1e4) / 1e4 * 0.7;
+        for (double v : {any, decimal, -decimal, std::nextafter(decimal, 0.0)}) {
+            if (!std::isfinite(v) || v == 0) continue;
+            const std::string text = formatNumberGeneral(v);
+            const DecimalDigits want = roundDecimalReference(v, 1000, DecimalRounding::HalfAway);
+            const ReadBack got = readBack(text);
+            ASSERT_EQ(got.digits, want.digits) << text;
+            ASSERT_EQ(got.exponent10, want.exponent10) << text;
+            ASSERT_EQ(got.negative, want.negative) << text;
+            ASSERT_EQ(got.scientific, want.exponent10 < -5 || want.exponent10 >= 15) << text;
+            ++checked;
+        }
+    }
+    EXPECT_GT(checked, 250000);  // zero and non-finite values skipped
 }
 
 }  // namespace

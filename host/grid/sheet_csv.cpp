@@ -1,24 +1,32 @@
 #include "sheet_csv.h"
 
 #include <algorithm>
+#include <deque>
 #include <vector>
 
 namespace {
 
+// A field views the CSV text, or (a quoted field with doubled quotes) its own unquoted copy.
 struct CsvField {
-    std::string text;
+    std::string_view text;
     int line = 0;
 };
-using CsvRecord = std::vector<CsvField>;
+
+// The fields of every record, one after another; ends[i] is one past record i's last field.
+struct CsvTable {
+    std::vector<CsvField> fields;
+    std::vector<std::size_t> ends;
+    std::deque<std::string> unquoted;  // texts of fields that held doubled quotes
+};
 
 // Splits RFC 4180 text into records of fields, each field with the line it starts on.
 class CsvSplitter {
   public:
     explicit CsvSplitter(std::string_view text) : text_(text) {}
-    bool split(std::vector<CsvRecord>& records, std::string& error);
+    bool split(CsvTable& table, std::string& error);
 
   private:
-    bool readQuoted(CsvField& field, std::string& error, int column);
+    bool readQuoted(CsvTable& table, CsvField& field, std::string& error, int column);
     void lineBreak() {
         if (text_[pos_] == '\r' && pos_ + 1 < text_.size() && text_[pos_ + 1] == '\n') ++pos_;
         ++pos_;
@@ -31,28 +39,37 @@ class CsvSplitter {
     int line_ = 1;
 };
 
-bool CsvSplitter::readQuoted(CsvField& field, std::string& error, int column) {
-    ++pos_;
+bool CsvSplitter::readQuoted(CsvTable& table, CsvField& field, std::string& error, int column) {
+    const std::size_t start = ++pos_;
+    bool doubled = false;
     while (pos_ < text_.size()) {
         const char c = text_[pos_];
         if (c == '"') {
             if (pos_ + 1 < text_.size() && text_[pos_ + 1] == '"') {
-                field.text += '"';
+                doubled = true;
                 pos_ += 2;
                 continue;
             }
+            field.text = text_.substr(start, pos_ - start);
             ++pos_;
             if (pos_ < text_.size() && text_[pos_] != ',' && !atBreak()) {
                 error = "line " + std::to_string(line_) + ", column " + std::to_string(column) +
                         ": text after a closing quote";
                 return false;
             }
+            if (doubled) {
+                std::string& own = table.unquoted.emplace_back();
+                for (std::size_t i = 0; i < field.text.size(); ++i) {
+                    own += field.text[i];
+                    if (field.text[i] == '"') ++i;  // a doubled quote stands for one
+                }
+                field.text = own;
+            }
             return true;
         }
         if (c == '\n' || (c == '\r' && !(pos_ + 1 < text_.size() && text_[pos_ + 1] == '\n'))) {
             ++line_;
         }
-        field.text += c;
         ++pos_;
     }
     error = "line " + std::to_string(field.line) + ", column " + std::to_string(column) +
@@ -60,31 +77,31 @@ bool CsvSplitter::readQuoted(CsvField& field, std::string& error, int column) {
     return false;
 }
 
-bool CsvSplitter::split(std::vector<CsvRecord>& records, std::string& error) {
-    CsvRecord record;
+bool CsvSplitter::split(CsvTable& table, std::string& error) {
+    std::size_t recordStart = 0;
     while (pos_ < text_.size()) {
         CsvField field;
         field.line = line_;
-        const int column = static_cast<int>(record.size()) + 1;
+        const int column = static_cast<int>(table.fields.size() - recordStart) + 1;
         if (text_[pos_] == '"') {
-            if (!readQuoted(field, error, column)) return false;
+            if (!readQuoted(table, field, error, column)) return false;
         } else {
-            while (pos_ < text_.size() && text_[pos_] != ',' && !atBreak()) {
-                field.text += text_[pos_++];
-            }
+            const std::size_t start = pos_;
+            while (pos_ < text_.size() && text_[pos_] != ',' && !atBreak()) ++pos_;
+            field.text = text_.substr(start, pos_ - start);
         }
-        record.push_back(std::move(field));
+        table.fields.push_back(field);
         if (pos_ >= text_.size()) break;
         if (text_[pos_] == ',') {
             ++pos_;
-            if (pos_ >= text_.size()) record.push_back(CsvField{{}, line_});
+            if (pos_ >= text_.size()) table.fields.push_back(CsvField{{}, line_});
             continue;
         }
         lineBreak();
-        records.push_back(std::move(record));
-        record.clear();
+        recordStart = table.fields.size();
+        table.ends.push_back(recordStart);
     }
-    if (!record.empty()) records.push_back(std::move(record));
+    if (table.fields.size() > recordStart) table.ends.push_back(table.fields.size());
     return true;
 }
 
@@ -104,44 +121,50 @@ bool storeField(SheetModel& sheet, const CsvField& field, int col, int row, std:
 bool needsQuotes(const std::string& text) {
     if (text.empty()) return false;
     if (text.front() == ' ' || text.back() == ' ') return true;
-    return text.find_first_of(",\"\r\n") != std::string::npos;
+    for (const char c : text)
+        if (c == ',' || c == '"' || c == '\r' || c == '\n') return true;
+    return false;
 }
 
-std::string csvField(const std::string& text) {
-    if (!needsQuotes(text)) return text;
-    std::string out = "\"";
+// Appends the field, quoted when it needs to be.
+void appendField(std::string& out, const std::string& text) {
+    if (!needsQuotes(text)) {
+        out += text;
+        return;
+    }
+    out += '"';
     for (char c : text) {
         if (c == '"') out += '"';
         out += c;
     }
-    return out + "\"";
+    out += '"';
 }
 
 }  // namespace
 
 std::unique_ptr<SheetModel> SheetCsv::read(std::string_view text, bool headerRow,
-                                           std::string& error) {
-    std::vector<CsvRecord> records;
-    if (!CsvSplitter(text).split(records, error)) return nullptr;
+                                           std::string& error, Calc calc) {
+    CsvTable table;
+    if (!CsvSplitter(text).split(table, error)) return nullptr;
     auto sheet = std::make_unique<SheetModel>();
     sheet->engine().setAutoCalc(false);
     std::size_t cols = 0;
-    for (const CsvRecord& r : records) cols = std::max(cols, r.size());
+    for (std::size_t i = 0, first = 0; i < table.ends.size(); first = table.ends[i++])
+        cols = std::max(cols, table.ends[i] - first);
     const int firstRow = headerRow ? 0 : 1;
-    const int rows = static_cast<int>(records.size()) - (headerRow ? 1 : 0);
+    const int rows = static_cast<int>(table.ends.size()) - (headerRow ? 1 : 0);
     if (!sheet->setMaxCols(static_cast<int>(cols)) || !sheet->setMaxRows(std::max(rows, 0))) {
         error = "line 1, column 1: the table is too large";
         return nullptr;
     }
-    for (std::size_t i = 0; i < records.size(); ++i) {
+    for (std::size_t i = 0, first = 0; i < table.ends.size(); first = table.ends[i++]) {
         const int row = firstRow + static_cast<int>(i);
-        for (std::size_t j = 0; j < records[i].size(); ++j) {
-            if (!storeField(*sheet, records[i][j], static_cast<int>(j) + 1, row, error)) {
+        for (std::size_t j = first; j < table.ends[i]; ++j) {
+            if (!storeField(*sheet, table.fields[j], static_cast<int>(j - first) + 1, row, error))
                 return nullptr;
-            }
         }
     }
-    sheet->engine().recalcAll();
+    if (calc == Calc::Now) sheet->engine().recalcAll();
     return sheet;
 }
 
@@ -152,16 +175,14 @@ std::string SheetCsv::write(SheetModel& sheet, bool headerRow, Content content) 
     std::string out;
     for (int row = headerRow ? 0 : 1; row <= sheet.maxRows(); ++row) {
         for (int col = 1; col <= sheet.maxCols(); ++col) {
-            std::string text;
-            if (content == Content::Values) {
-                text = sheet.valueText(col, row);
-            } else if (sheet.hasFormula(col, row)) {
-                text = "=" + sheet.formulaText(col, row);
-            } else {
-                text = sheet.dataText(col, row);
-            }
             if (col > 1) out += ',';
-            out += csvField(text);
+            if (content == Content::Values) {
+                appendField(out, sheet.valueText(col, row));
+            } else if (sheet.hasFormula(col, row)) {
+                appendField(out, "=" + sheet.formulaText(col, row));
+            } else {
+                appendField(out, sheet.dataText(col, row));
+            }
         }
         out += "\r\n";
     }

@@ -24,8 +24,11 @@ class SheetCsv {
     // What a written field holds: the value text of each cell, or its contents ("=" and the
     // formula for a formula cell, else the data text).
     enum class Content { Values, Contents };
+    // When a read sheet is calculated: before read() returns, or by the caller's recalcAll()
+    // (who may register custom functions first: one calculation instead of two).
+    enum class Calc { Now, Later };
 
     static std::unique_ptr<SheetModel> read(std::string_view text, bool headerRow,
-                                            std::string& error);
+                                            std::string& error, Calc calc = Calc::Now);
     static std::string write(SheetModel& sheet, bool headerRow, Content content);
 };

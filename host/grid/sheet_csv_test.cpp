@@ -77,4 +77,21 @@ TEST(SheetCsv, FormulasNamingUnregisteredFunctionsLoad) {
               "\"=FROMTABLE(\"\"t.sss\"\",B1)\"\r\n");
 }
 
+bool twice(SpreadValue* result, SpreadValue* args, short) {
+    result->status = SPREAD_STATUS_VALID;
+    result->type = SPREAD_TYPE_DOUBLE;
+    result->dfValue = args[0].dfValue * 2;
+    return true;
+}
+
+TEST(SheetCsv, ASheetReadForLaterIsCalculatedOnceWithFunctionsRegisteredMeanwhile) {
+    std::string error;
+    auto s = SheetCsv::read("2,=A1*3,=TWICE(B1)\n", false, error, SheetCsv::Calc::Later);
+    ASSERT_TRUE(s) << error;
+    EXPECT_EQ(s->valueText(2, 1), "");  // not calculated yet
+    ASSERT_TRUE(s->engine().addCustomFunction("TWICE", 1, 1, twice, 0));
+    s->engine().recalcAll();
+    EXPECT_EQ(SheetCsv::write(*s, false, SheetCsv::Content::Values), "2,6,12\r\n");
+}
+
 }  // namespace

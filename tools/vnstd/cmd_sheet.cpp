@@ -85,8 +85,10 @@ bool parseSheetArgs(const CliContext& context, const std::vector<std::string>& a
 }
 
 // Loads a sheet file or a CSV file; nullptr after printing "vnstd: FILE: line N: ...".
+// `csvCalc`: whether a CSV file is calculated here or by the caller.
 std::unique_ptr<SheetModel> loadSheet(const CliContext& context, const std::string& file,
-                                      bool headerRow) {
+                                      bool headerRow,
+                                      SheetCsv::Calc csvCalc = SheetCsv::Calc::Now) {
     std::string error;
     const std::optional<std::string> text = gridReadFile(file, &error);
     if (!text) {
@@ -95,7 +97,7 @@ std::unique_ptr<SheetModel> loadSheet(const CliContext& context, const std::stri
     }
     std::unique_ptr<SheetModel> sheet = SheetFile::looksLikeSheetFile(*text)
                                             ? SheetFile::read(*text, error)
-                                            : SheetCsv::read(*text, headerRow, error);
+                                            : SheetCsv::read(*text, headerRow, error, csvCalc);
     if (!sheet) cliFailure(context, file + ": " + error);
     return sheet;
 }
@@ -111,7 +113,8 @@ bool endsWithNoCase(const std::string& text, const std::string& tail) {
 }
 
 int runCalc(const CliContext& context, const SheetArgs& args) {
-    std::unique_ptr<SheetModel> sheet = loadSheet(context, args.files[0], args.headerRow);
+    std::unique_ptr<SheetModel> sheet =
+        loadSheet(context, args.files[0], args.headerRow, SheetCsv::Calc::Later);
     if (!sheet) return 1;
     // FROMTABLE reads cells of other spreadsheet files, as in every grid of the module.
     sheet->engine().addCustomFunction("FROMTABLE", 2, 4, fromTableCallback,
