@@ -20,17 +20,26 @@ class FormulaCompileCache {
     using IsCustom = std::function<bool(std::string_view upperName)>;
     using Asked = std::vector<std::pair<std::string, bool>>;
 
+    // What a formula was compiled from; a KeyView looks it up without a copy of the text.
+    struct KeyView {
+        std::string_view text;
+        int col = 0;
+        int row = 0;
+        bool r1c1 = false;
+        bool keepUnknownNames = false;
+        bool operator==(const KeyView&) const = default;
+    };
     struct Key {
         std::string text;
         int col = 0;
         int row = 0;
         bool r1c1 = false;
         bool keepUnknownNames = false;
-        bool operator==(const Key&) const = default;
+        KeyView view() const { return {text, col, row, r1c1, keepUnknownNames}; }
     };
 
     // The kept code for the key when every name it asked about gets the same answer now.
-    const Code* find(const Key& key, const IsCustom& isCustom) const;
+    const Code* find(const KeyView& key, const IsCustom& isCustom) const;
     void keep(Key key, const Code& code, Asked asked);
     void clear() { entries_.clear(); }
 
@@ -39,11 +48,22 @@ class FormulaCompileCache {
 
   private:
     struct KeyHash {
-        std::size_t operator()(const Key& k) const;
+        using is_transparent = void;
+        std::size_t operator()(const KeyView& k) const;
+        std::size_t operator()(const Key& k) const { return (*this)(k.view()); }
+    };
+    struct KeyEqual {
+        using is_transparent = void;
+        template <typename A, typename B>
+        bool operator()(const A& a, const B& b) const {
+            return viewOf(a) == viewOf(b);
+        }
+        static KeyView viewOf(const Key& k) { return k.view(); }
+        static const KeyView& viewOf(const KeyView& k) { return k; }
     };
     struct Entry {
         Code code;
         Asked asked;
     };
-    std::unordered_map<Key, Entry, KeyHash> entries_;
+    std::unordered_map<Key, Entry, KeyHash, KeyEqual> entries_;
 };

@@ -110,12 +110,13 @@ void freeBlocks(const std::vector<HGLOBAL>& blocks, HGLOBAL resultBlock, int liv
 bool CustomFunctions::add(std::string_view upperName, int minArgs, int maxArgs,
                           FormulaCustomFunction cb, long flags) {
     if (upperName.empty() || !cb || minArgs < 0 || maxArgs < minArgs) return false;
-    entries_[std::string(upperName)] = {minArgs, maxArgs, flags, std::move(cb)};
+    entries_.insert_or_assign(std::string(upperName),
+                              CustomFunctionEntry{minArgs, maxArgs, flags, std::move(cb)});
     return true;
 }
 
 const CustomFunctionEntry* CustomFunctions::find(std::string_view upperName) const {
-    auto it = entries_.find(std::string(upperName));
+    auto it = entries_.find(upperName);
     return it == entries_.end() ? nullptr : &it->second;
 }
 

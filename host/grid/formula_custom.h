@@ -26,7 +26,14 @@ class CustomFunctions {
     const CustomFunctionEntry* find(std::string_view upperName) const;
 
   private:
-    std::unordered_map<std::string, CustomFunctionEntry> entries_;
+    // Looked up by a view of the name, without making a string of it.
+    struct NameHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view name) const {
+            return std::hash<std::string_view>()(name);
+        }
+    };
+    std::unordered_map<std::string, CustomFunctionEntry, NameHash, std::equal_to<>> entries_;
 };
 
 // Calls `entry` with the evaluated arguments. An argument count outside the entry's range,
