@@ -8,11 +8,12 @@
 namespace macro_file_detail {
 
 bool MacroFileParser::parse(const std::string& text, std::string& error) {
+    std::string lineText;  // the buffers are reused from line to line
+    Words words;
+    std::string splitError;
     for (std::string_view line : textLines(textWithoutUtf8Mark(text))) {
         ++line_;
-        const std::string lineText(line);
-        Words words;
-        std::string splitError;
+        lineText.assign(line);
         if (!splitMacroFileLine(lineText, words, splitError)) fail(splitError);
         if (error_.empty() && !words.empty()) statement(words);
         if (!error_.empty()) break;

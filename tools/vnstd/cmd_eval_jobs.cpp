@@ -11,7 +11,7 @@
 #include "cmd_eval_run.h"
 
 FolderFileOutcome evaluateFolderFile(const EvalOptions& options, const std::string& file) {
-    const EvalResult result = evaluateMacroFile(options, file);
+    const EvalResult result = evaluateMacroFile(options, file, EvalDetail::kOutcome);
     return {result.ok ? std::string() : result.reason, result.warnings};
 }
 
@@ -65,12 +65,12 @@ bool writeAll(int fd, const std::string& data) {
 
 // The worker's part: every jobs-th file from `first`, each outcome sent as soon as it is
 // known (so the pipe never holds more than the reader has not yet taken), then the timers.
-[[noreturn]] void runWorker(const EvalOptions& options, const std::vector<std::string>& files,
-                            int first, int jobs, int fd) {
+[[noreturn]] void runWorker(const EvalOptions& options, const MacroFileList& files, int first,
+                            int jobs, int fd) {
     std::vector<TimerFigure> timers;
     for (size_t i = static_cast<size_t>(first); i < files.size(); i += static_cast<size_t>(jobs)) {
-        const FolderFileOutcome outcome = evaluateFolderFile(options, files[i]);
-        addTimerFigures(timers, currentTimerFigures());
+        const FolderFileOutcome outcome = evaluateFolderFile(options, files.path(i));
+        addCurrentTimerFigures(timers);
         std::string message;
         putField(message, "F");
         putField(message, std::to_string(i));
@@ -167,7 +167,7 @@ void drain(std::vector<Worker>& workers) {
 
 }  // namespace
 
-void evaluateInWorkers(const EvalOptions& options, const std::vector<std::string>& files, int jobs,
+void evaluateInWorkers(const EvalOptions& options, const MacroFileList& files, int jobs,
                        std::vector<FolderFileOutcome>& outcomes, std::vector<TimerFigure>& timers) {
     outcomes.assign(files.size(), FolderFileOutcome());
     std::vector<bool> reported(files.size(), false);

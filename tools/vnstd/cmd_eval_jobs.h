@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "cmd_eval_files.h"
 #include "cmd_eval_options.h"
 #include "cmd_eval_report.h"
 
@@ -22,5 +23,5 @@ FolderFileOutcome evaluateFolderFile(const EvalOptions& options, const std::stri
 // Evaluates the files in `jobs` worker processes (jobs >= 2); outcomes[i] is the outcome of
 // files[i] and timers the workers' timers added up. A file whose worker ended before
 // reporting it fails with a reason saying so.
-void evaluateInWorkers(const EvalOptions& options, const std::vector<std::string>& files, int jobs,
+void evaluateInWorkers(const EvalOptions& options, const MacroFileList& files, int jobs,
                        std::vector<FolderFileOutcome>& outcomes, std::vector<TimerFigure>& timers);

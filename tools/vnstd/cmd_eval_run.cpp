@@ -62,17 +62,16 @@ bool checkMapping(const EvalOptions& options, const Ktx_String& standard, Ktx_Ma
     }
     const Ktx_String mapFile = mappingFilePath(standard);
     static VnKeptByStamp<std::optional<Ktx_StringArray>> keptKeys;
-    const std::optional<Ktx_StringArray> keys =
-        keptFromFile(keptKeys, mapFile, [&]() -> std::optional<Ktx_StringArray> {
-            Ktx_StringArray lines;
-            if (!readMappingLines(mapFile, lines)) return std::nullopt;
-            return mappingLineKeys(lines);
-        });
-    if (!keys) {
+    const auto keys = keptFromFile(keptKeys, mapFile, [&]() -> std::optional<Ktx_StringArray> {
+        Ktx_StringArray lines;
+        if (!readMappingLines(mapFile, lines)) return std::nullopt;
+        return mappingLineKeys(lines);
+    });
+    if (!*keys) {
         reason = "cannot read the mapping file " + hostPath(mapFile);
         return false;
     }
-    if (keys->find(Ktx_String(options.key), true) >= 0) return true;
+    if ((*keys)->find(Ktx_String(options.key), true) >= 0) return true;
     reason = "no key '" + options.key + "' in the mapping file " + hostPath(mapFile);
     return false;
 }
@@ -80,8 +79,8 @@ bool checkMapping(const EvalOptions& options, const Ktx_String& standard, Ktx_Ma
 // The general variables: the macro's own and the command line's (eval_general_vars.h).
 void addGeneralVariables(VnDlgStandardsData& data, const EvalOptions& options,
                          const Ktx_Macro& content, const Ktx_String& path) {
-    const GeneralVariableList gens =
-        evalGeneralVariables(content, declaredVariableNames(path), options.genVars);
+    const GeneralVariableList gens = evalGeneralVariables(
+        content, [&] { return declaredVariableNames(path); }, options.genVars);
     for (const auto& [name, value] : gens) {
         data.genVarNames.append(Ktx_String(name));
         data.genVarValues.append(Ktx_String(value));
@@ -111,7 +110,8 @@ bool finish(EvalResult& result, const EvalOptions& options, const VnEvalReport& 
 
 }  // namespace
 
-EvalResult evaluateMacroFile(const EvalOptions& options, const std::string& macroFile) {
+EvalResult evaluateMacroFile(const EvalOptions& options, const std::string& macroFile,
+                             EvalDetail detail) {
     resetCalcTimers();
     EvalResult result;
     Ktx_Macro content;
@@ -121,6 +121,7 @@ EvalResult evaluateMacroFile(const EvalOptions& options, const std::string& macr
         result.reason = "cannot read macro file '" + macroFile + "': " + error.str();
         return result;
     }
+    const EvalFileFactsScope facts;
     const Ktx_String standard(options.standard);
     const Ktx_String path = VnStandardsSpread::standardFilePath(standard);
     if (!vnFileExists(path)) {
@@ -129,16 +130,21 @@ EvalResult evaluateMacroFile(const EvalOptions& options, const std::string& macr
         return result;
     }
     if (!checkMapping(options, standard, content, result.reason)) return result;
-    Ktx_DbMacro macro(content);
-    Ktx_DbMacro original(content);
-    MacroData originalData = macroData;
     AcTransaction transaction(1);
     VnDlgStandardsData data;
     const Ktx_String key =
         options.module.empty() ? Ktx_String(options.key) : Ktx_String("Module." + options.module);
+    addGeneralVariables(data, options, content, path);
+    // The macro as read stays beside the evaluated one only when its values are shown.
+    std::optional<Ktx_DbMacro> original;
+    std::optional<MacroData> originalData;
+    if (detail == EvalDetail::kVariables) {
+        original.emplace(content);
+        originalData.emplace(macroData);
+    }
+    Ktx_DbMacro macro(std::move(content));
     data.initialize(&macro, standard, key, &macroData);
     data.transaction = &transaction;
-    addGeneralVariables(data, options, content, path);
     VnEvalReport report;
     bool ok = false;
     {
@@ -150,7 +156,7 @@ EvalResult evaluateMacroFile(const EvalOptions& options, const std::string& macr
         result.reason = failureReason(options.standard, report);
         return result;
     }
-    fillVariables(result, data, original, originalData);
+    if (original) fillVariables(result, data, *original, *originalData);
     result.ok = finish(result, options, report, macroFile, macro, macroData);
     return result;
 }
