@@ -26,8 +26,8 @@ bool readQuoted(const std::string& line, size_t& i, std::string& word) {
     }
 }
 
-// Splits line into words, handing each to add(begin, end, word) as it is found: the one
-// mechanism behind both forms below.
+// Splits line into words, handing each to add(begin, end, word) as it is found (the word
+// made once and given away): the one mechanism behind both forms below.
 template <typename Add>
 bool splitWords(const std::string& line, std::string& error, Add add) {
     // Names are C strings in the Core library: a name holding a NUL byte would be found by
@@ -37,7 +37,6 @@ bool splitWords(const std::string& line, std::string& error, Add add) {
         return false;
     }
     size_t i = 0;
-    std::string word;
     while (i < line.size()) {
         if (endsWord(line[i])) {
             ++i;
@@ -45,21 +44,21 @@ bool splitWords(const std::string& line, std::string& error, Add add) {
         }
         if (line[i] == '#') break;
         const size_t begin = i;
-        word.clear();
-        if (line[i] == '"') {
-            if (!readQuoted(line, i, word)) {
-                error = "unterminated quoted word";
-                return false;
-            }
-            if (i < line.size() && !endsWord(line[i])) {
-                error = "a quoted word must be followed by a blank";
-                return false;
-            }
-        } else {
+        if (line[i] != '"') {
             while (i < line.size() && !endsWord(line[i])) ++i;
-            word.assign(line, begin, i - begin);
+            add(begin, i, line.substr(begin, i - begin));
+            continue;
         }
-        add(begin, i, word);
+        std::string word;
+        if (!readQuoted(line, i, word)) {
+            error = "unterminated quoted word";
+            return false;
+        }
+        if (i < line.size() && !endsWord(line[i])) {
+            error = "a quoted word must be followed by a blank";
+            return false;
+        }
+        add(begin, i, std::move(word));
     }
     return true;
 }
@@ -69,8 +68,8 @@ bool splitWords(const std::string& line, std::string& error, Add add) {
 bool splitMacroFileLineSpans(const std::string& line, std::vector<MacroFileWordSpan>& spans,
                              std::string& error) {
     spans.clear();
-    return splitWords(line, error, [&](size_t begin, size_t end, const std::string& word) {
-        spans.push_back({begin, end, word});
+    return splitWords(line, error, [&](size_t begin, size_t end, std::string&& word) {
+        spans.push_back({begin, end, std::move(word)});
     });
 }
 
@@ -78,7 +77,7 @@ bool splitMacroFileLine(const std::string& line, std::vector<std::string>& words
                         std::string& error) {
     words.clear();
     if (splitWords(line, error,
-                   [&](size_t, size_t, const std::string& word) { words.push_back(word); }))
+                   [&](size_t, size_t, std::string&& word) { words.push_back(std::move(word)); }))
         return true;
     words.clear();  // all or nothing
     return false;

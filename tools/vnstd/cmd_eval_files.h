@@ -21,7 +21,7 @@ class MacroFileList {
     std::string path(std::size_t i) const;
 
   private:
-    std::string_view name(std::size_t i) const;
+    std::string_view nameAt(std::uint32_t start) const;
     void add(std::string_view name);
 
     std::string prefix_;  // the folder and a separator

@@ -47,6 +47,19 @@ void fillVariables(EvalResult& result, VnDlgStandardsData& evaluated, Ktx_DbMacr
     }
 }
 
+// The mapping file's path: a matter of the standard's name and the library folder alone, so
+// worked out once for a folder run.
+const Ktx_String& mappingPathOf(const Ktx_String& standard) {
+    static std::string name, lib;
+    static Ktx_String path;
+    if (path.isEmpty() || name != standard.str() || lib != gSettings.libDir.str()) {
+        path = mappingFilePath(standard);
+        name = standard.str();
+        lib = gSettings.libDir.str();
+    }
+    return path;
+}
+
 // The macro must offer what the mapping key or module group names; the engine would evaluate
 // on empty inputs otherwise, which from a shell is always a mistake.
 // A key "Module.GROUP" names a module group, as --module GROUP does.
@@ -60,7 +73,7 @@ bool checkMapping(const EvalOptions& options, const Ktx_String& standard, Ktx_Ma
         reason = "the macro has no module group, module label or module named '" + group + "'";
         return false;
     }
-    const Ktx_String mapFile = mappingFilePath(standard);
+    const Ktx_String& mapFile = mappingPathOf(standard);
     static VnKeptByStamp<std::optional<Ktx_StringArray>> keptKeys;
     const auto keys = keptFromFile(keptKeys, mapFile, [&]() -> std::optional<Ktx_StringArray> {
         Ktx_StringArray lines;
