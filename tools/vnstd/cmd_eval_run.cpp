@@ -127,10 +127,10 @@ EvalResult evaluateMacroFile(const EvalOptions& options, const std::string& macr
                              EvalDetail detail) {
     resetCalcTimers();
     EvalResult result;
-    Ktx_Macro content;
+    Ktx_DbMacro macro;
     MacroData macroData;
     Ktx_String error;
-    if (!readMacroFile(Ktx_String(macroFile), content, macroData, error)) {
+    if (!readMacroFile(Ktx_String(macroFile), macro, macroData, error)) {
         result.reason = "cannot read macro file '" + macroFile + "': " + error.str();
         return result;
     }
@@ -142,20 +142,19 @@ EvalResult evaluateMacroFile(const EvalOptions& options, const std::string& macr
             "no standard '" + options.standard + "' (looked for " + hostPath(path) + ")";
         return result;
     }
-    if (!checkMapping(options, standard, content, result.reason)) return result;
+    if (!checkMapping(options, standard, macro, result.reason)) return result;
     AcTransaction transaction(1);
     VnDlgStandardsData data;
     const Ktx_String key =
         options.module.empty() ? Ktx_String(options.key) : Ktx_String("Module." + options.module);
-    addGeneralVariables(data, options, content, path);
+    addGeneralVariables(data, options, macro, path);
     // The macro as read stays beside the evaluated one only when its values are shown.
     std::optional<Ktx_DbMacro> original;
     std::optional<MacroData> originalData;
     if (detail == EvalDetail::kVariables) {
-        original.emplace(content);
+        original.emplace(static_cast<const Ktx_Macro&>(macro));
         originalData.emplace(macroData);
     }
-    Ktx_DbMacro macro(std::move(content));
     data.initialize(&macro, standard, key, &macroData);
     data.transaction = &transaction;
     VnEvalReport report;
