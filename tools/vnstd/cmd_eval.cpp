@@ -97,18 +97,20 @@ int runOne(const CliContext& context, const EvalOptions& o) {
 }
 
 // The outcome of every file, one process after the other (a progress line on a terminal, each
-// file's warnings as they come) or in worker processes (the warnings at the end, in order).
+// file's warnings as they come) or in worker processes (each file's warnings in file order,
+// as soon as the files before it are done).
 void evaluateFolder(const CliContext& context, const EvalOptions& o, const MacroFileList& files,
                     FolderSummary& summary, std::vector<TimerFigure>& timers) {
     if (o.jobs > 1 && files.size() > 1) {
-        std::vector<FolderFileOutcome> outcomes;
-        evaluateInWorkers(o, files, std::min<int>(o.jobs, static_cast<int>(files.size())), outcomes,
-                          timers);
-        for (size_t i = 0; i < files.size(); ++i) {
-            const std::string file = files.path(i);
-            printWarnings(context, outcomes[i].warnings, file);
-            summary.add(file, outcomes[i].reason);
-        }
+        const int jobs = std::min<int>(o.jobs, static_cast<int>(files.size()));
+        evaluateInWorkers(
+            o, files, jobs,
+            [&](size_t i, const FolderFileOutcome& outcome) {
+                const std::string file = files.path(i);
+                printWarnings(context, outcome.warnings, file);
+                summary.add(file, outcome.reason);
+            },
+            timers);
         return;
     }
     for (size_t i = 0; i < files.size(); ++i) {
