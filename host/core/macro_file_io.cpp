@@ -9,7 +9,8 @@ namespace {
 // A path that means the same here as after translation: no backslash, no drive letter (only
 // separators would be joined, which names the same file).
 bool isPlainHostPath(const std::string& p) {
-    const bool drive = p.size() >= 2 && p[1] == ':' && ((p[0] | 0x20) >= 'a' && (p[0] | 0x20) <= 'z');
+    const bool drive =
+        p.size() >= 2 && p[1] == ':' && ((p[0] | 0x20) >= 'a' && (p[0] | 0x20) <= 'z');
     return !drive && p.find('\\') == std::string::npos;
 }
 

@@ -108,8 +108,7 @@ class OrderedOutcomes {
         }
     }
     void finish() {
-        while (next_ < count_)
-            arrive(next_, {"the worker process evaluating it ended early", {}});
+        while (next_ < count_) arrive(next_, {"the worker process evaluating it ended early", {}});
     }
 
   private:
