@@ -89,6 +89,23 @@ bool checkMapping(const EvalOptions& options, const Ktx_String& standard, Ktx_Ma
     return false;
 }
 
+// The standard's file must exist and the macro must offer what the key names; path receives
+// the standard's file.
+bool checkStandard(const EvalOptions& options, const Ktx_String& standard, Ktx_Macro& macro,
+                   Ktx_String& path, std::string& reason) {
+    path = VnStandardsSpread::standardFilePath(standard);
+    if (!vnFileExists(path)) {
+        reason = "no standard '" + options.standard + "' (looked for " + hostPath(path) + ")";
+        return false;
+    }
+    return checkMapping(options, standard, macro, reason);
+}
+
+Ktx_String mappingKeyOf(const EvalOptions& options) {
+    return options.module.empty() ? Ktx_String(options.key)
+                                  : Ktx_String("Module." + options.module);
+}
+
 // The general variables: the macro's own and the command line's (eval_general_vars.h).
 void addGeneralVariables(VnDlgStandardsData& data, const EvalOptions& options,
                          const Ktx_Macro& content, const Ktx_String& path) {
@@ -134,19 +151,13 @@ EvalResult evaluateMacroFile(const EvalOptions& options, const std::string& macr
         result.reason = "cannot read macro file '" + macroFile + "': " + error.str();
         return result;
     }
-    const EvalFileFactsScope facts;
+    // Until the evaluation ends: what is asked after it (the macro file written) asks anew.
+    std::optional<EvalFileFactsScope> facts(std::in_place);
     const Ktx_String standard(options.standard);
-    const Ktx_String path = VnStandardsSpread::standardFilePath(standard);
-    if (!vnFileExists(path)) {
-        result.reason =
-            "no standard '" + options.standard + "' (looked for " + hostPath(path) + ")";
-        return result;
-    }
-    if (!checkMapping(options, standard, macro, result.reason)) return result;
+    Ktx_String path;
+    if (!checkStandard(options, standard, macro, path, result.reason)) return result;
     AcTransaction transaction(1);
     VnDlgStandardsData data;
-    const Ktx_String key =
-        options.module.empty() ? Ktx_String(options.key) : Ktx_String("Module." + options.module);
     addGeneralVariables(data, options, macro, path);
     // The macro as read stays beside the evaluated one only when its values are shown.
     std::optional<Ktx_DbMacro> original;
@@ -155,7 +166,7 @@ EvalResult evaluateMacroFile(const EvalOptions& options, const std::string& macr
         original.emplace(static_cast<const Ktx_Macro&>(macro));
         originalData.emplace(macroData);
     }
-    data.initialize(&macro, standard, key, &macroData);
+    data.initialize(&macro, standard, mappingKeyOf(options), &macroData);
     data.transaction = &transaction;
     VnEvalReport report;
     bool ok = false;
@@ -163,6 +174,7 @@ EvalResult evaluateMacroFile(const EvalOptions& options, const std::string& macr
         VnEvalReport::Scope scope(report);
         ok = StartDlgStandardsSS(data);
     }
+    facts.reset();
     result.warnings = reportWarnings(report);
     if (!ok) {
         result.reason = failureReason(options.standard, report);
