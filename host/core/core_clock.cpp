@@ -1,6 +1,11 @@
 #include "core_clock.h"
 
 #include <chrono>
+#include <cmath>
+#if defined(__x86_64__) || defined(__i386__)
+#include <x86intrin.h>
+#define VN_HAS_TSC 1
+#endif
 
 namespace {
 
@@ -14,6 +19,11 @@ ClockSources& sources() {
     return s;
 }
 
+double systemSteadySeconds() {
+    using namespace std::chrono;
+    return duration<double>(steady_clock::now().time_since_epoch()).count();
+}
+
 }  // namespace
 
 std::time_t coreCurrentTime() {
@@ -22,8 +32,7 @@ std::time_t coreCurrentTime() {
 
 double coreSteadySeconds() {
     if (sources().steady) return sources().steady();
-    using namespace std::chrono;
-    return duration<double>(steady_clock::now().time_since_epoch()).count();
+    return systemSteadySeconds();
 }
 
 void setCoreTimeSource(std::function<std::time_t()> source) {
@@ -36,4 +45,52 @@ void setCoreSteadySource(std::function<double()> source) {
 
 void resetCoreClock() {
     sources() = ClockSources{};
+}
+
+namespace {
+
+// The time-stamp counter and the steady clock read together once, when the first tick is
+// read: the counter's rate is measured over everything since.
+struct TickOrigin {
+    std::int64_t ticks = 0;
+    double seconds = 0.0;
+    bool set = false;
+};
+
+TickOrigin& tickOrigin() {
+    static TickOrigin origin;
+    return origin;
+}
+
+}  // namespace
+
+std::int64_t coreLapTicks() {
+    if (sources().steady) return std::llround(sources().steady() * 1e9);
+#ifdef VN_HAS_TSC
+    const auto ticks = static_cast<std::int64_t>(__rdtsc());
+    TickOrigin& origin = tickOrigin();
+    if (!origin.set) {
+        origin.ticks = ticks;
+        origin.seconds = systemSteadySeconds();
+        origin.set = true;
+    }
+    return ticks;
+#else
+    return std::llround(systemSteadySeconds() * 1e9);
+#endif
+}
+
+double coreTickSeconds(std::int64_t ticks) {
+    if (sources().steady) return static_cast<double>(ticks) / 1e9;
+#ifdef VN_HAS_TSC
+    const TickOrigin& origin = tickOrigin();
+    if (!origin.set) return 0.0;
+    const auto sinceTicks =
+        static_cast<double>(static_cast<std::int64_t>(__rdtsc()) - origin.ticks);
+    const double sinceSeconds = systemSteadySeconds() - origin.seconds;
+    if (sinceTicks <= 0.0 || sinceSeconds <= 0.0) return 0.0;
+    return static_cast<double>(ticks) * (sinceSeconds / sinceTicks);
+#else
+    return static_cast<double>(ticks) / 1e9;
+#endif
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The Core library's clock: the date and time of day (bills stamp dates) and a steady second
 // count (timers). By default both come from the system; tests set either to fixed values.
+#include <cstdint>
 #include <ctime>
 #include <functional>
 
@@ -8,6 +9,15 @@
 std::time_t coreCurrentTime();
 // A steady count of seconds (any origin) for measuring durations.
 double coreSteadySeconds();
+
+// Lap ticks: the cheapest steady count the machine has, for timers that read the clock around
+// many short steps. On x86 it is the processor's time-stamp counter (a third of the cost of
+// the steady clock in a virtual machine); elsewhere, and while a steady source is installed,
+// it is nanoseconds of the steady seconds. Only differences mean anything; coreTickSeconds
+// turns a difference into seconds (for the counter, by the rate measured against the steady
+// clock since the first tick was read).
+std::int64_t coreLapTicks();
+double coreTickSeconds(std::int64_t ticks);
 
 // Installs a date and time source / a steady-seconds source (an empty function restores the
 // system's).

@@ -85,6 +85,30 @@ TEST_F(CoreFilesTest, LetterCaseLookUpSeesFolderChangesAtOnce) {
     EXPECT_EQ(kind, HostPathKind::Folder);
 }
 
+// In a status scope a bare name is looked for in the working folder's kept listing: a name
+// the settled listing lacks is missing without a status call, and a file added to the folder
+// is found by the next scope (the folder's time changed, so it is listed again).
+TEST_F(CoreFilesTest, BareNamesInAStatusScopeSeeTheWorkingFolderAsListed) {
+    const fs::path here = root_ / "work";
+    put(here / "Bolts.txt", "1");
+    fs::last_write_time(here, fs::file_time_type::clock::now() - std::chrono::minutes(1));
+    const fs::path before = fs::current_path();
+    fs::current_path(here);
+    HostPathKind kind = HostPathKind::Other;
+    beginHostStatusScope();
+    EXPECT_EQ(hostPath("bolts.txt", &kind), "Bolts.txt");
+    EXPECT_EQ(kind, HostPathKind::File);
+    EXPECT_EQ(hostPath("plates.txt", &kind), "plates.txt");
+    EXPECT_EQ(kind, HostPathKind::Missing);
+    endHostStatusScope();
+    put(here / "Plates.txt", "2");
+    beginHostStatusScope();
+    EXPECT_EQ(hostPath("plates.txt", &kind), "Plates.txt");
+    EXPECT_EQ(kind, HostPathKind::File);
+    endHostStatusScope();
+    fs::current_path(before);
+}
+
 TEST_F(CoreFilesTest, CrlfAndLfFilesReadAlike) {
     put(root_ / "drives/c/crlf.txt", "a\r\n\r\nb\r\n");
     put(root_ / "drives/c/lf.txt", "a\n\nb\n");

@@ -4,7 +4,7 @@
 
 void Ktx_Timer::start() {
     if (depth_ == 0) {
-        lapStart_ = coreSteadySeconds();
+        lapStart_ = coreLapTicks();
         abandoned_ = false;
     }
     ++depth_;
@@ -24,8 +24,12 @@ void Ktx_Timer::abandon() {
 }
 
 void Ktx_Timer::addLapTime() {
-    const double lap = coreSteadySeconds() - lapStart_;
-    total_ += lap > 0.0 ? lap : 0.0;
+    const std::int64_t lap = coreLapTicks() - lapStart_;
+    total_ += lap > 0 ? lap : 0;
+}
+
+double Ktx_Timer::totalSeconds() const {
+    return coreTickSeconds(total_);
 }
 
 void Ktx_Timer::reset() {

@@ -11,14 +11,16 @@
 // abandon() ends the innermost lap without counting it (a step that failed); its time still
 // counts towards the total. When it was the outermost lap, the timer stays marked running
 // (isRunning) until the next start(), so the step that failed can be seen. Times come from the Core
-// library's steady clock (settable in tests).
+// library's lap ticks (core_clock.h: the steady clock's, settable in tests, or a cheaper count).
+#include <cstdint>
+
 class Ktx_Timer {
   public:
     void start();
     void end();
     void abandon();
     // Total seconds during which any lap ran.
-    double totalSeconds() const { return total_; }
+    double totalSeconds() const;
     // Number of ended laps (inner laps included).
     int count() const { return count_; }
     // True while a lap runs, and after an abandoned outermost lap until the next start().
@@ -30,8 +32,8 @@ class Ktx_Timer {
   private:
     void addLapTime();
 
-    double lapStart_ = 0.0;
-    double total_ = 0.0;
+    std::int64_t lapStart_ = 0;
+    std::int64_t total_ = 0;  // lap ticks
     int count_ = 0;
     int depth_ = 0;
     bool abandoned_ = false;

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <thread>
+
 #include "core_clock.h"
 
 namespace {
@@ -59,3 +62,17 @@ TEST_F(TimerClock, AnAbandonedOutermostLapStaysRunningUntilTheNextStart) {
 }
 
 }  // namespace
+
+// Without a steady source the timer counts the machine's cheap lap ticks; their rate is
+// measured against the steady clock, so a lap around a sleep still reads as its seconds.
+TEST(TimerSystemClock, ALapAroundASleepReadsAsItsSeconds) {
+    resetCoreClock();
+    Ktx_Timer timer;
+    const double before = coreSteadySeconds();
+    timer.start();
+    std::this_thread::sleep_for(std::chrono::milliseconds(30));
+    timer.end();
+    const double elapsed = coreSteadySeconds() - before;
+    EXPECT_GE(timer.totalSeconds(), 0.025);
+    EXPECT_LE(timer.totalSeconds(), elapsed * 1.05);
+}

@@ -73,17 +73,15 @@ std::string folded(std::string_view name) {
     return key;
 }
 
-// What one status call tells of a path: its kind and modification time.
+// What one status call tells of a path: its kind and stamp.
 struct PathStat {
     HostPathKind kind = HostPathKind::Missing;
-    std::int64_t modifiedNs = 0;
+    HostFileStamp stamp;
 };
 
 PathStat statPath(const std::string& path) {
     PathStat result;
-    HostFileStamp stamp;
-    hostFileStampOf(path, stamp, &result.kind);
-    result.modifiedNs = stamp.modifiedNs;
+    hostFileStampOf(path, result.stamp, &result.kind);
     return result;
 }
 
@@ -102,6 +100,13 @@ class FolderListings {
         if (!listing.settled || listing.stamp != folderStamp) listing = list(folder, folderStamp);
         auto it = listing.byFolded.find(folded(part));
         return it == listing.byFolded.end() ? part : it->second;
+    }
+    // True when the folder's kept listing, settled and of this stamp, has no such name in any
+    // letter case: the name is missing without a status call of its own.
+    bool lacks(const std::string& folder, std::int64_t folderStamp, const std::string& part) {
+        match(folder, folderStamp, part);  // lists the folder when its listing is stale
+        const Listing& listing = listings_[folder];
+        return listing.settled && !listing.byFolded.contains(folded(part));
     }
     void clear() { listings_.clear(); }
 
@@ -137,7 +142,7 @@ FolderListings& folderListings() {
 std::string matchIgnoringCase(const std::string& folder, const std::string& part) {
     const PathStat stat = statPath(folder);
     if (stat.kind != HostPathKind::Folder) return part;
-    return folderListings().match(folder, stat.modifiedNs, part);
+    return folderListings().match(folder, stat.stamp.modifiedNs, part);
 }
 
 }  // namespace
@@ -223,9 +228,14 @@ std::string resolvePartByPart(const SplitPath& split) {
 
 }  // namespace
 
-std::string hostPath(const Ktx_String& windowsPath, HostPathKind* kind) {
+std::string hostPath(const Ktx_String& windowsPath, HostPathKind* kind, HostFileStamp* stamp) {
     HostPathKind ignored;
     HostPathKind& found = kind != nullptr ? *kind : ignored;
+    // The kind and stamp of what the path names, from a status just read.
+    const auto take = [&found, stamp](const PathStat& status) {
+        found = status.kind;
+        if (stamp != nullptr && status.kind != HostPathKind::Missing) *stamp = status.stamp;
+    };
     const LiteralPath& written = literalOf(windowsPath.str());
     const SplitPath& split = written.split;
     const std::string& literal = written.literal;
@@ -233,7 +243,17 @@ std::string hostPath(const Ktx_String& windowsPath, HostPathKind* kind) {
         found = HostPathKind::Folder;
         return ".";
     }
-    found = statPath(literal).kind;
+    // A bare name in the working folder (the first place many look-ups try) is looked for in
+    // the folder's kept listing first while a status scope holds the folder's status.
+    if (hostStatusScopeOpen() && split.base.empty() && split.parts.size() == 1) {
+        const PathStat here = statPath(".");
+        if (here.kind == HostPathKind::Folder &&
+            folderListings().lacks(".", here.stamp.modifiedNs, split.parts.back())) {
+            found = HostPathKind::Missing;
+            return literal;
+        }
+    }
+    take(statPath(literal));
     if (found != HostPathKind::Missing || split.parts.empty()) return literal;
     // The usual miss: the folder exists as written and only the last name differs (or is
     // new), which needs no walk from the first part.
@@ -243,13 +263,13 @@ std::string hostPath(const Ktx_String& windowsPath, HostPathKind* kind) {
     const PathStat folderStat = statPath(where);
     if (folderStat.kind == HostPathKind::Folder) {
         const std::string& last = split.parts.back();
-        const std::string name = folderListings().match(where, folderStat.modifiedNs, last);
+        const std::string name = folderListings().match(where, folderStat.stamp.modifiedNs, last);
         if (name == last) return literal;  // no such name in any letter case
         resolved = joinPath(folder, name);
     } else {
         resolved = resolvePartByPart(split);
     }
-    if (kind != nullptr) found = statPath(resolved).kind;
+    if (kind != nullptr || stamp != nullptr) take(statPath(resolved));
     return resolved;
 }
 

@@ -17,8 +17,11 @@
 #include "ktx_string.h"
 
 // The host path for a Windows path. When `kind` is given it receives what the path names on
-// this machine (found with the status calls the look-up makes anyway).
-std::string hostPath(const Ktx_String& windowsPath, HostPathKind* kind = nullptr);
+// this machine, and `stamp` (when given) its stamp, both from the status calls the look-up
+// makes anyway (the stamp is left alone for a missing path).
+std::string hostPath(const Ktx_String& windowsPath, HostPathKind* kind = nullptr,
+                     HostFileStamp* stamp = nullptr);
+
 // The host path without the letter-case look-up (only separators and drive letters).
 std::string hostPathLiteral(const Ktx_String& windowsPath);
 // A host path in the module's form: "/" becomes "\\" ("/work/lib" -> "\\work\\lib").

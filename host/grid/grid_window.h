@@ -75,6 +75,12 @@ class GridWindow {
     // Puts a new sheet in place of the current one, keeping the window's settings (options,
     // reference style); the active cell and selection are reset, the kept text dropped.
     void replaceSheet(std::unique_ptr<SheetModel> sheet);
+    // Frees the current sheet right before replaceSheet puts a new one in (a load that can no
+    // longer fail): the window has no sheet in between, and nothing may look at it then.
+    void releaseSheet() {
+        kept_.drop();
+        sheet_.reset();
+    }
 
     bool option(int number) const;
     // Sets an option; returns its previous state. Option 7 switches automatic calculation.

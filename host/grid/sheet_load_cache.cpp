@@ -24,7 +24,12 @@ SheetLoadCache& SheetLoadCache::shared() {
     return cache;
 }
 
-std::unique_ptr<SheetModel> SheetLoadCache::load(const std::string& path, std::string& error) {
+std::unique_ptr<SheetModel> SheetLoadCache::load(const std::string& path, std::string& error,
+                                                 const std::function<void()>& beforeCopy) {
+    const auto copyOf = [&beforeCopy](const SheetModel& kept) {
+        if (beforeCopy) beforeCopy();
+        return kept.clone();
+    };
     const std::string key = keyOf(path);
     HostFileStamp stamp;
     HostPathKind kind = HostPathKind::Missing;
@@ -32,7 +37,7 @@ std::unique_ptr<SheetModel> SheetLoadCache::load(const std::string& path, std::s
     if (!isFile) {
         forget(key);
     } else if (std::shared_ptr<const SheetModel> kept = find(key, stamp)) {
-        return kept->clone();
+        return copyOf(*kept);
     }
     // Settled is judged against the stamp taken before the read: a change after it gives
     // the file a new time, so the next stamp differs.
@@ -48,11 +53,15 @@ std::unique_ptr<SheetModel> SheetLoadCache::load(const std::string& path, std::s
         ++parses_;
     }
     std::unique_ptr<SheetModel> sheet = SheetFile::read(*text, error);
-    if (!sheet || !keepable || text->size() != stamp.size) return sheet;
+    if (!sheet) return nullptr;
+    if (!keepable || text->size() != stamp.size) {
+        if (beforeCopy) beforeCopy();
+        return sheet;
+    }
     // The kept sheet stays as parsed; every load, the first included, gets its own copy.
     std::shared_ptr<const SheetModel> pristine = std::move(sheet);
     keep(key, stamp, pristine);
-    return pristine->clone();
+    return copyOf(*pristine);
 }
 
 std::size_t SheetLoadCache::parseCount() const {

@@ -19,6 +19,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -35,8 +36,12 @@ class SheetLoadCache {
     // The one the grid's windows share.
     static SheetLoadCache& shared();
 
-    // A new sheet from the file at `path`, or nullptr with `error` set.
-    std::unique_ptr<SheetModel> load(const std::string& path, std::string& error);
+    // A new sheet from the file at `path`, or nullptr with `error` set. `beforeCopy`, when
+    // given, runs once the load can no longer fail and before the new sheet is made: a grid
+    // frees its old sheet there, so that the copy of a kept sheet takes the memory the old one
+    // of the same file gave back (warm in the caches, in blocks of the very sizes it needs).
+    std::unique_ptr<SheetModel> load(const std::string& path, std::string& error,
+                                     const std::function<void()>& beforeCopy = {});
     // How many loads read and parsed the file's text (for tests: a reused sheet parses none).
     std::size_t parseCount() const;
     // Forgets every kept sheet.

@@ -8,6 +8,7 @@
 // outside the sheet without changing anything.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -155,7 +156,14 @@ class SheetModel {
     static std::uint64_t blockKey(int col, int block) {
         return (std::uint64_t(std::uint32_t(block)) << 32) | std::uint32_t(col);
     }
-    void markContent(int col, int row) { contentBlocks_.insert(blockKey(col, row >> kBlockBits)); }
+    void markContent(int col, int row) {
+        markBlock(contentBlocks_, blockKey(col, row >> kBlockBits));
+    }
+    // Adds a block key to a sorted list of keys, once.
+    static void markBlock(std::vector<std::uint64_t>& blocks, std::uint64_t key) {
+        const auto at = std::lower_bound(blocks.begin(), blocks.end(), key);
+        if (at == blocks.end() || *at != key) blocks.insert(at, key);
+    }
     void shiftContentBlocks(bool rows, int at, int count);
     bool copyCell(int fromCol, int fromRow, int toCol, int toRow, bool formatOnly);
     struct CellSnapshot;
@@ -168,7 +176,7 @@ class SheetModel {
     FormatPool formats_;
     std::unordered_map<std::uint64_t, CellExtra> extras_;
     std::vector<CellSpan> spans_;
-    std::set<std::uint64_t> contentBlocks_;
+    std::vector<std::uint64_t> contentBlocks_;  // sorted, each block once
     std::map<int, int> colWidths_;
     std::map<int, int> rowHeights_;
 };

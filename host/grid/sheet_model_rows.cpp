@@ -66,21 +66,21 @@ void SheetModel::moveSpans(const std::function<bool(CellSpan&)>& move) {
 // receive a moved cell is marked (a block may stay marked without content).
 void SheetModel::shiftContentBlocks(bool rows, int at, int count) {
     constexpr int kRows = 1 << kBlockBits;
-    std::set<std::uint64_t> moved;
+    std::vector<std::uint64_t> moved;
     for (std::uint64_t key : contentBlocks_) {
         int col = int(key & 0xFFFFFFFFu);
         const int block = int(key >> 32);
         if (!rows) {
-            if (moveIndex(col, at, count)) moved.insert(blockKey(col, block));
+            if (moveIndex(col, at, count)) markBlock(moved, blockKey(col, block));
             continue;
         }
         const int lo = block * kRows;
         const int hi = lo + kRows - 1;
-        if (lo < at) moved.insert(key);
+        if (lo < at) markBlock(moved, key);
         const int from = count > 0 ? std::max(lo, at) : std::max(lo, at - count);
         if (hi < from) continue;
         for (int b = (from + count) >> kBlockBits; b <= (hi + count) >> kBlockBits; ++b) {
-            moved.insert(blockKey(col, b));
+            markBlock(moved, blockKey(col, b));
         }
     }
     contentBlocks_.swap(moved);

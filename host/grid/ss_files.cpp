@@ -46,7 +46,8 @@ bool SSLoadFromFile(HWND hWnd, const char* fileName) {
     GridWindow* grid = ssGrid(hWnd);
     if (!grid || !fileName) return false;
     std::string error;
-    std::unique_ptr<SheetModel> sheet = SheetLoadCache::shared().load(fileName, error);
+    std::unique_ptr<SheetModel> sheet =
+        SheetLoadCache::shared().load(fileName, error, [grid] { grid->releaseSheet(); });
     if (!sheet) {
         grid->lastLoadError() = error;
         return false;

@@ -29,28 +29,35 @@ void vnShowExclamationOver(void* ownerWindow, const Ktx_String& text, const Ktx_
 
 namespace {
 
+// What one look-up of a path found: its host path, what it names and, for a file, its stamp
+// (all from the look-up's status calls).
 struct LibraryFileFact {
-    std::string hostPath;
     HostPathKind kind = HostPathKind::Missing;
-    int stampKnown = -1;
     VnFileStamp stamp;
+    std::string hostPath;  // after kind and stamp: its look-up fills them
+
+    explicit LibraryFileFact(const Ktx_String& path = Ktx_String())
+        : hostPath(::hostPath(path, &kind, &stamp)) {}
 };
 
 class LibraryFileFacts {
   public:
-    void begin() { active_ = true; }
+    void begin() {
+        active_ = true;
+        beginHostStatusScope();
+    }
     void end() {
         active_ = false;
         facts_.clear();
+        endHostStatusScope();
     }
-    LibraryFileFact& of(const Ktx_String& path) {
+    const LibraryFileFact& of(const Ktx_String& path) {
         if (!active_) {
-            scratch_ = LibraryFileFact();
-            scratch_.hostPath = hostPath(path, &scratch_.kind);
+            scratch_ = LibraryFileFact(path);
             return scratch_;
         }
-        auto [it, added] = facts_.try_emplace(path.str());
-        if (added) it->second.hostPath = hostPath(path, &it->second.kind);
+        auto it = facts_.find(path.str());
+        if (it == facts_.end()) it = facts_.emplace(path.str(), LibraryFileFact(path)).first;
         return it->second;
     }
 
@@ -63,11 +70,6 @@ class LibraryFileFacts {
 LibraryFileFacts& libraryFileFacts() {
     static LibraryFileFacts facts;
     return facts;
-}
-
-bool readStamp(const std::string& path, VnFileStamp& stamp) {
-    HostPathKind kind;
-    return hostFileStampOf(path, stamp, &kind) && kind == HostPathKind::File;
 }
 
 }  // namespace
@@ -89,10 +91,9 @@ bool vnFileExists(const Ktx_String& path) {
 }
 
 bool vnFileStampOf(const Ktx_String& path, VnFileStamp& stamp) {
-    LibraryFileFact& fact = libraryFileFacts().of(path);
-    if (fact.stampKnown < 0) fact.stampKnown = readStamp(fact.hostPath, fact.stamp) ? 1 : 0;
+    const LibraryFileFact& fact = libraryFileFacts().of(path);
     stamp = fact.stamp;
-    return fact.stampKnown == 1;
+    return fact.kind == HostPathKind::File;
 }
 
 bool vnFirstExistingFile(std::initializer_list<Ktx_String> candidates, Ktx_String& path) {

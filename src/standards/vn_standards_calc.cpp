@@ -28,6 +28,8 @@ Acad::ErrorStatus VnStandardsSpread::loadStandard(const Ktx_String& name) {
     loaded_.reset();
     calcPlan_.reset();
     calcPlanStale_ = false;
+    replayed_.reset();
+    recording_.reset();
     const std::string hostPath = vnHostPath(path);
     HostFileStamp stamp;
     const bool stamped = vnFileStampOf(path, stamp);  // before reading: a later change misses
@@ -38,29 +40,29 @@ Acad::ErrorStatus VnStandardsSpread::loadStandard(const Ktx_String& name) {
 }
 
 Acad::ErrorStatus VnStandardsSpread::replaceGenVars() {
-    const int count = std::min(genVarNames.length(), genVarValues.length());
-    if (count == 0) return Acad::eOk;
-    VnStandardsCalcNames names;
-    names.quoteNonNumbers([](std::string_view v) { return isNumber(Ktx_String(std::string(v))); });
-    for (int i = 0; i < count; ++i) names.add(genVarNames[i].view(), genVarValues[i].view());
-    Ktx_String text;
-    std::string replaced;
-    const auto replaceIn = [&](int col, int row) {
-        if (!getCellText(col, row, text, CellTextKind::Value) || text.isEmpty()) return;
-        if (!names.apply(text.view(), replaced)) return;
-        if (text == "Calc" || replaced == "Calc") calcPlanStale_ = true;
-        setCellText(col, row, Ktx_String(replaced));
-    };
+    replayed_.reset();
+    recording_.reset();
+    if (generalVariableCount() == 0) return Acad::eOk;
     // With the load's plan only the cells that can hold a text are read; the rest are empty.
     if (calcPlan_) {
-        for (const auto& [col, row] : calcPlan_->written) replaceIn(col, row);
+        replaceGenVarsByPlan(*calcPlan_);
         return Acad::eOk;
     }
+    const VnStandardsCalcNames names = generalVariableNames();
     const int maxCols = getMaxCols();
     const int maxRows = getMaxRows();
     for (int row = 1; row <= maxRows; ++row)
-        for (int col = 1; col <= maxCols; ++col) replaceIn(col, row);
+        for (int col = 1; col <= maxCols; ++col) replaceGenVarsIn(names, col, row);
     return Acad::eOk;
+}
+
+void VnStandardsSpread::replaceGenVarsIn(const VnStandardsCalcNames& names, int col, int row) {
+    Ktx_String text;
+    std::string replaced;
+    if (!getCellText(col, row, text, CellTextKind::Value) || text.isEmpty()) return;
+    if (!names.apply(text.view(), replaced)) return;
+    if (text == "Calc" || replaced == "Calc") calcPlanStale_ = true;
+    setCellText(col, row, Ktx_String(std::move(replaced)));
 }
 
 const VnStandardsCalcIndex& VnStandardsSpread::calcIndex() {
@@ -126,12 +128,28 @@ Acad::ErrorStatus VnStandardsSpread::calcAll() {
     const int start = plan ? plan->start : findSectionStart("Calc");
     if (start < 0) return Acad::eInvalidInput;
     if (plan) {
-        for (const auto& [col, row] : plan->cells) calcCell(col, row);
+        calcCellsByPlan(*plan);
     } else {
         calcCells(start);
     }
     cells.done();
     return Acad::eOk;
+}
+
+// The Calc cells the load found; a text known from the plan is not read again.
+void VnStandardsSpread::calcCellsByPlan(const CalcPlan& plan) {
+    Ktx_String text;
+    for (size_t k = 0; k < plan.cells.size(); ++k) {
+        const auto [col, row] = plan.cells[k];
+        if (const std::string* known = knownCalcText(plan, k)) {
+            text = Ktx_String(*known);
+        } else {
+            if (!getCellText(col, row, text, CellTextKind::Value)) continue;
+            recordCalcText(plan, k, text);
+        }
+        calcCellText(col, row, text);
+    }
+    publishReplacedTexts(plan);
 }
 
 void VnStandardsSpread::calcCells(int start) {

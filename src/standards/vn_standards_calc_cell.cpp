@@ -106,8 +106,12 @@ std::shared_ptr<const VnStandardsCalcIndex::Equation> VnStandardsSpread::equatio
 
 Acad::ErrorStatus VnStandardsSpread::calcCell(int col, int row) {
     Ktx_String text;
-    if (!getCellText(col, row, text, CellTextKind::Value) || text.isEmpty())
-        return Acad::eInvalidInput;
+    if (!getCellText(col, row, text, CellTextKind::Value)) return Acad::eInvalidInput;
+    return calcCellText(col, row, text);
+}
+
+Acad::ErrorStatus VnStandardsSpread::calcCellText(int col, int row, const Ktx_String& text) {
+    if (text.isEmpty()) return Acad::eInvalidInput;
     TracedCell traced(col, row, text);
     const std::shared_ptr<const VnStandardsCalcIndex::Equation> kept = equationOf(text);
     const VnStandardsCalcIndex::Equation& eq = *kept;

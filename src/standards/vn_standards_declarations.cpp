@@ -40,31 +40,55 @@ Acad::ErrorStatus VnStandardsSpread::findLoadedVarCells() {
 // these can hold an equation when calcAll runs: what the evaluation writes before it goes
 // into cells that held something (declarations, texts with general variables). The same scan
 // over the whole sheet, with the declared variables' cells, gives the cells where general
-// variables may be replaced.
+// variables may be replaced, and the texts of those that nothing else writes to.
 VnStandardsSpread::CalcPlan VnStandardsSpread::planCalc(Ktx_Spread& grid, int start,
                                                         const VnVarCells& declared) {
+    struct Filled {
+        int row, col;
+        std::optional<std::string> text;  // set when only the file decides the cell's text
+    };
     CalcPlan plan;
     plan.start = start;
     const int maxRows = grid.getMaxRows();
     const int maxCols = grid.getMaxCols();
-    std::vector<std::pair<int, int>> filled;
+    std::vector<Filled> filled;
     Ktx_String text;
+    Ktx_String formula;
     for (int row = 1; row <= maxRows; ++row) {
         for (int col = 1; col <= maxCols; ++col) {
             const bool value =
                 grid.getCellText(col, row, text, CellTextKind::Value) && !text.isEmpty();
-            if (!value &&
-                !(grid.getCellText(col, row, text, CellTextKind::Formula) && !text.isEmpty()))
-                continue;
-            filled.emplace_back(row, col);
+            const bool hasFormula =
+                grid.getCellText(col, row, formula, CellTextKind::Formula) && !formula.isEmpty();
+            if (!value && !hasFormula) continue;
+            filled.push_back({row, col, hasFormula ? std::nullopt : std::optional(text.str())});
             if (start >= 0 && row >= start) plan.cells.emplace_back(col, row);
         }
     }
+    // A variable's cell is written by the evaluation: its text is never taken as loaded.
     for (int i = 0; i < declared.length(); ++i)
-        filled.emplace_back(declared[i].row, declared[i].col);
-    std::sort(filled.begin(), filled.end());
-    filled.erase(std::unique(filled.begin(), filled.end()), filled.end());
-    for (const auto& [row, col] : filled) plan.written.emplace_back(col, row);
+        filled.push_back({declared[i].row, declared[i].col, std::nullopt});
+    const auto before = [](const Filled& a, const Filled& b) {
+        return std::pair(a.row, a.col) < std::pair(b.row, b.col);
+    };
+    std::stable_sort(filled.begin(), filled.end(), before);
+    for (size_t i = 0; i < filled.size();) {
+        std::optional<std::string> fixed = std::move(filled[i].text);
+        size_t next = i + 1;
+        for (; next < filled.size() && !before(filled[i], filled[next]); ++next)
+            fixed.reset();  // the same cell again: a variable's
+        plan.written.emplace_back(filled[i].col, filled[i].row);
+        plan.loadedTexts.push_back(std::move(fixed));
+        i = next;
+    }
+    for (const auto& [col, row] : plan.cells) {
+        const auto at =
+            std::lower_bound(plan.written.begin(), plan.written.end(), std::pair(row, col),
+                             [](const std::pair<int, int>& w, const std::pair<int, int>& rc) {
+                                 return std::pair(w.second, w.first) < rc;
+                             });
+        plan.calcWritten.push_back(static_cast<int>(at - plan.written.begin()));
+    }
     return plan;
 }
 
@@ -76,10 +100,13 @@ std::shared_ptr<const VnStandardsSpread::CalcPlan> VnStandardsSpread::takeCalcPl
     calcPlan_.reset();
     const bool stale = calcPlanStale_;
     calcPlanStale_ = false;
-    if (!plan || stale) return nullptr;
-    for (int i = 0; i < varCells.length(); ++i)
-        if (varCells[i].value == "Calc") return nullptr;
-    return plan;
+    bool sound = plan && !stale;
+    for (int i = 0; sound && i < varCells.length(); ++i)
+        if (varCells[i].value == "Calc") sound = false;
+    if (sound) return plan;
+    replayed_.reset();  // the texts of this calculation are not the plan's to keep
+    recording_.reset();
+    return nullptr;
 }
 
 void VnStandardsSpread::forgetKeptDeclarations() {

@@ -62,12 +62,22 @@ class VnStandardsSpread : public Ktx_Spread {
     // Where the Calc section of the loaded file starts and which of its cells held anything
     // right after the load (vn_standards_declarations.cpp). Set by findLoadedVarCells; calcAll
     // visits only those cells and skips the search for the header while it is still sound.
+    struct ReplacedTexts;
     struct CalcPlan {
         int start = -1;                          // the header's row + 1, -1 without one
         std::vector<std::pair<int, int>> cells;  // (col, row), row by row
         // Every cell that held anything after the load or is a variable's cell, row by row:
         // the only cells that can hold a text when the general variables are replaced.
         std::vector<std::pair<int, int>> written;
+        // For each cell of `written`: its value text right after the load when nothing but the
+        // replacement of general variables writes to it before it is calculated (it holds no
+        // formula and is no variable's cell); std::nullopt otherwise.
+        std::vector<std::optional<std::string>> loadedTexts;
+        // For each cell of `cells`: its index in `written`.
+        std::vector<int> calcWritten;
+        // What the general variables made of those texts, kept by the last calculation
+        // (vn_standards_replaced_texts.cpp). Only the module's one thread touches it.
+        mutable std::shared_ptr<const ReplacedTexts> lastReplaced;
     };
     // Loads a standard whole into the grid with automatic calculation off: `name` itself when
     // such a file exists, else libDir + "Connection Standards\\" + name + ".vns". On success
@@ -135,9 +145,25 @@ class VnStandardsSpread : public Ktx_Spread {
     // Set when something written since the load may have made a cell read "Calc".
     bool calcPlanStale_ = false;
     static CalcPlan planCalc(Ktx_Spread& grid, int start, const VnVarCells& declared);
+    // The texts the general variables make of the plan's fixed cells: replayed when the last
+    // calculation of the plan had the same general variables, else worked out and recorded
+    // (vn_standards_replaced_texts.cpp).
+    std::shared_ptr<const ReplacedTexts> replayed_;
+    std::shared_ptr<ReplacedTexts> recording_;
+    void replaceGenVarsByPlan(const CalcPlan& plan);
+    VnStandardsCalcNames generalVariableNames() const;
+    int generalVariableCount() const;
+    // Replaces the general variables in one cell's text, read from the grid.
+    void replaceGenVarsIn(const VnStandardsCalcNames& names, int col, int row);
+    // The text of the plan's k-th Calc cell when it is known without reading the grid.
+    const std::string* knownCalcText(const CalcPlan& plan, size_t k) const;
+    void recordCalcText(const CalcPlan& plan, size_t k, const Ktx_String& text);
+    void publishReplacedTexts(const CalcPlan& plan);
+    Acad::ErrorStatus calcCellText(int col, int row, const Ktx_String& text);
     // The kept plan when calcAll may use it (reset on use), else nullptr.
     std::shared_ptr<const CalcPlan> takeCalcPlan();
     void calcCells(int start);
+    void calcCellsByPlan(const CalcPlan& plan);
 
   public:
     // Forgets the declarations kept between evaluations (tests, the module's unload).

@@ -1,0 +1,105 @@
+// The general variables of an evaluation replaced in the cells whose text only the file decides.
+//
+// A cell that held a text right after the load, holds no formula and is no variable's cell is
+// written by nothing but the replacement before it is calculated. Its text at the replacement
+// is the loaded text the plan kept, and what the replacement makes of it depends on the
+// general variables alone. The first calculation under a set of general variables records the
+// replaced texts and what each replaced Calc cell then reads; the next calculation of the same
+// unchanged file with the same general variables writes the same texts without working them
+// out and calculates the same Calc texts without reading them back. Every write to the grid
+// still happens, in the same order.
+#include "string_helpers.h"
+#include "vn_standards_calc_names.h"
+#include "vn_standards_spread.h"
+
+struct VnStandardsSpread::ReplacedTexts {
+    std::string generalVariables;  // the names and values they were made with
+    // For each cell of the plan's `written`: the replaced text of a fixed cell the names
+    // changed; std::nullopt when they left it alone (or it is not fixed).
+    std::vector<std::optional<std::string>> written;
+    // For each Calc cell of the plan: what it read after its text was replaced.
+    std::vector<std::optional<std::string>> calcTexts;
+};
+
+namespace {
+
+// Names and values, each with its length in front: equal keys mean equal variables.
+std::string generalVariablesKey(const Ktx_StringArray& names, const Ktx_StringArray& values,
+                                int count) {
+    std::string key;
+    const auto add = [&key](const Ktx_String& text) {
+        key += std::to_string(text.length());
+        key += ':';
+        key += text.view();
+    };
+    for (int i = 0; i < count; ++i) {
+        add(names[i]);
+        add(values[i]);
+    }
+    return key;
+}
+
+}  // namespace
+
+VnStandardsCalcNames VnStandardsSpread::generalVariableNames() const {
+    VnStandardsCalcNames names;
+    names.quoteNonNumbers([](std::string_view v) { return isNumber(Ktx_String(std::string(v))); });
+    const int count = generalVariableCount();
+    for (int i = 0; i < count; ++i) names.add(genVarNames[i].view(), genVarValues[i].view());
+    return names;
+}
+
+int VnStandardsSpread::generalVariableCount() const {
+    return std::min(genVarNames.length(), genVarValues.length());
+}
+
+void VnStandardsSpread::replaceGenVarsByPlan(const CalcPlan& plan) {
+    const VnStandardsCalcNames names = generalVariableNames();
+    std::string key = generalVariablesKey(genVarNames, genVarValues, generalVariableCount());
+    if (plan.lastReplaced && plan.lastReplaced->generalVariables == key) {
+        replayed_ = plan.lastReplaced;
+    } else {
+        recording_ = std::make_shared<ReplacedTexts>();
+        recording_->generalVariables = std::move(key);
+        recording_->written.resize(plan.written.size());
+        recording_->calcTexts.resize(plan.cells.size());
+    }
+    for (size_t i = 0; i < plan.written.size(); ++i) {
+        const auto [col, row] = plan.written[i];
+        const std::optional<std::string>& loaded = plan.loadedTexts[i];
+        if (!loaded) {
+            replaceGenVarsIn(names, col, row);
+            continue;
+        }
+        if (recording_) {
+            std::string replaced;
+            if (names.apply(*loaded, replaced)) recording_->written[i] = std::move(replaced);
+        }
+        const std::optional<std::string>& replaced =
+            (replayed_ ? *replayed_ : *recording_).written[i];
+        if (!replaced) continue;
+        if (*loaded == "Calc" || *replaced == "Calc") calcPlanStale_ = true;
+        setCellText(col, row, Ktx_String(*replaced));
+    }
+}
+
+const std::string* VnStandardsSpread::knownCalcText(const CalcPlan& plan, size_t k) const {
+    const int w = plan.calcWritten[k];
+    const std::optional<std::string>& loaded = plan.loadedTexts[w];
+    if (!loaded) return nullptr;
+    if (!replayed_ && !recording_) return &*loaded;  // nothing was replaced
+    if (!(replayed_ ? *replayed_ : *recording_).written[w]) return &*loaded;
+    if (replayed_ && replayed_->calcTexts[k]) return &*replayed_->calcTexts[k];
+    return nullptr;
+}
+
+void VnStandardsSpread::recordCalcText(const CalcPlan& plan, size_t k, const Ktx_String& text) {
+    if (!recording_ || !plan.loadedTexts[plan.calcWritten[k]]) return;
+    recording_->calcTexts[k] = text.str();
+}
+
+void VnStandardsSpread::publishReplacedTexts(const CalcPlan& plan) {
+    if (recording_) plan.lastReplaced = std::move(recording_);
+    recording_.reset();
+    replayed_.reset();
+}
