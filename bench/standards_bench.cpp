@@ -14,7 +14,8 @@
 #include <vector>
 
 #include "calc_timers.h"
-#include "cmd_eval_run.h"
+#include "cmd_eval_files.h"
+#include "cmd_eval_jobs.h"
 #include "core_reset.h"
 #include "file_stamp.h"
 #include "formula_engine.h"
@@ -202,30 +203,33 @@ long peakKb() {
 }
 
 // The batch: "vnstd eval --macros" runs this per macro file. 10,000 copies of the example
-// macro in a temporary folder, each evaluated once per iteration; the counters give the time
-// per macro and how much the peak memory grew over the batch (it should not: 0 kB).
+// macro in a temporary folder, listed and each evaluated once per iteration with the timers
+// added up as the command does; the counters give the time per macro and how much the peak
+// memory grew over the batch (it should not: 0 kB).
 void BM_MacroBatch(benchmark::State& state) {
     const int count = static_cast<int>(state.range(0));
     useLibrary(kSource / "examples" / "library");
     const auto folder = std::filesystem::temp_directory_path() / "vn_standards_batch_bench";
     std::filesystem::remove_all(folder);
     std::filesystem::create_directories(folder);
-    std::vector<std::string> files;
-    for (int i = 0; i < count; ++i) {
-        files.push_back((folder / ("m" + std::to_string(i) + ".macro")).string());
-        std::filesystem::copy_file(kSource / "examples/macros/endplate_ipe300.macro", files.back());
-    }
+    for (int i = 0; i < count; ++i)
+        std::filesystem::copy_file(kSource / "examples/macros/endplate_ipe300.macro",
+                                   folder / ("m" + std::to_string(i) + ".macro"));
     EvalOptions options;
     options.standard = "EndPlate";
     options.key = "EndPlateIPE300";
-    evaluateMacroFile(options, files[0]);  // the pooled hosts exist from the first one on
+    // The pooled hosts exist from the first evaluation on.
+    evaluateFolderFile(options, MacroFileList(folder.string()).path(0));
     const long before = peakKb();
     for (auto _ : state) {
-        for (const std::string& file : files) {
-            if (!evaluateMacroFile(options, file).ok) {
+        const MacroFileList files(folder.string());
+        std::vector<TimerFigure> timers;
+        for (size_t i = 0; i < files.size(); ++i) {
+            if (!evaluateFolderFile(options, files.path(i)).reason.empty()) {
                 state.SkipWithError("evaluation failed");
                 break;
             }
+            addCurrentTimerFigures(timers);
         }
     }
     state.counters["us_per_macro"] =

@@ -45,6 +45,11 @@ class Ktx_Macro {
     std::vector<Ktx_Placement> baseProfiles;
     std::vector<Ktx_StandardLink> standards;  // the macro's settings: linked standards, in order
 
+    Ktx_Macro() = default;
+    Ktx_Macro(const Ktx_Macro&) = default;
+    Ktx_Macro(Ktx_Macro&&) = default;  // the virtual destructor would leave only the copy
+    Ktx_Macro& operator=(const Ktx_Macro&) = default;
+    Ktx_Macro& operator=(Ktx_Macro&&) = default;
     virtual ~Ktx_Macro() = default;
 
     // The names of all modules, in macro order.

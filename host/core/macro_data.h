@@ -98,6 +98,11 @@ class MacroData {
     std::vector<MacroTabData> tabs;
     MacroDataEdit edit;  // macros, title, filters, flags (macro_tab_edit.h)
 
+    MacroData() = default;
+    MacroData(const MacroData&) = default;
+    MacroData(MacroData&&) = default;  // the virtual destructor would leave only the copy
+    MacroData& operator=(const MacroData&) = default;
+    MacroData& operator=(MacroData&&) = default;
     virtual ~MacroData() = default;
     // Index of the tab of that name; false when none.
     bool findTab(const Ktx_String& tabName, int& index) const;

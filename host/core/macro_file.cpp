@@ -1,6 +1,8 @@
 // Reading macro files: one statement per line, items belonging to the last "module" or "tab".
 #include "macro_file.h"
 
+#include <string_view>
+
 #include "diagnostic_text.h"
 #include "macro_file_parser.h"
 #include "text_lines.h"
@@ -8,11 +10,12 @@
 namespace macro_file_detail {
 
 bool MacroFileParser::parse(const std::string& text, std::string& error) {
+    std::string lineText;  // the buffers are reused from line to line
+    Words words;
+    std::string splitError;
     for (std::string_view line : textLines(textWithoutUtf8Mark(text))) {
         ++line_;
-        const std::string lineText(line);
-        Words words;
-        std::string splitError;
+        lineText.assign(line);
         if (!splitMacroFileLine(lineText, words, splitError)) fail(splitError);
         if (error_.empty() && !words.empty()) statement(words);
         if (!error_.empty()) break;
@@ -43,7 +46,7 @@ bool MacroFileParser::number(const std::string& text, double& value) {
 }
 
 bool MacroFileParser::statement(const Words& w) {
-    const std::string& k = w[0];
+    const std::string_view k = w[0];  // compared with each keyword by length first
     if (k == "macro") return onMacro(w);
     if (k == "general") return onGeneral(w);
     if (k == "profile") return onProfile(w);
@@ -53,19 +56,19 @@ bool MacroFileParser::statement(const Words& w) {
     if (k == "standard") return onStandard(w);
     if (scope_ == Scope::kModule) return moduleItem(w);
     if (scope_ == Scope::kTab) return tabItem(w);
-    return fail("unknown statement '" + diagnosticWord(k) +
+    return fail("unknown statement '" + diagnosticWord(w[0]) +
                 "' (module and tab items need a module or tab first)");
 }
 
 bool MacroFileParser::moduleItem(const Words& w) {
-    const std::string& k = w[0];
+    const std::string_view k = w[0];  // compared with each keyword by length first
     if (k == "var") return onVar(w, true);
     if (k == "constr") return onVar(w, false);
     if (k == "cut") return onCut(w);
     if (k == "pattern") return onPattern(w);
     if (k == "placement") return onPlacement(w);
     if (k == "membergroup") return onMemberGroup(w);
-    return fail("unknown module item '" + diagnosticWord(k) + "'");
+    return fail("unknown module item '" + diagnosticWord(w[0]) + "'");
 }
 
 bool MacroFileParser::onMacro(const Words& w) {
@@ -171,7 +174,7 @@ bool MacroFileParser::onVar(const Words& w, bool dialog) {
     if (v.name.empty()) return fail("a variable needs a name");
     if (module().findVariable(v.name))
         return fail("variable '" + diagnosticWord(v.name) + "' declared twice");
-    module().variables.push_back(v);
+    module().variables.push_back(std::move(v));
     return true;
 }
 

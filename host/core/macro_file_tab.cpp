@@ -1,5 +1,7 @@
 // Reading macro files: the items of a tab (the macro dialog's edit state) and the macro's
 // linked standards.
+#include <string_view>
+
 #include "diagnostic_text.h"
 #include "macro_file_parser.h"
 
@@ -43,7 +45,7 @@ bool MacroFileParser::onStandard(const Words& w) {
 }
 
 bool MacroFileParser::tabItem(const Words& w) {
-    const std::string& k = w[0];
+    const std::string_view k = w[0];  // compared with each keyword by length first
     if (k == "bolts") return onBolts(w);
     if (k == "nrbolts") return onNrBolts(w);
     if (k == "member") return onMember(w);
@@ -60,7 +62,7 @@ bool MacroFileParser::tabItem(const Words& w) {
     if (k == "cut") return onTabCut(w);
     if (k == "blocks") return onBlocks(w);
     if (k == "flexgroup") return onFlexGroup(w);
-    return fail("unknown tab item '" + diagnosticWord(k) + "'");
+    return fail("unknown tab item '" + diagnosticWord(w[0]) + "'");
 }
 
 bool MacroFileParser::onTab(const Words& w) {

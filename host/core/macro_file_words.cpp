@@ -7,30 +7,29 @@ bool isBlank(char c) {
     return c == ' ' || c == '\t';
 }
 
-// Reads a quoted word starting at line[i] == '"'; i ends after the closing quote.
-bool readQuoted(const std::string& line, size_t& i, std::string& word) {
-    ++i;
-    while (i < line.size()) {
-        if (line[i] != '"') {
-            word += line[i++];
-            continue;
-        }
-        if (i + 1 < line.size() && line[i + 1] == '"') {
-            word += '"';
-            i += 2;
-            continue;
-        }
-        ++i;
-        return true;
-    }
-    return false;
+bool endsWord(char c) {
+    return isBlank(c) || c == '\r';
 }
 
-}  // namespace
+// Reads a quoted word starting at line[i] == '"'; i ends after the closing quote. The runs
+// between doubled quotes are taken whole.
+bool readQuoted(const std::string& line, size_t& i, std::string& word) {
+    ++i;
+    for (;;) {
+        const size_t quote = line.find('"', i);
+        if (quote == std::string::npos) return false;
+        word.append(line, i, quote - i);
+        i = quote + 1;
+        if (i >= line.size() || line[i] != '"') return true;
+        word += '"';
+        ++i;
+    }
+}
 
-bool splitMacroFileLineSpans(const std::string& line, std::vector<MacroFileWordSpan>& spans,
-                             std::string& error) {
-    spans.clear();
+// Splits line into words, handing each to add(begin, end, word) as it is found (the word
+// made once and given away): the one mechanism behind both forms below.
+template <typename Add>
+bool splitWords(const std::string& line, std::string& error, Add add) {
     // Names are C strings in the Core library: a name holding a NUL byte would be found by
     // look-ups under its first part only, so a line holding one is refused.
     if (line.find('\0') != std::string::npos) {
@@ -39,37 +38,49 @@ bool splitMacroFileLineSpans(const std::string& line, std::vector<MacroFileWordS
     }
     size_t i = 0;
     while (i < line.size()) {
-        if (isBlank(line[i]) || line[i] == '\r') {
+        if (endsWord(line[i])) {
             ++i;
             continue;
         }
         if (line[i] == '#') break;
-        MacroFileWordSpan span{i, i, std::string()};
-        if (line[i] == '"') {
-            if (!readQuoted(line, i, span.word)) {
-                error = "unterminated quoted word";
-                return false;
-            }
-            if (i < line.size() && !isBlank(line[i]) && line[i] != '\r') {
-                error = "a quoted word must be followed by a blank";
-                return false;
-            }
-        } else {
-            while (i < line.size() && !isBlank(line[i]) && line[i] != '\r') span.word += line[i++];
+        const size_t begin = i;
+        if (line[i] != '"') {
+            while (i < line.size() && !endsWord(line[i])) ++i;
+            add(begin, i, line.substr(begin, i - begin));
+            continue;
         }
-        span.end = i;
-        spans.push_back(std::move(span));
+        std::string word;
+        if (!readQuoted(line, i, word)) {
+            error = "unterminated quoted word";
+            return false;
+        }
+        if (i < line.size() && !endsWord(line[i])) {
+            error = "a quoted word must be followed by a blank";
+            return false;
+        }
+        add(begin, i, std::move(word));
     }
     return true;
 }
 
+}  // namespace
+
+bool splitMacroFileLineSpans(const std::string& line, std::vector<MacroFileWordSpan>& spans,
+                             std::string& error) {
+    spans.clear();
+    return splitWords(line, error, [&](size_t begin, size_t end, std::string&& word) {
+        spans.push_back({begin, end, std::move(word)});
+    });
+}
+
 bool splitMacroFileLine(const std::string& line, std::vector<std::string>& words,
                         std::string& error) {
-    std::vector<MacroFileWordSpan> spans;
     words.clear();
-    if (!splitMacroFileLineSpans(line, spans, error)) return false;
-    for (MacroFileWordSpan& s : spans) words.push_back(std::move(s.word));
-    return true;
+    if (splitWords(line, error,
+                   [&](size_t, size_t, std::string&& word) { words.push_back(std::move(word)); }))
+        return true;
+    words.clear();  // all or nothing
+    return false;
 }
 
 std::string quoteMacroFileWord(const std::string& word) {

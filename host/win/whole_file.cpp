@@ -147,19 +147,16 @@ bool fileReadWhole(const std::string& path, std::string& bytes, std::string* err
                    std::size_t limit) {
     const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) return failWithErrno(error, path, errno);
-    struct stat st {};
-    if (fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
-        close(fd);
-        return failWith(error, path, "is a folder");
-    }
     std::string content;
     char buffer[65536];
     for (;;) {
+        // A folder opens for reading; its first read says what it is (no status call needed).
         const ssize_t n = read(fd, buffer, sizeof buffer);
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) {
             const int code = errno;
             close(fd);
+            if (code == EISDIR) return failWith(error, path, "is a folder");
             return failWithErrno(error, path, code);
         }
         if (n == 0) break;

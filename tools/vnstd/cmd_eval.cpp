@@ -96,41 +96,32 @@ int runOne(const CliContext& context, const EvalOptions& o) {
     return 0;
 }
 
-std::vector<std::string> macroFilesOf(const std::string& dir) {
-    std::vector<std::string> files;
-    std::error_code ec;
-    for (const auto& entry : std::filesystem::directory_iterator(dir, ec)) {
-        if (entry.is_regular_file(ec) && entry.path().extension() == ".macro")
-            files.push_back(entry.path().string());
-    }
-    std::sort(files.begin(), files.end());
-    return files;
-}
-
 // The outcome of every file, one process after the other (a progress line on a terminal, each
-// file's warnings as they come) or in worker processes (the warnings at the end, in order).
-void evaluateFolder(const CliContext& context, const EvalOptions& o,
-                    const std::vector<std::string>& files, std::vector<FolderEntry>& entries,
-                    std::vector<TimerFigure>& timers) {
+// file's warnings as they come) or in worker processes (each file's warnings in file order,
+// as soon as the files before it are done).
+void evaluateFolder(const CliContext& context, const EvalOptions& o, const MacroFileList& files,
+                    FolderSummary& summary, std::vector<TimerFigure>& timers) {
     if (o.jobs > 1 && files.size() > 1) {
-        std::vector<FolderFileOutcome> outcomes;
-        evaluateInWorkers(o, files, std::min<int>(o.jobs, static_cast<int>(files.size())), outcomes,
-                          timers);
-        for (size_t i = 0; i < files.size(); ++i) {
-            printWarnings(context, outcomes[i].warnings, files[i]);
-            entries.push_back({files[i], outcomes[i].reason});
-        }
+        const int jobs = std::min<int>(o.jobs, static_cast<int>(files.size()));
+        evaluateInWorkers(
+            o, files, jobs,
+            [&](size_t i, const FolderFileOutcome& outcome) {
+                const std::string file = files.path(i);
+                printWarnings(context, outcome.warnings, file);
+                summary.add(file, outcome.reason);
+            },
+            timers);
         return;
     }
     for (size_t i = 0; i < files.size(); ++i) {
+        const std::string file = files.path(i);
         if (context.errIsTerminal)
-            std::fprintf(context.err, "\r[%zu/%zu] %s\x1b[K", i + 1, files.size(),
-                         files[i].c_str());
-        const FolderFileOutcome outcome = evaluateFolderFile(o, files[i]);
-        addTimerFigures(timers, currentTimerFigures());
+            std::fprintf(context.err, "\r[%zu/%zu] %s\x1b[K", i + 1, files.size(), file.c_str());
+        const FolderFileOutcome outcome = evaluateFolderFile(o, file);
+        addCurrentTimerFigures(timers);
         if (context.errIsTerminal && !outcome.warnings.empty()) std::fprintf(context.err, "\n");
-        printWarnings(context, outcome.warnings, files[i]);
-        entries.push_back({files[i], outcome.reason});
+        printWarnings(context, outcome.warnings, file);
+        summary.add(file, outcome.reason);
     }
     if (context.errIsTerminal && !files.empty()) std::fprintf(context.err, "\n");
 }
@@ -141,23 +132,20 @@ int runFolder(const CliContext& context, const EvalOptions& o) {
     std::error_code ec;
     if (!std::filesystem::is_directory(o.macrosDir, ec))
         return evalUsageError(context, "eval: no folder '" + o.macrosDir + "'");
-    const std::vector<std::string> files = macroFilesOf(o.macrosDir);
-    std::vector<FolderEntry> entries;
+    FolderSummary summary;
     std::vector<TimerFigure> timers;
-    evaluateFolder(context, o, files, entries, timers);
+    evaluateFolder(context, o, MacroFileList(o.macrosDir), summary, timers);
     if (timers.empty()) timers = currentTimerFigures();
     if (o.json) {
-        printFolderJson(context.out, entries, o.timings ? &timers : nullptr);
+        printFolderJson(context.out, summary, o.timings ? &timers : nullptr);
     } else {
-        printFolderSummary(context.out, entries);
+        printFolderSummary(context.out, summary);
         if (o.timings) {
             std::fprintf(context.out, "\n");
             printTimerTable(context.out, timers);
         }
     }
-    const bool anyFailed = std::any_of(entries.begin(), entries.end(),
-                                       [](const FolderEntry& e) { return !e.reason.empty(); });
-    return anyFailed ? 1 : 0;
+    return summary.failures.empty() ? 0 : 1;
 }
 
 }  // namespace

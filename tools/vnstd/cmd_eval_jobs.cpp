@@ -7,11 +7,12 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <map>
 
 #include "cmd_eval_run.h"
 
 FolderFileOutcome evaluateFolderFile(const EvalOptions& options, const std::string& file) {
-    const EvalResult result = evaluateMacroFile(options, file);
+    const EvalResult result = evaluateMacroFile(options, file, EvalDetail::kOutcome);
     return {result.ok ? std::string() : result.reason, result.warnings};
 }
 
@@ -27,7 +28,7 @@ void putField(std::string& out, const std::string& field) {
 
 class FieldReader {
   public:
-    explicit FieldReader(const std::string& text) : text_(text) {}
+    FieldReader(const std::string& text, size_t from) : text_(text), pos_(from) {}
     bool field(std::string& out) {
         const size_t colon = text_.find(':', pos_);
         if (colon == std::string::npos) return false;
@@ -45,7 +46,7 @@ class FieldReader {
         out = std::strtoll(text.c_str(), &end, 10);
         return *end == '\0';
     }
-    bool atEnd() const { return pos_ >= text_.size(); }
+    size_t position() const { return pos_; }
 
   private:
     const std::string& text_;
@@ -65,12 +66,12 @@ bool writeAll(int fd, const std::string& data) {
 
 // The worker's part: every jobs-th file from `first`, each outcome sent as soon as it is
 // known (so the pipe never holds more than the reader has not yet taken), then the timers.
-[[noreturn]] void runWorker(const EvalOptions& options, const std::vector<std::string>& files,
-                            int first, int jobs, int fd) {
+[[noreturn]] void runWorker(const EvalOptions& options, const MacroFileList& files, int first,
+                            int jobs, int fd) {
     std::vector<TimerFigure> timers;
     for (size_t i = static_cast<size_t>(first); i < files.size(); i += static_cast<size_t>(jobs)) {
-        const FolderFileOutcome outcome = evaluateFolderFile(options, files[i]);
-        addTimerFigures(timers, currentTimerFigures());
+        const FolderFileOutcome outcome = evaluateFolderFile(options, files.path(i));
+        addCurrentTimerFigures(timers);
         std::string message;
         putField(message, "F");
         putField(message, std::to_string(i));
@@ -92,51 +93,86 @@ bool writeAll(int fd, const std::string& data) {
     ::_exit(writeAll(fd, message) ? 0 : 1);
 }
 
-// Takes a worker's messages; false when they are cut short or malformed.
-bool takeMessages(const std::string& text, std::vector<FolderFileOutcome>& outcomes,
-                  std::vector<bool>& reported, std::vector<TimerFigure>& timers) {
-    FieldReader reader(text);
-    std::string kind;
-    while (!reader.atEnd()) {
-        long long index = 0, count = 0;
-        if (!reader.field(kind)) return false;
-        if (kind == "F") {
-            if (!reader.number(index) || index < 0 ||
-                index >= static_cast<long long>(outcomes.size()))
-                return false;
-            FolderFileOutcome& outcome = outcomes[static_cast<size_t>(index)];
-            if (!reader.field(outcome.reason) || !reader.number(count)) return false;
-            outcome.warnings.assign(static_cast<size_t>(std::max(0LL, count)), std::string());
-            for (std::string& w : outcome.warnings)
-                if (!reader.field(w)) return false;
-            reported[static_cast<size_t>(index)] = true;
-        } else if (kind == "T") {
-            if (!reader.number(count)) return false;
-            std::vector<TimerFigure> figures(static_cast<size_t>(std::max(0LL, count)));
-            for (TimerFigure& t : figures) {
-                std::string seconds;
-                long long laps = 0;
-                if (!reader.field(t.name) || !reader.number(laps) || !reader.field(seconds))
-                    return false;
-                t.laps = static_cast<int>(laps);
-                t.seconds = std::strtod(seconds.c_str(), nullptr);
-            }
-            addTimerFigures(timers, figures);
-        } else {
-            return false;
+// Hands the outcomes on in the order of the list as soon as each one and all before it are
+// known, holding only those that arrive early; a file never reported fails at the end.
+class OrderedOutcomes {
+  public:
+    OrderedOutcomes(size_t count, const FolderOutcomeSink& take) : count_(count), take_(take) {}
+    // An index outside the list, or one already reported, is ignored.
+    void arrive(size_t index, FolderFileOutcome outcome) {
+        if (index >= count_ || index < next_ || early_.count(index) != 0) return;
+        early_.emplace(index, std::move(outcome));
+        while (!early_.empty() && early_.begin()->first == next_) {
+            take_(next_++, early_.begin()->second);
+            early_.erase(early_.begin());
         }
     }
+    void finish() {
+        while (next_ < count_) arrive(next_, {"the worker process evaluating it ended early", {}});
+    }
+
+  private:
+    size_t count_;
+    size_t next_ = 0;
+    std::map<size_t, FolderFileOutcome> early_;
+    const FolderOutcomeSink& take_;
+};
+
+// Takes one whole message from the reader; false (nothing taken) when it is cut short, not yet
+// all there, or malformed.
+bool takeMessage(FieldReader& reader, OrderedOutcomes& outcomes, std::vector<TimerFigure>& timers) {
+    std::string kind;
+    long long index = 0, count = 0;
+    if (!reader.field(kind)) return false;
+    if (kind == "F") {
+        FolderFileOutcome outcome;
+        if (!reader.number(index) || index < 0 || !reader.field(outcome.reason) ||
+            !reader.number(count))
+            return false;
+        for (long long k = 0; k < count; ++k) {
+            std::string w;
+            if (!reader.field(w)) return false;
+            outcome.warnings.push_back(std::move(w));
+        }
+        outcomes.arrive(static_cast<size_t>(index), std::move(outcome));
+        return true;
+    }
+    if (kind != "T" || !reader.number(count)) return false;
+    std::vector<TimerFigure> figures;
+    for (long long k = 0; k < count; ++k) {
+        TimerFigure t;
+        std::string seconds;
+        long long laps = 0;
+        if (!reader.field(t.name) || !reader.number(laps) || !reader.field(seconds)) return false;
+        t.laps = static_cast<int>(laps);
+        t.seconds = std::strtod(seconds.c_str(), nullptr);
+        figures.push_back(std::move(t));
+    }
+    addTimerFigures(timers, figures);
     return true;
 }
 
 struct Worker {
     pid_t pid = -1;
     int fd = -1;
-    std::string received;
+    std::string received;  // the bytes of a message not yet whole
 };
 
-// Reads every worker's pipe to its end, whichever has data first.
-void drain(std::vector<Worker>& workers) {
+// Takes every whole message at the front of what the worker sent; the rest waits for more.
+void takeWhole(Worker& worker, OrderedOutcomes& outcomes, std::vector<TimerFigure>& timers) {
+    size_t used = 0;
+    for (;;) {
+        FieldReader reader(worker.received, used);
+        if (!takeMessage(reader, outcomes, timers)) break;
+        used = reader.position();
+    }
+    worker.received.erase(0, used);
+}
+
+// Reads every worker's pipe to its end, whichever has data first, taking the messages as
+// they become whole (so what is held does not grow with the number of files).
+void drain(std::vector<Worker>& workers, OrderedOutcomes& outcomes,
+           std::vector<TimerFigure>& timers) {
     std::vector<pollfd> open;
     for (const Worker& w : workers)
         if (w.fd >= 0) open.push_back({w.fd, POLLIN, 0});
@@ -158,8 +194,11 @@ void drain(std::vector<Worker>& workers) {
                 continue;
             }
             if (n > 0 && open[i].revents != 0)
-                for (Worker& w : workers)
-                    if (w.fd == open[i].fd) w.received.append(buffer, static_cast<size_t>(n));
+                for (Worker& w : workers) {
+                    if (w.fd != open[i].fd) continue;
+                    w.received.append(buffer, static_cast<size_t>(n));
+                    takeWhole(w, outcomes, timers);
+                }
             ++i;
         }
     }
@@ -167,10 +206,9 @@ void drain(std::vector<Worker>& workers) {
 
 }  // namespace
 
-void evaluateInWorkers(const EvalOptions& options, const std::vector<std::string>& files, int jobs,
-                       std::vector<FolderFileOutcome>& outcomes, std::vector<TimerFigure>& timers) {
-    outcomes.assign(files.size(), FolderFileOutcome());
-    std::vector<bool> reported(files.size(), false);
+void evaluateInWorkers(const EvalOptions& options, const MacroFileList& files, int jobs,
+                       const FolderOutcomeSink& take, std::vector<TimerFigure>& timers) {
+    OrderedOutcomes outcomes(files.size(), take);
     std::vector<Worker> workers(static_cast<size_t>(jobs));
     std::fflush(nullptr);  // nothing buffered may be written twice by the copies
     for (int w = 0; w < jobs; ++w) {
@@ -189,14 +227,12 @@ void evaluateInWorkers(const EvalOptions& options, const std::vector<std::string
         }
         workers[static_cast<size_t>(w)] = {pid, fds[0], {}};
     }
-    drain(workers);
+    drain(workers, outcomes, timers);
     for (Worker& w : workers) {
         if (w.pid < 0) continue;
         int status = 0;
         while (::waitpid(w.pid, &status, 0) < 0 && errno == EINTR) {
         }
-        takeMessages(w.received, outcomes, reported, timers);
     }
-    for (size_t i = 0; i < files.size(); ++i)
-        if (!reported[i]) outcomes[i].reason = "the worker process evaluating it ended early";
+    outcomes.finish();
 }

@@ -44,6 +44,18 @@ void addTimerFigures(std::vector<TimerFigure>& sum, const std::vector<TimerFigur
     }
 }
 
+void addCurrentTimerFigures(std::vector<TimerFigure>& sum) {
+    if (sum.empty()) {
+        sum = currentTimerFigures();
+        return;
+    }
+    const VnNamedTimer* timers = calcTimers();
+    for (int i = 0; i < kCalcTimerCount && static_cast<size_t>(i) < sum.size(); ++i) {
+        sum[static_cast<size_t>(i)].laps += timers[i].timer->count();
+        sum[static_cast<size_t>(i)].seconds += timers[i].timer->totalSeconds();
+    }
+}
+
 std::string tidyNumberText(const std::string& text) {
     size_t digits = 0, points = 0, i = (!text.empty() && text[0] == '-') ? 1 : 0;
     for (; i < text.size(); ++i) {
@@ -142,29 +154,23 @@ void printEvalJson(std::FILE* out, const std::string& standard, const std::strin
     std::fprintf(out, "}\n");
 }
 
-namespace {
-
-size_t failedCount(const std::vector<FolderEntry>& entries) {
-    return static_cast<size_t>(std::count_if(
-        entries.begin(), entries.end(), [](const FolderEntry& e) { return !e.reason.empty(); }));
+void FolderSummary::add(const std::string& macro, const std::string& reason) {
+    ++evaluated;
+    if (!reason.empty()) failures.push_back({macro, reason});
 }
 
-}  // namespace
-
-void printFolderSummary(std::FILE* out, const std::vector<FolderEntry>& entries) {
-    std::fprintf(out, "evaluated: %zu\nfailed: %zu\n", entries.size(), failedCount(entries));
-    for (const FolderEntry& e : entries) {
-        if (!e.reason.empty()) std::fprintf(out, "  %s: %s\n", e.macro.c_str(), e.reason.c_str());
-    }
+void printFolderSummary(std::FILE* out, const FolderSummary& summary) {
+    std::fprintf(out, "evaluated: %zu\nfailed: %zu\n", summary.evaluated, summary.failures.size());
+    for (const FolderEntry& e : summary.failures)
+        std::fprintf(out, "  %s: %s\n", e.macro.c_str(), e.reason.c_str());
 }
 
-void printFolderJson(std::FILE* out, const std::vector<FolderEntry>& entries,
+void printFolderJson(std::FILE* out, const FolderSummary& summary,
                      const std::vector<TimerFigure>* timings) {
-    std::fprintf(out, "{\"evaluated\": %zu, \"failed\": %zu,\n \"failures\": [", entries.size(),
-                 failedCount(entries));
+    std::fprintf(out, "{\"evaluated\": %zu, \"failed\": %zu,\n \"failures\": [", summary.evaluated,
+                 summary.failures.size());
     const char* separator = "";
-    for (const FolderEntry& e : entries) {
-        if (e.reason.empty()) continue;
+    for (const FolderEntry& e : summary.failures) {
         std::fprintf(out, "%s\n  {\"macro\": %s, \"reason\": %s}", separator,
                      jsonString(e.macro).c_str(), jsonString(e.reason).c_str());
         separator = ",";

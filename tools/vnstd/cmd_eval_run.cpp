@@ -47,6 +47,19 @@ void fillVariables(EvalResult& result, VnDlgStandardsData& evaluated, Ktx_DbMacr
     }
 }
 
+// The mapping file's path: a matter of the standard's name and the library folder alone, so
+// worked out once for a folder run.
+const Ktx_String& mappingPathOf(const Ktx_String& standard) {
+    static std::string name, lib;
+    static Ktx_String path;
+    if (path.isEmpty() || name != standard.str() || lib != gSettings.libDir.str()) {
+        path = mappingFilePath(standard);
+        name = standard.str();
+        lib = gSettings.libDir.str();
+    }
+    return path;
+}
+
 // The macro must offer what the mapping key or module group names; the engine would evaluate
 // on empty inputs otherwise, which from a shell is always a mistake.
 // A key "Module.GROUP" names a module group, as --module GROUP does.
@@ -60,28 +73,44 @@ bool checkMapping(const EvalOptions& options, const Ktx_String& standard, Ktx_Ma
         reason = "the macro has no module group, module label or module named '" + group + "'";
         return false;
     }
-    const Ktx_String mapFile = mappingFilePath(standard);
+    const Ktx_String& mapFile = mappingPathOf(standard);
     static VnKeptByStamp<std::optional<Ktx_StringArray>> keptKeys;
-    const std::optional<Ktx_StringArray> keys =
-        keptFromFile(keptKeys, mapFile, [&]() -> std::optional<Ktx_StringArray> {
-            Ktx_StringArray lines;
-            if (!readMappingLines(mapFile, lines)) return std::nullopt;
-            return mappingLineKeys(lines);
-        });
-    if (!keys) {
+    const auto keys = keptFromFile(keptKeys, mapFile, [&]() -> std::optional<Ktx_StringArray> {
+        Ktx_StringArray lines;
+        if (!readMappingLines(mapFile, lines)) return std::nullopt;
+        return mappingLineKeys(lines);
+    });
+    if (!*keys) {
         reason = "cannot read the mapping file " + hostPath(mapFile);
         return false;
     }
-    if (keys->find(Ktx_String(options.key), true) >= 0) return true;
+    if ((*keys)->find(Ktx_String(options.key), true) >= 0) return true;
     reason = "no key '" + options.key + "' in the mapping file " + hostPath(mapFile);
     return false;
+}
+
+// The standard's file must exist and the macro must offer what the key names; path receives
+// the standard's file.
+bool checkStandard(const EvalOptions& options, const Ktx_String& standard, Ktx_Macro& macro,
+                   Ktx_String& path, std::string& reason) {
+    path = VnStandardsSpread::standardFilePath(standard);
+    if (!vnFileExists(path)) {
+        reason = "no standard '" + options.standard + "' (looked for " + hostPath(path) + ")";
+        return false;
+    }
+    return checkMapping(options, standard, macro, reason);
+}
+
+Ktx_String mappingKeyOf(const EvalOptions& options) {
+    return options.module.empty() ? Ktx_String(options.key)
+                                  : Ktx_String("Module." + options.module);
 }
 
 // The general variables: the macro's own and the command line's (eval_general_vars.h).
 void addGeneralVariables(VnDlgStandardsData& data, const EvalOptions& options,
                          const Ktx_Macro& content, const Ktx_String& path) {
-    const GeneralVariableList gens =
-        evalGeneralVariables(content, declaredVariableNames(path), options.genVars);
+    const GeneralVariableList gens = evalGeneralVariables(
+        content, [&] { return declaredVariableNames(path); }, options.genVars);
     for (const auto& [name, value] : gens) {
         data.genVarNames.append(Ktx_String(name));
         data.genVarValues.append(Ktx_String(value));
@@ -111,46 +140,47 @@ bool finish(EvalResult& result, const EvalOptions& options, const VnEvalReport& 
 
 }  // namespace
 
-EvalResult evaluateMacroFile(const EvalOptions& options, const std::string& macroFile) {
+EvalResult evaluateMacroFile(const EvalOptions& options, const std::string& macroFile,
+                             EvalDetail detail) {
     resetCalcTimers();
     EvalResult result;
-    Ktx_Macro content;
+    Ktx_DbMacro macro;
     MacroData macroData;
     Ktx_String error;
-    if (!readMacroFile(Ktx_String(macroFile), content, macroData, error)) {
+    if (!readMacroFile(Ktx_String(macroFile), macro, macroData, error)) {
         result.reason = "cannot read macro file '" + macroFile + "': " + error.str();
         return result;
     }
+    // Until the evaluation ends: what is asked after it (the macro file written) asks anew.
+    std::optional<EvalFileFactsScope> facts(std::in_place);
     const Ktx_String standard(options.standard);
-    const Ktx_String path = VnStandardsSpread::standardFilePath(standard);
-    if (!vnFileExists(path)) {
-        result.reason =
-            "no standard '" + options.standard + "' (looked for " + hostPath(path) + ")";
-        return result;
-    }
-    if (!checkMapping(options, standard, content, result.reason)) return result;
-    Ktx_DbMacro macro(content);
-    Ktx_DbMacro original(content);
-    MacroData originalData = macroData;
+    Ktx_String path;
+    if (!checkStandard(options, standard, macro, path, result.reason)) return result;
     AcTransaction transaction(1);
     VnDlgStandardsData data;
-    const Ktx_String key =
-        options.module.empty() ? Ktx_String(options.key) : Ktx_String("Module." + options.module);
-    data.initialize(&macro, standard, key, &macroData);
+    addGeneralVariables(data, options, macro, path);
+    // The macro as read stays beside the evaluated one only when its values are shown.
+    std::optional<Ktx_DbMacro> original;
+    std::optional<MacroData> originalData;
+    if (detail == EvalDetail::kVariables) {
+        original.emplace(static_cast<const Ktx_Macro&>(macro));
+        originalData.emplace(macroData);
+    }
+    data.initialize(&macro, standard, mappingKeyOf(options), &macroData);
     data.transaction = &transaction;
-    addGeneralVariables(data, options, content, path);
     VnEvalReport report;
     bool ok = false;
     {
         VnEvalReport::Scope scope(report);
         ok = StartDlgStandardsSS(data);
     }
+    facts.reset();
     result.warnings = reportWarnings(report);
     if (!ok) {
         result.reason = failureReason(options.standard, report);
         return result;
     }
-    fillVariables(result, data, original, originalData);
+    if (original) fillVariables(result, data, *original, *originalData);
     result.ok = finish(result, options, report, macroFile, macro, macroData);
     return result;
 }

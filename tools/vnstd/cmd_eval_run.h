@@ -30,5 +30,8 @@ struct EvalResult {
 // computed from missing inputs, without --force) or cannot store the file. The macro file is
 // written only after a successful evaluation, and only when its text changes, so a failure
 // leaves it as it was. The 25 evaluation timers are reset first and hold this evaluation's
-// figures afterwards.
-EvalResult evaluateMacroFile(const EvalOptions& options, const std::string& macroFile);
+// figures afterwards. With kOutcome the variables are not gathered (a folder run prints only
+// whether each file failed, and why).
+enum class EvalDetail { kVariables, kOutcome };
+EvalResult evaluateMacroFile(const EvalOptions& options, const std::string& macroFile,
+                             EvalDetail detail = EvalDetail::kVariables);

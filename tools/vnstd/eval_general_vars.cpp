@@ -1,5 +1,7 @@
 #include "eval_general_vars.h"
 
+#include <optional>
+
 #include "eval_kept_files.h"
 #include "ktx_module.h"
 #include "vn_ss_dlgs_mgr.h"
@@ -33,14 +35,18 @@ std::string bareName(const std::string& name) {
 
 }  // namespace
 
-GeneralVariableList evalGeneralVariables(const Ktx_Macro& macro, const Ktx_StringArray& declared,
+GeneralVariableList evalGeneralVariables(const Ktx_Macro& macro,
+                                         const std::function<Ktx_StringArray()>& declared,
                                          const GeneralVariableList& given) {
     GeneralVariableList list;
     std::vector<std::string> bareNames;
+    std::optional<Ktx_StringArray> names;
     for (const Ktx_GeneralVariable& g : macro.generalVariables) {
         setVariable(list, g.name, macroNumberText(g.value));
         const std::string bare = bareName(g.name);
-        if (bare.empty() || declares(declared, bare)) continue;
+        if (bare.empty()) continue;
+        if (!names) names = declared();
+        if (declares(*names, bare)) continue;
         setVariable(list, bare, macroNumberText(g.value));
         bareNames.push_back(bare);
     }
@@ -55,7 +61,7 @@ GeneralVariableList evalGeneralVariables(const Ktx_Macro& macro, const Ktx_Strin
 
 Ktx_StringArray declaredVariableNames(const Ktx_String& standardPath) {
     static VnKeptByStamp<Ktx_StringArray> kept;
-    return keptFromFile(kept, VnStandardsSpread::standardFilePath(standardPath), [&] {
+    return *keptFromFile(kept, VnStandardsSpread::standardFilePath(standardPath), [&] {
         Ktx_StringArray names;
         auto* host = static_cast<VnStandardsDlg*>(gSSDlgsMgr.getDlg());
         if (host == nullptr) return names;

@@ -5,6 +5,7 @@
 // command line, which add a variable or override one of the same name (overriding "gen_Gap"
 // overrides the bare "Gap" taken from it too). Every command that evaluates for a macro uses
 // this rule.
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -15,8 +16,10 @@
 
 using GeneralVariableList = std::vector<std::pair<std::string, std::string>>;
 
-// `declared`: the names of the standard's variables.
-GeneralVariableList evalGeneralVariables(const Ktx_Macro& macro, const Ktx_StringArray& declared,
+// `declared` gives the names of the standard's variables; it is asked (once) only when the
+// macro has a general variable with the prefix, so a macro without one costs no look-up.
+GeneralVariableList evalGeneralVariables(const Ktx_Macro& macro,
+                                         const std::function<Ktx_StringArray()>& declared,
                                          const GeneralVariableList& given);
 // The names of the variables a standard declares (empty when it does not load).
 Ktx_StringArray declaredVariableNames(const Ktx_String& standardPath);
