@@ -158,6 +158,13 @@ class SheetModel {
     }
     // No formula and an empty value.
     bool isEmptyCell(int col, int row) const;
+
+  public:
+    // How many cells hold a format, tag, note or kept data text; room for that many.
+    std::size_t extraCount() const { return extras_.size(); }
+    void reserveExtras(std::size_t cells) { extras_.reserve(cells); }
+
+  private:
     void markContent(int col, int row) {
         markBlock(contentBlocks_, blockKey(col, row >> kBlockBits));
     }

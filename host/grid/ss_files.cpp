@@ -46,8 +46,16 @@ bool SSLoadFromFile(HWND hWnd, const char* fileName) {
     GridWindow* grid = ssGrid(hWnd);
     if (!grid || !fileName) return false;
     std::string error;
+    // The cells the old sheet gave formats to: a window is mostly loaded with the same file
+    // again, whose evaluation formats as many cells, so the new sheet makes room for them at
+    // once instead of growing its table step by step.
+    std::size_t formattedBefore = 0;
     std::unique_ptr<SheetModel> sheet =
-        SheetLoadCache::shared().load(fileName, error, [grid] { grid->releaseSheet(); });
+        SheetLoadCache::shared().load(fileName, error, [grid, &formattedBefore] {
+            formattedBefore = grid->sheet().extraCount();
+            grid->releaseSheet();
+        });
+    if (sheet) sheet->reserveExtras(formattedBefore);
     if (!sheet) {
         grid->lastLoadError() = error;
         return false;

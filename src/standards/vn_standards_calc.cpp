@@ -141,13 +141,21 @@ void VnStandardsSpread::calcCellsByPlan(const CalcPlan& plan) {
     Ktx_String text;
     for (size_t k = 0; k < plan.cells.size(); ++k) {
         const auto [col, row] = plan.cells[k];
-        if (const std::string* known = knownCalcText(plan, k)) {
+        const std::string* known = knownCalcText(plan, k);
+        if (known) {
+            if (const VnStandardsCalcIndex::Equation* eq = knownEquation(k)) {
+                calcCellEquation(col, row, *known, *eq);
+                continue;
+            }
             text = Ktx_String(*known);
         } else {
             if (!getCellText(col, row, text, CellTextKind::Value)) continue;
             recordCalcText(plan, k, text);
         }
-        calcCellText(col, row, text);
+        if (text.isEmpty()) continue;
+        std::shared_ptr<const VnStandardsCalcIndex::Equation> eq = equationOf(text);
+        calcCellEquation(col, row, text.str(), *eq);
+        recordEquation(plan, k, std::move(eq));
     }
     publishReplacedTexts(plan);
 }

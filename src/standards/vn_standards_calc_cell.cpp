@@ -31,8 +31,8 @@ bool isErrorValue(const Ktx_String& value) {
 // on every path that does not end it with a value.
 class TracedCell {
   public:
-    TracedCell(int col, int row, const Ktx_String& text) {
-        VnEvalTrace::cellStarted(col, row, text.str());
+    TracedCell(int col, int row, const std::string& text) {
+        VnEvalTrace::cellStarted(col, row, text);
     }
     ~TracedCell() {
         if (!ended_) VnEvalTrace::cellEnded(false, std::string());
@@ -112,9 +112,12 @@ Acad::ErrorStatus VnStandardsSpread::calcCell(int col, int row) {
 
 Acad::ErrorStatus VnStandardsSpread::calcCellText(int col, int row, const Ktx_String& text) {
     if (text.isEmpty()) return Acad::eInvalidInput;
+    return calcCellEquation(col, row, text.str(), *equationOf(text));
+}
+
+Acad::ErrorStatus VnStandardsSpread::calcCellEquation(int col, int row, const std::string& text,
+                                                      const VnStandardsCalcIndex::Equation& eq) {
     TracedCell traced(col, row, text);
-    const std::shared_ptr<const VnStandardsCalcIndex::Equation> kept = equationOf(text);
-    const VnStandardsCalcIndex::Equation& eq = *kept;
     const bool callsChild = eq.callsChild;
     {
         VnCalcLap lap(gCalcCellFindFunctions, fileName);

@@ -19,6 +19,11 @@ struct VnStandardsSpread::ReplacedTexts {
     std::vector<std::optional<std::string>> written;
     // For each Calc cell of the plan: what it read after its text was replaced.
     std::vector<std::optional<std::string>> calcTexts;
+    // For each Calc cell whose text is known without reading: its equation under `index` (the
+    // variables' names and cells it was worked out with), taken in cell order instead of by
+    // text from the index's table.
+    std::shared_ptr<const VnStandardsCalcIndex> index;
+    std::vector<std::shared_ptr<const VnStandardsCalcIndex::Equation>> equations;
 };
 
 namespace {
@@ -63,6 +68,7 @@ void VnStandardsSpread::replaceGenVarsByPlan(const CalcPlan& plan) {
         recording_->generalVariables = std::move(key);
         recording_->written.resize(plan.written.size());
         recording_->calcTexts.resize(plan.cells.size());
+        recording_->equations.resize(plan.cells.size());
     }
     for (size_t i = 0; i < plan.written.size(); ++i) {
         const auto [col, row] = plan.written[i];
@@ -102,4 +108,16 @@ void VnStandardsSpread::publishReplacedTexts(const CalcPlan& plan) {
     if (recording_) plan.lastReplaced = std::move(recording_);
     recording_.reset();
     replayed_.reset();
+}
+
+const VnStandardsCalcIndex::Equation* VnStandardsSpread::knownEquation(size_t k) const {
+    if (!replayed_ || !replayed_->index || replayed_->index != calcIndex_) return nullptr;
+    return replayed_->equations[k].get();
+}
+
+void VnStandardsSpread::recordEquation(const CalcPlan& plan, size_t k,
+                                       std::shared_ptr<const VnStandardsCalcIndex::Equation> eq) {
+    if (!recording_ || !plan.loadedTexts[plan.calcWritten[k]]) return;
+    recording_->index = calcIndex_;
+    recording_->equations[k] = std::move(eq);
 }

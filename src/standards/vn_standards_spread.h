@@ -160,6 +160,13 @@ class VnStandardsSpread : public Ktx_Spread {
     void recordCalcText(const CalcPlan& plan, size_t k, const Ktx_String& text);
     void publishReplacedTexts(const CalcPlan& plan);
     Acad::ErrorStatus calcCellText(int col, int row, const Ktx_String& text);
+    Acad::ErrorStatus calcCellEquation(int col, int row, const std::string& text,
+                                       const VnStandardsCalcIndex::Equation& eq);
+    // The equation of the plan's k-th Calc cell kept by the last calculation with the same
+    // general variables and variables, when its text is the one known without reading.
+    const VnStandardsCalcIndex::Equation* knownEquation(size_t k) const;
+    void recordEquation(const CalcPlan& plan, size_t k,
+                        std::shared_ptr<const VnStandardsCalcIndex::Equation> eq);
     // The kept plan when calcAll may use it (reset on use), else nullptr.
     std::shared_ptr<const CalcPlan> takeCalcPlan();
     void calcCells(int start);
