@@ -28,34 +28,6 @@ std::string_view formulaErrorText(FormulaError error) {
     return "";
 }
 
-namespace {
-
-// Plain decimal text of digits "ddd" scaled so that the first is at 10^exponent10.
-std::string plainDecimal(const std::string& digits, int exponent10, int minDecimals) {
-    std::string out;
-    int intDigits = exponent10 + 1;
-    if (intDigits <= 0) {
-        out.push_back('0');
-    } else {
-        for (int i = 0; i < intDigits; ++i)
-            out.push_back(i < static_cast<int>(digits.size()) ? digits[i] : '0');
-    }
-    std::string frac;
-    for (int i = intDigits; i < static_cast<int>(digits.size()); ++i) {
-        if (i < 0) {
-            frac.append(static_cast<std::size_t>(-i), '0');
-            i = 0;
-        }
-        frac.push_back(digits[i]);
-    }
-    if (static_cast<int>(frac.size()) < minDecimals)
-        frac.append(static_cast<std::size_t>(minDecimals - static_cast<int>(frac.size())), '0');
-    if (!frac.empty()) out += "." + frac;
-    return out;
-}
-
-}  // namespace
-
 // All 15 significant digits kept (no decimal place limit); the text is written straight from
 // them into a buffer.
 std::string formatNumberGeneral(double value) {
@@ -93,13 +65,28 @@ std::string formatNumberGeneral(double value) {
     return std::string(out, n);
 }
 
+// The rounded digits written straight into a buffer: the whole part (at least "0"), then
+// exactly `decimals` places after the point (none and no point for 0).
 std::string formatNumberFixed(double value, int decimals) {
     if (!std::isfinite(value)) return "#NUM!";
     decimals = std::clamp(decimals, 0, 15);
-    DecimalDigits d = roundDecimal(value, decimals, DecimalRounding::HalfAway);
-    if (d.digits.empty()) return plainDecimal("0", 0, decimals);
-    std::string body = plainDecimal(d.digits, d.exponent10, decimals);
-    return d.negative ? "-" + body : body;
+    const DecimalDigits d = roundDecimal(value, decimals, DecimalRounding::HalfAway);
+    const int count = static_cast<int>(d.digits.size());
+    const int intDigits = count == 0 ? 1 : d.exponent10 + 1;
+    // A double has at most 309 whole digits; the sign, the point and 15 places fit too.
+    char out[340];
+    std::size_t n = 0;
+    if (count > 0 && d.negative) out[n++] = '-';
+    if (intDigits <= 0) out[n++] = '0';
+    for (int i = 0; i < intDigits; ++i) out[n++] = i < count ? d.digits[i] : '0';
+    if (decimals > 0) {
+        out[n++] = '.';
+        for (int place = 0; place < decimals; ++place) {
+            const int i = intDigits + place;  // the digit's index in d.digits
+            out[n++] = i >= 0 && i < count ? d.digits[i] : '0';
+        }
+    }
+    return std::string(out, n);
 }
 
 std::string valueText(const FormulaValue& value, ValueTextStyle style) {

@@ -126,4 +126,39 @@ TEST(ValueText, GeneralTextSaysTheFifteenDigitsOfTheDecimalRounding) {
     EXPECT_GT(checked, 250000);  // zero and non-finite values skipped
 }
 
+// Fixed text against the rounded digits written out by hand: whole part, point, places.
+TEST(ValueText, FixedTextSaysTheDecimalRoundingWithItsPlaces) {
+    const auto expected = [](double v, int decimals) {
+        const DecimalDigits d = roundDecimalReference(v, decimals, DecimalRounding::HalfAway);
+        if (d.digits.empty())
+            return decimals == 0 ? std::string("0") : "0." + std::string(decimals, '0');
+        std::string digits = d.digits;
+        int point = d.exponent10 + 1;  // digits before the point
+        if (point <= 0) {
+            digits.insert(0, static_cast<std::size_t>(1 - point), '0');
+            point = 1;
+        }
+        if (static_cast<int>(digits.size()) < point + decimals)
+            digits.append(static_cast<std::size_t>(point + decimals) - digits.size(), '0');
+        std::string text = digits.substr(0, static_cast<std::size_t>(point));
+        if (decimals > 0) text += "." + digits.substr(static_cast<std::size_t>(point));
+        return (d.negative ? "-" : "") + text;
+    };
+    std::mt19937_64 rng(20261208);
+    std::uniform_real_distribution<double> power(-20, 20);
+    for (int i = 0; i < 20000; ++i) {
+        const double decimal = std::round(std::pow(10.0, power(rng)) * 1e4) / 1e4 * 0.7;
+        const double any = std::bit_cast<double>(rng());
+        for (double v : {decimal, -decimal, any, 0.5, -0.5, 2.5e-16, 1e300, 0.0})
+            for (int decimals : {0, 2, 7, 15}) {
+                if (!std::isfinite(v)) continue;
+                ASSERT_EQ(formatNumberFixed(v, decimals), expected(v, decimals)) << v;
+            }
+    }
+    EXPECT_EQ(formatNumberFixed(-0.004, 2), "0.00");
+    EXPECT_EQ(formatNumberFixed(-0.005, 2), "-0.01");
+    EXPECT_EQ(formatNumberFixed(12.5, 0), "13");
+    EXPECT_EQ(formatNumberFixed(1234.5, 7), "1234.5000000");
+}
+
 }  // namespace
