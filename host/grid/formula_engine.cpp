@@ -84,6 +84,10 @@ bool FormulaEngine::isEmpty(int col, int row) const {
     return !cellOk(col, row) || (!hasFormula(col, row) && impl_->sheet.isEmptyValue(col, row));
 }
 
+std::string_view FormulaEngine::textValue(int col, int row) const {
+    return cellOk(col, row) ? impl_->sheet.textValue(col, row) : std::string_view();
+}
+
 bool FormulaEngine::hasFormula(int col, int row) const {
     return cellOk(col, row) && impl_->sheet.hasFormula(col, row);
 }

@@ -84,6 +84,9 @@ class FormulaEngine {
     bool hasFormula(int col, int row) const;
     // True when the cell holds no formula and no value (cheaper than value() for that).
     bool isEmpty(int col, int row) const;
+    // The text of a cell holding a text constant or a formula's text value, without a copy:
+    // valid until the cell changes. Empty for any other cell.
+    std::string_view textValue(int col, int row) const;
     // The formula in the current reference style, without "="; "" when the cell has none.
     std::string formulaText(int col, int row) const;
     // The highest column and row holding anything (0 when none).

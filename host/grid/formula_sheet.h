@@ -42,6 +42,10 @@ class FormulaSheet : public EvalHost, private FormulaOrderGraph {
 
     FormulaValue value(int col, int row) const { return cells_.value(col, row); }
     bool isEmptyValue(int col, int row) const { return cells_.kind(col, row) == CellKind::Empty; }
+    // The text of a Text cell ("" for any other), valid until the cell changes.
+    std::string_view textValue(int col, int row) const {
+        return cells_.kind(col, row) == CellKind::Text ? cells_.text(col, row) : std::string_view();
+    }
     bool hasFormula(int col, int row) const { return cells_.formula(col, row) != kNoFormula; }
     std::string formulaText(int col, int row) const;
     int usedColsOf() const { return cells_.usedCols(); }

@@ -265,6 +265,15 @@ void SheetModel::changeFormatId(int col, int row, std::uint32_t id, bool typeCha
 void SheetModel::reapplyData(int col, int row) {
     if (engine_->hasFormula(col, row)) return;
     const CellExtra* e = extra(col, row);
+    const SSCellType& type = formats_.get(e ? e->format : 0).cellType;
+    // A text the new type refuses (a name in a cell made numeric) is emptied without a copy.
+    if (!(e && e->hasDataText)) {
+        const std::string_view text = engine_->textValue(col, row);
+        if (!text.empty() && !readDataText(type, text)) {
+            clearContent(col, row);
+            return;
+        }
+    }
     std::string typed;
     if (e && e->hasDataText) {
         typed = e->dataText;
@@ -274,7 +283,6 @@ void SheetModel::reapplyData(int col, int row) {
         typed = canonicalDataText(v);
     }
     if (typed.empty()) return;
-    const SSCellType& type = formats_.get(e ? e->format : 0).cellType;
     if (!storeData(col, row, type, typed)) clearContent(col, row);
 }
 
