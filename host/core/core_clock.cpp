@@ -65,32 +65,28 @@ TickOrigin& tickOrigin() {
 }  // namespace
 
 std::int64_t coreLapTicks() {
-    if (sources().steady) return std::llround(sources().steady() * 1e9);
 #ifdef VN_HAS_TSC
-    const auto ticks = static_cast<std::int64_t>(__rdtsc());
-    TickOrigin& origin = tickOrigin();
-    if (!origin.set) {
-        origin.ticks = ticks;
-        origin.seconds = systemSteadySeconds();
-        origin.set = true;
+    if (!sources().steady) {
+        const auto ticks = static_cast<std::int64_t>(__rdtsc());
+        TickOrigin& origin = tickOrigin();
+        if (!origin.set) origin = {ticks, systemSteadySeconds(), true};
+        return ticks;
     }
-    return ticks;
-#else
-    return std::llround(systemSteadySeconds() * 1e9);
 #endif
+    return std::llround(coreSteadySeconds() * 1e9);
 }
 
 double coreTickSeconds(std::int64_t ticks) {
-    if (sources().steady) return static_cast<double>(ticks) / 1e9;
 #ifdef VN_HAS_TSC
-    const TickOrigin& origin = tickOrigin();
-    if (!origin.set) return 0.0;
-    const auto sinceTicks =
-        static_cast<double>(static_cast<std::int64_t>(__rdtsc()) - origin.ticks);
-    const double sinceSeconds = systemSteadySeconds() - origin.seconds;
-    if (sinceTicks <= 0.0 || sinceSeconds <= 0.0) return 0.0;
-    return static_cast<double>(ticks) * (sinceSeconds / sinceTicks);
-#else
-    return static_cast<double>(ticks) / 1e9;
+    if (!sources().steady) {
+        const TickOrigin& origin = tickOrigin();
+        if (!origin.set) return 0.0;
+        const auto sinceTicks =
+            static_cast<double>(static_cast<std::int64_t>(__rdtsc()) - origin.ticks);
+        const double sinceSeconds = systemSteadySeconds() - origin.seconds;
+        if (sinceTicks <= 0.0 || sinceSeconds <= 0.0) return 0.0;
+        return static_cast<double>(ticks) * (sinceSeconds / sinceTicks);
+    }
 #endif
+    return static_cast<double>(ticks) / 1e9;
 }

@@ -2,9 +2,9 @@
 
 std::size_t FormulaCompileCache::KeyHash::operator()(const KeyView& k) const {
     std::size_t h = std::hash<std::string_view>()(k.text);
-    h ^= (static_cast<std::size_t>(k.col) * 0x9E3779B97F4A7C15ull) + (h << 6) + (h >> 2);
-    h ^= (static_cast<std::size_t>(k.row) * 0xC2B2AE3D27D4EB4Full) + (h << 6) + (h >> 2);
-    return h ^ (k.r1c1 ? 0x100 : 0) ^ (k.keepUnknownNames ? 0x200 : 0);
+    h ^= (static_cast<std::size_t>(k.place.col) * 0x9E3779B97F4A7C15ull) + (h << 6) + (h >> 2);
+    h ^= (static_cast<std::size_t>(k.place.row) * 0xC2B2AE3D27D4EB4Full) + (h << 6) + (h >> 2);
+    return h ^ (k.place.r1c1 ? 0x100 : 0) ^ (k.place.keepUnknownNames ? 0x200 : 0);
 }
 
 const Code* FormulaCompileCache::find(const KeyView& key, const IsCustom& isCustom) const {

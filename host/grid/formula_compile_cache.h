@@ -20,22 +20,24 @@ class FormulaCompileCache {
     using IsCustom = std::function<bool(std::string_view upperName)>;
     using Asked = std::vector<std::pair<std::string, bool>>;
 
-    // What a formula was compiled from; a KeyView looks it up without a copy of the text.
-    struct KeyView {
-        std::string_view text;
+    // Where and how a formula text was compiled.
+    struct Place {
         int col = 0;
         int row = 0;
         bool r1c1 = false;
         bool keepUnknownNames = false;
+        bool operator==(const Place&) const = default;
+    };
+    // What a formula was compiled from; a KeyView looks it up without a copy of the text.
+    struct KeyView {
+        std::string_view text;
+        Place place;
         bool operator==(const KeyView&) const = default;
     };
     struct Key {
         std::string text;
-        int col = 0;
-        int row = 0;
-        bool r1c1 = false;
-        bool keepUnknownNames = false;
-        KeyView view() const { return {text, col, row, r1c1, keepUnknownNames}; }
+        Place place;
+        KeyView view() const { return {text, place}; }
     };
 
     // The kept code for the key when every name it asked about gets the same answer now.

@@ -52,15 +52,14 @@ FormulaResult FormulaSheet::compile(int col, int row, std::string_view text, For
         options.isCustomFunction = isCustom;
         r = FormulaParser(body, options, out).parse();
     } else {
-        const FormulaCompileCache::KeyView seen{body, col, row, options.r1c1,
-                                                options.keepUnknownNames};
+        const FormulaCompileCache::KeyView seen{body,
+                                                {col, row, options.r1c1, options.keepUnknownNames}};
         FormulaCompileCache& cache = FormulaCompileCache::shared();
         if (const Code* kept = cache.find(seen, isCustom)) {
             out = *kept;
             return {};
         }
-        FormulaCompileCache::Key key{std::string(body), col, row, options.r1c1,
-                                     options.keepUnknownNames};
+        FormulaCompileCache::Key key{std::string(body), seen.place};
         FormulaCompileCache::Asked asked;
         options.isCustomFunction = [&](std::string_view name) {
             const bool answer = isCustom(name);

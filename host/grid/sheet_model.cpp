@@ -77,10 +77,6 @@ void SheetModel::dropExtraIfDefault(int col, int row) {
     if (it != extras_.end() && it->second.isDefault()) extras_.erase(it);
 }
 
-bool SheetModel::isEmptyCell(int col, int row) const {
-    return engine_->isEmpty(col, row);
-}
-
 // Puts a content into the engine and marks its block; a Text content is `text`.
 bool SheetModel::putContent(int col, int row, FormulaValueKind kind, double number,
                             std::string_view text) {
@@ -97,7 +93,7 @@ bool SheetModel::putContent(int col, int row, FormulaValueKind kind, double numb
             break;
         default:
             // Emptying an empty cell changes nothing: no calculation is started for it.
-            stored = isEmptyCell(col, row) || engine_->setEmpty(col, row);
+            stored = engine_->isEmpty(col, row) || engine_->setEmpty(col, row);
             break;
     }
     if (stored && kind != FormulaValueKind::Empty) markContent(col, row);
@@ -266,21 +262,18 @@ void SheetModel::reapplyData(int col, int row) {
     if (engine_->hasFormula(col, row)) return;
     const CellExtra* e = extra(col, row);
     const SSCellType& type = formats_.get(e ? e->format : 0).cellType;
-    // A text the new type refuses (a name in a cell made numeric) is emptied without a copy.
-    if (!(e && e->hasDataText)) {
-        const std::string_view text = engine_->textValue(col, row);
-        if (!text.empty() && !readDataText(type, text)) {
-            clearContent(col, row);
-            return;
-        }
-    }
     std::string typed;
     if (e && e->hasDataText) {
         typed = e->dataText;
-    } else if (FormulaValue v = engine_->value(col, row); v.kind == FormulaValueKind::Text) {
-        typed = std::move(v.text);
+    } else if (const std::string_view text = engine_->textValue(col, row); !text.empty()) {
+        // A text the new type refuses (a name in a cell made numeric) is emptied uncopied.
+        if (!readDataText(type, text)) {
+            clearContent(col, row);
+            return;
+        }
+        typed = text;
     } else {
-        typed = canonicalDataText(v);
+        typed = canonicalDataText(engine_->value(col, row));
     }
     if (typed.empty()) return;
     if (!storeData(col, row, type, typed)) clearContent(col, row);

@@ -96,6 +96,9 @@ class SheetModel {
     bool setCellType(int col, int row, const SSCellType& type);
     bool editFormat(int col, int row, const std::function<void(CellFormat&)>& edit);
     const FormatPool& formats() const { return formats_; }
+    // How many cells hold a format, tag, note or kept data text; room for that many.
+    std::size_t extraCount() const { return extras_.size(); }
+    void reserveExtras(std::size_t cells) { extras_.reserve(cells); }
 
     // Spans: addSpan refuses one that leaves the sheet, is a single cell or overlaps.
     bool addSpan(const CellSpan& span);
@@ -156,15 +159,7 @@ class SheetModel {
     static std::uint64_t blockKey(int col, int block) {
         return (std::uint64_t(std::uint32_t(block)) << 32) | std::uint32_t(col);
     }
-    // No formula and an empty value.
-    bool isEmptyCell(int col, int row) const;
 
-  public:
-    // How many cells hold a format, tag, note or kept data text; room for that many.
-    std::size_t extraCount() const { return extras_.size(); }
-    void reserveExtras(std::size_t cells) { extras_.reserve(cells); }
-
-  private:
     void markContent(int col, int row) {
         markBlock(contentBlocks_, blockKey(col, row >> kBlockBits));
     }

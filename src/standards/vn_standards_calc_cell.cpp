@@ -106,12 +106,8 @@ std::shared_ptr<const VnStandardsCalcIndex::Equation> VnStandardsSpread::equatio
 
 Acad::ErrorStatus VnStandardsSpread::calcCell(int col, int row) {
     Ktx_String text;
-    if (!getCellText(col, row, text, CellTextKind::Value)) return Acad::eInvalidInput;
-    return calcCellText(col, row, text);
-}
-
-Acad::ErrorStatus VnStandardsSpread::calcCellText(int col, int row, const Ktx_String& text) {
-    if (text.isEmpty()) return Acad::eInvalidInput;
+    if (!getCellText(col, row, text, CellTextKind::Value) || text.isEmpty())
+        return Acad::eInvalidInput;
     return calcCellEquation(col, row, text.str(), *equationOf(text));
 }
 

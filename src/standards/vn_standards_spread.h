@@ -159,7 +159,6 @@ class VnStandardsSpread : public Ktx_Spread {
     const std::string* knownCalcText(const CalcPlan& plan, size_t k) const;
     void recordCalcText(const CalcPlan& plan, size_t k, const Ktx_String& text);
     void publishReplacedTexts(const CalcPlan& plan);
-    Acad::ErrorStatus calcCellText(int col, int row, const Ktx_String& text);
     Acad::ErrorStatus calcCellEquation(int col, int row, const std::string& text,
                                        const VnStandardsCalcIndex::Equation& eq);
     // The equation of the plan's k-th Calc cell kept by the last calculation with the same
