@@ -17,12 +17,9 @@ std::shared_ptr<const Value> keptFromFile(VnKeptByStamp<Value>& kept, const Ktx_
                                           Read read) {
     const std::string host = vnHostPath(path);
     HostFileStamp stamp;
-    const bool stamped = vnFileStampOf(path, stamp);
-    if (stamped) {
-        if (auto value = kept.find(host, stamp)) return value;
-    }
-    if (stamped) return kept.keep(host, stamp, read());
-    return std::make_shared<const Value>(read());
+    if (!vnFileStampOf(path, stamp)) return std::make_shared<const Value>(read());
+    if (auto value = kept.find(host, stamp)) return value;
+    return kept.keep(host, stamp, read());
 }
 
 // The checks "vnstd eval" makes before an evaluation and the evaluation itself ask the file
