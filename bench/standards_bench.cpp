@@ -25,6 +25,7 @@
 #include "section_table_manager.h"
 #include "sheet_csv.h"
 #include "sheet_file.h"
+#include "status_watch.h"
 #include "vn_ss_dlgs_mgr.h"
 #include "vn_standards_dlg.h"
 #include "win_driver.h"
@@ -146,25 +147,42 @@ BENCHMARK(BM_GeneratedCalcCells)->Arg(100)->Arg(1000)->Arg(10000)->Unit(benchmar
 BENCHMARK(BM_GeneratedCalcCells)->Arg(1000)->Iterations(10)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_GeneratedCalcCells)->Arg(1000)->Iterations(50)->Unit(benchmark::kMillisecond);
 
-// The floor, part 1: one status call for each file the example's evaluation uses (the
-// standard, its mapping file, the child standard and the three data files), the check that
-// lets it take what it kept of them.
-void BM_FloorStampChecks(benchmark::State& state) {
+// The floor, part 1: the check of each file the example's evaluation uses (the standard, its
+// mapping file, the child standard and the three data files) that lets it take what it kept of
+// them. BM_FloorStampChecks is what an evaluation does: one status scope, whose opening reads
+// the changes the kernel reported, and the kept statuses. BM_FloorStatusCalls is the status
+// call per file that the check replaces.
+std::vector<std::string> exampleFiles() {
     const std::filesystem::path lib = kSource / "examples/library/Connection Standards";
-    const std::vector<std::string> files = {(lib / "EndPlate.vns").string(),
-                                            (lib / "EndPlate.map").string(),
-                                            (lib / "Childs/BoltLayout.vns").string(),
-                                            (lib / "Data/bolt_holes.txt").string(),
-                                            (lib / "Data/plate_thickness.txt").string(),
-                                            (lib / "Data/endplate_widths.txt").string()};
+    return {(lib / "EndPlate.vns").string(),
+            (lib / "EndPlate.map").string(),
+            (lib / "Childs/BoltLayout.vns").string(),
+            (lib / "Data/bolt_holes.txt").string(),
+            (lib / "Data/plate_thickness.txt").string(),
+            (lib / "Data/endplate_widths.txt").string()};
+}
+
+void BM_FloorStampChecks(benchmark::State& state) {
+    const std::vector<std::string> files = exampleFiles();
     HostFileStamp stamp;
     for (auto _ : state) {
+        beginHostStatusScope();
         for (const std::string& file : files)
             benchmark::DoNotOptimize(hostFileStampOf(file, stamp));
+        endHostStatusScope();
     }
     state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(files.size()));
 }
 BENCHMARK(BM_FloorStampChecks)->Unit(benchmark::kMicrosecond);
+
+void BM_FloorStatusCalls(benchmark::State& state) {
+    const std::vector<std::string> files = exampleFiles();
+    for (auto _ : state) {
+        for (const std::string& file : files) benchmark::DoNotOptimize(readHostStatus(file));
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(files.size()));
+}
+BENCHMARK(BM_FloorStatusCalls)->Unit(benchmark::kMicrosecond);
 
 // The floor, part 2: the arithmetic of the example's 18 equations (parent and child) as
 // compiled formulas, calculated again: what is left once nothing is parsed, looked up or

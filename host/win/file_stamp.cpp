@@ -1,9 +1,9 @@
 #include "file_stamp.h"
 
-#include <sys/stat.h>
-
 #include <chrono>
 #include <unordered_map>
+
+#include "status_watch.h"
 
 namespace {
 
@@ -15,15 +15,9 @@ std::int64_t nowNs() {
         .count();
 }
 
-struct Status {
-    bool exists = false;
-    HostPathKind kind = HostPathKind::Missing;
-    HostFileStamp stamp;
-};
-
 struct StatusScope {
     int depth = 0;
-    std::unordered_map<std::string, Status> read;
+    std::unordered_map<std::string, HostStatus> read;
 };
 
 StatusScope& statusScope() {
@@ -31,32 +25,22 @@ StatusScope& statusScope() {
     return scope;
 }
 
-Status readStatus(const std::string& hostPath) {
-    Status status;
-    struct stat st;
-    if (::stat(hostPath.c_str(), &st) != 0) return status;
-    status.exists = true;
-    status.kind = S_ISDIR(st.st_mode)   ? HostPathKind::Folder
-                  : S_ISREG(st.st_mode) ? HostPathKind::File
-                                        : HostPathKind::Other;
-    status.stamp.size = static_cast<std::uintmax_t>(st.st_size);
-    status.stamp.modifiedNs =
-        static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
-    return status;
-}
-
-const Status& statusOf(const std::string& hostPath, Status& scratch) {
+HostStatus statusOf(const std::string& hostPath) {
     StatusScope& scope = statusScope();
-    if (scope.depth == 0) return scratch = readStatus(hostPath);
+    if (scope.depth == 0) {
+        hostStatusWatchCatchUp();
+        return hostWatchedStatus(hostPath);
+    }
     auto it = scope.read.find(hostPath);
-    if (it == scope.read.end()) it = scope.read.emplace(hostPath, readStatus(hostPath)).first;
+    if (it == scope.read.end())
+        it = scope.read.emplace(hostPath, hostWatchedStatus(hostPath)).first;
     return it->second;
 }
 
 }  // namespace
 
 void beginHostStatusScope() {
-    ++statusScope().depth;
+    if (statusScope().depth++ == 0) hostStatusWatchCatchUp();
 }
 
 bool hostStatusScopeOpen() {
@@ -69,8 +53,7 @@ void endHostStatusScope() {
 }
 
 bool hostFileStampOf(const std::string& hostPath, HostFileStamp& stamp, HostPathKind* kind) {
-    Status scratch;
-    const Status& status = statusOf(hostPath, scratch);
+    const HostStatus status = statusOf(hostPath);
     if (kind != nullptr) *kind = status.kind;
     if (status.exists) stamp = status.stamp;
     return status.exists;

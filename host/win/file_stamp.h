@@ -17,16 +17,16 @@ struct HostFileStamp {
 };
 
 // The stamp of an existing file or folder (a host path), and what the path names; false (and
-// kind Missing) when it does not exist. One status call, or none in a status scope that read
-// the path before.
+// kind Missing) when it does not exist. One status call, or none when the path's status is
+// kept (status_watch.h: read before and no change reported since) or a status scope read it.
 bool hostFileStampOf(const std::string& hostPath, HostFileStamp& stamp,
                      HostPathKind* kind = nullptr);
 
 // While a status scope is open, each host path's status is read once and taken as read
 // afterwards: for a run of look-ups that must see the file system as it was at one moment
 // (one evaluation of a standard), however often each of them asks. Scopes nest; what was read
-// is forgotten when the outermost closes. Nothing may write files inside a scope and expect
-// to see the change.
+// is forgotten when the outermost closes; opening the outermost takes in the changes the
+// kernel reported since. Nothing may write files inside a scope and expect to see the change.
 void beginHostStatusScope();
 void endHostStatusScope();
 bool hostStatusScopeOpen();
