@@ -85,6 +85,9 @@ class StatusWatch {
     }
 
     HostStatus status(const std::string& path) {
+        if (!path.empty() && path.front() == '/') {  // kept under its own name: no checks
+            if (auto it = kept_.find(path); it != kept_.end()) return it->second;
+        }
         std::string absolute;
         if (!absolutePath(path, absolute)) return readHostStatus(path);
         if (auto it = kept_.find(absolute); it != kept_.end()) return it->second;
