@@ -8,6 +8,12 @@ Ktx_SectionTableManager gSectionTables;
 
 namespace {
 
+// The table name without a ".pr" ending (letter case folded), as a view of the name.
+std::string_view familyView(const Ktx_String& name) {
+    const std::string_view view = name.view();
+    return name.endsWith(".pr", false) ? view.substr(0, view.size() - 3) : view;
+}
+
 Ktx_String withoutPr(const Ktx_String& name) {
     if (name.endsWith(".pr", false)) return name.getSubStringAt(0, name.length() - 3);
     return name;
@@ -70,13 +76,17 @@ Acad::ErrorStatus Ktx_SectionTableManager::getSectionName(int tableIndex, int ro
 
 bool Ktx_SectionTableManager::findSection(const Ktx_String& fullName, int& tableIndex,
                                           int& row) const {
+    const std::string_view full = fullName.view();
     for (int t = 0; t < tableCount(); ++t) {
         const Ktx_SectionTable& table = tables_[static_cast<size_t>(t)];
-        const Ktx_String prefix = table.familyName() + "-";
-        if (!fullName.startsWith(prefix)) continue;
-        const Ktx_String sysName = fullName.getSubStringAt(prefix.length());
+        // The family is the table name without ".pr"; the full name is "<family>-<system>".
+        const std::string_view family = familyView(table.name);
+        if (full.size() <= family.size() || full[family.size()] != '-' ||
+            full.substr(0, family.size()) != family)
+            continue;
+        const std::string_view sysName = full.substr(family.size() + 1);
         for (int r = 0; r < table.rows.length(); ++r) {
-            if (table.rows[r].isEmpty() || !(table.rows[r][0] == sysName)) continue;
+            if (table.rows[r].isEmpty() || table.rows[r][0].view() != sysName) continue;
             tableIndex = t;
             row = r;
             return true;
