@@ -52,6 +52,7 @@ bool Ktx_SectionTableManager::hasTable(const Ktx_String& tableName, int& index) 
 Acad::ErrorStatus Ktx_SectionTableManager::removeTable(int index) {
     if (index < 0 || index >= tableCount()) return Acad::eInvalidInput;
     tables_.erase(tables_.begin() + index);
+    index_.reset();
     return Acad::eOk;
 }
 
@@ -63,6 +64,7 @@ Acad::ErrorStatus Ktx_SectionTableManager::addSectionTable(const Ktx_String& tab
     int existing = 0;
     if (hasTable(tableName, existing)) return Acad::eDuplicateKey;
     tables_.push_back({tableName, shape, header, rows});
+    index_.reset();
     return Acad::eOk;
 }
 
@@ -74,25 +76,33 @@ Acad::ErrorStatus Ktx_SectionTableManager::getSectionName(int tableIndex, int ro
     return Acad::eOk;
 }
 
-bool Ktx_SectionTableManager::findSection(const Ktx_String& fullName, int& tableIndex,
-                                          int& row) const {
-    const std::string_view full = fullName.view();
+const Ktx_SectionTableManager::SectionIndex& Ktx_SectionTableManager::sectionIndex() const {
+    if (index_) return *index_;
+    index_ = std::make_unique<SectionIndex>();
+    std::string key;
     for (int t = 0; t < tableCount(); ++t) {
         const Ktx_SectionTable& table = tables_[static_cast<size_t>(t)];
         // The family is the table name without ".pr"; the full name is "<family>-<system>".
-        const std::string_view family = familyView(table.name);
-        if (full.size() <= family.size() || full[family.size()] != '-' ||
-            full.substr(0, family.size()) != family)
-            continue;
-        const std::string_view sysName = full.substr(family.size() + 1);
+        key.assign(familyView(table.name)).append("-");
+        const size_t prefix = key.size();
         for (int r = 0; r < table.rows.length(); ++r) {
-            if (table.rows[r].isEmpty() || table.rows[r][0].view() != sysName) continue;
-            tableIndex = t;
-            row = r;
-            return true;
+            if (table.rows[r].isEmpty()) continue;
+            key.resize(prefix);
+            key.append(table.rows[r][0].view());
+            index_->emplace(key, std::make_pair(t, r));  // the first occurrence wins
         }
     }
-    return false;
+    return *index_;
+}
+
+bool Ktx_SectionTableManager::findSection(const Ktx_String& fullName, int& tableIndex,
+                                          int& row) const {
+    const SectionIndex& index = sectionIndex();
+    const auto it = index.find(fullName.str());
+    if (it == index.end()) return false;
+    tableIndex = it->second.first;
+    row = it->second.second;
+    return true;
 }
 
 Acad::ErrorStatus Ktx_SectionTableManager::getSectionColumnNames(const Ktx_String& fullName,
