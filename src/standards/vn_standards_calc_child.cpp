@@ -81,7 +81,8 @@ Acad::ErrorStatus VnStandardsSpread::callChild(const Ktx_String& expression,
     child.fileName = path;
     child.genVarNames = genVarNames;
     child.genVarValues = genVarValues;
-    if (!StartDlgStandardsSS(child) || VnStandardsNesting::unwinding()) return Acad::eInvalidInput;
+    if (!StartDlgStandardsSSMovingData(child) || VnStandardsNesting::unwinding())
+        return Acad::eInvalidInput;
     for (int i = 0; i < child.varCells.length(); ++i) {
         const VnVarCell& returned = child.varCells[i];
         if (!returned.isOutput()) continue;
