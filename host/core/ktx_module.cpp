@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <string_view>
 
 namespace {
 
@@ -174,7 +175,7 @@ Acad::ErrorStatus getSetConstrVarValue(Ktx_Module* module, const Ktx_String& nam
     Ktx_ConstrVar* var = module ? module->findVariable(name.c_str()) : nullptr;
     if (!var) return Acad::eKeyNotFound;
     if (get) {
-        value = Ktx_String(macroNumberText(var->value).c_str());
+        value = Ktx_String(macroNumberText(var->value));
         return Acad::eOk;
     }
     double number = 0.0;
@@ -186,6 +187,13 @@ Acad::ErrorStatus getSetConstrVarValue(Ktx_Module* module, const Ktx_String& nam
 // Eight decimals, trailing zeros dropped. The buffer holds every finite double written in full
 // (the largest has 309 integer digits), so a large value is never cut short.
 std::string macroNumberText(double value) {
+    // A whole number below 1e15 is written exactly as an integer: the same digits, taken
+    // without the fixed-point conversion (most macro values are whole millimetres).
+    if (value == std::trunc(value) && std::fabs(value) < 1e15) {
+        char whole[24];
+        return std::string(
+            whole, std::to_chars(whole, whole + sizeof whole, static_cast<long long>(value)).ptr);
+    }
     char buf[400];
     std::string text;
     if (std::isfinite(value)) {  // the same digits as "%.8f", without the stdio machinery
@@ -204,7 +212,29 @@ std::string macroNumberText(double value) {
     return text;
 }
 
+namespace {
+
+// A plain whole number of up to 15 digits between blanks ("12", " -3 "): read exactly, as
+// strtod would read it; false for any other text.
+bool parseWholeNumber(std::string_view text, double& value) {
+    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+    const bool negative = !text.empty() && text.front() == '-';
+    if (negative) text.remove_prefix(1);
+    if (text.empty() || text.size() > 15) return false;
+    long long whole = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') return false;
+        whole = whole * 10 + (c - '0');
+    }
+    value = negative ? -static_cast<double>(whole) : static_cast<double>(whole);
+    return true;
+}
+
+}  // namespace
+
 bool macroParseNumber(const std::string& text, double& value) {
+    if (parseWholeNumber(text, value)) return true;
     size_t first = text.find_first_not_of(' ');
     if (first == std::string::npos) return false;
     if (text.find_first_not_of("+-.0123456789eE ", first) != std::string::npos) return false;

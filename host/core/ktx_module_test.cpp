@@ -2,6 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
 namespace {
 
 Ktx_Module boltModule() {
@@ -55,6 +62,52 @@ TEST(KtxModule, ConstraintVariableTextsAndRefusedWrites) {
     Ktx_String text = " 200 ";
     EXPECT_EQ(getSetConstrVarValue(&m, "W", text, false), Acad::eOk);
     EXPECT_EQ(getSetConstrVarValue(&m, "w", value, true), Acad::eKeyNotFound);
+}
+
+// Whole numbers take a shorter way through the number text and its reading: both must give
+// what the fixed-point text ("%.8f", zeros dropped) and strtod give, at the edges too.
+TEST(KtxModule, MacroNumberTextsOfWholeNumbersAsTheReferenceGivesThem) {
+    auto reference = [](double v) {
+        char buf[400];
+        std::snprintf(buf, sizeof buf, "%.8f", v);
+        std::string t = buf;
+        if (t.find('.') != std::string::npos) {
+            const size_t end = t.find_last_not_of('0');
+            t.erase(t[end] == '.' ? end : end + 1);
+        }
+        return t == "-0" ? std::string("0") : t;
+    };
+    std::vector<double> values = {
+        0.0,  -0.0, 1.0,   -1.0, 200.0, 999999999999999.0, 1e15, -1e15, 1e15 - 1,
+        12.5, -0.5, 1e300, 4e-9, -4e-9, 123456789012345.0};
+    std::uint64_t seed = 12345;
+    for (int i = 0; i < 2000; ++i) {
+        seed = seed * 6364136223846793005ull + 1442695040888963407ull;
+        const double whole =
+            static_cast<double>(static_cast<std::int64_t>(seed >> 14) % 2000000000000000ll) - 1e15;
+        values.push_back(whole);
+        values.push_back(whole / 1000.0);
+    }
+    for (double v : values) {
+        const std::string text = macroNumberText(v);
+        ASSERT_EQ(text, reference(v)) << v;
+        double back = 0.0;
+        ASSERT_TRUE(macroParseNumber(text, back)) << text;
+        EXPECT_EQ(back, std::strtod(text.c_str(), nullptr)) << text;
+    }
+    for (const char* text : {"-0", " 12 ", "007", "-", " ", "1 2", "--3", "+4", "1234567890123456",
+                             "99999999999999999999"}) {
+        double value = 7.0, expected = 0.0;
+        char* end = nullptr;
+        expected = std::strtod(text, &end);
+        while (*end == ' ') ++end;
+        const bool valid = end != text && *end == '\0' &&
+                           std::string(text).find_first_not_of(' ') != std::string::npos;
+        ASSERT_EQ(macroParseNumber(text, value), valid) << text;
+        if (!valid) continue;
+        EXPECT_EQ(value, expected) << text;
+        EXPECT_EQ(std::signbit(value), std::signbit(expected)) << text;
+    }
 }
 
 TEST(KtxModule, CutOffsetsExistOnlyForTheirCutType) {
