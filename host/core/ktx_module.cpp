@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string_view>
@@ -214,27 +215,40 @@ std::string macroNumberText(double value) {
 
 namespace {
 
-// A plain whole number of up to 15 digits between blanks ("12", " -3 "): read exactly, as
-// strtod would read it; false for any other text.
-bool parseWholeNumber(std::string_view text, double& value) {
+// A plain decimal number between blanks ("12", " -3.25 ", "212.0000000") whose digits make an
+// integer below 2^53 with at most 22 of them after the point: read exactly as strtod reads
+// it (that integer and the power of ten are exact doubles, so their quotient is the correctly
+// rounded value). False for any other text.
+bool parsePlainDecimal(std::string_view text, double& value) {
+    static const double kPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                     1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                     1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
     while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
     while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
     const bool negative = !text.empty() && text.front() == '-';
     if (negative) text.remove_prefix(1);
-    if (text.empty() || text.size() > 15) return false;
-    long long whole = 0;
+    std::uint64_t digits = 0;
+    int count = 0, decimals = 0;
+    bool point = false;
     for (char c : text) {
-        if (c < '0' || c > '9') return false;
-        whole = whole * 10 + (c - '0');
+        if (c == '.' && !point) {
+            point = true;
+            continue;
+        }
+        if (c < '0' || c > '9' || ++count > 19) return false;
+        digits = digits * 10 + static_cast<std::uint64_t>(c - '0');
+        if (point) ++decimals;
     }
-    value = negative ? -static_cast<double>(whole) : static_cast<double>(whole);
+    if (count == 0 || digits >= (std::uint64_t{1} << 53) || decimals > 22) return false;
+    const double magnitude = static_cast<double>(digits) / kPowers[decimals];
+    value = negative ? -magnitude : magnitude;
     return true;
 }
 
 }  // namespace
 
 bool macroParseNumber(const std::string& text, double& value) {
-    if (parseWholeNumber(text, value)) return true;
+    if (parsePlainDecimal(text, value)) return true;
     size_t first = text.find_first_not_of(' ');
     if (first == std::string::npos) return false;
     if (text.find_first_not_of("+-.0123456789eE ", first) != std::string::npos) return false;

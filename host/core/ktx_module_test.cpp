@@ -64,9 +64,11 @@ TEST(KtxModule, ConstraintVariableTextsAndRefusedWrites) {
     EXPECT_EQ(getSetConstrVarValue(&m, "w", value, true), Acad::eKeyNotFound);
 }
 
-// Whole numbers take a shorter way through the number text and its reading: both must give
-// what the fixed-point text ("%.8f", zeros dropped) and strtod give, at the edges too.
-TEST(KtxModule, MacroNumberTextsOfWholeNumbersAsTheReferenceGivesThem) {
+// Whole numbers take a shorter way to their text, and plain decimal texts to their value: both
+// must give what the fixed-point text ("%.8f", zeros dropped) and strtod give, edges too.
+const double kScales[] = {1.0, 10.0, 1e3, 1e7, 1e12, 3.0};
+
+TEST(KtxModule, MacroNumberTextsAndReadingsAsTheReferenceGivesThem) {
     auto reference = [](double v) {
         char buf[400];
         std::snprintf(buf, sizeof buf, "%.8f", v);
@@ -95,8 +97,38 @@ TEST(KtxModule, MacroNumberTextsOfWholeNumbersAsTheReferenceGivesThem) {
         ASSERT_TRUE(macroParseNumber(text, back)) << text;
         EXPECT_EQ(back, std::strtod(text.c_str(), nullptr)) << text;
     }
-    for (const char* text : {"-0", " 12 ", "007", "-", " ", "1 2", "--3", "+4", "1234567890123456",
-                             "99999999999999999999"}) {
+    for (std::uint64_t i = 0; i < 3000; ++i) {  // decimals as the grid writes them, and others
+        seed = seed * 6364136223846793005ull + 1442695040888963407ull;
+        const int decimals = static_cast<int>((seed >> 8) % 24);
+        char text[64];
+        std::snprintf(text, sizeof text, "%.*f", decimals,
+                      static_cast<double>(static_cast<std::int64_t>(seed >> 20) % 100000000000ll) /
+                          kScales[(seed >> 4) % 6]);
+        double value = 0.0;
+        ASSERT_TRUE(macroParseNumber(text, value)) << text;
+        EXPECT_EQ(value, std::strtod(text, nullptr)) << text;
+    }
+    for (const char* text : {"-0",
+                             " 12 ",
+                             "007",
+                             "-",
+                             " ",
+                             "1 2",
+                             "--3",
+                             "+4",
+                             ".5",
+                             "12.",
+                             ".",
+                             "-.25",
+                             "1.2.3",
+                             "0.1",
+                             "-0.0",
+                             "212.0000000",
+                             "1234567890123456",
+                             "99999999999999999999",
+                             "9007199254740993",
+                             "0.00000000000000000000001",
+                             "1e3"}) {
         double value = 7.0, expected = 0.0;
         char* end = nullptr;
         expected = std::strtod(text, &end);
