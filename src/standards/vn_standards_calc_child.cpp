@@ -27,10 +27,15 @@ Ktx_String withoutStartBackslash(Ktx_String name) {
 bool VnStandardsSpread::resolveChildFile(const Ktx_String& name, const Ktx_String& current,
                                          Ktx_String& path) {
     const Ktx_String lib = vnLibDir() + "Connection Standards\\";
-    return vnFirstExistingFile(
-        {name, folderOf(current) + withoutStartBackslash(name), lib + name, lib + "Childs\\" + name,
-         lib + "Data\\" + name, lib + "Parents\\" + name},
-        path);
+    const Ktx_String folder = folderOf(current);
+    const Ktx_String inFolder = withoutStartBackslash(name);
+    return vnFirstExistingFile({{name.view()},
+                                {folder.view(), inFolder.view()},
+                                {lib.view(), name.view()},
+                                {lib.view(), "Childs\\", name.view()},
+                                {lib.view(), "Data\\", name.view()},
+                                {lib.view(), "Parents\\", name.view()}},
+                               path);
 }
 
 namespace {
