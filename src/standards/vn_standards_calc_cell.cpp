@@ -159,8 +159,13 @@ bool VnStandardsSpread::setTranslatedFormula(int col, int row,
 bool VnStandardsSpread::takeCalculatedValue(int col, int row, int var) {
     VnCalcLap lap(gCalcCellCalcFunctions, fileName);
     Ktx_String value;
-    if (!getCellText(col, row, value, CellTextKind::Value) || isErrorValue(value) ||
-        varCells[var].setNewValue(*this, value) != Acad::eOk)
+    if (!getCellText(col, row, value, CellTextKind::Value) || isErrorValue(value)) return false;
+    VnVarCell& cell = varCells[var];
+    // A variable's cell above the Calc cells still has the format its values went in with:
+    // setting it again would change nothing, so only the value is written.
+    const bool formatted = variablesFormatted_ && cell.row > 0 && cell.row < calcStart_;
+    if ((formatted ? cell.setNewValueInFormat(*this, value) : cell.setNewValue(*this, value)) !=
+        Acad::eOk)
         return false;
     lap.done();
     return true;

@@ -111,6 +111,7 @@ Acad::ErrorStatus VnStandardsSpread::prepareForMacro(VnDlgStandardsData& data) {
     getFromMacroLap.done();
     VnCalcLap setMacroValuelsToSSLap(gSetMacroValuelsToSS, fileName);
     if (varCells.setValuesToSS(*this) != Acad::eOk) return Acad::eInvalidInput;
+    variablesFormatted_ = true;
     setMacroValuelsToSSLap.done();
     VnCalcLap replaceGenVarsLap(gSSSreplaceGenVars, fileName);
     replaceGenVars();
@@ -161,6 +162,7 @@ Acad::ErrorStatus VnStandardsSpread::prepareAsChild(VnDlgStandardsData& data) {
     genVarValues = data.genVarValues;
     findLoadedVarCells();
     if (bindChildArguments(data, false) != Acad::eOk) return Acad::eInvalidInput;
+    variablesFormatted_ = true;
     replaceGenVars();
     getFromVarsLap.done();
     return Acad::eOk;

@@ -177,4 +177,9 @@ class VnStandardsSpread : public Ktx_Spread {
 
   private:
     std::shared_ptr<const VnStandardsCalcIndex> calcIndex_;
+    // Set when every variable's cell got the format of its type in this grid since the
+    // variables were found (the values went in); Calc cells, the only cells whose format the
+    // calculation changes, lie from calcStart_ down.
+    bool variablesFormatted_ = false;
+    int calcStart_ = -1;
 };
