@@ -156,17 +156,19 @@ bool VnStandardsSpread::setTranslatedFormula(int col, int row,
     return true;
 }
 
-bool VnStandardsSpread::takeCalculatedValue(int col, int row, int var) {
-    VnCalcLap lap(gCalcCellCalcFunctions, fileName);
-    Ktx_String value;
-    if (!getCellText(col, row, value, CellTextKind::Value) || isErrorValue(value)) return false;
+Acad::ErrorStatus VnStandardsSpread::writeVariable(int var, const Ktx_String& value) {
     VnVarCell& cell = varCells[var];
     // A variable's cell above the Calc cells still has the format its values went in with:
     // setting it again would change nothing, so only the value is written.
     const bool formatted = variablesFormatted_ && cell.row > 0 && cell.row < calcStart_;
-    if ((formatted ? cell.setNewValueInFormat(*this, value) : cell.setNewValue(*this, value)) !=
-        Acad::eOk)
-        return false;
+    return formatted ? cell.setNewValueInFormat(*this, value) : cell.setNewValue(*this, value);
+}
+
+bool VnStandardsSpread::takeCalculatedValue(int col, int row, int var) {
+    VnCalcLap lap(gCalcCellCalcFunctions, fileName);
+    Ktx_String value;
+    if (!getCellText(col, row, value, CellTextKind::Value) || isErrorValue(value)) return false;
+    if (writeVariable(var, value) != Acad::eOk) return false;
     lap.done();
     return true;
 }

@@ -94,7 +94,7 @@ Acad::ErrorStatus VnStandardsSpread::callChild(const Ktx_String& expression,
         int index = -1;
         if (varCells.findVarCell(returned.name, index) != Acad::eOk) continue;
         if (varCells[index].isInput()) return Acad::eInvalidInput;
-        varCells[index].setValueFromOther(*this, returned);
+        writeVariable(index, returned.value);
     }
     return Acad::eOk;
 }

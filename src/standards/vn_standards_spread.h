@@ -130,6 +130,8 @@ class VnStandardsSpread : public Ktx_Spread {
     std::shared_ptr<const VnStandardsCalcIndex::Equation> equationOf(const Ktx_String& text);
     bool setTranslatedFormula(int col, int row, const VnStandardsCalcIndex::Equation& eq);
     bool takeCalculatedValue(int col, int row, int var);
+    // value into the variable's cell of the grid (see variablesFormatted_).
+    Acad::ErrorStatus writeVariable(int var, const Ktx_String& value);
     Acad::ErrorStatus removeDuplicateVarCells();
     Acad::ErrorStatus bindChildArguments(VnDlgStandardsData& data, bool outputsBack);
     // findVarCells right after loadStandard: the declarations found in the same unchanged file
