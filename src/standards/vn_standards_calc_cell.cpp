@@ -94,6 +94,8 @@ std::shared_ptr<const VnStandardsCalcIndex::Equation> VnStandardsSpread::equatio
     if (plain) eq.var = index.find(eq.left);
     find.done();
     eq.callsChild = eq.expression.contains(kChildFunction);
+    if (eq.callsChild && !childCallPieces(eq.expression, kChildFunction, eq.childPieces))
+        eq.childPieces.setLogicalLength(0);
     if (eq.var >= 0 && !eq.callsChild) {
         VnCalcLap names(gCalcCellGetVarNames, fileName);
         names.done();
@@ -126,7 +128,7 @@ Acad::ErrorStatus VnStandardsSpread::calcCellEquation(int col, int row, const st
     }
     if (callsChild) {
         VnCalcLap lap(gCalcCellCalcNativeFunctions, fileName);
-        if (callChild(eq.expression, kChildFunction) != Acad::eOk) {
+        if (callChild(eq.childPieces) != Acad::eOk) {
             equationError(eq.left, eq.expression, col, row, true);
             return Acad::eInvalidInput;
         }

@@ -68,8 +68,13 @@ bool VnStandardsSpread::childCallPieces(const Ktx_String& expression, const Ktx_
 Acad::ErrorStatus VnStandardsSpread::callChild(const Ktx_String& expression,
                                                const Ktx_String& functionName) {
     Ktx_StringArray pieces;
-    Ktx_String path;
     if (!childCallPieces(expression, functionName, pieces)) return Acad::eInvalidInput;
+    return callChild(pieces);
+}
+
+Acad::ErrorStatus VnStandardsSpread::callChild(const Ktx_StringArray& pieces) {
+    if (pieces.length() < 2) return Acad::eInvalidInput;
+    Ktx_String path;
     if (!resolveChildFile(pieces[0], fileName, path)) return Acad::eInvalidInput;
     VnDlgStandardsData child;
     for (int i = 1; i < pieces.length(); ++i) {

@@ -98,6 +98,8 @@ class VnStandardsSpread : public Ktx_Spread {
     // Evaluates the child standard that `expression` calls through `functionName` and takes
     // back its Output arguments. eInvalidInput on any failure.
     Acad::ErrorStatus callChild(const Ktx_String& expression, const Ktx_String& functionName);
+    // The same with the call's pieces read before (childCallPieces); fewer than two fail.
+    Acad::ErrorStatus callChild(const Ktx_StringArray& pieces);
 
     // How a Calc cell's text is read: the left side before the first "=" and the expression
     // after it, both without surrounding blanks. False (left empty, expression = the whole
