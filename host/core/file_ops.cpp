@@ -17,10 +17,8 @@ namespace {
 
 // Position where the last part of the path begins.
 int lastPartStart(const Ktx_String& path) {
-    const int back = path.findLastFrom("\\");
-    const int slash = path.findLastFrom("/");
-    const int colon = path.findLastFrom(":");
-    return std::max({back, slash, colon}) + 1;
+    const size_t last = path.str().find_last_of("\\/:");
+    return last == std::string::npos ? 0 : static_cast<int>(last) + 1;
 }
 
 // Position of the extension's dot in the last part, or -1.

@@ -1,5 +1,7 @@
 #include "ktx_macro.h"
 
+#include <string_view>
+
 namespace {
 
 template <typename T, typename Items>
@@ -58,7 +60,7 @@ Acad::ErrorStatus getModNamesOfGroup(Ktx_Macro* macro, const Ktx_String& group,
                                      Ktx_StringArray& names) {
     names.setLogicalLength(0);
     if (!macro) return Acad::eInvalidInput;
-    const std::string wanted = group.c_str();
+    const std::string_view wanted(group.c_str());
     if (wanted.empty()) return Acad::eOk;
     for (const Ktx_ModuleGroup& g : macro->groups) {
         if (g.name != wanted) continue;

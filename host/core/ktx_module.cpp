@@ -3,8 +3,10 @@
 #include <cerrno>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <string_view>
 
 namespace {
 
@@ -174,7 +176,7 @@ Acad::ErrorStatus getSetConstrVarValue(Ktx_Module* module, const Ktx_String& nam
     Ktx_ConstrVar* var = module ? module->findVariable(name.c_str()) : nullptr;
     if (!var) return Acad::eKeyNotFound;
     if (get) {
-        value = Ktx_String(macroNumberText(var->value).c_str());
+        value = Ktx_String(macroNumberText(var->value));
         return Acad::eOk;
     }
     double number = 0.0;
@@ -186,6 +188,13 @@ Acad::ErrorStatus getSetConstrVarValue(Ktx_Module* module, const Ktx_String& nam
 // Eight decimals, trailing zeros dropped. The buffer holds every finite double written in full
 // (the largest has 309 integer digits), so a large value is never cut short.
 std::string macroNumberText(double value) {
+    // A whole number below 1e15 is written exactly as an integer: the same digits, taken
+    // without the fixed-point conversion (most macro values are whole millimetres).
+    if (value == std::trunc(value) && std::fabs(value) < 1e15) {
+        char whole[24];
+        return std::string(
+            whole, std::to_chars(whole, whole + sizeof whole, static_cast<long long>(value)).ptr);
+    }
     char buf[400];
     std::string text;
     if (std::isfinite(value)) {  // the same digits as "%.8f", without the stdio machinery
@@ -204,7 +213,42 @@ std::string macroNumberText(double value) {
     return text;
 }
 
+namespace {
+
+// A plain decimal number between blanks ("12", " -3.25 ", "212.0000000") whose digits make an
+// integer below 2^53 with at most 22 of them after the point: read exactly as strtod reads
+// it (that integer and the power of ten are exact doubles, so their quotient is the correctly
+// rounded value). False for any other text.
+bool parsePlainDecimal(std::string_view text, double& value) {
+    static const double kPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                     1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                     1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+    const bool negative = !text.empty() && text.front() == '-';
+    if (negative) text.remove_prefix(1);
+    std::uint64_t digits = 0;
+    int count = 0, decimals = 0;
+    bool point = false;
+    for (char c : text) {
+        if (c == '.' && !point) {
+            point = true;
+            continue;
+        }
+        if (c < '0' || c > '9' || ++count > 19) return false;
+        digits = digits * 10 + static_cast<std::uint64_t>(c - '0');
+        if (point) ++decimals;
+    }
+    if (count == 0 || digits >= (std::uint64_t{1} << 53) || decimals > 22) return false;
+    const double magnitude = static_cast<double>(digits) / kPowers[decimals];
+    value = negative ? -magnitude : magnitude;
+    return true;
+}
+
+}  // namespace
+
 bool macroParseNumber(const std::string& text, double& value) {
+    if (parsePlainDecimal(text, value)) return true;
     size_t first = text.find_first_not_of(' ');
     if (first == std::string::npos) return false;
     if (text.find_first_not_of("+-.0123456789eE ", first) != std::string::npos) return false;

@@ -2,6 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
 namespace {
 
 Ktx_Module boltModule() {
@@ -55,6 +62,84 @@ TEST(KtxModule, ConstraintVariableTextsAndRefusedWrites) {
     Ktx_String text = " 200 ";
     EXPECT_EQ(getSetConstrVarValue(&m, "W", text, false), Acad::eOk);
     EXPECT_EQ(getSetConstrVarValue(&m, "w", value, true), Acad::eKeyNotFound);
+}
+
+// Whole numbers take a shorter way to their text, and plain decimal texts to their value: both
+// must give what the fixed-point text ("%.8f", zeros dropped) and strtod give, edges too.
+const double kScales[] = {1.0, 10.0, 1e3, 1e7, 1e12, 3.0};
+
+TEST(KtxModule, MacroNumberTextsAndReadingsAsTheReferenceGivesThem) {
+    auto reference = [](double v) {
+        char buf[400];
+        std::snprintf(buf, sizeof buf, "%.8f", v);
+        std::string t = buf;
+        if (t.find('.') != std::string::npos) {
+            const size_t end = t.find_last_not_of('0');
+            t.erase(t[end] == '.' ? end : end + 1);
+        }
+        return t == "-0" ? std::string("0") : t;
+    };
+    std::vector<double> values = {
+        0.0,  -0.0, 1.0,   -1.0, 200.0, 999999999999999.0, 1e15, -1e15, 1e15 - 1,
+        12.5, -0.5, 1e300, 4e-9, -4e-9, 123456789012345.0};
+    std::uint64_t seed = 12345;
+    for (int i = 0; i < 2000; ++i) {
+        seed = seed * 6364136223846793005ull + 1442695040888963407ull;
+        const double whole =
+            static_cast<double>(static_cast<std::int64_t>(seed >> 14) % 2000000000000000ll) - 1e15;
+        values.push_back(whole);
+        values.push_back(whole / 1000.0);
+    }
+    for (double v : values) {
+        const std::string text = macroNumberText(v);
+        ASSERT_EQ(text, reference(v)) << v;
+        double back = 0.0;
+        ASSERT_TRUE(macroParseNumber(text, back)) << text;
+        EXPECT_EQ(back, std::strtod(text.c_str(), nullptr)) << text;
+    }
+    for (std::uint64_t i = 0; i < 3000; ++i) {  // decimals as the grid writes them, and others
+        seed = seed * 6364136223846793005ull + 1442695040888963407ull;
+        const int decimals = static_cast<int>((seed >> 8) % 24);
+        char text[64];
+        std::snprintf(text, sizeof text, "%.*f", decimals,
+                      static_cast<double>(static_cast<std::int64_t>(seed >> 20) % 100000000000ll) /
+                          kScales[(seed >> 4) % 6]);
+        double value = 0.0;
+        ASSERT_TRUE(macroParseNumber(text, value)) << text;
+        EXPECT_EQ(value, std::strtod(text, nullptr)) << text;
+    }
+    for (const char* text : {"-0",
+                             " 12 ",
+                             "007",
+                             "-",
+                             " ",
+                             "1 2",
+                             "--3",
+                             "+4",
+                             ".5",
+                             "12.",
+                             ".",
+                             "-.25",
+                             "1.2.3",
+                             "0.1",
+                             "-0.0",
+                             "212.0000000",
+                             "1234567890123456",
+                             "99999999999999999999",
+                             "9007199254740993",
+                             "0.00000000000000000000001",
+                             "1e3"}) {
+        double value = 7.0, expected = 0.0;
+        char* end = nullptr;
+        expected = std::strtod(text, &end);
+        while (*end == ' ') ++end;
+        const bool valid = end != text && *end == '\0' &&
+                           std::string(text).find_first_not_of(' ') != std::string::npos;
+        ASSERT_EQ(macroParseNumber(text, value), valid) << text;
+        if (!valid) continue;
+        EXPECT_EQ(value, expected) << text;
+        EXPECT_EQ(std::signbit(value), std::signbit(expected)) << text;
+    }
 }
 
 TEST(KtxModule, CutOffsetsExistOnlyForTheirCutType) {

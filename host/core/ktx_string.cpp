@@ -143,6 +143,11 @@ Ktx_String& Ktx_String::append(const Ktx_String& other) {
     return *this;
 }
 
+Ktx_String& Ktx_String::appendView(std::string_view bytes) {
+    text_ += bytes;
+    return *this;
+}
+
 Ktx_String& Ktx_String::append(char c) {
     text_ += c;
     return *this;
@@ -172,6 +177,10 @@ bool Ktx_String::endsWith(const Ktx_String& suffix, bool caseSensitive) const {
 int Ktx_String::findFirstFrom(const Ktx_String& sub, int from, bool caseSensitive) const {
     if (from < 0) from = 0;
     if (from > length()) return -1;
+    if (caseSensitive) {
+        const size_t pos = std::string_view(text_).find(sub.text_, static_cast<size_t>(from));
+        return pos == std::string_view::npos ? -1 : static_cast<int>(pos);
+    }
     for (size_t pos = static_cast<size_t>(from); pos + sub.text_.size() <= text_.size(); ++pos) {
         if (matchesAt(text_, pos, sub.text_, caseSensitive)) return static_cast<int>(pos);
     }
@@ -182,6 +191,10 @@ int Ktx_String::findLastFrom(const Ktx_String& sub, int from, bool caseSensitive
     if (sub.text_.size() > text_.size()) return -1;
     const int lastStart = length() - sub.length();
     int pos = (from < 0 || from > lastStart) ? lastStart : from;
+    if (caseSensitive) {
+        const size_t at = std::string_view(text_).rfind(sub.text_, static_cast<size_t>(pos));
+        return at == std::string_view::npos ? -1 : static_cast<int>(at);
+    }
     for (; pos >= 0; --pos) {
         if (matchesAt(text_, static_cast<size_t>(pos), sub.text_, caseSensitive)) return pos;
     }
@@ -238,16 +251,36 @@ double Ktx_String::toDouble() const {
     return std::atof(text_.c_str());
 }
 
+namespace {
+
+// The two texts joined, made in one allocation.
+Ktx_String joined(std::string_view a, std::string_view b) {
+    std::string text;
+    text.reserve(a.size() + b.size());
+    text.append(a).append(b);
+    return Ktx_String(std::move(text));
+}
+
+}  // namespace
+
 Ktx_String operator+(const Ktx_String& a, const Ktx_String& b) {
-    return Ktx_String(a).append(b);
+    return joined(a.view(), b.view());
 }
 
 Ktx_String operator+(const Ktx_String& a, const char* b) {
-    return Ktx_String(a).append(b);
+    return joined(a.view(), b ? b : "");
 }
 
 Ktx_String operator+(const char* a, const Ktx_String& b) {
-    return Ktx_String(a).append(b);
+    return joined(a ? a : "", b.view());
+}
+
+Ktx_String operator+(Ktx_String&& a, const Ktx_String& b) {
+    return std::move(a.append(b));
+}
+
+Ktx_String operator+(Ktx_String&& a, const char* b) {
+    return std::move(a.appendView(b ? b : ""));
 }
 
 std::ostream& operator<<(std::ostream& out, const Ktx_String& text) {

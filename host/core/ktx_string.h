@@ -47,6 +47,7 @@ class Ktx_String {
 
     Ktx_String& append(const Ktx_String& other);
     Ktx_String& append(char c);
+    Ktx_String& appendView(std::string_view bytes);
     Ktx_String& operator+=(const Ktx_String& other) { return append(other); }
     Ktx_String& operator+=(char c) { return append(c); }
     void clear() { text_.clear(); }
@@ -100,6 +101,9 @@ class Ktx_String {
 Ktx_String operator+(const Ktx_String& a, const Ktx_String& b);
 Ktx_String operator+(const Ktx_String& a, const char* b);
 Ktx_String operator+(const char* a, const Ktx_String& b);
+// A temporary on the left is extended in place (chains such as a + "\\" + b copy nothing).
+Ktx_String operator+(Ktx_String&& a, const Ktx_String& b);
+Ktx_String operator+(Ktx_String&& a, const char* b);
 
 // Writes the bytes as they are (for test output and logs).
 std::ostream& operator<<(std::ostream& out, const Ktx_String& text);

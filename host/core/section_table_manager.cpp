@@ -8,6 +8,12 @@ Ktx_SectionTableManager gSectionTables;
 
 namespace {
 
+// The table name without a ".pr" ending (letter case folded), as a view of the name.
+std::string_view familyView(const Ktx_String& name) {
+    const std::string_view view = name.view();
+    return name.endsWith(".pr", false) ? view.substr(0, view.size() - 3) : view;
+}
+
 Ktx_String withoutPr(const Ktx_String& name) {
     if (name.endsWith(".pr", false)) return name.getSubStringAt(0, name.length() - 3);
     return name;
@@ -46,6 +52,7 @@ bool Ktx_SectionTableManager::hasTable(const Ktx_String& tableName, int& index) 
 Acad::ErrorStatus Ktx_SectionTableManager::removeTable(int index) {
     if (index < 0 || index >= tableCount()) return Acad::eInvalidInput;
     tables_.erase(tables_.begin() + index);
+    index_.reset();
     return Acad::eOk;
 }
 
@@ -57,6 +64,7 @@ Acad::ErrorStatus Ktx_SectionTableManager::addSectionTable(const Ktx_String& tab
     int existing = 0;
     if (hasTable(tableName, existing)) return Acad::eDuplicateKey;
     tables_.push_back({tableName, shape, header, rows});
+    index_.reset();
     return Acad::eOk;
 }
 
@@ -68,21 +76,33 @@ Acad::ErrorStatus Ktx_SectionTableManager::getSectionName(int tableIndex, int ro
     return Acad::eOk;
 }
 
-bool Ktx_SectionTableManager::findSection(const Ktx_String& fullName, int& tableIndex,
-                                          int& row) const {
+const Ktx_SectionTableManager::SectionIndex& Ktx_SectionTableManager::sectionIndex() const {
+    if (index_) return *index_;
+    index_ = std::make_unique<SectionIndex>();
+    std::string key;
     for (int t = 0; t < tableCount(); ++t) {
         const Ktx_SectionTable& table = tables_[static_cast<size_t>(t)];
-        const Ktx_String prefix = table.familyName() + "-";
-        if (!fullName.startsWith(prefix)) continue;
-        const Ktx_String sysName = fullName.getSubStringAt(prefix.length());
+        // The family is the table name without ".pr"; the full name is "<family>-<system>".
+        key.assign(familyView(table.name)).append("-");
+        const size_t prefix = key.size();
         for (int r = 0; r < table.rows.length(); ++r) {
-            if (table.rows[r].isEmpty() || !(table.rows[r][0] == sysName)) continue;
-            tableIndex = t;
-            row = r;
-            return true;
+            if (table.rows[r].isEmpty()) continue;
+            key.resize(prefix);
+            key.append(table.rows[r][0].view());
+            index_->emplace(key, std::make_pair(t, r));  // the first occurrence wins
         }
     }
-    return false;
+    return *index_;
+}
+
+bool Ktx_SectionTableManager::findSection(const Ktx_String& fullName, int& tableIndex,
+                                          int& row) const {
+    const SectionIndex& index = sectionIndex();
+    const auto it = index.find(fullName.str());
+    if (it == index.end()) return false;
+    tableIndex = it->second.first;
+    row = it->second.second;
+    return true;
 }
 
 Acad::ErrorStatus Ktx_SectionTableManager::getSectionColumnNames(const Ktx_String& fullName,

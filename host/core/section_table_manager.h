@@ -6,7 +6,10 @@
 //
 // A full section name is the table name without ".pr", "-", and the system name: "HEA-100".
 // Name look-ups compare bytes exactly. Failures leave the outputs unchanged.
+#include <memory>
 #include <string>
+#include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "acad.h"
@@ -30,7 +33,10 @@ class Ktx_SectionTableManager {
   public:
     int tableCount() const { return static_cast<int>(tables_.size()); }
     const Ktx_SectionTable* table(int index) const;
-    void clear() { tables_.clear(); }
+    void clear() {
+        tables_.clear();
+        index_.reset();
+    }
 
     // Finds a table by name, with or without ".pr" on either side (letter case folded).
     bool hasTable(const Ktx_String& tableName, int& index) const;
@@ -78,7 +84,13 @@ class Ktx_SectionTableManager {
     // Table index and row of a full section name; false when none.
     bool findSection(const Ktx_String& fullName, int& tableIndex, int& row) const;
 
+    // Full section name -> (table, row) of its first occurrence; built at the first look-up
+    // after a change of the tables.
+    using SectionIndex = std::unordered_map<std::string, std::pair<int, int>>;
+    const SectionIndex& sectionIndex() const;
+
     std::vector<Ktx_SectionTable> tables_;
+    mutable std::unique_ptr<SectionIndex> index_;
     Ktx_String language_ = "English";
 };
 

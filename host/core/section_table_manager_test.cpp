@@ -59,6 +59,35 @@ TEST_F(SectionTables, TablesByNameWithOrWithoutExtension) {
     EXPECT_EQ(tables.removeTable(50), Acad::eInvalidInput);
 }
 
+// Look-ups by full name go through an index of the tables: it must follow every change, and
+// a name two tables give ("L" row "X-1" and "L-X" row "1") belongs to the first table.
+TEST_F(SectionTables, LookUpsFollowChangedTables) {
+    Ktx_String value;
+    ASSERT_EQ(tables.getSectionValue("HEA-100", 5, value), Acad::eOk);
+    int hea = -1;
+    ASSERT_TRUE(tables.hasTable("HEA", hea));
+    ASSERT_EQ(tables.removeTable(hea), Acad::eOk);
+    EXPECT_EQ(tables.getSectionValue("HEA-100", 5, value), Acad::eKeyNotFound);
+
+    Ktx_Array<Ktx_StringArray> rows;
+    rows.append({"a.dwg"});
+    rows.append({"SysName", "I/O", "English", "German", "French", "Spanish", "h"});
+    rows.append({"100", "0", "HEA 100", "", "", "", "77"});
+    ASSERT_EQ(tables.addTableFromFileRows("HEA", rows), Acad::eOk);
+    ASSERT_EQ(tables.getSectionValue("HEA-100", 5, value), Acad::eOk);
+    EXPECT_EQ(value, "77");
+
+    rows[2] = {"X-1", "0", "first", "", "", "", "1"};
+    ASSERT_EQ(tables.addTableFromFileRows("L", rows), Acad::eOk);
+    rows[2] = {"1", "0", "second", "", "", "", "2"};
+    ASSERT_EQ(tables.addTableFromFileRows("L-X", rows), Acad::eOk);
+    ASSERT_EQ(tables.getSectionValue("L-X-1", 5, value), Acad::eOk);
+    EXPECT_EQ(value, "1");
+
+    tables.clear();
+    EXPECT_EQ(tables.getSectionValue("L-X-1", 5, value), Acad::eKeyNotFound);
+}
+
 TEST(SectionTableFile, RoundTripAndRefusedCells) {
     const auto dir = std::filesystem::temp_directory_path() / "vn_section_table_file_test";
     std::filesystem::create_directories(dir);

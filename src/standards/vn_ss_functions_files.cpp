@@ -42,8 +42,10 @@ ParsedFileCache<std::vector<LookupRow>>& tableCache() {
 bool VnSSFunctionsFiles::resolve(const Ktx_String& name, Ktx_String& path) {
     if (name.isEmpty()) return false;
     const Ktx_String lib = vnLibDir();
-    return vnFirstExistingFile({name, lib + "Connection Standards\\Data\\" + name,
-                                lib + "Connection Standards\\" + name, lib + name},
+    return vnFirstExistingFile({{name.view()},
+                                {lib.view(), "Connection Standards\\Data\\", name.view()},
+                                {lib.view(), "Connection Standards\\", name.view()},
+                                {lib.view(), name.view()}},
                                path);
 }
 

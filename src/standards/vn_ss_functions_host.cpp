@@ -96,8 +96,11 @@ bool vnFileStampOf(const Ktx_String& path, VnFileStamp& stamp) {
     return fact.kind == HostPathKind::File;
 }
 
-bool vnFirstExistingFile(std::initializer_list<Ktx_String> candidates, Ktx_String& path) {
-    for (const Ktx_String& candidate : candidates) {
+bool vnFirstExistingFile(std::initializer_list<VnPathCandidate> candidates, Ktx_String& path) {
+    Ktx_String candidate;
+    for (const VnPathCandidate& c : candidates) {
+        candidate.clear();
+        candidate.appendView(c.first).appendView(c.second).appendView(c.third);
         if (!vnFileExists(candidate)) continue;
         path = candidate;
         return true;

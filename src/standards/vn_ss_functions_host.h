@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <initializer_list>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "file_stamp.h"
@@ -33,7 +34,13 @@ std::string vnHostPath(const Ktx_String& path);
 bool vnFileExists(const Ktx_String& path);
 // The first candidate that names an existing file, in the order given (every library search
 // list: child standards, data files); false when none does.
-bool vnFirstExistingFile(std::initializer_list<Ktx_String> candidates, Ktx_String& path);
+// A candidate is given as up to three parts joined, and only made when its turn comes.
+struct VnPathCandidate {
+    VnPathCandidate(std::string_view a, std::string_view b = {}, std::string_view c = {})
+        : first(a), second(b), third(c) {}
+    std::string_view first, second, third;
+};
+bool vnFirstExistingFile(std::initializer_list<VnPathCandidate> candidates, Ktx_String& path);
 
 // Size and modification time of a file; false when it does not exist (or is a folder).
 using VnFileStamp = HostFileStamp;

@@ -14,16 +14,18 @@ namespace {
 
 // The sizes of a standard-size file; empty when the file is missing or unreadable.
 // A missing, unreadable or empty file is added to the evaluation report.
-std::vector<StdSize> sizesOf(const std::string& fileName) {
+// The kept list itself is handed out, not a copy.
+std::shared_ptr<const std::vector<StdSize>> sizesOf(const std::string& fileName) {
+    static const auto kNone = std::make_shared<const std::vector<StdSize>>();
     Ktx_String path;
     if (!VnSSFunctionsFiles::resolve(Ktx_String(fileName), path)) {
         VnEvalReport::fileUnreadable(fileName, "no such standard-size file");
-        return {};
+        return kNone;
     }
     const auto list = VnSSFunctionsFiles::sizeList(path);
     if (!list || list->empty())
         VnEvalReport::fileUnreadable(vnHostPath(path), list ? "has no sizes" : "cannot be read");
-    return list ? *list : std::vector<StdSize>{};
+    return list ? list : kNone;
 }
 
 // Reads args[first .. first+n-1] as numbers; false at the first that is not a number.
@@ -69,7 +71,7 @@ bool chooseFromColumn(SpreadValue* result, SpreadValue* args, short count, bool 
     if (count < 5 || !Args::readText(args[0], file) || !readNumbers(args, 1, 4, n)) return false;
     warnOnBadTolerances(n[2], n[3]);
     const auto list = sizesOf(file);
-    const auto candidates = thickness ? StdSizeFile::thicknesses(list) : StdSizeFile::sizes(list);
+    const auto candidates = thickness ? StdSizeFile::thicknesses(*list) : StdSizeFile::sizes(*list);
     const VnToleranceQuery q{n[1], n[0], n[2], n[3]};
     const char* name = thickness ? "STDTHICKNESSWITHTOLERANCE" : "STDSIZEWITHTOLERANCE";
     return Args::writeNumber(result, chosen(name, file, candidates, q));
@@ -83,7 +85,7 @@ bool VnSSFunctions::stdWidthWithTolerance(SpreadValue* result, SpreadValue* args
     double n[5];  // step, thickness, width, down, up
     if (count < 6 || !Args::readText(args[0], file) || !readNumbers(args, 1, 5, n)) return false;
     warnOnBadTolerances(n[3], n[4]);
-    const auto widths = StdSizeFile::widthsFor(sizesOf(file), n[1]);
+    const auto widths = StdSizeFile::widthsFor(*sizesOf(file), n[1]);
     const VnToleranceQuery q{n[2], n[0], n[3], n[4]};
     return Args::writeNumber(result, chosen("STDWIDTHWITHTOLERANCE", file, widths, q));
 }

@@ -99,9 +99,9 @@ Acad::ErrorStatus VnSSMapping::setMacroVarValue(const Ktx_String& ssVar, const V
 Acad::ErrorStatus VnSSMapping::findSSVar(const Ktx_String& ssVar, const VnValueType& type,
                                          int& index) const {
     for (int i = 0; i < mapCount(); ++i) {
+        if (!map(i).ssVarName.equal(ssVar, false)) continue;
         VnValueType kindType = VnValueString;
         if (!mapKindValueType(map(i).kind, kindType) || kindType != type) continue;
-        if (!map(i).ssVarName.equal(ssVar, false)) continue;
         index = i;
         return Acad::eOk;
     }

@@ -25,6 +25,7 @@ Acad::ErrorStatus VnStandardsSpread::loadStandard(const Ktx_String& name) {
     SSSetBool(grid, 12, true);
     SSSetBool(grid, SSB_AUTOCALC, false);
     calcIndex_.reset();
+    variablesFormatted_ = false;
     loaded_.reset();
     calcPlan_.reset();
     calcPlanStale_ = false;
@@ -127,6 +128,7 @@ Acad::ErrorStatus VnStandardsSpread::calcAll() {
     VnCalcLap cells(gCalcCells, fileName);
     const int start = plan ? plan->start : findSectionStart("Calc");
     if (start < 0) return Acad::eInvalidInput;
+    calcStart_ = start;
     if (plan) {
         calcCellsByPlan(*plan);
     } else {

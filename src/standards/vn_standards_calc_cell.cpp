@@ -94,6 +94,8 @@ std::shared_ptr<const VnStandardsCalcIndex::Equation> VnStandardsSpread::equatio
     if (plain) eq.var = index.find(eq.left);
     find.done();
     eq.callsChild = eq.expression.contains(kChildFunction);
+    if (eq.callsChild && !childCallPieces(eq.expression, kChildFunction, eq.childPieces))
+        eq.childPieces.setLogicalLength(0);
     if (eq.var >= 0 && !eq.callsChild) {
         VnCalcLap names(gCalcCellGetVarNames, fileName);
         names.done();
@@ -126,7 +128,7 @@ Acad::ErrorStatus VnStandardsSpread::calcCellEquation(int col, int row, const st
     }
     if (callsChild) {
         VnCalcLap lap(gCalcCellCalcNativeFunctions, fileName);
-        if (callChild(eq.expression, kChildFunction) != Acad::eOk) {
+        if (callChild(eq.childPieces) != Acad::eOk) {
             equationError(eq.left, eq.expression, col, row, true);
             return Acad::eInvalidInput;
         }
@@ -156,12 +158,19 @@ bool VnStandardsSpread::setTranslatedFormula(int col, int row,
     return true;
 }
 
+Acad::ErrorStatus VnStandardsSpread::writeVariable(int var, const Ktx_String& value) {
+    VnVarCell& cell = varCells[var];
+    // A variable's cell above the Calc cells still has the format its values went in with:
+    // setting it again would change nothing, so only the value is written.
+    const bool formatted = variablesFormatted_ && cell.row > 0 && cell.row < calcStart_;
+    return formatted ? cell.setNewValueInFormat(*this, value) : cell.setNewValue(*this, value);
+}
+
 bool VnStandardsSpread::takeCalculatedValue(int col, int row, int var) {
     VnCalcLap lap(gCalcCellCalcFunctions, fileName);
     Ktx_String value;
-    if (!getCellText(col, row, value, CellTextKind::Value) || isErrorValue(value) ||
-        varCells[var].setNewValue(*this, value) != Acad::eOk)
-        return false;
+    if (!getCellText(col, row, value, CellTextKind::Value) || isErrorValue(value)) return false;
+    if (writeVariable(var, value) != Acad::eOk) return false;
     lap.done();
     return true;
 }

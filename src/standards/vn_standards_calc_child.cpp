@@ -27,10 +27,15 @@ Ktx_String withoutStartBackslash(Ktx_String name) {
 bool VnStandardsSpread::resolveChildFile(const Ktx_String& name, const Ktx_String& current,
                                          Ktx_String& path) {
     const Ktx_String lib = vnLibDir() + "Connection Standards\\";
-    return vnFirstExistingFile(
-        {name, folderOf(current) + withoutStartBackslash(name), lib + name, lib + "Childs\\" + name,
-         lib + "Data\\" + name, lib + "Parents\\" + name},
-        path);
+    const Ktx_String folder = folderOf(current);
+    const Ktx_String inFolder = withoutStartBackslash(name);
+    return vnFirstExistingFile({{name.view()},
+                                {folder.view(), inFolder.view()},
+                                {lib.view(), name.view()},
+                                {lib.view(), "Childs\\", name.view()},
+                                {lib.view(), "Data\\", name.view()},
+                                {lib.view(), "Parents\\", name.view()}},
+                               path);
 }
 
 namespace {
@@ -63,8 +68,13 @@ bool VnStandardsSpread::childCallPieces(const Ktx_String& expression, const Ktx_
 Acad::ErrorStatus VnStandardsSpread::callChild(const Ktx_String& expression,
                                                const Ktx_String& functionName) {
     Ktx_StringArray pieces;
-    Ktx_String path;
     if (!childCallPieces(expression, functionName, pieces)) return Acad::eInvalidInput;
+    return callChild(pieces);
+}
+
+Acad::ErrorStatus VnStandardsSpread::callChild(const Ktx_StringArray& pieces) {
+    if (pieces.length() < 2) return Acad::eInvalidInput;
+    Ktx_String path;
     if (!resolveChildFile(pieces[0], fileName, path)) return Acad::eInvalidInput;
     VnDlgStandardsData child;
     for (int i = 1; i < pieces.length(); ++i) {
@@ -81,14 +91,15 @@ Acad::ErrorStatus VnStandardsSpread::callChild(const Ktx_String& expression,
     child.fileName = path;
     child.genVarNames = genVarNames;
     child.genVarValues = genVarValues;
-    if (!StartDlgStandardsSS(child) || VnStandardsNesting::unwinding()) return Acad::eInvalidInput;
+    if (!StartDlgStandardsSSMovingData(child) || VnStandardsNesting::unwinding())
+        return Acad::eInvalidInput;
     for (int i = 0; i < child.varCells.length(); ++i) {
         const VnVarCell& returned = child.varCells[i];
         if (!returned.isOutput()) continue;
         int index = -1;
         if (varCells.findVarCell(returned.name, index) != Acad::eOk) continue;
         if (varCells[index].isInput()) return Acad::eInvalidInput;
-        varCells[index].setValueFromOther(*this, returned);
+        writeVariable(index, returned.value);
     }
     return Acad::eOk;
 }
@@ -105,6 +116,7 @@ Acad::ErrorStatus VnStandardsSpread::prepareForMacro(VnDlgStandardsData& data) {
     getFromMacroLap.done();
     VnCalcLap setMacroValuelsToSSLap(gSetMacroValuelsToSS, fileName);
     if (varCells.setValuesToSS(*this) != Acad::eOk) return Acad::eInvalidInput;
+    variablesFormatted_ = true;
     setMacroValuelsToSSLap.done();
     VnCalcLap replaceGenVarsLap(gSSSreplaceGenVars, fileName);
     replaceGenVars();
@@ -155,6 +167,7 @@ Acad::ErrorStatus VnStandardsSpread::prepareAsChild(VnDlgStandardsData& data) {
     genVarValues = data.genVarValues;
     findLoadedVarCells();
     if (bindChildArguments(data, false) != Acad::eOk) return Acad::eInvalidInput;
+    variablesFormatted_ = true;
     replaceGenVars();
     getFromVarsLap.done();
     return Acad::eOk;

@@ -12,6 +12,7 @@
 #include <string>
 #include <unordered_map>
 
+#include "ktx_string_array.h"
 #include "vn_standards_calc_names.h"
 #include "vn_var_cells.h"
 
@@ -39,6 +40,9 @@ class VnStandardsCalcIndex {
         int var = -1;           // the left variable's index; -1 when the cell is not plain
         bool callsChild = false;
         std::string formula;  // the expression with names replaced by coordinates
+        // For a child call: its file and argument names (see childCallPieces), or empty when
+        // the call cannot be read.
+        Ktx_StringArray childPieces;
     };
     // The equation worked out for this text before, or null. Shared: a nested evaluation of
     // a standard with the same variables may forget the kept equations meanwhile.

@@ -21,6 +21,7 @@ VnKeptByStamp<Declarations>& keptDeclarations() {
 }  // namespace
 
 Acad::ErrorStatus VnStandardsSpread::findLoadedVarCells() {
+    variablesFormatted_ = false;
     if (!loaded_) return findVarCells();
     const LoadedFile file = std::move(*loaded_);
     loaded_.reset();

@@ -44,19 +44,38 @@ Acad::ErrorStatus VnStandardsDlg::evaluate() {
     }
     if (spread.prepareForMacro(data) != Acad::eOk || spread.calcForMacro(data) != Acad::eOk)
         return Acad::eInvalidInput;
-    data.varCells = spread.varCells;
+    // The evaluated cells go to the data without a copy; the host's cells are filled anew
+    // from the declarations by the next evaluation before anything reads them.
+    std::swap(data.varCells, spread.varCells);
     return Acad::eOk;
 }
 
-bool StartDlgStandardsSS(VnDlgStandardsData& data) {
+namespace {
+
+// Evaluates in a pooled host the data copied in, or moved in when the caller has no use for
+// it after a failure.
+bool evaluatePooled(VnDlgStandardsData& data, bool moveIn) {
     auto* dialog = static_cast<VnStandardsDlg*>(gSSDlgsMgr.getDlg());
     if (dialog == nullptr) return false;
     VnStandardsNesting::Level level;
-    dialog->data = data;
+    if (moveIn)
+        dialog->data = std::move(data);
+    else
+        dialog->data = data;
     const bool ok = dialog->evaluate() == Acad::eOk;
     if (ok) data = std::move(dialog->data);  // the next evaluation copies its data in anew
     gSSDlgsMgr.releaseDlg(dialog);
     return ok;
+}
+
+}  // namespace
+
+bool StartDlgStandardsSS(VnDlgStandardsData& data) {
+    return evaluatePooled(data, false);
+}
+
+bool StartDlgStandardsSSMovingData(VnDlgStandardsData& data) {
+    return evaluatePooled(data, true);
 }
 
 bool StartDlgStandardsSStest() {

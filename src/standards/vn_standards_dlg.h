@@ -31,5 +31,8 @@ class VnStandardsDlg : public CDialog {
 
 // Evaluates a standard in a pooled host; true on success (data then holds the result).
 bool StartDlgStandardsSS(VnDlgStandardsData& data);
+// The same with the caller's data moved into the host: after a failure it is left empty (for
+// callers that drop it then, such as a child standard's call).
+bool StartDlgStandardsSSMovingData(VnDlgStandardsData& data);
 // A developer's check: a child evaluation of "c:\a\a\a\test.vns" with four variables.
 bool StartDlgStandardsSStest();

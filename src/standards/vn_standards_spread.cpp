@@ -58,6 +58,7 @@ void VnStandardsSpread::findSectionStarts(int (&starts)[4]) {
 }
 
 Acad::ErrorStatus VnStandardsSpread::findVarCells() {
+    variablesFormatted_ = false;
     varCells.resetVarCells();
     int starts[4];
     findSectionStarts(starts);

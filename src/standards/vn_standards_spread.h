@@ -98,6 +98,8 @@ class VnStandardsSpread : public Ktx_Spread {
     // Evaluates the child standard that `expression` calls through `functionName` and takes
     // back its Output arguments. eInvalidInput on any failure.
     Acad::ErrorStatus callChild(const Ktx_String& expression, const Ktx_String& functionName);
+    // The same with the call's pieces read before (childCallPieces); fewer than two fail.
+    Acad::ErrorStatus callChild(const Ktx_StringArray& pieces);
 
     // How a Calc cell's text is read: the left side before the first "=" and the expression
     // after it, both without surrounding blanks. False (left empty, expression = the whole
@@ -130,6 +132,8 @@ class VnStandardsSpread : public Ktx_Spread {
     std::shared_ptr<const VnStandardsCalcIndex::Equation> equationOf(const Ktx_String& text);
     bool setTranslatedFormula(int col, int row, const VnStandardsCalcIndex::Equation& eq);
     bool takeCalculatedValue(int col, int row, int var);
+    // value into the variable's cell of the grid (see variablesFormatted_).
+    Acad::ErrorStatus writeVariable(int var, const Ktx_String& value);
     Acad::ErrorStatus removeDuplicateVarCells();
     Acad::ErrorStatus bindChildArguments(VnDlgStandardsData& data, bool outputsBack);
     // findVarCells right after loadStandard: the declarations found in the same unchanged file
@@ -177,4 +181,9 @@ class VnStandardsSpread : public Ktx_Spread {
 
   private:
     std::shared_ptr<const VnStandardsCalcIndex> calcIndex_;
+    // Set when every variable's cell got the format of its type in this grid since the
+    // variables were found (the values went in); Calc cells, the only cells whose format the
+    // calculation changes, lie from calcStart_ down.
+    bool variablesFormatted_ = false;
+    int calcStart_ = -1;
 };

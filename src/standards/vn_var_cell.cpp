@@ -50,12 +50,17 @@ Acad::ErrorStatus VnVarCell::setNewValue(Ktx_Spread& ss, const Ktx_String& v) {
     return setValueToSS(ss);
 }
 
+Acad::ErrorStatus VnVarCell::setNewValueInFormat(Ktx_Spread& ss, const Ktx_String& v) {
+    value = v;
+    return ss.setCellText(col, row, value, true) ? Acad::eOk : Acad::eInvalidInput;
+}
+
 Acad::ErrorStatus VnVarCell::setValueToSS(Ktx_Spread& ss) {
     if (valueType == VnValueString)
         ss.setEditType(col, row, col, row, 0, 9999);
     else
         ss.setNumberTypeCell(col, row, valueType == VnValueInt ? 0 : 7, false);
-    return ss.setCellText(col, row, value, true) ? Acad::eOk : Acad::eInvalidInput;
+    return setNewValueInFormat(ss, value);
 }
 
 Acad::ErrorStatus VnVarCell::getCurrentValue(Ktx_Spread& ss, Ktx_String& out) {

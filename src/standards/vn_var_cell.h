@@ -46,6 +46,8 @@ class VnVarCell {
 
     Acad::ErrorStatus setNewValue(const Ktx_String& v);
     Acad::ErrorStatus setNewValue(Ktx_Spread& ss, const Ktx_String& v);
+    // value = v, written into a cell that already has the format of valueType.
+    Acad::ErrorStatus setNewValueInFormat(Ktx_Spread& ss, const Ktx_String& v);
     // Formats the cell by valueType (Int: number, 0 decimals; Double: number, 7 decimals;
     // String: text of at most 9999 characters) and writes value as its value.
     Acad::ErrorStatus setValueToSS(Ktx_Spread& ss);
