@@ -6,6 +6,7 @@
 // the command's per-macro path over 10,000 macro files (bench/README.md).
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
+#include <unistd.h>
 
 #include <chrono>
 #include <filesystem>
@@ -99,7 +100,8 @@ std::string generatedStandard(int cells) {
 
 void BM_GeneratedCalcCells(benchmark::State& state) {
     const int cells = static_cast<int>(state.range(0));
-    const auto lib = std::filesystem::temp_directory_path() / "vn_standards_bench";
+    const auto lib = std::filesystem::temp_directory_path() /
+                     ("vn_standards_bench_" + std::to_string(::getpid()));
     std::filesystem::create_directories(lib / "Connection Standards");
     std::string error;
     auto sheet = SheetCsv::read(generatedStandard(cells), false, error);
@@ -227,7 +229,8 @@ long peakKb() {
 void BM_MacroBatch(benchmark::State& state) {
     const int count = static_cast<int>(state.range(0));
     useLibrary(kSource / "examples" / "library");
-    const auto folder = std::filesystem::temp_directory_path() / "vn_standards_batch_bench";
+    const auto folder = std::filesystem::temp_directory_path() /
+                        ("vn_standards_batch_bench_" + std::to_string(::getpid()));
     std::filesystem::remove_all(folder);
     std::filesystem::create_directories(folder);
     for (int i = 0; i < count; ++i)
