@@ -32,6 +32,12 @@ std::unique_ptr<FormulaEngine> FormulaEngine::clone() const {
     return std::unique_ptr<FormulaEngine>(new FormulaEngine(std::move(copy)));
 }
 
+bool FormulaEngine::assign(const FormulaEngine& other) {
+    if (impl_->sheet.calculating()) return false;
+    impl_->sheet.assign(other.impl_->sheet);
+    return true;
+}
+
 bool FormulaEngine::setNumber(int col, int row, double value) {
     if (!cellOk(col, row)) return false;
     impl_->sheet.setConstant(col, row, FormulaValue::makeNumber(value));
@@ -40,7 +46,7 @@ bool FormulaEngine::setNumber(int col, int row, double value) {
 
 bool FormulaEngine::setText(int col, int row, std::string_view text) {
     if (!cellOk(col, row)) return false;
-    impl_->sheet.setConstant(col, row, FormulaValue::makeText(std::string(text)));
+    impl_->sheet.setText(col, row, text);
     return true;
 }
 
