@@ -9,6 +9,13 @@ struct FormulaEngine::Impl {
     explicit Impl(const FormulaSheet& from) : sheet(from) {}
     FormulaSheet sheet;
     Code scratch;
+    std::string name;  // a function name in upper case, its room kept between calls
+
+    std::string_view upper(std::string_view text) {
+        name.assign(text);
+        for (char& c : name) c = upperChar(c);
+        return name;
+    }
 };
 
 namespace {
@@ -160,7 +167,7 @@ bool FormulaEngine::copyCell(int fromCol, int fromRow, int toCol, int toRow) {
 
 bool FormulaEngine::addCustomFunction(std::string_view name, int minArgs, int maxArgs,
                                       FormulaCustomFunction callback, long flags) {
-    std::string up = upperText(name);
+    const std::string_view up = impl_->upper(name);
     if (findBuiltin(up) >= 0 || maxArgs > 255) return false;
     return impl_->sheet.customs.add(up, minArgs, maxArgs, std::move(callback), flags);
 }
@@ -170,5 +177,5 @@ void FormulaEngine::clearCustomFunctions() {
 }
 
 bool FormulaEngine::hasCustomFunction(std::string_view name) const {
-    return impl_->sheet.customs.find(upperText(name)) != nullptr;
+    return impl_->sheet.customs.find(impl_->upper(name)) != nullptr;
 }

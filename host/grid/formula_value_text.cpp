@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 
 #include "formula_decimal.h"
@@ -108,6 +109,28 @@ std::string valueText(const FormulaValue& value, ValueTextStyle style) {
     return "";
 }
 
+bool readShortDecimal(std::string_view text, double& out) {
+    constexpr double kPowersOf10[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                      1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    std::uint64_t whole = 0;
+    int digits = 0, decimals = 0;
+    bool point = false;
+    for (const char c : text) {
+        if (c == '.' && !point) {
+            point = true;
+        } else if (c >= '0' && c <= '9' && digits < 15) {
+            whole = whole * 10 + static_cast<std::uint64_t>(c - '0');
+            ++digits;
+            decimals += point ? 1 : 0;
+        } else {
+            return false;
+        }
+    }
+    if (digits == 0) return false;
+    out = static_cast<double>(whole) / kPowersOf10[decimals];
+    return true;
+}
+
 std::optional<double> parseNumberText(std::string_view text) {
     auto blank = [](char c) { return c == ' ' || c == '\t'; };
     while (!text.empty() && blank(text.front())) text.remove_prefix(1);
@@ -141,8 +164,13 @@ std::optional<double> parseNumberText(std::string_view text) {
     if (i != text.size()) return std::nullopt;
     // from_chars reads what strtod reads here but a leading "+"; it answers out of range for
     // overflow and underflow alike, where strtod gives infinity or the nearest small value.
+    const bool negative = text.front() == '-';
     const std::string_view digits = text.front() == '+' ? text.substr(1) : text;
     double v = 0.0;
+    if (readShortDecimal(negative ? text.substr(1) : digits, v)) {
+        if (negative) v = -v;
+        return percent ? v / 100 : v;
+    }
     const std::from_chars_result read =
         std::from_chars(digits.data(), digits.data() + digits.size(), v);
     if (read.ec == std::errc::result_out_of_range) {

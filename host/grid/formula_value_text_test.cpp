@@ -71,6 +71,29 @@ TEST(ValueText, TextReadsAsANumberOnlyWhenItIsWhollyOne) {
         EXPECT_FALSE(parseNumberText(bad).has_value()) << bad;
 }
 
+// Short decimals take an exact path of their own: it must give what strtod gives, signs,
+// percent and "-0" included, for texts on both sides of its 15-digit limit.
+TEST(ValueText, NumberTextReadsAsTheNearestDouble) {
+    std::mt19937_64 rng(20261209);
+    std::uniform_int_distribution<int> length(1, 18), digit(0, 9);
+    for (int i = 0; i < 3000; ++i) {
+        std::string text;
+        const int n = length(rng);
+        for (int k = 0; k < n; ++k) text.push_back(static_cast<char>('0' + digit(rng)));
+        text.insert(static_cast<std::size_t>(length(rng)) % (text.size() + 1), ".");
+        if (text == ".") text = "0";
+        const std::string sign = i % 3 == 0 ? "-" : i % 3 == 1 ? "+" : "";
+        const bool percent = i % 5 == 0;
+        const std::string input = sign + text + (percent ? "%" : "");
+        double expected = std::strtod((sign + text).c_str(), nullptr);
+        if (percent) expected /= 100;
+        const std::optional<double> read = parseNumberText(input);
+        ASSERT_TRUE(read.has_value()) << input;
+        EXPECT_EQ(*read, expected) << input;
+        EXPECT_EQ(std::signbit(*read), std::signbit(expected)) << input;
+    }
+}
+
 // The general text of a number, split back into what it says: sign, significant digits and
 // the power of ten of the first one.
 struct ReadBack {

@@ -273,9 +273,10 @@ void SheetModel::reapplyData(int col, int row) {
     if (e && e->hasDataText) {
         typed = e->dataText;
     } else if (const std::string_view text = engine_->textValue(col, row); !text.empty()) {
-        // A text the new type refuses (a name in a cell made numeric) is emptied uncopied.
+        // A text the new type refuses (a name in a cell made numeric) is emptied uncopied; the
+        // cell keeps no data text (its text was its own canonical form).
         if (!readDataText(type, text)) {
-            clearContent(col, row);
+            engine_->setEmpty(col, row);
             return;
         }
         typed = text;
