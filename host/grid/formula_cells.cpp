@@ -129,10 +129,11 @@ void CellStore::setError(int col, int row, FormulaError e) {
 }
 
 void CellStore::setEmpty(int col, int row) {
-    if (!block(col, row)) return;
-    Block& b = touch(col, row);
-    freeText(b, slot(row));
-    b.kind[static_cast<std::size_t>(slot(row))] = CellKind::Empty;
+    // A cell of a block never allocated is empty already; a block is only ever changed here.
+    Block* b = const_cast<Block*>(block(col, row));
+    if (!b) return;
+    freeText(*b, slot(row));
+    b->kind[static_cast<std::size_t>(slot(row))] = CellKind::Empty;
 }
 
 FormulaValue CellStore::value(int col, int row) const {
