@@ -29,10 +29,27 @@ std::string_view formulaErrorText(FormulaError error) {
     return "";
 }
 
+namespace {
+
+// A whole number below 1e15 in size is its own 15-digit decimal form and needs no rounding:
+// its sign (none for -0) and digits are written at out[n...]. false for any other value.
+bool writeSmallWholeNumber(double value, char* out, std::size_t& n) {
+    if (!(std::fabs(value) < 1e15) || std::trunc(value) != value) return false;
+    if (value < 0) out[n++] = '-';
+    const auto whole = static_cast<std::uint64_t>(std::fabs(value));
+    n = static_cast<std::size_t>(std::to_chars(out + n, out + n + 20, whole).ptr - out);
+    return true;
+}
+
+}  // namespace
+
 // All 15 significant digits kept (no decimal place limit); the text is written straight from
 // them into a buffer.
 std::string formatNumberGeneral(double value) {
     if (!std::isfinite(value)) return "#NUM!";
+    char whole[24];
+    std::size_t length = 0;
+    if (writeSmallWholeNumber(value, whole, length)) return std::string(whole, length);
     const DecimalDigits d = roundDecimal(value, 1000, DecimalRounding::HalfAway);
     if (d.digits.empty()) return "0";
     const std::string& digits = d.digits;
@@ -71,6 +88,15 @@ std::string formatNumberGeneral(double value) {
 std::string formatNumberFixed(double value, int decimals) {
     if (!std::isfinite(value)) return "#NUM!";
     decimals = std::clamp(decimals, 0, 15);
+    char whole[48];
+    std::size_t length = 0;
+    if (writeSmallWholeNumber(value, whole, length)) {
+        if (decimals > 0) {
+            whole[length++] = '.';
+            for (int place = 0; place < decimals; ++place) whole[length++] = '0';
+        }
+        return std::string(whole, length);
+    }
     const DecimalDigits d = roundDecimal(value, decimals, DecimalRounding::HalfAway);
     const int count = static_cast<int>(d.digits.size());
     const int intDigits = count == 0 ? 1 : d.exponent10 + 1;
