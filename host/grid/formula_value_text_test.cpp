@@ -10,6 +10,7 @@
 #include <string>
 
 #include "formula_decimal.h"
+#include "formula_test_util.h"
 
 namespace {
 
@@ -75,13 +76,8 @@ TEST(ValueText, TextReadsAsANumberOnlyWhenItIsWhollyOne) {
 // percent and "-0" included, for texts on both sides of its 15-digit limit.
 TEST(ValueText, NumberTextReadsAsTheNearestDouble) {
     std::mt19937_64 rng(20261209);
-    std::uniform_int_distribution<int> length(1, 18), digit(0, 9);
     for (int i = 0; i < 3000; ++i) {
-        std::string text;
-        const int n = length(rng);
-        for (int k = 0; k < n; ++k) text.push_back(static_cast<char>('0' + digit(rng)));
-        text.insert(static_cast<std::size_t>(length(rng)) % (text.size() + 1), ".");
-        if (text == ".") text = "0";
+        const std::string text = randomDecimalText(rng, 18);
         const std::string sign = i % 3 == 0 ? "-" : i % 3 == 1 ? "+" : "";
         const bool percent = i % 5 == 0;
         const std::string input = sign + text + (percent ? "%" : "");
