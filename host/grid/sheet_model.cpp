@@ -20,9 +20,7 @@ bool SheetModel::assign(const SheetModel& other) {
     maxCols_ = other.maxCols_;
     maxRows_ = other.maxRows_;
     formats_ = other.formats_;
-    // Every node of this sheet's extras is kept for other's and for the cells formatted next.
-    while (!extras_.empty()) eraseExtra(extras_.begin());
-    for (const auto& [key, e] : other.extras_) newExtra(key) = e;
+    extras_ = other.extras_;
     spans_ = other.spans_;
     contentBlocks_ = other.contentBlocks_;
     colWidths_ = other.colWidths_;
@@ -78,23 +76,12 @@ const CellExtra* SheetModel::extra(int col, int row) const {
 }
 
 CellExtra& SheetModel::extraFor(int col, int row) {
-    const std::uint64_t key = keyOf(col, row);
-    if (auto it = extras_.find(key); it != extras_.end()) return it->second;
-    return newExtra(key);
-}
-
-CellExtra& SheetModel::newExtra(std::uint64_t key) {
-    if (spareExtras_.empty()) return extras_.try_emplace(key).first->second;
-    Extras::node_type node = std::move(spareExtras_.back());
-    spareExtras_.pop_back();
-    node.key() = key;
-    node.mapped().reset();
-    return extras_.insert(std::move(node)).position->second;
+    return extras_[keyOf(col, row)];
 }
 
 void SheetModel::dropExtraIfDefault(int col, int row) {
     auto it = extras_.find(keyOf(col, row));
-    if (it != extras_.end() && it->second.isDefault()) eraseExtra(it);
+    if (it != extras_.end() && it->second.isDefault()) extras_.erase(it);
 }
 
 // Puts a content into the engine and marks its block; a Text content is `text`.
@@ -129,7 +116,7 @@ void SheetModel::keepDataText(int col, int row, bool differs, std::string_view t
     } else if (auto it = extras_.find(keyOf(col, row)); it != extras_.end()) {
         it->second.hasDataText = false;
         it->second.dataText.clear();
-        if (it->second.isDefault()) eraseExtra(it);
+        if (it->second.isDefault()) extras_.erase(it);
     }
 }
 
@@ -269,7 +256,7 @@ void SheetModel::changeFormatId(int col, int row, std::uint32_t id, bool typeCha
     if (id == 0) {
         if (auto it = extras_.find(keyOf(col, row)); it != extras_.end()) {
             it->second.format = 0;
-            if (it->second.isDefault()) eraseExtra(it);
+            if (it->second.isDefault()) extras_.erase(it);
         }
     } else {
         extraFor(col, row).format = id;

@@ -45,14 +45,6 @@ struct CellExtra {
     std::string tag;
     std::string note;
     bool isDefault() const { return format == 0 && !hasDataText && tag.empty() && note.empty(); }
-    // Back to all default, keeping the texts' room.
-    void reset() {
-        format = 0;
-        hasDataText = false;
-        dataText.clear();
-        tag.clear();
-        note.clear();
-    }
 };
 
 class SheetModel {
@@ -151,13 +143,8 @@ class SheetModel {
     }
     static int colOf(std::uint64_t key) { return int(key >> 32); }
     static int rowOf(std::uint64_t key) { return int(key & 0xFFFFFFFFu); }
-    using Extras = std::unordered_map<std::uint64_t, CellExtra>;
     const CellExtra* extra(int col, int row) const;
     CellExtra& extraFor(int col, int row);
-    // A new default extra of `key` (not yet held), in a spare node when there is one.
-    CellExtra& newExtra(std::uint64_t key);
-    // Lets the extra go, keeping its node for the next cell that needs one.
-    void eraseExtra(Extras::iterator it) { spareExtras_.push_back(extras_.extract(it)); }
     void dropExtraIfDefault(int col, int row);
     bool storeContent(int col, int row, const FormulaValue& content, std::string_view typed);
     bool storeData(int col, int row, const SSCellType& type, std::string_view text);
@@ -194,10 +181,7 @@ class SheetModel {
     int maxCols_ = 0;
     int maxRows_ = 0;
     FormatPool formats_;
-    Extras extras_;
-    // Nodes of extras let go (by a load into this sheet, or a cell back to defaults): the
-    // cells an evaluation formats after each load take them instead of new allocations.
-    std::vector<Extras::node_type> spareExtras_;
+    std::unordered_map<std::uint64_t, CellExtra> extras_;
     std::vector<CellSpan> spans_;
     std::vector<std::uint64_t> contentBlocks_;  // sorted, each block once
     std::map<int, int> colWidths_;

@@ -87,28 +87,6 @@ TEST_F(SheetModelTest, ANewTypeEmptiesDataItRefuses) {
     EXPECT_EQ(s.valueText(1, 2), "5.00");
 }
 
-// A cell back to all defaults gives its record up for the next cell that needs one: nothing
-// of the old cell's tag, note, data text or format may show in the new one.
-TEST_F(SheetModelTest, ACellsPropertiesNeverReappearInAnotherCell) {
-    s.setTag(1, 1, "old tag");
-    s.setNote(1, 1, "old note");
-    s.setFormat(1, 1, typed(SS_CELLTYPE_NUMBER));
-    ASSERT_TRUE(s.setData(1, 1, "1.50"));  // kept as typed
-    s.setTag(1, 1, "");
-    s.setNote(1, 1, "");
-    s.clearContent(1, 1);
-    s.setFormat(1, 1, CellFormat{});
-    ASSERT_FALSE(s.isUsed(1, 1));
-    ASSERT_TRUE(s.setData(2, 2, "1.50"));  // a general cell: kept as typed too
-    EXPECT_EQ(s.tag(2, 2), "");
-    EXPECT_EQ(s.note(2, 2), "");
-    EXPECT_EQ(s.formatId(2, 2), 0u);
-    EXPECT_EQ(s.dataText(2, 2), "1.50");
-    s.setTag(3, 3, "new");
-    EXPECT_EQ(s.dataText(3, 3), "");
-    EXPECT_EQ(s.note(3, 3), "");
-}
-
 TEST_F(SheetModelTest, AFormatChangeBesideTheTypeKeepsTheDataAndAnEqualOneChangesNothing) {
     CellFormat f = typed(SS_CELLTYPE_NUMBER, 1);
     s.setFormat(1, 1, f);
