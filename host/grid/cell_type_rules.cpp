@@ -97,10 +97,29 @@ bool isPlainCanonicalNumber(std::string_view text) {
     return significant <= 15 && leadingZeros <= 4;
 }
 
+namespace {
+
+// Number text formatNumberGeneral never writes: a "+", blank or "%", or a fixed form whose
+// fraction ends in "0" or "." (its digits never end in a zero), such as the "65.0000000" a
+// number cell's value text gives.
+bool isNeverGeneralText(std::string_view text) {
+    if (text.empty() || text.front() == '+') return true;
+    bool point = false, exponent = false;
+    for (const char c : text) {
+        if (c == ' ' || c == '\t' || c == '%') return true;
+        point = point || c == '.';
+        exponent = exponent || c == 'e' || c == 'E';
+    }
+    return point && !exponent && (text.back() == '0' || text.back() == '.');
+}
+
+}  // namespace
+
 bool isCanonicalDataText(const DataContent& content, std::string_view text) {
     switch (content.kind) {
         case FormulaValueKind::Number:
-            return isPlainCanonicalNumber(text) || formatNumberGeneral(content.number) == text;
+            if (isPlainCanonicalNumber(text)) return true;
+            return !isNeverGeneralText(text) && formatNumberGeneral(content.number) == text;
         case FormulaValueKind::Text:
             return true;
         default:

@@ -84,13 +84,27 @@ TEST(CellTypeRules, DataTextIsCanonicalExactlyWhenItsValuesTextIsTheSame) {
         int type;
         const char* text;
     };
-    for (const Case& c : {Case{SS_CELLTYPE_GENERAL, "12.5"}, Case{SS_CELLTYPE_GENERAL, "12.50"},
-                          Case{SS_CELLTYPE_GENERAL, "1e3"}, Case{SS_CELLTYPE_GENERAL, "1E+20"},
+    for (const Case& c : {Case{SS_CELLTYPE_GENERAL, "12.5"},
+                          Case{SS_CELLTYPE_GENERAL, "12.50"},
+                          Case{SS_CELLTYPE_GENERAL, "1e3"},
+                          Case{SS_CELLTYPE_GENERAL, "1E+20"},
                           Case{SS_CELLTYPE_GENERAL, "0.1234567890123456"},
-                          Case{SS_CELLTYPE_NUMBER, " 7"}, Case{SS_CELLTYPE_NUMBER, "-0"},
-                          Case{SS_CELLTYPE_NUMBER, "50%"}, Case{SS_CELLTYPE_EDIT, "12.50"},
-                          Case{SS_CELLTYPE_CHECKBOX, "true"}, Case{SS_CELLTYPE_CHECKBOX, "1"},
-                          Case{SS_CELLTYPE_GENERAL, ""}, Case{SS_CELLTYPE_GENERAL, "abc"}}) {
+                          Case{SS_CELLTYPE_NUMBER, " 7"},
+                          Case{SS_CELLTYPE_NUMBER, "-0"},
+                          Case{SS_CELLTYPE_NUMBER, "50%"},
+                          Case{SS_CELLTYPE_EDIT, "12.50"},
+                          Case{SS_CELLTYPE_CHECKBOX, "true"},
+                          Case{SS_CELLTYPE_CHECKBOX, "1"},
+                          Case{SS_CELLTYPE_GENERAL, ""},
+                          Case{SS_CELLTYPE_GENERAL, "abc"},
+                          Case{SS_CELLTYPE_NUMBER, "65.0000000"},
+                          Case{SS_CELLTYPE_GENERAL, "1."},
+                          Case{SS_CELLTYPE_GENERAL, "+1"},
+                          Case{SS_CELLTYPE_GENERAL, "1.5E+20"},
+                          Case{SS_CELLTYPE_GENERAL, "1E-07"},
+                          Case{SS_CELLTYPE_GENERAL, "1E+20 "},
+                          Case{SS_CELLTYPE_GENERAL, "1e+20"},
+                          Case{SS_CELLTYPE_GENERAL, "0.10"}}) {
         const std::optional<DataContent> read = readDataText(typeOf(c.type), c.text);
         const std::optional<FormulaValue> content = contentForData(typeOf(c.type), c.text);
         ASSERT_TRUE(read && content) << c.text;

@@ -7,19 +7,26 @@ CellStore::Block::Block() {
     kind.fill(CellKind::Empty);
 }
 
-CellStore::CellStore(const CellStore& other)
-    : columns_(other.columns_.size()),
-      texts_(other.texts_),
-      freeTexts_(other.freeTexts_),
-      usedCols_(other.usedCols_),
-      usedRows_(other.usedRows_) {
+void CellStore::assign(const CellStore& other) {
+    if (this == &other) return;
+    columns_.resize(other.columns_.size());
     for (std::size_t c = 0; c < columns_.size(); ++c) {
         const auto& from = other.columns_[c].blocks;
         auto& to = columns_[c].blocks;
         to.resize(from.size());
-        for (std::size_t b = 0; b < from.size(); ++b)
-            if (from[b]) to[b] = std::make_unique<Block>(*from[b]);
+        for (std::size_t b = 0; b < from.size(); ++b) {
+            if (!from[b])
+                to[b].reset();
+            else if (to[b])
+                *to[b] = *from[b];
+            else
+                to[b] = std::make_unique<Block>(*from[b]);
+        }
     }
+    texts_ = other.texts_;
+    freeTexts_ = other.freeTexts_;
+    usedCols_ = other.usedCols_;
+    usedRows_ = other.usedRows_;
 }
 
 const CellStore::Block* CellStore::block(int col, int row) const {
@@ -86,9 +93,10 @@ std::uint32_t CellStore::newTextSlot(std::string_view t) {
 void CellStore::freeText(Block& b, int s) {
     std::size_t i = static_cast<std::size_t>(s);
     if (b.kind[i] != CellKind::Text) return;
+    // A freed slot keeps a small buffer for the next text; a large one is given back.
     std::string& t = texts_[b.payload[i].text];
     t.clear();
-    t.shrink_to_fit();
+    if (t.capacity() > kKeptTextCapacity) t.shrink_to_fit();
     freeTexts_.push_back(b.payload[i].text);
 }
 
@@ -121,10 +129,11 @@ void CellStore::setError(int col, int row, FormulaError e) {
 }
 
 void CellStore::setEmpty(int col, int row) {
-    if (!block(col, row)) return;
-    Block& b = touch(col, row);
-    freeText(b, slot(row));
-    b.kind[static_cast<std::size_t>(slot(row))] = CellKind::Empty;
+    // A cell of a block never allocated is empty already; a block is only ever changed here.
+    Block* b = const_cast<Block*>(block(col, row));
+    if (!b) return;
+    freeText(*b, slot(row));
+    b->kind[static_cast<std::size_t>(slot(row))] = CellKind::Empty;
 }
 
 FormulaValue CellStore::value(int col, int row) const {

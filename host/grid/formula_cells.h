@@ -48,8 +48,10 @@ class CellStore {
     CellStore() = default;
     // A deep copy: blocks, texts and dependent-list heads (edge numbers, valid in a copy of
     // the FormulaDeps that made them).
-    CellStore(const CellStore& other);
+    CellStore(const CellStore& other) { assign(other); }
     CellStore& operator=(const CellStore&) = delete;
+    // Makes this a copy of `other`, reusing the blocks and text buffers this one holds.
+    void assign(const CellStore& other);
 
     // nullptr when the block of (col, row) was never allocated.
     const Block* block(int col, int row) const;
@@ -98,6 +100,7 @@ class CellStore {
         if (col > usedCols_) usedCols_ = col;
         if (row > usedRows_) usedRows_ = row;
     }
+    static constexpr std::size_t kKeptTextCapacity = 256;
     std::uint32_t newTextSlot(std::string_view t);
     void freeText(Block& b, int s);
     std::vector<Moved> takeAll();

@@ -107,17 +107,38 @@ void freeBlocks(const std::vector<HGLOBAL>& blocks, HGLOBAL resultBlock, int liv
 
 }  // namespace
 
+CustomFunctions& CustomFunctions::operator=(const CustomFunctions& other) {
+    if (this == &other) return *this;
+    clear();
+    for (const auto& [name, entry] : other.entries_)
+        if (entry.callback) put(name, entry);
+    return *this;
+}
+
+void CustomFunctions::clear() {
+    if (entries_.size() > kMaxEntries) return entries_.clear();
+    // A let-go entry holds no callback: nothing it captured stays alive.
+    for (auto& named : entries_) named.second = {};
+}
+
+void CustomFunctions::put(std::string_view upperName, CustomFunctionEntry entry) {
+    if (auto it = entries_.find(upperName); it != entries_.end())
+        it->second = std::move(entry);
+    else
+        entries_.emplace(std::string(upperName), std::move(entry));
+}
+
 bool CustomFunctions::add(std::string_view upperName, int minArgs, int maxArgs,
                           FormulaCustomFunction cb, long flags) {
     if (upperName.empty() || !cb || minArgs < 0 || maxArgs < minArgs) return false;
-    entries_.insert_or_assign(std::string(upperName),
-                              CustomFunctionEntry{minArgs, maxArgs, flags, std::move(cb)});
+    put(upperName, CustomFunctionEntry{minArgs, maxArgs, flags, std::move(cb)});
     return true;
 }
 
+// Only entries with a callback are registered (add refuses none).
 const CustomFunctionEntry* CustomFunctions::find(std::string_view upperName) const {
     auto it = entries_.find(upperName);
-    return it == entries_.end() ? nullptr : &it->second;
+    return it == entries_.end() || !it->second.callback ? nullptr : &it->second;
 }
 
 void callCustomFunction(const CustomFunctionEntry& entry, EvalHost& host, EvalValue* args, int argc,

@@ -17,15 +17,27 @@ struct CustomFunctionEntry {
     FormulaCustomFunction callback;
 };
 
+// The functions by name. A function let go (by clear() or a copy without it) leaves its entry
+// behind without a callback, so that a sheet that registers the same functions after every
+// load allocates nothing for them; at most kMaxEntries such names are kept.
 class CustomFunctions {
   public:
+    static constexpr std::size_t kMaxEntries = 256;
+
+    CustomFunctions() = default;
+    CustomFunctions(const CustomFunctions& other) { *this = other; }
+    CustomFunctions& operator=(const CustomFunctions& other);
+
     // false for an empty name or bad counts; a name registered again is replaced.
     bool add(std::string_view upperName, int minArgs, int maxArgs, FormulaCustomFunction cb,
              long flags);
-    void clear() { entries_.clear(); }
+    void clear();
+    // Valid until the next change of the registry.
     const CustomFunctionEntry* find(std::string_view upperName) const;
 
   private:
+    void put(std::string_view upperName, CustomFunctionEntry entry);
+
     // Looked up by a view of the name, without making a string of it.
     struct NameHash {
         using is_transparent = void;

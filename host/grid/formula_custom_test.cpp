@@ -138,6 +138,30 @@ TEST_F(FormulaCustom, UnregisteredFunctionIsNameErrorUntilRegisteredAndRecalcula
     EXPECT_EQ(cellText(e, 2, 2), "#NAME?");
 }
 
+// The registry reuses the slots of functions it let go: what a lookup finds must be exactly
+// what is registered now, in any order of registration, replacement, clearing and copying.
+TEST_F(FormulaCustom, RegistryFindsExactlyTheFunctionsRegisteredNow) {
+    for (const char* name : {"MID_NAME", "zeta", "Alpha", "beta2", "BETA"})
+        ASSERT_TRUE(e.addCustomFunction(name, 1, 1, describe, 0)) << name;
+    ASSERT_TRUE(e.addCustomFunction("alpha", 1, 1, fails, 0));  // replaces Alpha
+    EXPECT_EQ(evalText(e, "=ZETA(7)"), "1:0:7");
+    ASSERT_TRUE(e.setFormula(2, 3, "=ALPHA(1)"));
+    EXPECT_TRUE(e.value(2, 3).isEmpty());  // the replacement (fails) was called
+    std::unique_ptr<FormulaEngine> copy = e.clone();
+    e.clearCustomFunctions();
+    for (const char* name : {"BETA", "GAMMA"})
+        ASSERT_TRUE(e.addCustomFunction(name, 1, 1, describe, 0));
+    for (const char* gone : {"ALPHA", "ZETA", "MID_NAME", "BETA2"})
+        EXPECT_FALSE(e.hasCustomFunction(gone)) << gone;
+    EXPECT_TRUE(e.hasCustomFunction("beta") && e.hasCustomFunction("Gamma"));
+    for (const char* kept : {"ALPHA", "ZETA", "MID_NAME", "BETA2", "BETA"})
+        EXPECT_TRUE(copy->hasCustomFunction(kept)) << kept;
+    EXPECT_FALSE(copy->hasCustomFunction("GAMMA"));
+    ASSERT_TRUE(copy->assign(e));  // fewer functions copied over more
+    EXPECT_FALSE(copy->hasCustomFunction("ZETA"));
+    EXPECT_TRUE(copy->hasCustomFunction("GAMMA"));
+}
+
 TEST_F(FormulaCustom, BuiltInNamesCannotBeTaken) {
     EXPECT_FALSE(e.addCustomFunction("sum", 1, 1, describe, 0));
     EXPECT_FALSE(e.addCustomFunction("", 1, 1, describe, 0));

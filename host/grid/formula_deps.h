@@ -17,13 +17,15 @@ class FormulaDeps {
 
     explicit FormulaDeps(CellStore& cells) : cells_(cells) {}
     // A copy of `other` whose list heads live in `cells`, a copy of other's cell store.
-    FormulaDeps(const FormulaDeps& other, CellStore& cells)
-        : cells_(cells),
-          edges_(other.edges_),
-          freeEdge_(other.freeEdge_),
-          bigRanges_(other.bigRanges_) {}
+    FormulaDeps(const FormulaDeps& other, CellStore& cells) : cells_(cells) { assign(other); }
     FormulaDeps(const FormulaDeps&) = delete;  // would read the other sheet's cells
     FormulaDeps& operator=(const FormulaDeps&) = delete;
+    // Takes other's edges; this one's heads must be in a copy of other's cell store.
+    void assign(const FormulaDeps& other) {
+        edges_ = other.edges_;
+        freeEdge_ = other.freeEdge_;
+        bigRanges_ = other.bigRanges_;
+    }
 
     // Links / unlinks formula `id` for every reference in its code.
     void add(std::uint32_t id, const std::uint32_t* code, std::size_t length);

@@ -9,6 +9,13 @@ struct FormulaEngine::Impl {
     explicit Impl(const FormulaSheet& from) : sheet(from) {}
     FormulaSheet sheet;
     Code scratch;
+    std::string name;  // a function name in upper case, its room kept between calls
+
+    std::string_view upper(std::string_view text) {
+        name.assign(text);
+        for (char& c : name) c = upperChar(c);
+        return name;
+    }
 };
 
 namespace {
@@ -32,6 +39,12 @@ std::unique_ptr<FormulaEngine> FormulaEngine::clone() const {
     return std::unique_ptr<FormulaEngine>(new FormulaEngine(std::move(copy)));
 }
 
+bool FormulaEngine::assign(const FormulaEngine& other) {
+    if (impl_->sheet.calculating()) return false;
+    impl_->sheet.assign(other.impl_->sheet);
+    return true;
+}
+
 bool FormulaEngine::setNumber(int col, int row, double value) {
     if (!cellOk(col, row)) return false;
     impl_->sheet.setConstant(col, row, FormulaValue::makeNumber(value));
@@ -40,7 +53,7 @@ bool FormulaEngine::setNumber(int col, int row, double value) {
 
 bool FormulaEngine::setText(int col, int row, std::string_view text) {
     if (!cellOk(col, row)) return false;
-    impl_->sheet.setConstant(col, row, FormulaValue::makeText(std::string(text)));
+    impl_->sheet.setText(col, row, text);
     return true;
 }
 
@@ -154,7 +167,7 @@ bool FormulaEngine::copyCell(int fromCol, int fromRow, int toCol, int toRow) {
 
 bool FormulaEngine::addCustomFunction(std::string_view name, int minArgs, int maxArgs,
                                       FormulaCustomFunction callback, long flags) {
-    std::string up = upperText(name);
+    const std::string_view up = impl_->upper(name);
     if (findBuiltin(up) >= 0 || maxArgs > 255) return false;
     return impl_->sheet.customs.add(up, minArgs, maxArgs, std::move(callback), flags);
 }
@@ -164,5 +177,5 @@ void FormulaEngine::clearCustomFunctions() {
 }
 
 bool FormulaEngine::hasCustomFunction(std::string_view name) const {
-    return impl_->sheet.customs.find(upperText(name)) != nullptr;
+    return impl_->sheet.customs.find(impl_->upper(name)) != nullptr;
 }

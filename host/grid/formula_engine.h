@@ -59,6 +59,9 @@ class FormulaEngine {
     // An independent engine with the same cells, formulas, values, dependencies, settings and
     // custom functions; changes to either never reach the other.
     std::unique_ptr<FormulaEngine> clone() const;
+    // Makes this engine such a copy of `other` in place, reusing its storage. false (nothing
+    // changed) while this engine calculates.
+    bool assign(const FormulaEngine& other);
 
     // Limits of addressable cells (references and contents).
     static constexpr int kMaxCol = 18278;    // ZZZ

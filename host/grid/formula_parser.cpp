@@ -10,6 +10,7 @@
 #include "diagnostic_text.h"
 #include "formula_builtins.h"
 #include "formula_case.h"
+#include "formula_value_text.h"
 
 namespace {
 
@@ -79,28 +80,8 @@ FormulaError errorOfLiteral(std::string_view text) {
 
 // A number as the lexer took it: digits, an optional fraction and exponent.
 double readNumberLiteral(std::string_view text) {
-    // Up to 15 digits without an exponent: the digits as a whole number and the power of ten
-    // are both exact doubles, so their quotient is the correctly rounded value from_chars
-    // gives, at a fraction of its cost.
-    constexpr double kPowersOf10[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                      1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
-    std::uint64_t whole = 0;
-    int digits = 0, decimals = 0;
-    bool point = false, plain = true;
-    for (const char c : text) {
-        if (c == '.') {
-            point = true;
-        } else if (c >= '0' && c <= '9' && digits < 15) {
-            whole = whole * 10 + static_cast<std::uint64_t>(c - '0');
-            ++digits;
-            decimals += point ? 1 : 0;
-        } else {
-            plain = false;
-            break;
-        }
-    }
-    if (plain) return static_cast<double>(whole) / kPowersOf10[decimals];
     double v = 0;
+    if (readShortDecimal(text, v)) return v;
     auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
     if (ec == std::errc::result_out_of_range) return HUGE_VAL;  // evaluates to #NUM!
     return v;

@@ -8,23 +8,24 @@ namespace {
 constexpr int kMaxPendingRounds = 100;
 }
 
-// Scratch state (the ordering walk, evaluation stacks) starts empty in the copy.
-FormulaSheet::FormulaSheet(const FormulaSheet& other)
-    : EvalHost(),
-      FormulaOrderGraph(),
-      autoCalc(other.autoCalc),
-      refStyle(other.refStyle),
-      customs(other.customs),
-      cells_(other.cells_),
-      deps_(other.deps_, cells_),
-      code_(other.code_),
-      garbageWords_(other.garbageWords_),
-      formulas_(other.formulas_),
-      freeIds_(other.freeIds_),
-      deferredFreeIds_(other.deferredFreeIds_),
-      calcOrder_(other.calcOrder_),
-      scopeEpoch_(other.scopeEpoch_),
-      epoch_(other.epoch_) {
+// Scratch state (the ordering walk, evaluation stacks) is not copied; what is pending is
+// dropped.
+void FormulaSheet::assign(const FormulaSheet& other) {
+    if (this == &other) return;
+    autoCalc = other.autoCalc;
+    refStyle = other.refStyle;
+    customs = other.customs;
+    cells_.assign(other.cells_);
+    deps_.assign(other.deps_);
+    code_ = other.code_;
+    garbageWords_ = other.garbageWords_;
+    formulas_ = other.formulas_;
+    freeIds_ = other.freeIds_;
+    deferredFreeIds_ = other.deferredFreeIds_;
+    calcOrder_ = other.calcOrder_;
+    scopeEpoch_ = other.scopeEpoch_;
+    epoch_ = other.epoch_;
+    pending_.clear();
     if (other.calculating_ == 0) return;
     freeIds_.insert(freeIds_.end(), deferredFreeIds_.begin(), deferredFreeIds_.end());
     deferredFreeIds_.clear();
@@ -84,6 +85,12 @@ void FormulaSheet::removeFormula(int col, int row) {
     cells_.setFormula(col, row, kNoFormula);
     (calculating_ ? deferredFreeIds_ : freeIds_).push_back(id);
     if (!calculating_) compactCode();
+}
+
+void FormulaSheet::setText(int col, int row, std::string_view text) {
+    removeFormula(col, row);
+    cells_.setText(col, row, text);
+    changed(col, row);
 }
 
 void FormulaSheet::setConstant(int col, int row, const FormulaValue& v) {
@@ -267,28 +274,32 @@ void FormulaSheet::cycle(std::uint32_t id) {
 
 void FormulaSheet::changed(int col, int row) {
     if (!autoCalc) return;
+    // A cell nothing reads starts no calculation (the usual case for written inputs).
+    if (!calculating_ && pending_.empty() && !deps_.hasDependent(col, row)) return;
     pending_.emplace_back(col, row);
     if (!calculating_) runPending();
 }
 
 void FormulaSheet::runPending() {
+    // Not reentered: changes made while calculating only queue up in pending_.
     for (int round = 0; round < kMaxPendingRounds && !pending_.empty(); ++round) {
-        std::vector<std::pair<int, int>> cells;
-        cells.swap(pending_);
-        recalcDependents(std::move(cells));
+        queue_.clear();
+        queue_.swap(pending_);
+        recalcDependents(queue_);
     }
     pending_.clear();
 }
 
 // Calculates, in dependency order, every formula that reads the changed cells directly or
 // through other formulas.
-void FormulaSheet::recalcDependents(std::vector<std::pair<int, int>> queue) {
+void FormulaSheet::recalcDependents(std::vector<std::pair<int, int>>& queue) {
     if (++epoch_ == 0) {
         scopeEpoch_.assign(scopeEpoch_.size(), 0);
         epoch_ = 1;
     }
     scopeEpoch_.resize(formulas_.size(), 0);
-    std::vector<std::uint32_t> roots;
+    std::vector<std::uint32_t>& roots = roots_;
+    roots.clear();
     for (std::size_t i = 0; i < queue.size(); ++i) {
         auto [col, row] = queue[i];
         deps_.forEachDependent(col, row, [&](std::uint32_t id) {

@@ -28,11 +28,18 @@ class FormulaSheet : public EvalHost, private FormulaOrderGraph {
     // An independent copy: cells, formulas, dependencies, calculation order, settings and
     // custom functions. A copy taken while the sheet calculates (from a custom function) holds
     // the values as they stand and is not calculating; its kept order is dropped.
-    FormulaSheet(const FormulaSheet& other);
+    FormulaSheet(const FormulaSheet& other) : EvalHost(), FormulaOrderGraph(), deps_(cells_) {
+        assign(other);
+    }
     FormulaSheet& operator=(const FormulaSheet&) = delete;
+    // Makes this such a copy of `other`, reusing this sheet's storage; not while this one
+    // calculates.
+    void assign(const FormulaSheet& other);
+    bool calculating() const { return calculating_ > 0; }
 
     // Contents (coordinates already checked).
     void setConstant(int col, int row, const FormulaValue& value);
+    void setText(int col, int row, std::string_view text);  // setConstant without a copy
     FormulaResult compile(int col, int row, std::string_view text, FormulaSetMode mode,
                           Code& out) const;
     // Stores a compiled formula; calculates it (and, with automatic calculation, what depends
@@ -77,7 +84,7 @@ class FormulaSheet : public EvalHost, private FormulaOrderGraph {
     void removeFormula(int col, int row);
     void evaluateInto(std::uint32_t id);
     void changed(int col, int row);
-    void recalcDependents(std::vector<std::pair<int, int>> changedCells);
+    void recalcDependents(std::vector<std::pair<int, int>>& changedCells);  // grows it
     void runPending();
     void calculateInOrder(std::vector<std::uint32_t>& ids);
     void compactCode();
@@ -102,6 +109,8 @@ class FormulaSheet : public EvalHost, private FormulaOrderGraph {
     bool allInScope_ = false;
     int calculating_ = 0;
     std::vector<std::pair<int, int>> pending_;
+    std::vector<std::pair<int, int>> queue_;  // runPending's buffers, kept for their room
+    std::vector<std::uint32_t> roots_;
     std::vector<std::unique_ptr<std::vector<EvalValue>>> stacks_;
     std::size_t stacksInUse_ = 0;
 };

@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 
 #include "formula_decimal.h"
@@ -28,10 +29,27 @@ std::string_view formulaErrorText(FormulaError error) {
     return "";
 }
 
+namespace {
+
+// A whole number below 1e15 in size is its own 15-digit decimal form and needs no rounding:
+// its sign (none for -0) and digits are written at out[n...]. false for any other value.
+bool writeSmallWholeNumber(double value, char* out, std::size_t& n) {
+    if (!(std::fabs(value) < 1e15) || std::trunc(value) != value) return false;
+    if (value < 0) out[n++] = '-';
+    const auto whole = static_cast<std::uint64_t>(std::fabs(value));
+    n = static_cast<std::size_t>(std::to_chars(out + n, out + n + 20, whole).ptr - out);
+    return true;
+}
+
+}  // namespace
+
 // All 15 significant digits kept (no decimal place limit); the text is written straight from
 // them into a buffer.
 std::string formatNumberGeneral(double value) {
     if (!std::isfinite(value)) return "#NUM!";
+    char whole[24];
+    std::size_t length = 0;
+    if (writeSmallWholeNumber(value, whole, length)) return std::string(whole, length);
     const DecimalDigits d = roundDecimal(value, 1000, DecimalRounding::HalfAway);
     if (d.digits.empty()) return "0";
     const std::string& digits = d.digits;
@@ -70,6 +88,15 @@ std::string formatNumberGeneral(double value) {
 std::string formatNumberFixed(double value, int decimals) {
     if (!std::isfinite(value)) return "#NUM!";
     decimals = std::clamp(decimals, 0, 15);
+    char whole[48];
+    std::size_t length = 0;
+    if (writeSmallWholeNumber(value, whole, length)) {
+        if (decimals > 0) {
+            whole[length++] = '.';
+            for (int place = 0; place < decimals; ++place) whole[length++] = '0';
+        }
+        return std::string(whole, length);
+    }
     const DecimalDigits d = roundDecimal(value, decimals, DecimalRounding::HalfAway);
     const int count = static_cast<int>(d.digits.size());
     const int intDigits = count == 0 ? 1 : d.exponent10 + 1;
@@ -108,6 +135,28 @@ std::string valueText(const FormulaValue& value, ValueTextStyle style) {
     return "";
 }
 
+bool readShortDecimal(std::string_view text, double& out) {
+    constexpr double kPowersOf10[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                      1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    std::uint64_t whole = 0;
+    int digits = 0, decimals = 0;
+    bool point = false;
+    for (const char c : text) {
+        if (c == '.' && !point) {
+            point = true;
+        } else if (c >= '0' && c <= '9' && digits < 15) {
+            whole = whole * 10 + static_cast<std::uint64_t>(c - '0');
+            ++digits;
+            decimals += point ? 1 : 0;
+        } else {
+            return false;
+        }
+    }
+    if (digits == 0) return false;
+    out = static_cast<double>(whole) / kPowersOf10[decimals];
+    return true;
+}
+
 std::optional<double> parseNumberText(std::string_view text) {
     auto blank = [](char c) { return c == ' ' || c == '\t'; };
     while (!text.empty() && blank(text.front())) text.remove_prefix(1);
@@ -141,8 +190,13 @@ std::optional<double> parseNumberText(std::string_view text) {
     if (i != text.size()) return std::nullopt;
     // from_chars reads what strtod reads here but a leading "+"; it answers out of range for
     // overflow and underflow alike, where strtod gives infinity or the nearest small value.
+    const bool negative = text.front() == '-';
     const std::string_view digits = text.front() == '+' ? text.substr(1) : text;
     double v = 0.0;
+    if (readShortDecimal(negative ? text.substr(1) : digits, v)) {
+        if (negative) v = -v;
+        return percent ? v / 100 : v;
+    }
     const std::from_chars_result read =
         std::from_chars(digits.data(), digits.data() + digits.size(), v);
     if (read.ec == std::errc::result_out_of_range) {

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "formula_decimal.h"
+#include "formula_test_util.h"
 
 namespace {
 
@@ -71,6 +72,24 @@ TEST(ValueText, TextReadsAsANumberOnlyWhenItIsWhollyOne) {
         EXPECT_FALSE(parseNumberText(bad).has_value()) << bad;
 }
 
+// Short decimals take an exact path of their own: it must give what strtod gives, signs,
+// percent and "-0" included, for texts on both sides of its 15-digit limit.
+TEST(ValueText, NumberTextReadsAsTheNearestDouble) {
+    std::mt19937_64 rng(20261209);
+    for (int i = 0; i < 3000; ++i) {
+        const std::string text = randomDecimalText(rng, 18);
+        const std::string sign = i % 3 == 0 ? "-" : i % 3 == 1 ? "+" : "";
+        const bool percent = i % 5 == 0;
+        const std::string input = sign + text + (percent ? "%" : "");
+        double expected = std::strtod((sign + text).c_str(), nullptr);
+        if (percent) expected /= 100;
+        const std::optional<double> read = parseNumberText(input);
+        ASSERT_TRUE(read.has_value()) << input;
+        EXPECT_EQ(*read, expected) << input;
+        EXPECT_EQ(std::signbit(*read), std::signbit(expected)) << input;
+    }
+}
+
 // The general text of a number, split back into what it says: sign, significant digits and
 // the power of ten of the first one.
 struct ReadBack {
@@ -111,7 +130,8 @@ TEST(ValueText, GeneralTextSaysTheFifteenDigitsOfTheDecimalRounding) {
     for (int i = 0; i < 100000; ++i) {
         const double any = std::bit_cast<double>(rng());
         const double decimal = std::round(std::pow(10.0, power(rng)) * 1e4) / 1e4 * 0.7;
-        for (double v : {any, decimal, -decimal, std::nextafter(decimal, 0.0)}) {
+        const double whole = std::trunc(decimal * 100);
+        for (double v : {any, decimal, -decimal, std::nextafter(decimal, 0.0), whole, -whole}) {
             if (!std::isfinite(v) || v == 0) continue;
             const std::string text = formatNumberGeneral(v);
             const DecimalDigits want = roundDecimalReference(v, 1000, DecimalRounding::HalfAway);
@@ -123,7 +143,10 @@ TEST(ValueText, GeneralTextSaysTheFifteenDigitsOfTheDecimalRounding) {
             ++checked;
         }
     }
-    EXPECT_GT(checked, 250000);  // zero and non-finite values skipped
+    EXPECT_GT(checked, 350000);  // zero and non-finite values skipped
+    EXPECT_EQ(formatNumberGeneral(-0.0), "0");
+    EXPECT_EQ(formatNumberGeneral(999999999999999.0), "999999999999999");
+    EXPECT_EQ(formatNumberGeneral(1e15), "1E+15");
 }
 
 // Fixed text against the rounded digits written out by hand: whole part, point, places.
@@ -149,7 +172,9 @@ TEST(ValueText, FixedTextSaysTheDecimalRoundingWithItsPlaces) {
     for (int i = 0; i < 20000; ++i) {
         const double decimal = std::round(std::pow(10.0, power(rng)) * 1e4) / 1e4 * 0.7;
         const double any = std::bit_cast<double>(rng());
-        for (double v : {decimal, -decimal, any, 0.5, -0.5, 2.5e-16, 1e300, 0.0})
+        const double whole = std::trunc(decimal * 100);
+        for (double v : {decimal, -decimal, any, 0.5, -0.5, 2.5e-16, 1e300, 0.0, -0.0, whole,
+                         -whole, 999999999999999.0, 1e15, -65.0})
             for (int decimals : {0, 2, 7, 15}) {
                 if (!std::isfinite(v)) continue;
                 ASSERT_EQ(formatNumberFixed(v, decimals), expected(v, decimals)) << v;

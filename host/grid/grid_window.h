@@ -75,11 +75,11 @@ class GridWindow {
     // Puts a new sheet in place of the current one, keeping the window's settings (options,
     // reference style); the active cell and selection are reset, the kept text dropped.
     void replaceSheet(std::unique_ptr<SheetModel> sheet);
-    // Frees the current sheet right before replaceSheet puts a new one in (a load that can no
-    // longer fail): the window has no sheet in between, and nothing may look at it then.
-    void releaseSheet() {
+    // Takes the current sheet out right before replaceSheet puts a new one in (a load that can
+    // no longer fail): the window has no sheet in between, and nothing may look at it then.
+    std::unique_ptr<SheetModel> takeSheet() {
         kept_.drop();
-        sheet_.reset();
+        return std::move(sheet_);
     }
 
     bool option(int number) const;

@@ -25,9 +25,11 @@ SheetLoadCache& SheetLoadCache::shared() {
 }
 
 std::unique_ptr<SheetModel> SheetLoadCache::load(const std::string& path, std::string& error,
-                                                 const std::function<void()>& beforeCopy) {
-    const auto copyOf = [&beforeCopy](const SheetModel& kept) {
-        if (beforeCopy) beforeCopy();
+                                                 const TakeOld& takeOld) {
+    const auto copyOf = [&takeOld](const SheetModel& kept) {
+        std::unique_ptr<SheetModel> old = takeOld ? takeOld() : nullptr;
+        if (old && old->assign(kept)) return old;
+        old.reset();
         return kept.clone();
     };
     const std::string key = keyOf(path);
@@ -55,7 +57,7 @@ std::unique_ptr<SheetModel> SheetLoadCache::load(const std::string& path, std::s
     std::unique_ptr<SheetModel> sheet = SheetFile::read(*text, error);
     if (!sheet) return nullptr;
     if (!keepable || text->size() != stamp.size) {
-        if (beforeCopy) beforeCopy();
+        if (takeOld) takeOld();  // freed here
         return sheet;
     }
     // The kept sheet stays as parsed; every load, the first included, gets its own copy.

@@ -36,12 +36,15 @@ class SheetLoadCache {
     // The one the grid's windows share.
     static SheetLoadCache& shared();
 
-    // A new sheet from the file at `path`, or nullptr with `error` set. `beforeCopy`, when
-    // given, runs once the load can no longer fail and before the new sheet is made: a grid
-    // frees its old sheet there, so that the copy of a kept sheet takes the memory the old one
-    // of the same file gave back (warm in the caches, in blocks of the very sizes it needs).
+    // The sheet a grid gives up for the one it loads (nullptr: none).
+    using TakeOld = std::function<std::unique_ptr<SheetModel>()>;
+    // A new sheet from the file at `path`, or nullptr with `error` set. `takeOld`, when given,
+    // is called once the load can no longer fail and before the new sheet is made: the copy of
+    // a kept sheet is then made in the old sheet's storage (mostly a sheet of the same file,
+    // so its blocks, texts and tables have the very sizes needed), else the old one is freed
+    // first.
     std::unique_ptr<SheetModel> load(const std::string& path, std::string& error,
-                                     const std::function<void()>& beforeCopy = {});
+                                     const TakeOld& takeOld = {});
     // How many loads read and parsed the file's text (for tests: a reused sheet parses none).
     std::size_t parseCount() const;
     // Forgets every kept sheet.

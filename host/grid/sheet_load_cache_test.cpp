@@ -239,4 +239,33 @@ TEST(SheetModelClone, CopyAndOriginalCalculateIndependently) {
     EXPECT_EQ(copy->formulaText(2, 5), "B3+B4");
 }
 
+// A load of a kept file into a grid makes the copy in the grid's old sheet: nothing of what
+// the old sheet held may survive, and the result calculates as a fresh copy does.
+TEST(SheetModelClone, AssignInPlaceLeavesNothingOfTheOldSheet) {
+    const std::unique_ptr<SheetModel> kept = richSheet("alpha");
+    std::unique_ptr<SheetModel> old = richSheet("a text long enough to leave the string buffer");
+    old->setMaxRows(2000);
+    old->setMaxCols(40);
+    old->setData(30, 1500, "far away");
+    old->setFormula(3, 7, "A1+A2+A3", FormulaSetMode::Loader);  // a dependent of A1
+    old->setTag(30, 1500, "far tag");
+    CellFormat money;
+    money.cellType.type = SS_CELLTYPE_CURRENCY;
+    old->setFormat(4, 9, money);
+    ASSERT_TRUE(old->assign(*kept));
+    EXPECT_EQ(SheetFile::write(*old), SheetFile::write(*kept));
+    EXPECT_FALSE(old->isUsed(30, 1500));
+    EXPECT_FALSE(old->hasFormula(3, 7));
+    EXPECT_EQ(old->format(4, 9).cellType.type, kept->format(4, 9).cellType.type);
+    // Its dependencies are the kept sheet's.
+    old->setData(1, 1, "3");
+    EXPECT_EQ(old->valueText(2, 3), "131.5");
+    EXPECT_EQ(kept->valueText(2, 3), "120.5");
+    int used = 0;
+    old->forEachUsedCell([&](int, int) { ++used; });
+    int keptUsed = 0;
+    kept->forEachUsedCell([&](int, int) { ++keptUsed; });
+    EXPECT_EQ(used, keptUsed);
+}
+
 }  // namespace

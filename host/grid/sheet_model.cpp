@@ -10,16 +10,23 @@ const std::string kNoText;
 
 SheetModel::SheetModel() : engine_(std::make_unique<FormulaEngine>()) {}
 
-SheetModel::SheetModel(const SheetModel& other)
-    : engine_(other.engine_->clone()),
-      maxCols_(other.maxCols_),
-      maxRows_(other.maxRows_),
-      formats_(other.formats_),
-      extras_(other.extras_),
-      spans_(other.spans_),
-      contentBlocks_(other.contentBlocks_),
-      colWidths_(other.colWidths_),
-      rowHeights_(other.rowHeights_) {}
+SheetModel::SheetModel(const SheetModel& other) : SheetModel() {
+    assign(other);
+}
+
+bool SheetModel::assign(const SheetModel& other) {
+    if (this == &other) return true;
+    if (!engine_->assign(*other.engine_)) return false;
+    maxCols_ = other.maxCols_;
+    maxRows_ = other.maxRows_;
+    formats_ = other.formats_;
+    extras_ = other.extras_;
+    spans_ = other.spans_;
+    contentBlocks_ = other.contentBlocks_;
+    colWidths_ = other.colWidths_;
+    rowHeights_ = other.rowHeights_;
+    return true;
+}
 
 std::unique_ptr<SheetModel> SheetModel::clone() const {
     return std::unique_ptr<SheetModel>(new SheetModel(*this));
@@ -266,9 +273,10 @@ void SheetModel::reapplyData(int col, int row) {
     if (e && e->hasDataText) {
         typed = e->dataText;
     } else if (const std::string_view text = engine_->textValue(col, row); !text.empty()) {
-        // A text the new type refuses (a name in a cell made numeric) is emptied uncopied.
+        // A text the new type refuses (a name in a cell made numeric) is emptied uncopied; the
+        // cell keeps no data text (its text was its own canonical form).
         if (!readDataText(type, text)) {
-            clearContent(col, row);
+            engine_->setEmpty(col, row);
             return;
         }
         typed = text;

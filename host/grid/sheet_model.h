@@ -58,6 +58,9 @@ class SheetModel {
     // An independent deep copy: everything observable through this class and its engine is
     // equal, and changes to either never reach the other.
     std::unique_ptr<SheetModel> clone() const;
+    // Makes this sheet such a copy of `other` in place, reusing its storage (a sheet loaded
+    // again from the same file). false (nothing changed) while its engine calculates.
+    bool assign(const SheetModel& other);
 
     FormulaEngine& engine() { return *engine_; }
     const FormulaEngine& engine() const { return *engine_; }

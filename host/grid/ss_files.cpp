@@ -53,7 +53,7 @@ bool SSLoadFromFile(HWND hWnd, const char* fileName) {
     std::unique_ptr<SheetModel> sheet =
         SheetLoadCache::shared().load(fileName, error, [grid, &formattedBefore] {
             formattedBefore = grid->sheet().extraCount();
-            grid->releaseSheet();
+            return grid->takeSheet();
         });
     if (sheet) sheet->reserveExtras(formattedBefore);
     if (!sheet) {
