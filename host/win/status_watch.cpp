@@ -92,6 +92,11 @@ class StatusWatch {
         if (!absolutePath(path, absolute)) return readHostStatus(path);
         if (auto it = kept_.find(absolute); it != kept_.end()) return it->second;
         if (kept_.size() >= kMaxKept) forgetAll();
+        // Watching costs more than one status call (a folder with many entries costs the
+        // kernel a walk over them): a path is watched from its second read, so that a process
+        // reading each file once does not pay for it.
+        if (readOnce_.size() >= kMaxKept) readOnce_.clear();
+        if (readOnce_.insert(absolute).second) return readHostStatus(path);
         if (!watchPath(absolute)) return readHostStatus(path);
         // The watches are in place: a change from here on is reported.
         struct stat st;
@@ -115,6 +120,7 @@ class StatusWatch {
         if (fd_ >= 0) ::close(fd_);
         fd_ = -1;
         kept_.clear();
+        readOnce_.clear();
         watches_.clear();
         folders_.clear();
     }
@@ -224,6 +230,7 @@ class StatusWatch {
 
     int fd_ = -1;
     std::unordered_map<std::string, HostStatus> kept_;
+    std::unordered_set<std::string> readOnce_;
     std::unordered_map<int, Watched> watches_;
     std::unordered_map<std::string, int> folders_;
 };

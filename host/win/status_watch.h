@@ -3,13 +3,14 @@
 // that could alter it, so that a run of evaluations reads each path's status once instead of
 // once per evaluation, and still sees every change at once.
 //
-// A path is kept only when it can be watched whole: an absolute path without "." or ".."
-// parts, no symbolic link along it, every folder on it on a local file system (whose changes
-// the kernel reports however they are made, unlike a network share). Before the status is
-// read the watch is put on every folder from the root down (for the next part's name being
-// made, removed or renamed, and for the folder itself being moved or removed), and on the path
-// itself (for its content, size, times or, for a folder, its entries changing). A change
-// that comes between putting the watch and reading the status is therefore reported, not lost.
+// A path is kept from its second read (its first is a plain status call: a process that reads
+// each file once does not pay for watches), and only when it can be watched whole: an absolute path
+// without "." or ".." parts, no symbolic link along it, every folder on it on a local file system
+// (whose changes the kernel reports however they are made, unlike a network share). Before the
+// status is read the watch is put on every folder from the root down (for the next part's name
+// being made, removed or renamed, and for the folder itself being moved or removed), and on the
+// path itself (for its content, size, times or, for a folder, its entries changing). A change that
+// comes between putting the watch and reading the status is therefore reported, not lost.
 //
 // `catchUp` reads what the kernel reported since the last call without waiting (one system
 // call, none queued the usual case); any report about a watched name, a lost report (queue
