@@ -1,3 +1,5 @@
+// File statuses: what a status scope sees, and the statuses kept while the kernel reports no
+// change.
 #include "status_watch.h"
 
 #include <gtest/gtest.h>
@@ -7,6 +9,8 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+
+#include "file_stamp.h"
 
 namespace fs = std::filesystem;
 
@@ -47,6 +51,38 @@ class StatusWatchTest : public ::testing::Test {
 
     fs::path folder;
 };
+
+// In a status scope a path's status is read once: a file made or grown inside the scope is
+// seen as it was, and as it is once the scope (the outermost one) has closed.
+TEST_F(StatusWatchTest, AScopeSeesEachPathAsFirstReadUntilItsOutermostEnd) {
+    const std::string path = (folder / "data.txt").string();
+    HostFileStamp stamp;
+    HostPathKind kind = HostPathKind::Other;
+    beginHostStatusScope();
+    EXPECT_FALSE(hostFileStampOf(path, stamp, &kind));
+    EXPECT_EQ(kind, HostPathKind::Missing);
+    std::ofstream(path) << "12";
+    beginHostStatusScope();
+    EXPECT_FALSE(hostFileStampOf(path, stamp, &kind));
+    endHostStatusScope();
+    EXPECT_FALSE(hostFileStampOf(path, stamp));  // the outer scope is still open
+    endHostStatusScope();
+    ASSERT_TRUE(hostFileStampOf(path, stamp, &kind));
+    EXPECT_EQ(kind, HostPathKind::File);
+    EXPECT_EQ(stamp.size, 2u);
+
+    beginHostStatusScope();
+    ASSERT_TRUE(hostFileStampOf(path, stamp));
+    std::ofstream(path, std::ios::app) << "345";
+    ASSERT_TRUE(hostFileStampOf(path, stamp));
+    EXPECT_EQ(stamp.size, 2u);
+    endHostStatusScope();
+    ASSERT_TRUE(hostFileStampOf(path, stamp));
+    EXPECT_EQ(stamp.size, 5u);
+    endHostStatusScope();  // one end too many changes nothing
+    ASSERT_TRUE(hostFileStampOf((folder).string(), stamp, &kind));
+    EXPECT_EQ(kind, HostPathKind::Folder);
+}
 
 TEST_F(StatusWatchTest, AKeptFileIsNotReadAgainUntilItChanges) {
     const std::string fresh = (folder / "sub" / "read-once.txt").string();
