@@ -23,7 +23,7 @@ constexpr std::uint32_t kFileEvents = IN_MODIFY | IN_ATTRIB | IN_DELETE_SELF | I
 constexpr std::uint32_t kEntryEvents = IN_CREATE | IN_DELETE | IN_MOVED_FROM | IN_MOVED_TO;
 // More kept paths than this and everything is forgotten, to bound the watches a long run of
 // look-ups of ever new names would gather.
-constexpr std::size_t kMaxKept = 4096;
+constexpr std::size_t kMaxKept = 1024;
 
 std::uint64_t gStatusCalls = 0;
 
@@ -133,9 +133,12 @@ class StatusWatch {
     // A forked worker gets a fresh watch of its own: sharing the parent's queue would let one
     // of them read, and so take from the other, a report the other needs.
 
+    // A process the kernel refuses a watch to (too many of them on the machine) reads every
+    // status anew from then on.
     bool open() {
-        if (fd_ < 0) fd_ = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
-        return fd_ >= 0;
+        if (fd_ < 0 && !refused_) fd_ = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+        refused_ = fd_ < 0;
+        return !refused_;
     }
 
     bool anyMatters(const char* buffer, std::size_t length) const {
@@ -229,6 +232,7 @@ class StatusWatch {
     }
 
     int fd_ = -1;
+    bool refused_ = false;
     std::unordered_map<std::string, HostStatus> kept_;
     std::unordered_set<std::string> readOnce_;
     std::unordered_map<int, Watched> watches_;
