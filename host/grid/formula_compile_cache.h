@@ -5,10 +5,10 @@
 // names the parse asked about as custom functions and the answers it got; it serves only while
 // the asking sheet gives the same answers. Bounded: when full it is emptied and fills anew.
 // Formulas of a sheet loaded whole (FormulaSetMode::Bulk) do not go through it.
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -40,32 +40,35 @@ class FormulaCompileCache {
         KeyView view() const { return {text, place}; }
     };
 
-    // The kept code for the key when every name it asked about gets the same answer now.
+    // The kept code for the key when every name it asked about gets the same answer now;
+    // valid until the next `keep` or `clear`.
     const Code* find(const KeyView& key, const IsCustom& isCustom) const;
     void keep(Key key, const Code& code, Asked asked);
-    void clear() { entries_.clear(); }
+    void clear();
 
     // The one cache of the process (the grid runs on one thread).
     static FormulaCompileCache& shared();
 
   private:
-    struct KeyHash {
-        using is_transparent = void;
-        std::size_t operator()(const KeyView& k) const;
-        std::size_t operator()(const Key& k) const { return (*this)(k.view()); }
-    };
-    struct KeyEqual {
-        using is_transparent = void;
-        template <typename A, typename B>
-        bool operator()(const A& a, const B& b) const {
-            return viewOf(a) == viewOf(b);
-        }
-        static KeyView viewOf(const Key& k) { return k.view(); }
-        static const KeyView& viewOf(const KeyView& k) { return k; }
-    };
+    // Entries lie in one array and are found through a table of slots (open addressing, the
+    // part of the hash beside each entry's number): a look-up reads one slot line and the one
+    // entry it names, instead of following a chain of scattered nodes, which decides the cost
+    // per formula once thousands of entries no longer fit the processor's caches.
     struct Entry {
+        Key key;
+        std::size_t hash = 0;
         Code code;
         Asked asked;
     };
-    std::unordered_map<Key, Entry, KeyHash, KeyEqual> entries_;
+    struct Slot {
+        std::uint32_t hashPart = 0;
+        std::uint32_t entry = 0;  // 1 + index into entries_; 0 is an empty slot
+    };
+    static std::size_t hashOf(const KeyView& k);
+    // The slot holding `key`, or the empty slot where it would go.
+    std::size_t slotFor(const KeyView& key, std::size_t hash) const;
+    void growSlots();
+
+    std::vector<Entry> entries_;
+    std::vector<Slot> slots_;  // a power of two in size, at most half full
 };

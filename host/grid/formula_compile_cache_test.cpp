@@ -47,3 +47,33 @@ TEST(FormulaCompileCache, TheSameTextInAnotherCellRefersFromThatCell) {
     EXPECT_DOUBLE_EQ(sheet.value(3, 2).number, 21);
     EXPECT_DOUBLE_EQ(sheet.value(3, 1).number, 15);
 }
+
+// The table behind the cache: entries stay found with their own code while it grows, a key
+// kept again takes its new code, and a full cache starts afresh.
+TEST(FormulaCompileCache, EachKeyFindsItsOwnCodeAsTheTableGrowsAndEmpties) {
+    FormulaCompileCache cache;
+    const FormulaCompileCache::IsCustom none = [](std::string_view) { return false; };
+    const auto key = [](int i) {
+        // Few texts, many cells: keys that differ only by their place.
+        return FormulaCompileCache::Key{"A" + std::to_string(i % 97), {i, i % 5, false, true}};
+    };
+    const int total = static_cast<int>(FormulaCompileCache::kMaxEntries) + 500;
+    for (int i = 0; i < total; ++i) cache.keep(key(i), Code{static_cast<std::uint32_t>(i)}, {});
+    const int firstKept = static_cast<int>(FormulaCompileCache::kMaxEntries);
+    for (int i = 0; i < total; ++i) {
+        const Code* code = cache.find(key(i).view(), none);
+        if (i < firstKept) {
+            EXPECT_EQ(code, nullptr) << i;
+        } else {
+            ASSERT_NE(code, nullptr) << i;
+            EXPECT_EQ(code->at(0), static_cast<std::uint32_t>(i));
+        }
+    }
+    cache.keep(key(total - 1), Code{7, 7}, {});
+    EXPECT_EQ(*cache.find(key(total - 1).view(), none), (Code{7, 7}));
+    FormulaCompileCache::Key other = key(total - 1);
+    other.place.r1c1 = true;
+    EXPECT_EQ(cache.find(other.view(), none), nullptr);
+    cache.clear();
+    EXPECT_EQ(cache.find(key(total - 1).view(), none), nullptr);
+}
