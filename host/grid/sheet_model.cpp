@@ -20,6 +20,7 @@ bool SheetModel::assign(const SheetModel& other) {
     maxCols_ = other.maxCols_;
     maxRows_ = other.maxRows_;
     formats_ = other.formats_;
+    formatIds_ = other.formatIds_;
     extras_ = other.extras_;
     spans_ = other.spans_;
     contentBlocks_ = other.contentBlocks_;
@@ -63,6 +64,7 @@ void SheetModel::removeOutside() {
     std::erase_if(extras_, [this](const auto& e) {
         return colOf(e.first) > maxCols_ || rowOf(e.first) > maxRows_;
     });
+    formatIds_.move([this](int& col, int& row) { return col <= maxCols_ && row <= maxRows_; });
     std::erase_if(spans_, [this](const CellSpan& s) {
         return s.col + s.numCols - 1 > maxCols_ || s.row + s.numRows - 1 > maxRows_;
     });
@@ -218,8 +220,7 @@ const std::string& SheetModel::note(int col, int row) const {
 }
 
 std::uint32_t SheetModel::formatId(int col, int row) const {
-    const CellExtra* e = exists(col, row) ? extra(col, row) : nullptr;
-    return e ? e->format : 0;
+    return exists(col, row) ? formatIds_.get(col, row) : 0;
 }
 
 const CellFormat& SheetModel::format(int col, int row) const {
@@ -253,14 +254,7 @@ bool SheetModel::editFormat(int col, int row, const std::function<void(CellForma
 }
 
 void SheetModel::changeFormatId(int col, int row, std::uint32_t id, bool typeChanges) {
-    if (id == 0) {
-        if (auto it = extras_.find(keyOf(col, row)); it != extras_.end()) {
-            it->second.format = 0;
-            if (it->second.isDefault()) extras_.erase(it);
-        }
-    } else {
-        extraFor(col, row).format = id;
-    }
+    formatIds_.set(col, row, id);
     if (typeChanges) reapplyData(col, row);
 }
 
@@ -268,7 +262,7 @@ void SheetModel::changeFormatId(int col, int row, std::uint32_t id, bool typeCha
 void SheetModel::reapplyData(int col, int row) {
     if (engine_->hasFormula(col, row)) return;
     const CellExtra* e = extra(col, row);
-    const SSCellType& type = formats_.get(e ? e->format : 0).cellType;
+    const SSCellType& type = formats_.get(formatIds_.get(col, row)).cellType;
     std::string typed;
     if (e && e->hasDataText) {
         typed = e->dataText;
@@ -348,7 +342,7 @@ bool SheetModel::setRowHeight(int row, int pixels) {
 
 bool SheetModel::isUsed(int col, int row) const {
     if (!exists(col, row)) return false;
-    if (extra(col, row) != nullptr) return true;
+    if (extra(col, row) != nullptr || formatIds_.get(col, row) != 0) return true;
     return !engine_->value(col, row).isEmpty() || engine_->hasFormula(col, row);
 }
 
@@ -356,6 +350,7 @@ void SheetModel::forEachUsedCell(const std::function<void(int col, int row)>& vi
     std::vector<std::uint64_t> keys;
     keys.reserve(extras_.size());
     for (const auto& e : extras_) keys.push_back(e.first);
+    formatIds_.forEach([&](int col, int row, std::uint32_t) { keys.push_back(keyOf(col, row)); });
     for (std::uint64_t block : contentBlocks_) {
         const int col = int(block & 0xFFFFFFFFu);
         const int first = int(block >> 32) << kBlockBits;

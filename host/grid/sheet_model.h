@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "cell_format.h"
+#include "format_id_blocks.h"
 #include "formula_engine.h"
 
 struct CellSpan {
@@ -37,14 +38,13 @@ struct CellSpan {
     bool operator==(const CellSpan&) const = default;
 };
 
-// What a cell holds beside its engine content; kept only when not all default.
+// What a cell holds beside its engine content and its format id; kept only when not all default.
 struct CellExtra {
-    std::uint32_t format = 0;
     bool hasDataText = false;  // the data was typed differently from its value's text
     std::string dataText;
     std::string tag;
     std::string note;
-    bool isDefault() const { return format == 0 && !hasDataText && tag.empty() && note.empty(); }
+    bool isDefault() const { return !hasDataText && tag.empty() && note.empty(); }
 };
 
 class SheetModel {
@@ -99,7 +99,7 @@ class SheetModel {
     bool setCellType(int col, int row, const SSCellType& type);
     bool editFormat(int col, int row, const std::function<void(CellFormat&)>& edit);
     const FormatPool& formats() const { return formats_; }
-    // How many cells hold a format, tag, note or kept data text; room for that many.
+    // How many cells hold a tag, note or kept data text; room for that many.
     std::size_t extraCount() const { return extras_.size(); }
     void reserveExtras(std::size_t cells) { extras_.reserve(cells); }
 
@@ -181,7 +181,8 @@ class SheetModel {
     int maxCols_ = 0;
     int maxRows_ = 0;
     FormatPool formats_;
-    std::unordered_map<std::uint64_t, CellExtra> extras_;
+    FormatIdBlocks formatIds_;
+    std::unordered_map<std::uint64_t, CellExtra> extras_;  // data texts, tags, notes
     std::vector<CellSpan> spans_;
     std::vector<std::uint64_t> contentBlocks_;  // sorted, each block once
     std::map<int, int> colWidths_;

@@ -46,6 +46,7 @@ void SheetModel::moveExtras(const std::function<bool(int& col, int& row)>& move)
         if (move(c, r)) moved.emplace(keyOf(c, r), std::move(e));
     }
     extras_.swap(moved);
+    formatIds_.move(move);
 }
 
 void SheetModel::moveSizes(std::map<int, int>& sizes, const std::function<bool(int& index)>& move) {
@@ -90,6 +91,7 @@ bool SheetModel::insertRows(int at, int count) {
     if (at < 1 || at > maxRows_ + 1 || count < 1) return false;
     int lastUsed = std::min(engine_->usedRows(), maxRows_);
     for (const auto& e : extras_) lastUsed = std::max(lastUsed, rowOf(e.first));
+    formatIds_.forEach([&](int, int row, std::uint32_t) { lastUsed = std::max(lastUsed, row); });
     if (lastUsed >= at && lastUsed + count > maxRows_) maxRows_ = lastUsed + count;
     if (maxRows_ > FormulaEngine::kMaxRow || !engine_->insertRows(at, count)) return false;
     shiftContentBlocks(true, at, count);
@@ -113,6 +115,7 @@ bool SheetModel::insertCols(int at, int count) {
     if (at < 1 || at > maxCols_ + 1 || count < 1) return false;
     int lastUsed = std::min(engine_->usedCols(), maxCols_);
     for (const auto& e : extras_) lastUsed = std::max(lastUsed, colOf(e.first));
+    formatIds_.forEach([&](int col, int, std::uint32_t) { lastUsed = std::max(lastUsed, col); });
     if (lastUsed >= at && lastUsed + count > maxCols_) maxCols_ = lastUsed + count;
     if (maxCols_ > FormulaEngine::kMaxCol || !engine_->insertCols(at, count)) return false;
     shiftContentBlocks(false, at, count);
@@ -137,6 +140,7 @@ bool SheetModel::copyCell(int fromCol, int fromRow, int toCol, int toRow, bool f
     if (formatOnly) return setFormat(toCol, toRow, format(fromCol, fromRow));
     engine_->copyCell(fromCol, fromRow, toCol, toRow);
     markContent(toCol, toRow);
+    formatIds_.set(toCol, toRow, formatIds_.get(fromCol, fromRow));
     const CellExtra* e = extra(fromCol, fromRow);
     if (e) {
         extras_[keyOf(toCol, toRow)] = *e;
@@ -173,6 +177,7 @@ struct SheetModel::CellSnapshot {
     FormulaValue constant;
     bool hasExtra = false;
     CellExtra extra;
+    std::uint32_t formatId = 0;
 };
 
 SheetModel::CellSnapshot SheetModel::snapshot(int col, int row) const {
@@ -187,6 +192,7 @@ SheetModel::CellSnapshot SheetModel::snapshot(int col, int row) const {
         s.hasExtra = true;
         s.extra = *e;
     }
+    s.formatId = formatIds_.get(col, row);
     return s;
 }
 
@@ -199,6 +205,7 @@ void SheetModel::restore(int col, int row, const CellSnapshot& s) {
     } else {
         storeContent(col, row, s.constant, canonicalDataText(s.constant));
     }
+    formatIds_.set(col, row, s.formatId);
     if (s.hasExtra) {
         extras_[keyOf(col, row)] = s.extra;
     } else {

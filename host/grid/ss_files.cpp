@@ -46,9 +46,9 @@ bool SSLoadFromFile(HWND hWnd, const char* fileName) {
     GridWindow* grid = ssGrid(hWnd);
     if (!grid || !fileName) return false;
     std::string error;
-    // The cells the old sheet gave formats to: a window is mostly loaded with the same file
-    // again, whose evaluation formats as many cells, so the new sheet makes room for them at
-    // once instead of growing its table step by step.
+    // The cells the old sheet gave data texts, tags or notes to: a window is mostly loaded with
+    // the same file again, whose evaluation gives as many cells such extras, so the new sheet
+    // makes room for them at once instead of growing its table step by step.
     std::size_t formattedBefore = 0;
     std::unique_ptr<SheetModel> sheet =
         SheetLoadCache::shared().load(fileName, error, [grid, &formattedBefore] {

@@ -1,0 +1,35 @@
+#include "format_id_blocks.h"
+
+#include <utility>
+
+void FormatIdBlocks::set(int col, int row, std::uint32_t id) {
+    const std::uint64_t key = blockKey(col, row);
+    auto it = blocks_.find(key);
+    if (it == blocks_.end()) {
+        if (id == 0) return;
+        it = blocks_.try_emplace(key).first;
+    }
+    Block& block = it->second;
+    std::uint32_t& slot = block.ids[row & kRowMask];
+    block.formatted += (id != 0) - (slot != 0);
+    slot = id;
+    if (block.formatted == 0) blocks_.erase(it);
+}
+
+void FormatIdBlocks::forEach(
+    const std::function<void(int col, int row, std::uint32_t id)>& visit) const {
+    for (const auto& [key, block] : blocks_) {
+        const int col = int(key >> 32);
+        const int first = int(key & 0xFFFFFFFFu) << kRowBits;
+        for (int i = 0; i <= kRowMask; ++i)
+            if (block.ids[i] != 0) visit(col, first + i, block.ids[i]);
+    }
+}
+
+void FormatIdBlocks::move(const std::function<bool(int& col, int& row)>& move) {
+    FormatIdBlocks moved;
+    forEach([&](int col, int row, std::uint32_t id) {
+        if (move(col, row)) moved.set(col, row, id);
+    });
+    blocks_ = std::move(moved.blocks_);
+}

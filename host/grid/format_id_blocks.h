@@ -1,0 +1,36 @@
+#pragma once
+// The format id of every cell of a sheet (0: the default format), kept in blocks of 64 rows
+// of one column: the format is what nearly every cell call reads, and a block's ids lie side by
+// side, so a run of cells down a column finds them in the same few cache lines however many
+// cells the sheet formats (a hash node per cell is a cache miss per cell once thousands of
+// them no longer fit the processor's caches).
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <unordered_map>
+
+class FormatIdBlocks {
+  public:
+    std::uint32_t get(int col, int row) const {
+        const auto it = blocks_.find(blockKey(col, row));
+        return it == blocks_.end() ? 0 : it->second.ids[row & kRowMask];
+    }
+    void set(int col, int row, std::uint32_t id);
+    void clear() { blocks_.clear(); }
+    // Every cell of a non-default format, in no particular order.
+    void forEach(const std::function<void(int col, int row, std::uint32_t id)>& visit) const;
+    // Moves every id to where `move` puts its cell; `move` returning false drops it.
+    void move(const std::function<bool(int& col, int& row)>& move);
+
+  private:
+    static constexpr int kRowBits = 6;
+    static constexpr int kRowMask = (1 << kRowBits) - 1;
+    struct Block {
+        std::array<std::uint32_t, 1 << kRowBits> ids{};
+        int formatted = 0;  // ids that are not 0; a block without any is dropped
+    };
+    static std::uint64_t blockKey(int col, int row) {
+        return (std::uint64_t(std::uint32_t(col)) << 32) | std::uint32_t(row >> kRowBits);
+    }
+    std::unordered_map<std::uint64_t, Block> blocks_;
+};
