@@ -69,7 +69,10 @@ void BM_ExampleEndPlate(benchmark::State& state) {
         data.transaction = &transaction;
         return StartDlgStandardsSS(data);
     };
-    evaluate();  // the pooled hosts and kept files exist from the first evaluation on
+    // The pooled hosts and kept files exist from the first evaluation on, the watches that keep
+    // the files' statuses from the second: the steady state of a batch is timed.
+    evaluate();
+    evaluate();
     resetCalcTimers();
     for (auto _ : state) {
         if (!evaluate()) {
@@ -130,8 +133,9 @@ void BM_GeneratedCalcCells(benchmark::State& state) {
         data.varCells.append(r);
         return StartDlgStandardsSS(data);
     };
-    // The first evaluation reads and plans the file: the steady state of a batch is timed.
-    if (!evaluate()) state.SkipWithError("evaluation failed");
+    // The first evaluation reads and plans the file, the second puts the watches that keep the
+    // files' statuses: the steady state of a batch is timed.
+    if (!evaluate() || !evaluate()) state.SkipWithError("evaluation failed");
     resetCalcTimers();
     for (auto _ : state) {
         if (!evaluate()) {
@@ -239,7 +243,9 @@ void BM_MacroBatch(benchmark::State& state) {
     EvalOptions options;
     options.standard = "EndPlate";
     options.key = "EndPlateIPE300";
-    // The pooled hosts exist from the first evaluation on.
+    // The pooled hosts exist from the first evaluation on, the watches that keep the library
+    // files' statuses from the second.
+    evaluateFolderFile(options, MacroFileList(folder.string()).path(0));
     evaluateFolderFile(options, MacroFileList(folder.string()).path(0));
     const long before = peakKb();
     for (auto _ : state) {
