@@ -3,10 +3,11 @@
 #include <cerrno>
 #include <charconv>
 #include <cmath>
-#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string_view>
+
+#include "formula_value_text.h"
 
 namespace {
 
@@ -215,33 +216,15 @@ std::string macroNumberText(double value) {
 
 namespace {
 
-// A plain decimal number between blanks ("12", " -3.25 ", "212.0000000") whose digits make an
-// integer below 2^53 with at most 22 of them after the point: read exactly as strtod reads
-// it (that integer and the power of ten are exact doubles, so their quotient is the correctly
-// rounded value). False for any other text.
+// A plain decimal number between blanks ("12", " -3.25 ", "212.0000000") read exactly, as
+// strtod reads it (readShortDecimal). False for any other text.
 bool parsePlainDecimal(std::string_view text, double& value) {
-    static const double kPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                     1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
-                                     1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
     while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
     while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
     const bool negative = !text.empty() && text.front() == '-';
     if (negative) text.remove_prefix(1);
-    std::uint64_t digits = 0;
-    int count = 0, decimals = 0;
-    bool point = false;
-    for (char c : text) {
-        if (c == '.' && !point) {
-            point = true;
-            continue;
-        }
-        if (c < '0' || c > '9' || ++count > 19) return false;
-        digits = digits * 10 + static_cast<std::uint64_t>(c - '0');
-        if (point) ++decimals;
-    }
-    if (count == 0 || digits >= (std::uint64_t{1} << 53) || decimals > 22) return false;
-    const double magnitude = static_cast<double>(digits) / kPowers[decimals];
-    value = negative ? -magnitude : magnitude;
+    if (!readShortDecimal(text, value)) return false;
+    if (negative) value = -value;
     return true;
 }
 

@@ -136,15 +136,16 @@ std::string valueText(const FormulaValue& value, ValueTextStyle style) {
 }
 
 bool readShortDecimal(std::string_view text, double& out) {
-    constexpr double kPowersOf10[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                      1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    constexpr double kPowersOf10[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                      1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                      1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
     std::uint64_t whole = 0;
     int digits = 0, decimals = 0;
     bool point = false;
     for (const char c : text) {
         if (c == '.' && !point) {
             point = true;
-        } else if (c >= '0' && c <= '9' && digits < 15) {
+        } else if (c >= '0' && c <= '9' && digits < 19) {  // 19 digits cannot overflow
             whole = whole * 10 + static_cast<std::uint64_t>(c - '0');
             ++digits;
             decimals += point ? 1 : 0;
@@ -152,7 +153,7 @@ bool readShortDecimal(std::string_view text, double& out) {
             return false;
         }
     }
-    if (digits == 0) return false;
+    if (digits == 0 || whole >= (std::uint64_t{1} << 53) || decimals > 22) return false;
     out = static_cast<double>(whole) / kPowersOf10[decimals];
     return true;
 }

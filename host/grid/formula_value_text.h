@@ -27,9 +27,10 @@ std::string formatNumberFixed(double value, int decimals);
 // logical 1/0 in a check box, TRUE/FALSE elsewhere; errors their text; empty "".
 std::string valueText(const FormulaValue& value, ValueTextStyle style = {});
 
-// Up to 15 digits with at most one point, nothing else: the digits as a whole number and the
-// power of ten are both exact doubles, so their quotient is the correctly rounded value (what
-// from_chars gives, at a fraction of its cost). false, `out` unchanged, for any other text.
+// Digits with at most one point, nothing else, whose digits make a whole number below 2^53 with
+// at most 22 of them after the point: that number and the power of ten are both exact doubles,
+// so their quotient is the correctly rounded value (what from_chars and strtod give, at a
+// fraction of their cost). false, `out` unchanged, for any other text.
 bool readShortDecimal(std::string_view text, double& out);
 
 // Text that is wholly a number (leading and trailing blanks allowed, decimal point ".",

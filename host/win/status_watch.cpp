@@ -126,12 +126,11 @@ class StatusWatch {
     }
 
   private:
+    // A forked worker gets a fresh watch of its own: sharing the parent's queue would let one
+    // of them read, and so take from the other, a report the other needs.
     StatusWatch() {
         ::pthread_atfork(nullptr, nullptr, [] { instance().forgetAll(); });
     }
-
-    // A forked worker gets a fresh watch of its own: sharing the parent's queue would let one
-    // of them read, and so take from the other, a report the other needs.
 
     // A process the kernel refuses a watch to (too many of them on the machine) reads every
     // status anew from then on.
