@@ -191,11 +191,9 @@ Acad::ErrorStatus getSetConstrVarValue(Ktx_Module* module, const Ktx_String& nam
 std::string macroNumberText(double value) {
     // A whole number below 1e15 is written exactly as an integer: the same digits, taken
     // without the fixed-point conversion (most macro values are whole millimetres).
-    if (value == std::trunc(value) && std::fabs(value) < 1e15) {
-        char whole[24];
-        return std::string(
-            whole, std::to_chars(whole, whole + sizeof whole, static_cast<long long>(value)).ptr);
-    }
+    char whole[24];
+    std::size_t length = 0;
+    if (writeSmallWholeNumber(value, whole, length)) return std::string(whole, length);
     char buf[400];
     std::string text;
     if (std::isfinite(value)) {  // the same digits as "%.8f", without the stdio machinery

@@ -29,10 +29,6 @@ std::string_view formulaErrorText(FormulaError error) {
     return "";
 }
 
-namespace {
-
-// A whole number below 1e15 in size is its own 15-digit decimal form and needs no rounding:
-// its sign (none for -0) and digits are written at out[n...]. false for any other value.
 bool writeSmallWholeNumber(double value, char* out, std::size_t& n) {
     if (!(std::fabs(value) < 1e15) || std::trunc(value) != value) return false;
     if (value < 0) out[n++] = '-';
@@ -40,8 +36,6 @@ bool writeSmallWholeNumber(double value, char* out, std::size_t& n) {
     n = static_cast<std::size_t>(std::to_chars(out + n, out + n + 20, whole).ptr - out);
     return true;
 }
-
-}  // namespace
 
 // All 15 significant digits kept (no decimal place limit); the text is written straight from
 // them into a buffer.
