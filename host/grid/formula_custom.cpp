@@ -2,11 +2,41 @@
 
 #include <algorithm>
 #include <cstring>
+#include <span>
 #include <vector>
 
 #include "win_driver.h"
 
 namespace {
+
+// The argument records of one call and the string blocks made for them, kept on the stack
+// for the usual few arguments.
+class ArgumentRecords {
+  public:
+    explicit ArgumentRecords(int argc) {
+        if (argc > kInline) {
+            moreRecords_.resize(static_cast<std::size_t>(argc));
+            moreBlocks_.resize(static_cast<std::size_t>(argc));
+        }
+        records_ = argc > kInline ? moreRecords_.data() : inlineRecords_;
+        blocks_ = argc > kInline ? moreBlocks_.data() : inlineBlocks_;
+    }
+    ArgumentRecords(const ArgumentRecords&) = delete;
+    ArgumentRecords& operator=(const ArgumentRecords&) = delete;
+    SpreadValue* record(int i) { return records_ + i; }
+    void keep(HGLOBAL block) { blocks_[blockCount_++] = block; }
+    std::span<const HGLOBAL> blocks() const { return {blocks_, blockCount_}; }
+
+  private:
+    static constexpr int kInline = 8;
+    SpreadValue inlineRecords_[kInline];
+    HGLOBAL inlineBlocks_[kInline] = {};
+    std::vector<SpreadValue> moreRecords_;
+    std::vector<HGLOBAL> moreBlocks_;
+    SpreadValue* records_ = nullptr;
+    HGLOBAL* blocks_ = nullptr;
+    std::size_t blockCount_ = 0;  // at most one per argument
+};
 
 // A copy of `text` in a new global memory block (NUL-terminated); nullptr when none can be had.
 HGLOBAL textBlock(const std::string& text) {
@@ -32,8 +62,9 @@ std::string blockText(HGLOBAL h) {
 }
 
 // Fills one argument record; false (with `out` set) when the call must not happen.
-bool marshal(EvalHost& host, EvalValue& arg, bool wantRefs, SpreadValue& sv,
-             std::vector<HGLOBAL>& blocks, EvalValue& out) {
+bool marshal(EvalHost& host, EvalValue& arg, bool wantRefs, SpreadValue* record,
+             ArgumentRecords& records, EvalValue& out) {
+    SpreadValue& sv = *record;
     if (wantRefs && arg.isRef()) {
         sv.status = SPREAD_STATUS_VALID;
         sv.type = arg.kind == EvalKind::Ref ? SPREAD_TYPE_CELL : SPREAD_TYPE_RANGE;
@@ -62,7 +93,7 @@ bool marshal(EvalHost& host, EvalValue& arg, bool wantRefs, SpreadValue& sv,
                 out.setError(FormulaError::Value);
                 return false;
             }
-            blocks.push_back(sv.hszValue);
+            records.keep(sv.hszValue);
     }
     sv.status = SPREAD_STATUS_VALID;
     return true;
@@ -92,7 +123,7 @@ void unmarshal(EvalHost& host, const SpreadValue& r, EvalValue& out) {
 // result's block (taken over by the engine). The heap's count of live blocks tells how many
 // argument blocks the callback freed (it allocates at most the result's block and balances
 // anything else it does); only when it freed some but not all is each block asked about.
-void freeBlocks(const std::vector<HGLOBAL>& blocks, HGLOBAL resultBlock, int liveBefore) {
+void freeBlocks(std::span<const HGLOBAL> blocks, HGLOBAL resultBlock, int liveBefore) {
     bool resultIsOurs = std::find(blocks.begin(), blocks.end(), resultBlock) != blocks.end();
     int resultNew = resultBlock && !resultIsOurs ? 1 : 0;
     int freedByCallback = liveBefore + resultNew - globalMemoryLiveBlocks();
@@ -116,22 +147,40 @@ CustomFunctions& CustomFunctions::operator=(const CustomFunctions& other) {
 }
 
 void CustomFunctions::clear() {
-    if (entries_.size() > kMaxEntries) return entries_.clear();
-    // A let-go entry holds no callback: nothing it captured stays alive.
+    next_ = 0;
+    if (entries_.size() > kMaxEntries) {
+        order_.clear();
+        return entries_.clear();
+    }
+    // A let-go entry holds no callback.
     for (auto& named : entries_) named.second = {};
 }
 
-void CustomFunctions::put(std::string_view upperName, CustomFunctionEntry entry) {
-    if (auto it = entries_.find(upperName); it != entries_.end())
-        it->second = std::move(entry);
-    else
-        entries_.emplace(std::string(upperName), std::move(entry));
+CustomFunctionEntry& CustomFunctions::put(std::string_view upperName, CustomFunctionEntry entry) {
+    auto it = entries_.find(upperName);
+    if (it == entries_.end()) return entries_.emplace(std::string(upperName), entry).first->second;
+    it->second = entry;
+    return it->second;
 }
 
-bool CustomFunctions::add(std::string_view upperName, int minArgs, int maxArgs,
-                          FormulaCustomFunction cb, long flags) {
-    if (upperName.empty() || !cb || minArgs < 0 || maxArgs < minArgs) return false;
-    put(upperName, CustomFunctionEntry{minArgs, maxArgs, flags, std::move(cb)});
+bool CustomFunctions::add(std::string_view upperName, std::string_view asGiven, int minArgs,
+                          int maxArgs, FormulaCustomFunction cb, long flags) {
+    if (upperName.empty() || !cb || !validCounts(minArgs, maxArgs)) return false;
+    CustomFunctionEntry& entry = put(upperName, CustomFunctionEntry{minArgs, maxArgs, flags, cb});
+    if (next_ >= kMaxEntries) return true;
+    order_.resize(next_);  // a different registration ends the order remembered after it
+    order_.push_back({std::string(asGiven), &entry});
+    ++next_;
+    return true;
+}
+
+bool CustomFunctions::addAgain(std::string_view asGiven, int minArgs, int maxArgs,
+                               FormulaCustomFunction cb, long flags) {
+    if (next_ >= order_.size() || !cb || !validCounts(minArgs, maxArgs)) return false;
+    Registered& place = order_[next_];
+    if (place.asGiven != asGiven) return false;
+    *place.entry = CustomFunctionEntry{minArgs, maxArgs, flags, cb};
+    ++next_;
     return true;
 }
 
@@ -144,23 +193,22 @@ const CustomFunctionEntry* CustomFunctions::find(std::string_view upperName) con
 void callCustomFunction(const CustomFunctionEntry& entry, EvalHost& host, EvalValue* args, int argc,
                         EvalValue& out) {
     if (argc < entry.minArgs || argc > entry.maxArgs) return out.setError(FormulaError::Value);
-    bool wantRefs = (entry.flags & SPREAD_CUSTFUNC_WANTCELLREF) != 0;
-    std::vector<SpreadValue> records(static_cast<std::size_t>(argc));
-    std::vector<HGLOBAL> blocks;
+    const bool wantRefs = (entry.flags & SPREAD_CUSTFUNC_WANTCELLREF) != 0;
+    ArgumentRecords records(argc);
     for (int i = 0; i < argc; ++i) {
-        if (!marshal(host, args[i], wantRefs, records[static_cast<std::size_t>(i)], blocks, out)) {
-            for (HGLOBAL h : blocks) GlobalFree(h);
+        if (!marshal(host, args[i], wantRefs, records.record(i), records, out)) {
+            for (HGLOBAL h : records.blocks()) GlobalFree(h);
             return;
         }
     }
     SpreadValue result;
-    FormulaCustomFunction callback = entry.callback;  // the entry may be replaced meanwhile
-    int liveBefore = globalMemoryLiveBlocks();
-    bool ok = callback(&result, records.data(), static_cast<short>(argc));
+    const FormulaCustomFunction callback = entry.callback;  // the entry may be replaced meanwhile
+    const int liveBefore = globalMemoryLiveBlocks();
+    const bool ok = callback(&result, records.record(0), static_cast<short>(argc));
     HGLOBAL resultBlock = result.hszValue;
     if (ok)
         unmarshal(host, result, out);
     else
         out.setEmpty();
-    freeBlocks(blocks, resultBlock, liveBefore);
+    freeBlocks(records.blocks(), resultBlock, liveBefore);
 }

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <vector>
 
 #include "formula_engine.h"
 #include "formula_eval.h"
@@ -14,12 +15,17 @@ struct CustomFunctionEntry {
     int minArgs = 0;
     int maxArgs = 0;
     long flags = 0;
-    FormulaCustomFunction callback;
+    FormulaCustomFunction callback = nullptr;
 };
 
 // The functions by name. A function let go (by clear() or a copy without it) leaves its entry
 // behind without a callback, so that a sheet that registers the same functions after every
 // load allocates nothing for them; at most kMaxEntries such names are kept.
+//
+// The names registered since the registry was last emptied are also remembered in their
+// order, as given: a sheet that registers the same functions in the same order after every
+// load (addAgain) finds each entry by comparing the name as given with the one remembered at
+// that place, without upper-casing or hashing it.
 class CustomFunctions {
   public:
     static constexpr std::size_t kMaxEntries = 256;
@@ -28,15 +34,21 @@ class CustomFunctions {
     CustomFunctions(const CustomFunctions& other) { *this = other; }
     CustomFunctions& operator=(const CustomFunctions& other);
 
-    // false for an empty name or bad counts; a name registered again is replaced.
-    bool add(std::string_view upperName, int minArgs, int maxArgs, FormulaCustomFunction cb,
-             long flags);
+    // false for an empty name or bad counts; a name registered again is replaced. `asGiven`
+    // is the name before upper-casing, remembered for addAgain.
+    bool add(std::string_view upperName, std::string_view asGiven, int minArgs, int maxArgs,
+             FormulaCustomFunction cb, long flags);
+    // add() for the name registered at this place of the order last time, when `asGiven` is
+    // that name byte for byte and the counts are valid; false (nothing changed) otherwise.
+    bool addAgain(std::string_view asGiven, int minArgs, int maxArgs, FormulaCustomFunction cb,
+                  long flags);
     void clear();
     // Valid until the next change of the registry.
     const CustomFunctionEntry* find(std::string_view upperName) const;
 
   private:
-    void put(std::string_view upperName, CustomFunctionEntry entry);
+    CustomFunctionEntry& put(std::string_view upperName, CustomFunctionEntry entry);
+    static bool validCounts(int minArgs, int maxArgs) { return minArgs >= 0 && maxArgs >= minArgs; }
 
     // Looked up by a view of the name, without making a string of it.
     struct NameHash {
@@ -46,6 +58,14 @@ class CustomFunctions {
         }
     };
     std::unordered_map<std::string, CustomFunctionEntry, NameHash, std::equal_to<>> entries_;
+    // The registrations since the registry was emptied: the name as given and its entry (a
+    // node of entries_, which stays where it is until entries_ itself is cleared).
+    struct Registered {
+        std::string asGiven;
+        CustomFunctionEntry* entry = nullptr;
+    };
+    std::vector<Registered> order_;
+    std::size_t next_ = 0;  // the place in order_ the next registration is compared with
 };
 
 // Calls `entry` with the evaluated arguments. An argument count outside the entry's range,

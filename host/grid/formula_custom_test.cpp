@@ -162,6 +162,42 @@ TEST_F(FormulaCustom, RegistryFindsExactlyTheFunctionsRegisteredNow) {
     EXPECT_TRUE(copy->hasCustomFunction("GAMMA"));
 }
 
+// A sheet registers its functions again after every load. Each registration must land on
+// its own name, whether the names come in the order remembered from last time or not, in
+// other letter case, with other callbacks and flags, or with counts that must be refused.
+TEST_F(FormulaCustom, RegisteringAgainAfterClearingReplacesExactlyTheNamedFunctions) {
+    for (const char* name : {"Alpha", "BETA", "gamma"})
+        ASSERT_TRUE(e.addCustomFunction(name, 1, 1, describe, 0)) << name;
+    e.clearCustomFunctions();
+    ASSERT_TRUE(e.addCustomFunction("Alpha", 1, 1, fails, 0));     // same place, other callback
+    EXPECT_FALSE(e.addCustomFunction("BETA", 2, 1, describe, 0));  // bad counts at its place
+    EXPECT_FALSE(e.hasCustomFunction("BETA"));
+    ASSERT_TRUE(e.addCustomFunction("Gamma", 0, 2, describe, SPREAD_CUSTFUNC_WANTCELLREF));
+    ASSERT_TRUE(e.setFormula(2, 3, "=ALPHA(1)"));
+    EXPECT_TRUE(e.value(2, 3).isEmpty());  // fails was called
+    EXPECT_EQ(evalText(e, "=GAMMA(A2)"), "3:0:1,2,1,2");
+    e.clearCustomFunctions();
+    for (const char* name : {"gamma", "Alpha", "DELTA", "BETA"})  // another order
+        ASSERT_TRUE(e.addCustomFunction(name, 1, 1, describe, 0)) << name;
+    e.clearCustomFunctions();
+    ASSERT_TRUE(e.addCustomFunction("gamma", 1, 1, describe, 0));
+    ASSERT_TRUE(e.addCustomFunction("Alpha", 1, 1, describe, 0));
+    EXPECT_FALSE(e.addCustomFunction("DELTA", 1, 256, describe, 0));  // too many arguments
+    EXPECT_FALSE(e.addCustomFunction("SUM", 1, 1, describe, 0));      // a built-in, not DELTA
+    for (const char* gone : {"DELTA", "BETA"}) EXPECT_FALSE(e.hasCustomFunction(gone)) << gone;
+    EXPECT_EQ(evalText(e, "=ALPHA(A2)&GAMMA(A1)"), "2:0:steel1:0:3");
+    EXPECT_EQ(evalText(e, "=SUM(A1)"), "3");
+}
+
+// More arguments than the records kept on the stack: each arrives, and each block is freed.
+TEST_F(FormulaCustom, ManyStringArgumentsArriveAndAreFreed) {
+    ASSERT_TRUE(e.addCustomFunction("DESCRIBE", 0, 20, describe, 0));
+    EXPECT_EQ(evalText(e, "=DESCRIBE(\"a\",\"b\",\"c\",\"d\",\"e\",\"f\",\"g\",\"h\",\"i\",A2,A1)"),
+              "2:0:a|2:0:b|2:0:c|2:0:d|2:0:e|2:0:f|2:0:g|2:0:h|2:0:i|2:0:steel|1:0:3");
+    EXPECT_EQ(evalText(e, "=DESCRIBE(1,2,3,4,5,6,7,8,9,A2,1/0)"), "#DIV/0!");
+    // TearDown checks: no block left, none freed twice.
+}
+
 TEST_F(FormulaCustom, BuiltInNamesCannotBeTaken) {
     EXPECT_FALSE(e.addCustomFunction("sum", 1, 1, describe, 0));
     EXPECT_FALSE(e.addCustomFunction("", 1, 1, describe, 0));

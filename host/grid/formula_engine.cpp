@@ -167,9 +167,13 @@ bool FormulaEngine::copyCell(int fromCol, int fromRow, int toCol, int toRow) {
 
 bool FormulaEngine::addCustomFunction(std::string_view name, int minArgs, int maxArgs,
                                       FormulaCustomFunction callback, long flags) {
+    if (maxArgs > 255) return false;
+    CustomFunctions& customs = impl_->sheet.customs;
+    // The same name as the registration at this place before was no built-in's then either.
+    if (customs.addAgain(name, minArgs, maxArgs, callback, flags)) return true;
     const std::string_view up = impl_->upper(name);
-    if (findBuiltin(up) >= 0 || maxArgs > 255) return false;
-    return impl_->sheet.customs.add(up, minArgs, maxArgs, std::move(callback), flags);
+    if (findBuiltin(up) >= 0) return false;
+    return customs.add(up, name, minArgs, maxArgs, callback, flags);
 }
 
 void FormulaEngine::clearCustomFunctions() {

@@ -47,8 +47,9 @@ struct FormulaResult {
     explicit operator bool() const { return status == FormulaStatus::Ok; }
 };
 
-// A custom function as the engine calls it (a plain SpreadCustomFunction converts to it).
-using FormulaCustomFunction = std::function<bool(SpreadValue*, SpreadValue*, short)>;
+// A custom function as the engine calls it: a plain function (a lambda without captures
+// converts to it), called without the indirection of a wrapper.
+using FormulaCustomFunction = SpreadCustomFunction;
 
 class FormulaEngine {
   public:
