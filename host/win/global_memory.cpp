@@ -1,24 +1,107 @@
 #include "global_memory.h"
 
 #include <cstring>
-#include <map>
+#include <deque>
 #include <memory>
+#include <vector>
 
 #include "failure_injection.h"
 #include "win_driver.h"
 
 namespace {
 
+// A block's memory: a short text fits in the record itself, a larger one has storage of its
+// own. A free record keeps its storage up to kKeptBytes for the next block.
 struct Block {
-    std::unique_ptr<char[]> bytes;
+    static constexpr SIZE_T kInlineBytes = 48;
+    static constexpr SIZE_T kKeptBytes = 4096;
+    UINT_PTR handle = 0;  // 0: the record is free
     SIZE_T size = 0;
     int locks = 0;
+    std::unique_ptr<char[]> storage;
+    SIZE_T room = 0;  // bytes of `storage`
+    char inlineBytes[kInlineBytes];
+
+    char* bytes() { return storage ? storage.get() : inlineBytes; }
+    // Zero-filled memory for `bytes` bytes, the first `keep` bytes of the old content kept.
+    void reshape(SIZE_T bytes, SIZE_T keep) {
+        char* old = this->bytes();
+        if (bytes > kInlineBytes && bytes > room) {
+            auto grown = std::unique_ptr<char[]>(new char[bytes]);
+            std::memcpy(grown.get(), old, keep);
+            storage = std::move(grown);
+            room = bytes;
+        }
+        std::memset(this->bytes() + keep, 0, (bytes > keep ? bytes : keep) - keep);
+        size = bytes;
+    }
+    void release() {
+        handle = 0;
+        locks = 0;
+        if (room > kKeptBytes) storage.reset(), room = 0;
+    }
 };
 
+// Records in a deque (a locked block's memory never moves while others are made), found by
+// handle through an open-addressing table. Handles count up and are never given twice.
 struct Heap {
-    std::map<UINT_PTR, Block> blocks;
+    std::deque<Block> records;
+    std::vector<std::uint32_t> freeRecords;
+    std::vector<std::uint32_t> table;  // record number + 1, or 0 for an empty place
+    std::size_t live = 0;
     UINT_PTR nextHandle = 0x10000;
     int misuses = 0;
+
+    std::size_t placeOf(UINT_PTR handle) const { return (handle >> 4) & (table.size() - 1); }
+
+    Block* find(UINT_PTR handle) {
+        if (table.empty()) return nullptr;
+        for (std::size_t i = placeOf(handle); table[i] != 0; i = (i + 1) & (table.size() - 1)) {
+            Block& b = records[table[i] - 1];
+            if (b.handle == handle) return &b;
+        }
+        return nullptr;
+    }
+
+    void insert(std::uint32_t record) {
+        if ((live + 1) * 2 > table.size()) grow();
+        std::size_t i = placeOf(records[record].handle);
+        while (table[i] != 0) i = (i + 1) & (table.size() - 1);
+        table[i] = record + 1;
+        ++live;
+    }
+
+    void grow() {
+        std::vector<std::uint32_t> old = std::move(table);
+        table.assign(old.empty() ? 64 : old.size() * 2, 0);
+        for (std::uint32_t entry : old) {
+            if (entry == 0) continue;
+            std::size_t i = placeOf(records[entry - 1].handle);
+            while (table[i] != 0) i = (i + 1) & (table.size() - 1);
+            table[i] = entry;
+        }
+    }
+
+    // Takes a handle's place out of the table, moving later entries of its run back so that
+    // every look-up still finds its entry without passing an empty place.
+    void erase(UINT_PTR handle) {
+        const std::size_t mask = table.size() - 1;
+        std::size_t hole = placeOf(handle);
+        while (records[table[hole] - 1].handle != handle) hole = (hole + 1) & mask;
+        const std::uint32_t record = table[hole] - 1;
+        for (std::size_t i = (hole + 1) & mask; table[i] != 0; i = (i + 1) & mask) {
+            const std::size_t home = placeOf(records[table[i] - 1].handle);
+            // The entry may fill the hole when its home does not lie in (hole, i].
+            if (((i - home) & mask) >= ((i - hole) & mask)) {
+                table[hole] = table[i];
+                hole = i;
+            }
+        }
+        table[hole] = 0;
+        records[record].release();
+        freeRecords.push_back(record);
+        --live;
+    }
 };
 
 Heap& heap() {
@@ -26,18 +109,11 @@ Heap& heap() {
     return h;
 }
 
-// Storage of at least one byte so a zero-sized block still has a distinct address.
-std::unique_ptr<char[]> zeroed(SIZE_T bytes) {
-    return std::unique_ptr<char[]>(new char[bytes == 0 ? 1 : bytes]());
-}
-
 Block* find(HGLOBAL handle) {
-    auto it = heap().blocks.find(reinterpret_cast<UINT_PTR>(handle));
-    if (it == heap().blocks.end()) {
-        ++heap().misuses;
-        return nullptr;
-    }
-    return &it->second;
+    Heap& h = heap();
+    Block* b = handle ? h.find(reinterpret_cast<UINT_PTR>(handle)) : nullptr;
+    if (b == nullptr) ++h.misuses;
+    return b;
 }
 
 }  // namespace
@@ -45,17 +121,27 @@ Block* find(HGLOBAL handle) {
 HGLOBAL GlobalAlloc(UINT /*flags*/, SIZE_T bytes) {
     if (winShouldFail(WinFailure::GlobalAlloc)) return nullptr;
     Heap& h = heap();
-    UINT_PTR id = h.nextHandle;
+    std::uint32_t record;
+    if (!h.freeRecords.empty()) {
+        record = h.freeRecords.back();
+        h.freeRecords.pop_back();
+    } else {
+        record = static_cast<std::uint32_t>(h.records.size());
+        h.records.emplace_back();
+    }
+    Block& b = h.records[record];
+    b.reshape(bytes, 0);
+    b.handle = h.nextHandle;
     h.nextHandle += 0x10;
-    h.blocks[id] = Block{zeroed(bytes), bytes, 0};
-    return reinterpret_cast<HGLOBAL>(id);
+    h.insert(record);
+    return reinterpret_cast<HGLOBAL>(b.handle);
 }
 
 LPVOID GlobalLock(HGLOBAL handle) {
     Block* b = find(handle);
     if (b == nullptr || winShouldFail(WinFailure::GlobalLock)) return nullptr;
     ++b->locks;
-    return b->bytes.get();
+    return b->bytes();
 }
 
 BOOL GlobalUnlock(HGLOBAL handle) {
@@ -67,7 +153,7 @@ BOOL GlobalUnlock(HGLOBAL handle) {
 
 HGLOBAL GlobalFree(HGLOBAL handle) {
     if (find(handle) == nullptr) return handle;
-    heap().blocks.erase(reinterpret_cast<UINT_PTR>(handle));
+    heap().erase(reinterpret_cast<UINT_PTR>(handle));
     return nullptr;
 }
 
@@ -75,10 +161,7 @@ HGLOBAL GlobalReAlloc(HGLOBAL handle, SIZE_T bytes, UINT /*flags*/) {
     Block* b = find(handle);
     if (b == nullptr || b->locks > 0) return nullptr;
     if (winShouldFail(WinFailure::GlobalAlloc)) return nullptr;
-    auto grown = zeroed(bytes);
-    std::memcpy(grown.get(), b->bytes.get(), bytes < b->size ? bytes : b->size);
-    b->bytes = std::move(grown);
-    b->size = bytes;
+    b->reshape(bytes, bytes < b->size ? bytes : b->size);
     return handle;
 }
 
@@ -88,7 +171,7 @@ SIZE_T GlobalSize(HGLOBAL handle) {
 }
 
 int globalMemoryLiveBlocks() {
-    return static_cast<int>(heap().blocks.size());
+    return static_cast<int>(heap().live);
 }
 int globalMemoryMisuses() {
     return heap().misuses;
@@ -96,6 +179,8 @@ int globalMemoryMisuses() {
 
 void globalMemoryReset() {
     Heap& h = heap();
-    h.blocks.clear();
+    for (std::size_t i = 0; i < h.records.size(); ++i) {
+        if (h.records[i].handle != 0) h.erase(h.records[i].handle);
+    }
     h.misuses = 0;
 }

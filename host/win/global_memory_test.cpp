@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "failure_injection.h"
 #include "win_driver.h"
@@ -52,6 +55,48 @@ TEST_F(GlobalMemory, LockCountsNestAndLockedBlockIsNotResized) {
     EXPECT_EQ(GlobalUnlock(h), FALSE);
     EXPECT_EQ(GlobalUnlock(h), FALSE);
     EXPECT_EQ(GlobalSize(h), 4u);
+}
+
+// Blocks are found by handle through a table that grows and closes the gaps freed blocks
+// leave: after many blocks of both sizes (kept in the record or stored apart) are made and
+// freed in a mixed order, every live block still holds its own bytes, every freed handle
+// fails, and a reused record starts zero-filled.
+TEST_F(GlobalMemory, ManyBlocksFreedInMixedOrderKeepTheirOwnContent) {
+    std::vector<std::pair<HGLOBAL, std::string>> live;
+    for (int i = 0; i < 600; ++i) {
+        const std::string text =
+            std::to_string(i) + std::string(static_cast<std::size_t>(i % 7 == 0 ? 90 : 3), 'x');
+        HGLOBAL h = GlobalAlloc(GHND, text.size() + 1);
+        std::memcpy(GlobalLock(h), text.c_str(), text.size());
+        GlobalUnlock(h);
+        live.emplace_back(h, text);
+    }
+    std::vector<HGLOBAL> freed;
+    for (std::size_t i = 0; i < live.size();) {
+        if (i % 3 != 1) {
+            ++i;
+            continue;
+        }
+        ASSERT_EQ(GlobalFree(live[i].first), nullptr);
+        freed.push_back(live[i].first);
+        live.erase(live.begin() + static_cast<std::ptrdiff_t>(i));
+    }
+    for (int i = 0; i < 100; ++i) {
+        HGLOBAL h = GlobalAlloc(GHND, 100);
+        const char* p = static_cast<const char*>(GlobalLock(h));
+        EXPECT_EQ(std::string(p, 100), std::string(100, '\0'));
+        GlobalUnlock(h);
+        live.emplace_back(h, "");
+    }
+    for (const auto& [h, text] : live) {
+        const char* p = static_cast<const char*>(GlobalLock(h));
+        ASSERT_NE(p, nullptr);
+        EXPECT_EQ(std::string(p), text);
+        GlobalUnlock(h);
+    }
+    for (HGLOBAL h : freed) EXPECT_EQ(GlobalLock(h), nullptr);
+    EXPECT_EQ(globalMemoryLiveBlocks(), static_cast<int>(live.size()));
+    EXPECT_EQ(globalMemoryMisuses(), static_cast<int>(freed.size()));
 }
 
 TEST_F(GlobalMemory, InjectedFailuresFailOnceThenRecover) {
