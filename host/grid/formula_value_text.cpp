@@ -130,29 +130,34 @@ std::string valueText(const FormulaValue& value, ValueTextStyle style) {
 }
 
 bool readShortDecimal(std::string_view text, double& out) {
-    constexpr double kPowersOf10[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                      1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
-                                      1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    static constexpr double kPowersOf10[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                             1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                             1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
     std::uint64_t whole = 0;
-    int digits = 0, decimals = 0;
-    bool point = false;
-    for (const char c : text) {
-        if (c == '.' && !point) {
-            point = true;
-        } else if (c >= '0' && c <= '9' && digits < 19) {  // 19 digits cannot overflow
-            whole = whole * 10 + static_cast<std::uint64_t>(c - '0');
+    int digits = 0;
+    std::size_t pointAt = text.size();
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const unsigned digit = static_cast<unsigned>(static_cast<unsigned char>(text[i]) - '0');
+        if (digit <= 9 && digits < 19) {  // 19 digits cannot overflow
+            whole = whole * 10 + digit;
             ++digits;
-            decimals += point ? 1 : 0;
+        } else if (text[i] == '.' && pointAt == text.size()) {
+            pointAt = i;
         } else {
             return false;
         }
     }
+    // Everything after the point is a digit.
+    const std::size_t decimals = pointAt == text.size() ? 0 : text.size() - pointAt - 1;
     if (digits == 0 || whole >= (std::uint64_t{1} << 53) || decimals > 22) return false;
     out = static_cast<double>(whole) / kPowersOf10[decimals];
     return true;
 }
 
 std::optional<double> parseNumberText(std::string_view text) {
+    // The usual plain decimal ("300.0000000", "-12.5"): nothing to trim or check first.
+    const bool minus = !text.empty() && text.front() == '-';
+    if (double v = 0.0; readShortDecimal(minus ? text.substr(1) : text, v)) return minus ? -v : v;
     auto blank = [](char c) { return c == ' ' || c == '\t'; };
     while (!text.empty() && blank(text.front())) text.remove_prefix(1);
     while (!text.empty() && blank(text.back())) text.remove_suffix(1);
