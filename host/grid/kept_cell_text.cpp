@@ -1,6 +1,7 @@
 #include "kept_cell_text.h"
 
 #include <bit>
+#include <cstring>
 
 #include "cell_type_rules.h"
 #include "sheet_model.h"
@@ -38,14 +39,15 @@ int KeptCellText::formatAndKeep(Kind kind, const SheetModel& sheet, int col, int
     return length;
 }
 
-std::optional<std::string> KeptCellText::take(Kind kind, const SheetModel& sheet, int col,
-                                              int row) {
-    if (kind_ == Kind::None) return std::nullopt;
+int KeptCellText::takeInto(Kind kind, const SheetModel& sheet, int col, int row, char* buffer) {
+    if (kind_ == Kind::None) return -1;
     const bool sameCell = kind == kind_ && &sheet == sheet_ && col == col_ && row == row_;
     kind_ = Kind::None;
     if (!sameCell || (kind == Kind::Data && !sheet.hasFormula(col, row)) ||
         !same(sourceOf(sheet, col, row), source_)) {
-        return std::nullopt;
+        return -1;
     }
-    return std::move(text_);
+    std::memcpy(buffer, text_.data(), text_.size());
+    buffer[text_.size()] = '\0';
+    return static_cast<int>(text_.size());
 }

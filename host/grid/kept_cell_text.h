@@ -15,7 +15,6 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <string>
 
 #include "formula_value.h"
@@ -30,9 +29,10 @@ class KeptCellText {
     // and keeps it when it is a value text that is not empty (callers read no empty text);
     // any record kept before is dropped. Returns the length.
     int formatAndKeep(Kind kind, const SheetModel& sheet, int col, int row);
-    // The kept text of this kind and cell when still valid (see above); the record is gone
+    // Copies the kept text of this kind and cell, when still valid (see above), and a NUL
+    // into `buffer` and returns its length; -1 (nothing copied) otherwise. The record is gone
     // afterwards in every case.
-    std::optional<std::string> take(Kind kind, const SheetModel& sheet, int col, int row);
+    int takeInto(Kind kind, const SheetModel& sheet, int col, int row, char* buffer);
     void drop() { kind_ = Kind::None; }
 
   private:

@@ -12,6 +12,9 @@ namespace {
 
 // The same relative path names another file once the working folder changes.
 std::string keyOf(const std::string& path) {
+    // An absolute path is its own key (what absolute() gives back for it, without taking
+    // the path apart into its parts first).
+    if (!path.empty() && path.front() == '/') return path;
     std::error_code ec;
     const std::filesystem::path absolute = std::filesystem::absolute(path, ec);
     return ec ? path : absolute.string();

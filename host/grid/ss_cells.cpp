@@ -34,8 +34,8 @@ int readInto(HWND hWnd, int col, int row, char* buffer, CellReader<Text> read,
         kind == Kept::None ? ssCell(hWnd, col, row, call) : ssCellKeepingText(hWnd, col, row, call);
     if (!grid) return -1;
     if (kind != Kept::None) {
-        if (std::optional<std::string> kept = grid->keptText().take(kind, grid->sheet(), col, row))
-            return ssCopyOut(*kept, buffer);
+        const int kept = grid->keptText().takeInto(kind, grid->sheet(), col, row, buffer);
+        if (kept >= 0) return kept;
     }
     return ssCopyOut(read(grid->sheet(), col, row), buffer);
 }
