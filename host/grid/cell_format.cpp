@@ -10,9 +10,34 @@ void mix(std::size_t& seed, std::size_t value) {
 
 }  // namespace
 
-FormatPool::FormatPool() {
+FormatPool::FormatPool() : serial_(nextSerial()) {
     formats_.emplace_back();
     byHash_.emplace(hashOf(formats_.front().cellType, formats_.front()), 0);
+}
+
+std::uint64_t FormatPool::nextSerial() {
+    static std::uint64_t next = 0;
+    return ++next;
+}
+
+// The copy is a pool of its own: it gets a new serial (a pool it was copied into before may
+// hold other formats under the same numbers now).
+FormatPool& FormatPool::operator=(const FormatPool& other) {
+    if (this == &other) return *this;
+    formats_ = other.formats_;
+    byHash_ = other.byHash_;
+    recentTypeChanges_ = other.recentTypeChanges_;
+    nextTypeChange_ = other.nextTypeChange_;
+    serial_ = nextSerial();
+    copiedFrom_ = other.serial_;
+    copiedSize_ = other.formats_.size();
+    return *this;
+}
+
+void FormatPool::assignNumbering(const FormatPool& other) {
+    // Since the copy both pools only added formats: this one still begins with all of other's.
+    if (copiedFrom_ == other.serial_ && copiedSize_ == other.formats_.size()) return;
+    *this = other;
 }
 
 // The hash of the format `rest` would have with cell type `t`.

@@ -35,6 +35,13 @@ struct CellFormat {
 class FormatPool {
   public:
     FormatPool();
+    // A copy numbers every format as `other` does.
+    FormatPool(const FormatPool& other) { *this = other; }
+    FormatPool& operator=(const FormatPool& other);
+    // Makes every number `other` has name the same format here. A pool copied from `other`
+    // already does so while `other` has not grown since (formats are only ever added), even
+    // after formats were added here: it keeps those, and the numbers it gave them.
+    void assignNumbering(const FormatPool& other);
     // The number of a format equal to `format`, adding it when new.
     std::uint32_t intern(const CellFormat& format);
     // The number of the format `from` with its cell type replaced by `type`, adding it when
@@ -59,4 +66,10 @@ class FormatPool {
     };
     std::array<TypeChange, 4> recentTypeChanges_{};
     std::size_t nextTypeChange_ = 0;
+    // Each pool's own number (never given twice), and the pool it was last copied from with
+    // that pool's size then.
+    std::uint64_t serial_ = 0;
+    std::uint64_t copiedFrom_ = 0;
+    std::size_t copiedSize_ = 0;
+    static std::uint64_t nextSerial();
 };

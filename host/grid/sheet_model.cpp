@@ -19,7 +19,7 @@ bool SheetModel::assign(const SheetModel& other) {
     if (!engine_->assign(*other.engine_)) return false;
     maxCols_ = other.maxCols_;
     maxRows_ = other.maxRows_;
-    formats_ = other.formats_;
+    formats_.assignNumbering(other.formats_);
     formatIds_ = other.formatIds_;
     extras_ = other.extras_;
     spans_ = other.spans_;

@@ -52,7 +52,14 @@ struct Heap {
     UINT_PTR nextHandle = 0x10000;
     int misuses = 0;
 
-    std::size_t placeOf(UINT_PTR handle) const { return (handle >> 4) & (table.size() - 1); }
+    int placeBits = 0;  // table.size() == 1 << placeBits
+
+    // Handles count up by 0x10; multiplying spreads a run of them over the table, so that the
+    // runs of occupied places a look-up or an erase walks stay short.
+    std::size_t placeOf(UINT_PTR handle) const {
+        return static_cast<std::size_t>(((handle >> 4) * 0x9E3779B97F4A7C15ull) >>
+                                        (64 - placeBits));
+    }
 
     Block* find(UINT_PTR handle) {
         if (table.empty()) return nullptr;
@@ -73,7 +80,8 @@ struct Heap {
 
     void grow() {
         std::vector<std::uint32_t> old = std::move(table);
-        table.assign(old.empty() ? 64 : old.size() * 2, 0);
+        placeBits = old.empty() ? 6 : placeBits + 1;
+        table.assign(std::size_t{1} << placeBits, 0);
         for (std::uint32_t entry : old) {
             if (entry == 0) continue;
             std::size_t i = placeOf(records[entry - 1].handle);
