@@ -47,7 +47,7 @@ bool FormulaEngine::assign(const FormulaEngine& other) {
 
 bool FormulaEngine::setNumber(int col, int row, double value) {
     if (!cellOk(col, row)) return false;
-    impl_->sheet.setConstant(col, row, FormulaValue::makeNumber(value));
+    impl_->sheet.setNumber(col, row, value, CellKind::Number);
     return true;
 }
 
@@ -59,13 +59,13 @@ bool FormulaEngine::setText(int col, int row, std::string_view text) {
 
 bool FormulaEngine::setLogical(int col, int row, bool value) {
     if (!cellOk(col, row)) return false;
-    impl_->sheet.setConstant(col, row, FormulaValue::makeLogical(value));
+    impl_->sheet.setNumber(col, row, value ? 1 : 0, CellKind::Logical);
     return true;
 }
 
 bool FormulaEngine::setEmpty(int col, int row) {
     if (!cellOk(col, row)) return false;
-    impl_->sheet.setConstant(col, row, {});
+    impl_->sheet.setEmpty(col, row);
     return true;
 }
 

@@ -93,25 +93,34 @@ void FormulaSheet::setText(int col, int row, std::string_view text) {
     changed(col, row);
 }
 
-void FormulaSheet::setConstant(int col, int row, const FormulaValue& v) {
+void FormulaSheet::setNumber(int col, int row, double number, CellKind kind) {
     removeFormula(col, row);
+    cells_.setNumber(col, row, number, kind);
+    changed(col, row);
+}
+
+void FormulaSheet::setEmpty(int col, int row) {
+    removeFormula(col, row);
+    cells_.setEmpty(col, row);
+    changed(col, row);
+}
+
+void FormulaSheet::setConstant(int col, int row, const FormulaValue& v) {
     switch (v.kind) {
         case FormulaValueKind::Empty:
-            cells_.setEmpty(col, row);
-            break;
+            return setEmpty(col, row);
         case FormulaValueKind::Number:
-            cells_.setNumber(col, row, v.number);
-            break;
+            return setNumber(col, row, v.number, CellKind::Number);
         case FormulaValueKind::Logical:
-            cells_.setNumber(col, row, v.number != 0 ? 1 : 0, CellKind::Logical);
-            break;
-        case FormulaValueKind::Text:
-            cells_.setText(col, row, v.text);
-            break;
-        case FormulaValueKind::Error:
-            cells_.setError(col, row, v.error);
+            return setNumber(col, row, v.number != 0 ? 1 : 0, CellKind::Logical);
+        default:
             break;
     }
+    removeFormula(col, row);
+    if (v.kind == FormulaValueKind::Text)
+        cells_.setText(col, row, v.text);
+    else
+        cells_.setError(col, row, v.error);
     changed(col, row);
 }
 

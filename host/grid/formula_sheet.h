@@ -40,6 +40,10 @@ class FormulaSheet : public EvalHost, private FormulaOrderGraph {
     // Contents (coordinates already checked).
     void setConstant(int col, int row, const FormulaValue& value);
     void setText(int col, int row, std::string_view text);  // setConstant without a copy
+    // setConstant of a number or logical (kind Number or Logical), or of nothing, without a
+    // value record.
+    void setNumber(int col, int row, double number, CellKind kind);
+    void setEmpty(int col, int row);
     FormulaResult compile(int col, int row, std::string_view text, FormulaSetMode mode,
                           Code& out) const;
     // Stores a compiled formula; calculates it (and, with automatic calculation, what depends
@@ -50,9 +54,7 @@ class FormulaSheet : public EvalHost, private FormulaOrderGraph {
     FormulaValue value(int col, int row) const { return cells_.value(col, row); }
     bool isEmptyValue(int col, int row) const { return cells_.kind(col, row) == CellKind::Empty; }
     // The text of a Text cell ("" for any other), valid until the cell changes.
-    std::string_view textValue(int col, int row) const {
-        return cells_.kind(col, row) == CellKind::Text ? cells_.text(col, row) : std::string_view();
-    }
+    std::string_view textValue(int col, int row) const { return cells_.text(col, row); }
     bool hasFormula(int col, int row) const { return cells_.formula(col, row) != kNoFormula; }
     std::string formulaText(int col, int row) const;
     int usedColsOf() const { return cells_.usedCols(); }
