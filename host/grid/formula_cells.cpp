@@ -1,10 +1,27 @@
 #include "formula_cells.h"
 
+#include <algorithm>
+
 CellStore::Block::Block() {
     for (auto& p : payload) p.num = 0;
     formula.fill(kNoFormula);
     depHead.fill(kNoEdge);
     kind.fill(CellKind::Empty);
+}
+
+void CellStore::Block::copyFrom(const Block& other) {
+    const auto n = static_cast<std::size_t>(other.used);
+    std::copy_n(other.payload.begin(), n, payload.begin());
+    std::copy_n(other.formula.begin(), n, formula.begin());
+    std::copy_n(other.depHead.begin(), n, depHead.begin());
+    std::copy_n(other.kind.begin(), n, kind.begin());
+    for (std::size_t s = n; s < static_cast<std::size_t>(used); ++s) {
+        payload[s].num = 0;
+        formula[s] = kNoFormula;
+        depHead[s] = kNoEdge;
+        kind[s] = CellKind::Empty;
+    }
+    used = other.used;
 }
 
 void CellStore::assign(const CellStore& other) {
@@ -18,7 +35,7 @@ void CellStore::assign(const CellStore& other) {
             if (!from[b])
                 to[b].reset();
             else if (to[b])
-                *to[b] = *from[b];
+                to[b]->copyFrom(*from[b]);
             else
                 to[b] = std::make_unique<Block>(*from[b]);
         }
@@ -43,7 +60,9 @@ CellStore::Block& CellStore::touch(int col, int row) {
     std::size_t b = static_cast<std::size_t>(row >> kBlockBits);
     if (b >= blocks.size()) blocks.resize(b + 1);
     if (!blocks[b]) blocks[b] = std::make_unique<Block>();
-    return *blocks[b];
+    Block& block = *blocks[b];
+    if (slot(row) >= block.used) block.used = slot(row) + 1;
+    return block;
 }
 
 CellKind CellStore::kind(int col, int row) const {

@@ -35,7 +35,12 @@ class CellStore {
         std::array<std::uint32_t, kBlockRows> formula;
         std::array<std::uint32_t, kBlockRows> depHead;
         std::array<CellKind, kBlockRows> kind;
+        // Slots from `used` on were never written (touch() is the only way to a block that
+        // writes): they hold the defaults, so a copy need not look at them.
+        int used = 0;
         Block();
+        // Makes this block equal to `other`, visiting only the slots either one has used.
+        void copyFrom(const Block& other);
     };
     // One cell's contents, as moved by remap().
     struct Moved {

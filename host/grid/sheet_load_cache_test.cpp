@@ -268,4 +268,34 @@ TEST(SheetModelClone, AssignInPlaceLeavesNothingOfTheOldSheet) {
     EXPECT_EQ(used, keptUsed);
 }
 
+// A copy in place visits only the rows of a block either sheet has written: rows further down
+// a block the kept sheet uses less must come out empty, with no formula and nothing reading
+// them, and a sheet that uses more rows must come across whole.
+TEST(SheetModelClone, AssignInPlaceEmptiesTheRowsOfABlockTheKeptSheetNeverWrote) {
+    auto kept = std::make_unique<SheetModel>();
+    kept->setMaxCols(3);
+    kept->setMaxRows(300);
+    kept->setData(1, 2, "7");
+    ASSERT_TRUE(kept->setFormula(2, 2, "A2*2", FormulaSetMode::Loader));
+    auto old = std::make_unique<SheetModel>();
+    old->setMaxCols(3);
+    old->setMaxRows(300);
+    old->setData(1, 250, "far");
+    ASSERT_TRUE(old->setFormula(2, 200, "A250&\"!\"", FormulaSetMode::Loader));
+    old->setData(2, 3, "x");
+    ASSERT_TRUE(old->assign(*kept));
+    EXPECT_EQ(SheetFile::write(*old), SheetFile::write(*kept));
+    EXPECT_FALSE(old->isUsed(1, 250));
+    EXPECT_FALSE(old->hasFormula(2, 200));
+    EXPECT_FALSE(old->isUsed(2, 3));
+    old->setData(1, 250, "again");  // nothing reads it any more
+    EXPECT_FALSE(old->isUsed(2, 200));
+    old->setData(1, 2, "5");
+    EXPECT_EQ(old->valueText(2, 2), "10");
+    // The other way: the sheet with more rows written is copied whole.
+    ASSERT_TRUE(kept->assign(*old));
+    EXPECT_EQ(kept->valueText(1, 250), "again");
+    EXPECT_EQ(SheetFile::write(*kept), SheetFile::write(*old));
+}
+
 }  // namespace
