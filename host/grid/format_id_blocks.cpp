@@ -7,13 +7,16 @@ void FormatIdBlocks::set(int col, int row, std::uint32_t id) {
     auto it = blocks_.find(key);
     if (it == blocks_.end()) {
         if (id == 0) return;
-        it = blocks_.try_emplace(key).first;
+        Block& block = spares_.at(blocks_, key);
+        block.ids[row & kRowMask] = id;
+        block.formatted = 1;
+        return;
     }
     Block& block = it->second;
     std::uint32_t& slot = block.ids[row & kRowMask];
     block.formatted += (id != 0) - (slot != 0);
     slot = id;
-    if (block.formatted == 0) blocks_.erase(it);
+    if (block.formatted == 0) spares_.erase(blocks_, it);
 }
 
 void FormatIdBlocks::forEach(

@@ -9,8 +9,17 @@
 #include <functional>
 #include <unordered_map>
 
+#include "spare_nodes.h"
+
 class FormatIdBlocks {
   public:
+    FormatIdBlocks() = default;
+    FormatIdBlocks(const FormatIdBlocks& other) : blocks_(other.blocks_) {}
+    // Reuses the blocks this one held (a sheet loaded again formats the same cells again).
+    FormatIdBlocks& operator=(const FormatIdBlocks& other) {
+        spares_.assign(blocks_, other.blocks_);
+        return *this;
+    }
     std::uint32_t get(int col, int row) const {
         const auto it = blocks_.find(blockKey(col, row));
         return it == blocks_.end() ? 0 : it->second.ids[row & kRowMask];
@@ -33,4 +42,5 @@ class FormatIdBlocks {
         return (std::uint64_t(std::uint32_t(col)) << 32) | std::uint32_t(row >> kRowBits);
     }
     std::unordered_map<std::uint64_t, Block> blocks_;
+    SpareNodes<std::unordered_map<std::uint64_t, Block>> spares_;
 };

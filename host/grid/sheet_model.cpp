@@ -21,7 +21,7 @@ bool SheetModel::assign(const SheetModel& other) {
     maxRows_ = other.maxRows_;
     formats_.assignNumbering(other.formats_);
     formatIds_ = other.formatIds_;
-    extras_ = other.extras_;
+    extraSpares_.assign(extras_, other.extras_);
     spans_ = other.spans_;
     contentBlocks_ = other.contentBlocks_;
     colWidths_ = other.colWidths_;
@@ -78,12 +78,12 @@ const CellExtra* SheetModel::extra(int col, int row) const {
 }
 
 CellExtra& SheetModel::extraFor(int col, int row) {
-    return extras_[keyOf(col, row)];
+    return extraSpares_.at(extras_, keyOf(col, row));
 }
 
 void SheetModel::dropExtraIfDefault(int col, int row) {
     auto it = extras_.find(keyOf(col, row));
-    if (it != extras_.end() && it->second.isDefault()) extras_.erase(it);
+    if (it != extras_.end() && it->second.isDefault()) extraSpares_.erase(extras_, it);
 }
 
 // Puts a content into the engine and marks its block; a Text content is `text`.
@@ -118,7 +118,7 @@ void SheetModel::keepDataText(int col, int row, bool differs, std::string_view t
     } else if (auto it = extras_.find(keyOf(col, row)); it != extras_.end()) {
         it->second.hasDataText = false;
         it->second.dataText.clear();
-        if (it->second.isDefault()) extras_.erase(it);
+        if (it->second.isDefault()) extraSpares_.erase(extras_, it);
     }
 }
 

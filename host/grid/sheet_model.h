@@ -22,6 +22,7 @@
 #include "cell_format.h"
 #include "format_id_blocks.h"
 #include "formula_engine.h"
+#include "spare_nodes.h"
 
 struct CellSpan {
     int col = 0;
@@ -183,6 +184,7 @@ class SheetModel {
     FormatPool formats_;
     FormatIdBlocks formatIds_;
     std::unordered_map<std::uint64_t, CellExtra> extras_;  // data texts, tags, notes
+    SpareNodes<std::unordered_map<std::uint64_t, CellExtra>> extraSpares_;
     std::vector<CellSpan> spans_;
     std::vector<std::uint64_t> contentBlocks_;  // sorted, each block once
     std::map<int, int> colWidths_;
