@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <memory>
 #include <span>
 #include <vector>
 
@@ -18,8 +19,10 @@ class ArgumentRecords {
             moreRecords_.resize(static_cast<std::size_t>(argc));
             moreBlocks_.resize(static_cast<std::size_t>(argc));
         }
-        records_ = argc > kInline ? moreRecords_.data() : inlineRecords_;
+        records_ = argc > kInline ? moreRecords_.data() : inline_.records;
         blocks_ = argc > kInline ? moreBlocks_.data() : inlineBlocks_;
+        // Only the records of this call's arguments are made (each starts as "no value").
+        if (argc <= kInline) std::uninitialized_default_construct_n(records_, argc);
     }
     ArgumentRecords(const ArgumentRecords&) = delete;
     ArgumentRecords& operator=(const ArgumentRecords&) = delete;
@@ -29,8 +32,11 @@ class ArgumentRecords {
 
   private:
     static constexpr int kInline = 8;
-    SpreadValue inlineRecords_[kInline];
-    HGLOBAL inlineBlocks_[kInline] = {};
+    union Inline {
+        Inline() {}  // the records are made by the constructor above, as many as needed
+        SpreadValue records[kInline];
+    } inline_;
+    HGLOBAL inlineBlocks_[kInline];  // written before read (blockCount_)
     std::vector<SpreadValue> moreRecords_;
     std::vector<HGLOBAL> moreBlocks_;
     SpreadValue* records_ = nullptr;
