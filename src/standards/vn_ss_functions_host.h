@@ -23,8 +23,9 @@ void vnShowExclamationOver(void* ownerWindow, const Ktx_String& text, const Ktx_
 // Files of the library are read, never written, by an evaluation. While an outermost
 // evaluation runs (between vnBeginLibraryFileFacts and vnEndLibraryFileFacts) the answers of
 // the three functions below are kept per path, so a standard that looks up the same data file
-// in many cells asks the file system once; the next evaluation asks anew. Outside an
-// evaluation every call asks the file system.
+// in many cells asks the file system once. A later evaluation takes them again while every
+// status they were read from is kept and unchanged (HostLookUpWitness), else asks anew.
+// Outside an evaluation every call asks the file system.
 void vnBeginLibraryFileFacts();
 void vnEndLibraryFileFacts();
 
