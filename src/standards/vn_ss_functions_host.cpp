@@ -9,7 +9,7 @@
 #include "vn_eval_report.h"
 #include "win.h"
 
-Ktx_String vnLibDir() {
+const Ktx_String& vnLibDir() {
     return gSettings.libDir;
 }
 
@@ -129,8 +129,13 @@ bool vnFileStampOf(const Ktx_String& path, VnFileStamp& stamp) {
     return fact.kind == HostPathKind::File;
 }
 
+// Room for a usual candidate path, so that making the candidates one after the other does not
+// allocate again.
+constexpr std::size_t kCandidateRoom = 240;
+
 bool vnFirstExistingFile(std::initializer_list<VnPathCandidate> candidates, Ktx_String& path) {
     Ktx_String candidate;
+    candidate.reserve(kCandidateRoom);
     for (const VnPathCandidate& c : candidates) {
         candidate.clear();
         candidate.appendView(c.first).appendView(c.second).appendView(c.third);

@@ -12,7 +12,7 @@
 #include "ktx_string.h"
 
 // The product library folder (ends with a backslash).
-Ktx_String vnLibDir();
+const Ktx_String& vnLibDir();
 // True when the spreadsheet error messages are switched on.
 bool vnSpreadsheetMessagesOn();
 // Shows a message box with the exclamation icon (owner: the CAD host's main window).
