@@ -1,5 +1,7 @@
 // Calculating one Calc cell: the left variable, the translation of variable names into cell
 // coordinates, and the equation-error message.
+#include <string_view>
+
 #include "calc_timers.h"
 #include "ss_functions.h"
 #include "string_helpers.h"
@@ -21,9 +23,12 @@ Ktx_String stripped(Ktx_String text) {
 
 // A grid error value ("#VALUE!", "#NAME?" ...) as the value text of a calculated cell.
 bool isErrorValue(const Ktx_String& value) {
-    static const char* const errors[] = {"#DIV/0!", "#VALUE!", "#REF!", "#NAME?", "#N/A", "#NUM!"};
-    for (const char* e : errors)
-        if (value == e) return true;
+    static constexpr std::string_view errors[] = {"#DIV/0!", "#VALUE!", "#REF!",
+                                                  "#NAME?",  "#N/A",    "#NUM!"};
+    const std::string_view text = value.view();
+    if (text.empty() || text.front() != '#') return false;  // the usual case: a number
+    for (std::string_view e : errors)
+        if (text == e) return true;
     return false;
 }
 
