@@ -43,7 +43,12 @@ Acad::ErrorStatus VnStandardsSpread::loadStandard(const Ktx_String& name) {
 Acad::ErrorStatus VnStandardsSpread::replaceGenVars() {
     replayed_.reset();
     recording_.reset();
-    if (generalVariableCount() == 0) return Acad::eOk;
+    if (generalVariableCount() == 0) {
+        // Nothing to replace; the Calc cells' equations are still taken as the last
+        // calculation of the plan worked them out.
+        if (calcPlan_) keepPlanEquations(*calcPlan_);
+        return Acad::eOk;
+    }
     // With the load's plan only the cells that can hold a text are read; the rest are empty.
     if (calcPlan_) {
         replaceGenVarsByPlan(*calcPlan_);

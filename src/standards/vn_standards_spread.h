@@ -155,6 +155,9 @@ class VnStandardsSpread : public Ktx_Spread {
     std::shared_ptr<const ReplacedTexts> replayed_;
     std::shared_ptr<ReplacedTexts> recording_;
     void replaceGenVarsByPlan(const CalcPlan& plan);
+    void replayOrRecord(const CalcPlan& plan, std::string key);
+    // Without general variables: only the Calc cells' equations are replayed or recorded.
+    void keepPlanEquations(const CalcPlan& plan);
     VnStandardsCalcNames generalVariableNames() const;
     int generalVariableCount() const;
     // Replaces the general variables in one cell's text, read from the grid.
