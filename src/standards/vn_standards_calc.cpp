@@ -26,6 +26,7 @@ Acad::ErrorStatus VnStandardsSpread::loadStandard(const Ktx_String& name) {
     SSSetBool(grid, SSB_AUTOCALC, false);
     calcIndex_.reset();
     variablesFormatted_ = false;
+    variableTextsKept_ = false;
     loaded_.reset();
     calcPlan_.reset();
     calcPlanStale_ = false;
@@ -68,6 +69,7 @@ void VnStandardsSpread::replaceGenVarsIn(const VnStandardsCalcNames& names, int 
     if (!getCellText(col, row, text, CellTextKind::Value) || text.isEmpty()) return;
     if (!names.apply(text.view(), replaced)) return;
     if (text == "Calc" || replaced == "Calc") calcPlanStale_ = true;
+    variableTextsKept_ = false;
     setCellText(col, row, Ktx_String(std::move(replaced)));
 }
 

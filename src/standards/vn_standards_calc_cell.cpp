@@ -168,6 +168,9 @@ Acad::ErrorStatus VnStandardsSpread::writeVariable(int var, const Ktx_String& va
     // A variable's cell above the Calc cells still has the format its values went in with:
     // setting it again would change nothing, so only the value is written.
     const bool formatted = variablesFormatted_ && cell.row > 0 && cell.row < calcStart_;
+    // Such a cell holds the text it was last given, the variable's value: the same text again
+    // would change nothing (a child gives back the arguments it only read).
+    if (formatted && variableTextsKept_ && cell.value == value) return Acad::eOk;
     return formatted ? cell.setNewValueInFormat(*this, value) : cell.setNewValue(*this, value);
 }
 

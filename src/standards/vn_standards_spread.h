@@ -188,5 +188,9 @@ class VnStandardsSpread : public Ktx_Spread {
     // variables were found (the values went in); Calc cells, the only cells whose format the
     // calculation changes, lie from calcStart_ down.
     bool variablesFormatted_ = false;
+    // Set with variablesFormatted_, and cleared when the general variables were replaced in a
+    // cell that is not fixed (possibly a variable's): every variable's cell above the Calc
+    // cells then holds its value text as last written, the variable's value.
+    bool variableTextsKept_ = false;
     int calcStart_ = -1;
 };
