@@ -114,7 +114,7 @@ Acad::ErrorStatus VnStandardsSpread::prepareForMacro(VnDlgStandardsData& data) {
     getFromMacroLap.done();
     VnCalcLap setMacroValuelsToSSLap(gSetMacroValuelsToSS, fileName);
     if (varCells.setValuesToSS(*this) != Acad::eOk) return Acad::eInvalidInput;
-    variablesFormatted_ = true;
+    variablesFormatted_ = variableTextsKept_ = true;
     setMacroValuelsToSSLap.done();
     VnCalcLap replaceGenVarsLap(gSSSreplaceGenVars, fileName);
     replaceGenVars();
@@ -165,7 +165,7 @@ Acad::ErrorStatus VnStandardsSpread::prepareAsChild(VnDlgStandardsData& data) {
     genVarValues = data.genVarValues;
     findLoadedVarCells();
     if (bindChildArguments(data, false) != Acad::eOk) return Acad::eInvalidInput;
-    variablesFormatted_ = true;
+    variablesFormatted_ = variableTextsKept_ = true;
     replaceGenVars();
     getFromVarsLap.done();
     return Acad::eOk;
