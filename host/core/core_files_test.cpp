@@ -197,6 +197,8 @@ TEST(PathText, ExtensionsOfTheLastPartOnly) {
     EXPECT_EQ(changeExtension("c:\\lib\\s.vns", "map"), "c:\\lib\\s.map");
     EXPECT_EQ(changeExtension("c:\\lib\\s", ".map"), "c:\\lib\\s.map");
     EXPECT_EQ(changeExtension("c:\\l.b\\s", "bmp"), "c:\\l.b\\s.bmp");
+    EXPECT_EQ(changeExtension("c:\\l.b\\s.vns", ""), "c:\\l.b\\s");
+    EXPECT_EQ(changeExtension("s.", "map"), "s.map");
     EXPECT_EQ(getFileName("a\\b/c.txt"), "c.txt");
     EXPECT_EQ(getFolderName("a\\b\\c.txt"), "a\\b\\");
 }

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <system_error>
 
 #include "path_translation.h"
@@ -77,8 +78,15 @@ Ktx_String removeExtension(const Ktx_String& path) {
 }
 
 Ktx_String changeExtension(const Ktx_String& path, const Ktx_String& extension) {
-    const Ktx_String dotted = extension.startsWith(".") ? extension : "." + extension;
-    return removeExtension(path) + (extension.isEmpty() ? Ktx_String() : dotted);
+    const int dot = extensionDot(path);
+    const std::string_view base = dot < 0 ? path.view() : path.view().substr(0, dot);
+    const std::string_view ext = extension.view();
+    std::string changed;  // made in one piece: mapping and data file names are derived per use
+    changed.reserve(base.size() + ext.size() + 1);
+    changed += base;
+    if (!ext.empty() && ext.front() != '.') changed += '.';
+    changed += ext;
+    return Ktx_String(std::move(changed));
 }
 
 Ktx_String getFileName(const Ktx_String& path) {

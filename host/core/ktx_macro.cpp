@@ -26,6 +26,12 @@ const Ktx_Module* Ktx_Macro::findModule(const Ktx_String& moduleName) const {
     return findNamed<const Ktx_Module>(modules, moduleName.c_str());
 }
 
+Ktx_Module* Ktx_Macro::findModuleNamed(std::string_view moduleName) {
+    for (Ktx_Module& m : modules)
+        if (m.name == moduleName) return &m;
+    return nullptr;
+}
+
 void Ktx_Macro::getGeneralVariables(Ktx_StringArray& names) const {
     names.setLogicalLength(0);
     for (const Ktx_GeneralVariable& g : generalVariables) names.append(Ktx_String(g.name.c_str()));
@@ -59,23 +65,9 @@ void Ktx_DbMacro::assertWriteEnabled() {
 Acad::ErrorStatus getModNamesOfGroup(Ktx_Macro* macro, const Ktx_String& group,
                                      Ktx_StringArray& names) {
     names.setLogicalLength(0);
-    if (!macro) return Acad::eInvalidInput;
-    const std::string_view wanted(group.c_str());
-    if (wanted.empty()) return Acad::eOk;
-    for (const Ktx_ModuleGroup& g : macro->groups) {
-        if (g.name != wanted) continue;
-        for (const std::string& m : g.moduleNames) names.append(Ktx_String(m.c_str()));
-        return Acad::eOk;
-    }
-    for (const Ktx_Module& m : macro->modules) {
-        const std::string& tabName = m.label.empty() ? m.name : m.label;
-        if (tabName == wanted) names.append(Ktx_String(m.name.c_str()));
-    }
-    if (names.length() > 0) return Acad::eOk;
-    // A labelled module is addressed by its name too.
-    for (const Ktx_Module& m : macro->modules)
-        if (m.name == wanted) names.append(Ktx_String(m.name.c_str()));
-    return names.length() > 0 ? Acad::eOk : Acad::eKeyNotFound;
+    return forEachModuleOfGroup(macro, std::string_view(group.c_str()), [&](std::string_view m) {
+        names.append(Ktx_String(std::string(m)));
+    });
 }
 
 Acad::ErrorStatus openModule(Ktx_Macro* macro, const Ktx_String& moduleName, Ktx_Module*& module,

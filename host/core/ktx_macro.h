@@ -9,6 +9,7 @@
 // Module names are unique within a macro (the macro file enforces it). Module pointers stay
 // valid as long as the macro is not reassigned.
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -57,6 +58,7 @@ class Ktx_Macro {
     // The module of that name (exact), nullptr when none.
     Ktx_Module* findModule(const Ktx_String& moduleName);
     const Ktx_Module* findModule(const Ktx_String& moduleName) const;
+    Ktx_Module* findModuleNamed(std::string_view moduleName);
 
     // The names of the general variables, in macro order.
     void getGeneralVariables(Ktx_StringArray& names) const;
@@ -95,6 +97,35 @@ class Ktx_DbMacro : public Ktx_Macro {
 // general variables and base profiles name no module). eKeyNotFound when nothing matches.
 Acad::ErrorStatus getModNamesOfGroup(Ktx_Macro* macro, const Ktx_String& group,
                                      Ktx_StringArray& names);
+// The same walk without a list: calls visit(name) for each module name of the group, in the
+// order getModNamesOfGroup lists them, and returns the status it would. visit must not add or
+// remove modules or groups.
+template <typename Visit>
+Acad::ErrorStatus forEachModuleOfGroup(const Ktx_Macro* macro, std::string_view group,
+                                       Visit&& visit) {
+    if (!macro) return Acad::eInvalidInput;
+    if (group.empty()) return Acad::eOk;
+    for (const Ktx_ModuleGroup& g : macro->groups) {
+        if (g.name != group) continue;
+        for (const std::string& m : g.moduleNames) visit(std::string_view(m));
+        return Acad::eOk;
+    }
+    bool any = false;
+    for (const Ktx_Module& m : macro->modules) {
+        const std::string& tabName = m.label.empty() ? m.name : m.label;
+        if (tabName != group) continue;
+        visit(std::string_view(m.name));
+        any = true;
+    }
+    if (any) return Acad::eOk;
+    // A labelled module is addressed by its name too.
+    for (const Ktx_Module& m : macro->modules) {
+        if (m.name != group) continue;
+        visit(std::string_view(m.name));
+        any = true;
+    }
+    return any ? Acad::eOk : Acad::eKeyNotFound;
+}
 // Opens a module of the macro by name for read or write; eKeyNotFound when absent.
 Acad::ErrorStatus openModule(Ktx_Macro* macro, const Ktx_String& moduleName, Ktx_Module*& module,
                              bool forWrite);

@@ -51,6 +51,7 @@ class Ktx_String {
     Ktx_String& operator+=(const Ktx_String& other) { return append(other); }
     Ktx_String& operator+=(char c) { return append(c); }
     void clear() { text_.clear(); }
+    void reserve(std::size_t room) { text_.reserve(room); }
 
     bool equal(const Ktx_String& other, bool caseSensitive = true) const;
     bool contains(const Ktx_String& sub, bool caseSensitive = true) const;

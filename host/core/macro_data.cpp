@@ -57,6 +57,12 @@ bool MacroData::findTab(const Ktx_String& tabName, int& index) const {
     return false;
 }
 
+MacroTabData* MacroData::tabNamed(std::string_view tabName) {
+    for (MacroTabData& tab : tabs)
+        if (tab.name == tabName) return &tab;
+    return nullptr;
+}
+
 MacroTabData* MacroData::getTab(int index) {
     if (index < 0 || index >= tabCount()) return nullptr;
     return &tabs[static_cast<size_t>(index)];

@@ -8,6 +8,7 @@
 // Lookups return false / eKeyNotFound and leave their outputs unchanged when the name is absent.
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "acad.h"
@@ -108,6 +109,8 @@ class MacroData {
     bool findTab(const Ktx_String& tabName, int& index) const;
     // The tab at an index; nullptr outside 0..count-1.
     MacroTabData* getTab(int index);
+    // The tab of that name; nullptr when none.
+    MacroTabData* tabNamed(std::string_view tabName);
     int tabCount() const { return static_cast<int>(tabs.size()); }
 
     // The edit key of the dialog's stored size: "EDITVARS_" + the single macro's name, or for

@@ -22,6 +22,8 @@ struct Translation {
     std::unordered_map<std::string, std::shared_ptr<const struct LiteralPath>> literals;
 };
 
+std::uint64_t gTranslationChanges = 0;
+
 std::string defaultDriveRoot() {
     const char* env = std::getenv("VNSTD_DRIVES");
     return env && *env ? env : "/tmp/vnstd-drives";
@@ -214,6 +216,7 @@ namespace {
 
 // Looks up each part of the path in its folder, from the first part on.
 std::string resolvePartByPart(const SplitPath& split) {
+    hostNoteUnkeptLookUp();  // the folders' own statuses are read directly
     std::error_code ec;
     std::string resolved = split.base;
     bool folderExists = true;
@@ -282,7 +285,12 @@ Ktx_String windowsPathFromHost(const std::string& hostPath) {
     return Ktx_String(p);
 }
 
+std::uint64_t pathTranslationChanges() {
+    return gTranslationChanges;
+}
+
 void setDriveRoot(const std::string& folder) {
+    ++gTranslationChanges;
     translation().root = folder;
     translation().literals.clear();
 }
@@ -292,6 +300,7 @@ const std::string& driveRoot() {
 }
 
 void mapDrive(char letter, const std::string& folder) {
+    ++gTranslationChanges;
     const char lower = static_cast<char>(ktxToLower(letter));
     if (folder.empty()) {
         translation().drives.erase(lower);
@@ -302,6 +311,7 @@ void mapDrive(char letter, const std::string& folder) {
 }
 
 void resetPathTranslation() {
+    ++gTranslationChanges;
     translation() = Translation{defaultDriveRoot(), {}, {}};
     folderListings().clear();
 }

@@ -11,6 +11,7 @@
 //   folder ignoring letter case (code page 1252 folding); when several names match, the
 //   first in byte order wins. Parts that do not exist in any case are kept as written, so a
 //   new file is created under the name the module gave.
+#include <cstdint>
 #include <string>
 
 #include "file_stamp.h"
@@ -26,6 +27,10 @@ std::string hostPath(const Ktx_String& windowsPath, HostPathKind* kind = nullptr
 std::string hostPathLiteral(const Ktx_String& windowsPath);
 // A host path in the module's form: "/" becomes "\\" ("/work/lib" -> "\\work\\lib").
 Ktx_String windowsPathFromHost(const std::string& hostPath);
+
+// Counts the changes of the translation's settings below: a host path found earlier is still
+// the translation of its Windows path while the count stays the same.
+std::uint64_t pathTranslationChanges();
 
 void setDriveRoot(const std::string& folder);
 const std::string& driveRoot();

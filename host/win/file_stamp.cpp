@@ -1,6 +1,9 @@
 #include "file_stamp.h"
 
+#include <unistd.h>
+
 #include <chrono>
+#include <climits>
 #include <unordered_map>
 
 #include "status_watch.h"
@@ -20,6 +23,33 @@ struct StatusScope {
     std::unordered_map<std::string, HostStatus> read;
 };
 
+// Statuses served that were not kept, and the working folder seen at the last outermost scope.
+struct LookUpFacts {
+    std::uint64_t unkeptServed = 0;
+    std::uint64_t workingFolderChanges = 0;
+    std::string workingFolder;
+};
+
+LookUpFacts& lookUpFacts() {
+    static LookUpFacts facts;
+    return facts;
+}
+
+// Notes a working folder other than the last one seen (one system call).
+void checkWorkingFolder() {
+    LookUpFacts& facts = lookUpFacts();
+    char cwd[PATH_MAX];
+    const char* now = ::getcwd(cwd, sizeof cwd) != nullptr ? cwd : "";
+    if (facts.workingFolder == now && *now != '\0') return;
+    facts.workingFolder = now;
+    ++facts.workingFolderChanges;
+}
+
+HostStatus served(const HostStatus& status) {
+    if (!status.kept) ++lookUpFacts().unkeptServed;
+    return status;
+}
+
 StatusScope& statusScope() {
     static StatusScope scope;
     return scope;
@@ -29,18 +59,20 @@ HostStatus statusOf(const std::string& hostPath) {
     StatusScope& scope = statusScope();
     if (scope.depth == 0) {
         hostStatusWatchCatchUp();
-        return hostWatchedStatus(hostPath);
+        return served(hostWatchedStatus(hostPath));
     }
     auto it = scope.read.find(hostPath);
     if (it == scope.read.end())
         it = scope.read.emplace(hostPath, hostWatchedStatus(hostPath)).first;
-    return it->second;
+    return served(it->second);
 }
 
 }  // namespace
 
 void beginHostStatusScope() {
-    if (statusScope().depth++ == 0) hostStatusWatchCatchUp();
+    if (statusScope().depth++ > 0) return;
+    hostStatusWatchCatchUp();
+    checkWorkingFolder();
 }
 
 bool hostStatusScopeOpen() {
@@ -61,4 +93,19 @@ bool hostFileStampOf(const std::string& hostPath, HostFileStamp& stamp, HostPath
 
 bool hostTimeSettled(std::int64_t modifiedNs) {
     return nowNs() - modifiedNs > kSettleNs;
+}
+
+HostStatusEpoch hostStatusEpoch() {
+    return {hostStatusForgetCount(), lookUpFacts().workingFolderChanges};
+}
+
+HostLookUpWitness::HostLookUpWitness()
+    : epoch_(hostStatusEpoch()), unkept_(lookUpFacts().unkeptServed) {}
+
+bool HostLookUpWitness::lasting() const {
+    return lookUpFacts().unkeptServed == unkept_ && hostStatusEpoch() == epoch_;
+}
+
+void hostNoteUnkeptLookUp() {
+    ++lookUpFacts().unkeptServed;
 }

@@ -30,5 +30,34 @@ bool hostFileStampOf(const std::string& hostPath, HostFileStamp& stamp,
 void beginHostStatusScope();
 void endHostStatusScope();
 bool hostStatusScopeOpen();
+
+// What a result drawn from statuses depends on besides the statuses: it stays true while the
+// epoch is the same and every status it read was kept (see HostLookUpWitness). The epoch moves
+// when the kept statuses are forgotten and when the working folder (which relative paths start
+// from) is another than at the last outermost scope's opening.
+struct HostStatusEpoch {
+    std::uint64_t forgotten = 0;
+    std::uint64_t workingFolder = 0;
+    bool operator==(const HostStatusEpoch&) const = default;
+};
+HostStatusEpoch hostStatusEpoch();
+
+// Tells whether a look-up made of status reads (from its construction to `lasting`) read kept
+// statuses only, with no file system access the kept statuses do not cover, so that its result
+// may be reused without asking again while hostStatusEpoch() stays what it was at construction.
+class HostLookUpWitness {
+  public:
+    HostLookUpWitness();
+    bool lasting() const;
+    const HostStatusEpoch& epoch() const { return epoch_; }
+
+  private:
+    HostStatusEpoch epoch_;
+    std::uint64_t unkept_;
+};
+// Counts an access to the file system that no kept status covers (a folder walked directly):
+// the look-up around it is not lasting.
+void hostNoteUnkeptLookUp();
+
 // True when a modification time lies at least the settle time in the past.
 bool hostTimeSettled(std::int64_t modifiedNs);

@@ -26,6 +26,7 @@ constexpr std::uint32_t kEntryEvents = IN_CREATE | IN_DELETE | IN_MOVED_FROM | I
 constexpr std::size_t kMaxKept = 1024;
 
 std::uint64_t gStatusCalls = 0;
+std::uint64_t gForgetCount = 0;
 
 HostStatus statusFrom(const struct stat& st) {
     HostStatus status;
@@ -107,6 +108,7 @@ class StatusWatch {
             status = statusFrom(st);
             if (status.kind == HostPathKind::Folder) markWholeFolder(absolute);
         }
+        status.kept = true;
         kept_.emplace(std::move(absolute), status);
         return status;
     }
@@ -117,6 +119,7 @@ class StatusWatch {
     }
 
     void forgetAll() {
+        ++gForgetCount;
         if (fd_ >= 0) ::close(fd_);
         fd_ = -1;
         kept_.clear();
@@ -261,4 +264,8 @@ bool hostStatusIsKept(const std::string& path) {
 
 std::uint64_t hostStatusCallCount() {
     return gStatusCalls;
+}
+
+std::uint64_t hostStatusForgetCount() {
+    return gForgetCount;
 }

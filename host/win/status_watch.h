@@ -28,6 +28,7 @@ struct HostStatus {
     bool exists = false;
     HostPathKind kind = HostPathKind::Missing;
     HostFileStamp stamp;
+    bool kept = false;  // from (or now put among) the kept statuses
 };
 
 // One status call for `path` (followed through symbolic links).
@@ -42,6 +43,10 @@ HostStatus hostWatchedStatus(const std::string& path);
 
 // True when the status of `path` is kept (read and watched, nothing reported since).
 bool hostStatusIsKept(const std::string& path);
+
+// How often everything kept was forgotten (a change reported, reports lost, too many kept, a
+// fork). A result drawn from kept statuses alone stays true while this count stays the same.
+std::uint64_t hostStatusForgetCount();
 
 // Status calls made since the process started (for tests and benchmarks).
 std::uint64_t hostStatusCallCount();

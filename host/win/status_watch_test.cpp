@@ -178,4 +178,43 @@ TEST_F(StatusWatchTest, AForkedWorkerLeavesTheParentItsReports) {
     EXPECT_EQ(status(file()).stamp.size, 3u);
 }
 
+// A look-up made of kept statuses may be taken again until a change is reported or the working
+// folder changes; one that read a status not kept, or walked a folder directly, may not.
+TEST_F(StatusWatchTest, ALookUpLastsWhileItsKeptStatusesDo) {
+    const auto lookUp = [](const std::string& path) {
+        beginHostStatusScope();
+        const HostLookUpWitness witness;
+        HostFileStamp stamp;
+        hostFileStampOf(path, stamp);
+        const bool lasting = witness.lasting();
+        endHostStatusScope();
+        return std::make_pair(lasting, witness.epoch());
+    };
+    const std::string fresh = (folder / "sub" / "once.txt").string();
+    EXPECT_FALSE(lookUp(fresh).first);  // read once: not kept
+    keepOrSkip(file());
+    const auto [lasting, epoch] = lookUp(file());
+    EXPECT_TRUE(lasting);
+    beginHostStatusScope();
+    EXPECT_EQ(hostStatusEpoch(), epoch);
+    endHostStatusScope();
+
+    std::ofstream(file(), std::ios::app) << "3";
+    beginHostStatusScope();  // takes in the report
+    EXPECT_NE(hostStatusEpoch(), epoch);
+    endHostStatusScope();
+
+    keepOrSkip(file());
+    const HostStatusEpoch before = lookUp(file()).second;
+    const fs::path here = fs::current_path();
+    fs::current_path(folder);
+    beginHostStatusScope();
+    EXPECT_NE(hostStatusEpoch(), before);  // relative paths now start elsewhere
+    const HostLookUpWitness walked;
+    hostNoteUnkeptLookUp();
+    EXPECT_FALSE(walked.lasting());
+    endHostStatusScope();
+    fs::current_path(here);
+}
+
 }  // namespace

@@ -1,4 +1,5 @@
 // Ktx_Spread: cell texts, arrays of texts, active cell, selection and cell types.
+#include <optional>
 #include <vector>
 
 #include "grid.h"
@@ -46,6 +47,35 @@ int readText(HWND h, int col, int row, int kind, char* buffer) {
         default:
             return -1;
     }
+}
+
+// A number type depends on its decimals and separator alone, so the usual ones are filled
+// once: evaluations set a cell type for every variable and Calc cell. The module runs on one
+// thread.
+const SSCellType& numberType(HWND h, int decimals, bool separator) {
+    constexpr int kKeptDecimals = 16;
+    static std::optional<SSCellType> kept[kKeptDecimals][2];
+    static SSCellType other;
+    const bool keep = decimals >= 0 && decimals < kKeptDecimals;
+    std::optional<SSCellType>* slot = keep ? &kept[decimals][separator ? 1 : 0] : nullptr;
+    if (slot && *slot) return **slot;
+    SSCellType type;
+    SSSetTypeNumber(h, &type, separator ? kNumberStyleSeparator : kNumberStylePlain, decimals,
+                    -kNumberLimit, kNumberLimit);
+    if (!slot) return other = std::move(type);
+    return slot->emplace(std::move(type));
+}
+
+// The edit type of the last style and length asked for, filled once.
+const SSCellType& editType(HWND h, int style, int maxLength) {
+    static std::optional<SSCellType> kept;
+    static int keptStyle = 0, keptLength = 0;
+    if (kept && keptStyle == style && keptLength == maxLength) return *kept;
+    SSCellType type;
+    SSSetTypeEdit(h, &type, style, maxLength);
+    keptStyle = style;
+    keptLength = maxLength;
+    return kept.emplace(std::move(type));
 }
 
 }  // namespace
@@ -165,10 +195,8 @@ int Ktx_Spread::getSelectionRow() {
 bool Ktx_Spread::setNumberType(int col1, int row1, int col2, int row2, int decimals,
                                bool separator) {
     if (!created) return false;
-    SSCellType type;
-    SSSetTypeNumber(m_hWnd, &type, separator ? kNumberStyleSeparator : kNumberStylePlain, decimals,
-                    -kNumberLimit, kNumberLimit);
-    return SSSetCellTypeRange(m_hWnd, col1, row1, col2, row2, &type);
+    return SSSetCellTypeRange(m_hWnd, col1, row1, col2, row2,
+                              &numberType(m_hWnd, decimals, separator));
 }
 
 bool Ktx_Spread::setNumberTypeCell(int col, int row, int decimals, bool separator) {
@@ -177,9 +205,7 @@ bool Ktx_Spread::setNumberTypeCell(int col, int row, int decimals, bool separato
 
 bool Ktx_Spread::setEditType(int col1, int row1, int col2, int row2, int style, int maxLength) {
     if (!created) return false;
-    SSCellType type;
-    SSSetTypeEdit(m_hWnd, &type, style, maxLength);
-    return SSSetCellTypeRange(m_hWnd, col1, row1, col2, row2, &type);
+    return SSSetCellTypeRange(m_hWnd, col1, row1, col2, row2, &editType(m_hWnd, style, maxLength));
 }
 
 bool Ktx_Spread::setEditTypeCell(int col, int row) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "grid.h"
 #include "ktx_string_array.h"
 #include "redraw_lock.h"
@@ -110,6 +112,40 @@ TEST_F(SpreadCells, ReadsEachKindOfText) {
     EXPECT_EQ(cell(ss, 2, 1, CellTextKind::Value), "8");
     EXPECT_EQ(cell(ss, 2, 1, CellTextKind::Tag), "note \xA4 1");
     EXPECT_EQ(cell(ss, 1, 1, CellTextKind::Data), "4");
+}
+
+// Number and edit types are filled once per kind and reused: every cell must still get the
+// type asked for, whichever was asked for before.
+TEST_F(SpreadCells, KeptCellTypesAreTheOnesFilledForEachCall) {
+    makeGrid(3, 3);
+    auto typeAt = [&](int col, int row) {
+        SSCellType type;
+        EXPECT_TRUE(SSGetCellType(grid(), col, row, &type));
+        return type;
+    };
+    auto number = [&](int decimals, bool separator) {
+        SSCellType type;
+        SSSetTypeNumber(grid(), &type, separator ? 0x10400000L : 0x10100000L, decimals,
+                        -99999999999999.0, 99999999999999.0);
+        return type;
+    };
+    auto edit = [&](int style, int maxLength) {
+        SSCellType type;
+        SSSetTypeEdit(grid(), &type, style, maxLength);
+        return type;
+    };
+    const std::pair<int, bool> numbers[] = {{7, false}, {0, false},  {7, true},  {20, false},
+                                            {7, false}, {21, false}, {20, false}};
+    for (const auto& [decimals, separator] : numbers) {
+        ASSERT_TRUE(ss.setNumberTypeCell(1, 1, decimals, separator));
+        EXPECT_EQ(typeAt(1, 1), number(decimals, separator)) << decimals << " " << separator;
+    }
+    const std::pair<int, int> edits[] = {{0, 9999}, {0, 10}, {1, 10}, {0, 9999}};
+    for (const auto& [style, maxLength] : edits) {
+        ASSERT_TRUE(ss.setEditType(2, 1, 2, 2, style, maxLength));
+        EXPECT_EQ(typeAt(2, 2), edit(style, maxLength)) << style << " " << maxLength;
+    }
+    EXPECT_NE(typeAt(1, 1), typeAt(2, 1));
 }
 
 TEST_F(SpreadCells, RowTextsStopAtTheLastColumn) {

@@ -55,10 +55,8 @@ Acad::ErrorStatus reverseStartSuffix(const Ktx_String& path, Ktx_Module* module,
 
 MacroTabData* findModuleTab(const Ktx_Module* module, MacroData* data) {
     if (!module || !data) return nullptr;
-    const Ktx_String tabName = module->label.empty() ? module->getName() : module->getLabel();
-    int index = -1;
-    if (!data->findTab(tabName, index)) return nullptr;
-    return data->getTab(index);
+    const std::string& tabName = module->label.empty() ? module->name : module->label;
+    return data->tabNamed(std::string_view(tabName.c_str()));
 }
 
 Acad::ErrorStatus accessGeneralVariable(Ktx_Macro* macro, const Ktx_String& name, Ktx_String& value,

@@ -8,10 +8,9 @@
 const char* const kMappingHeader = "Mapping version 1.0";
 
 Ktx_String mappingFilePath(const Ktx_String& ssName) {
-    Ktx_String standard = ssName;
-    if (!ssName.contains("\\") && !ssName.contains("/"))
-        standard = gSettings.libDir + "Connection Standards\\" + ssName + ".vns";
-    return changeExtension(standard, "map");
+    if (ssName.view().find_first_of("\\/") != std::string_view::npos)
+        return changeExtension(ssName, "map");
+    return changeExtension(gSettings.libDir + "Connection Standards\\" + ssName + ".vns", "map");
 }
 
 bool isMappingHeaderLine(const Ktx_String& line) {

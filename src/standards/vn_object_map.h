@@ -5,6 +5,8 @@
 //
 // Its mapping text is objectName + byte 0x95 + keyword of kind + " " + varName.
 // All operations return Acad::eOk on success and Acad::eInvalidInput on failure.
+#include <string_view>
+
 #include "acad.h"
 #include "ktx_macro.h"
 #include "ktx_string.h"
@@ -51,8 +53,8 @@ class VnObjectMap {
                                           bool get, AcTransaction* tr);
     // The property in one module of the group; eNotApplicable for kinds that are no module's.
     Acad::ErrorStatus getSetModuleVarValue(Ktx_Macro* macro, MacroData* data,
-                                           Ktx_String& moduleName, int index, Ktx_String& value,
-                                           bool get, AcTransaction* tr);
+                                           std::string_view moduleName, Ktx_String& value, bool get,
+                                           AcTransaction* tr);
     Acad::ErrorStatus getSetModuleProperty(Ktx_Module* module, MacroTabData* tab, Ktx_String& value,
                                            bool get, AcTransaction* tr);
     Acad::ErrorStatus getBaseProfileValue(Ktx_Macro* macro, Ktx_String& value) const;

@@ -29,13 +29,12 @@ Acad::ErrorStatus VnObjectMap::getSetMacroVarValue(Ktx_DbMacro* macro, MacroData
                                                    Ktx_String& value, bool get, AcTransaction* tr) {
     if (!macro) return Acad::eInvalidInput;
     macro->assertWriteEnabled();
-    Ktx_StringArray moduleNames;
-    if (getModNamesOfGroup(macro, objectName, moduleNames) != Acad::eOk) return Acad::eInvalidInput;
     bool anyModule = false;
-    for (int i = 0; i < moduleNames.length(); ++i) {
-        if (getSetModuleVarValue(macro, data, moduleNames[i], i, value, get, tr) == Acad::eOk)
-            anyModule = true;
-    }
+    const Acad::ErrorStatus found =
+        forEachModuleOfGroup(macro, std::string_view(objectName.c_str()), [&](std::string_view m) {
+            if (getSetModuleVarValue(macro, data, m, value, get, tr) == Acad::eOk) anyModule = true;
+        });
+    if (found != Acad::eOk) return Acad::eInvalidInput;
     if (isModuleKind(kind)) return anyModule ? Acad::eOk : Acad::eInvalidInput;
     if (kind == VnMapGenVar) return accessGeneralVariable(macro, varName, value, get, 8);
     if (!get) return Acad::eInvalidInput;  // base-profile kinds are read only
@@ -68,12 +67,11 @@ Acad::ErrorStatus VnObjectMap::getBaseProfileValue(Ktx_Macro* macro, Ktx_String&
 }
 
 Acad::ErrorStatus VnObjectMap::getSetModuleVarValue(Ktx_Macro* macro, MacroData* data,
-                                                    Ktx_String& moduleName, int /*index*/,
-                                                    Ktx_String& value, bool get,
-                                                    AcTransaction* tr) {
+                                                    std::string_view moduleName, Ktx_String& value,
+                                                    bool get, AcTransaction* tr) {
     if (!isModuleKind(kind)) return Acad::eNotApplicable;
-    Ktx_Module* module = nullptr;
-    if (openModule(macro, moduleName, module, !get) != Acad::eOk) return Acad::eInvalidInput;
+    Ktx_Module* module = macro->findModuleNamed(moduleName);
+    if (!module) return Acad::eInvalidInput;
     MacroTabData* tab = findModuleTab(module, data);
     if (!tab) return Acad::eInvalidInput;
     return getSetModuleProperty(module, tab, value, get, tr);

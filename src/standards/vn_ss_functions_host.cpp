@@ -9,7 +9,7 @@
 #include "vn_eval_report.h"
 #include "win.h"
 
-Ktx_String vnLibDir() {
+const Ktx_String& vnLibDir() {
     return gSettings.libDir;
 }
 
@@ -30,25 +30,42 @@ void vnShowExclamationOver(void* ownerWindow, const Ktx_String& text, const Ktx_
 namespace {
 
 // What one look-up of a path found: its host path, what it names and, for a file, its stamp
-// (all from the look-up's status calls).
+// (all from the look-up's status calls), and whether it may be taken again in a later
+// evaluation: only when every status it read was kept (watched for changes), and then while
+// neither the kept statuses, the working folder nor the path translation changed.
 struct LibraryFileFact {
     HostPathKind kind = HostPathKind::Missing;
     VnFileStamp stamp;
-    std::string hostPath;  // after kind and stamp: its look-up fills them
+    std::string hostPath;
+    bool lasting = false;
+    HostStatusEpoch epoch;
+    std::uint64_t translation = 0;
+    std::uint64_t evaluation = 0;  // the evaluation that last looked it up or took it
 
-    explicit LibraryFileFact(const Ktx_String& path = Ktx_String())
-        : hostPath(::hostPath(path, &kind, &stamp)) {}
+    explicit LibraryFileFact(const Ktx_String& path = Ktx_String()) {
+        const HostLookUpWitness witness;
+        translation = pathTranslationChanges();
+        hostPath = ::hostPath(path, &kind, &stamp);
+        lasting = witness.lasting();
+        epoch = witness.epoch();
+    }
+    bool stillTrue() const {
+        return lasting && epoch == hostStatusEpoch() && translation == pathTranslationChanges();
+    }
 };
 
+// The facts of one evaluation, and of earlier ones while they still hold: a run of evaluations
+// of one standard looks its files up once, and sees a changed file (reported by the kernel) at
+// once.
 class LibraryFileFacts {
   public:
     void begin() {
         active_ = true;
+        ++evaluation_;
         beginHostStatusScope();
     }
     void end() {
         active_ = false;
-        facts_.clear();
         endHostStatusScope();
     }
     const LibraryFileFact& of(const Ktx_String& path) {
@@ -56,14 +73,30 @@ class LibraryFileFacts {
             scratch_ = LibraryFileFact(path);
             return scratch_;
         }
-        auto it = facts_.find(path.str());
-        if (it == facts_.end()) it = facts_.emplace(path.str(), LibraryFileFact(path)).first;
+        auto it = facts_.find(path.view());
+        if (it == facts_.end()) {
+            if (facts_.size() >= kMaxFacts) facts_.clear();
+            it = facts_.emplace(path.str(), LibraryFileFact(path)).first;
+        } else if (it->second.evaluation != evaluation_ && !it->second.stillTrue()) {
+            it->second = LibraryFileFact(path);
+        }
+        it->second.evaluation = evaluation_;
         return it->second;
     }
 
   private:
+    // Library files and the candidates searched for them, not a batch's macro files.
+    static constexpr std::size_t kMaxFacts = 512;
+
+    struct Hash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view s) const {
+            return std::hash<std::string_view>()(s);
+        }
+    };
     bool active_ = false;
-    std::unordered_map<std::string, LibraryFileFact> facts_;
+    std::uint64_t evaluation_ = 0;
+    std::unordered_map<std::string, LibraryFileFact, Hash, std::equal_to<>> facts_;
     LibraryFileFact scratch_;
 };
 
@@ -96,8 +129,13 @@ bool vnFileStampOf(const Ktx_String& path, VnFileStamp& stamp) {
     return fact.kind == HostPathKind::File;
 }
 
+// Room for a usual candidate path, so that making the candidates one after the other does not
+// allocate again.
+constexpr std::size_t kCandidateRoom = 240;
+
 bool vnFirstExistingFile(std::initializer_list<VnPathCandidate> candidates, Ktx_String& path) {
     Ktx_String candidate;
+    candidate.reserve(kCandidateRoom);
     for (const VnPathCandidate& c : candidates) {
         candidate.clear();
         candidate.appendView(c.first).appendView(c.second).appendView(c.third);

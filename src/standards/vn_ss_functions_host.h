@@ -12,7 +12,7 @@
 #include "ktx_string.h"
 
 // The product library folder (ends with a backslash).
-Ktx_String vnLibDir();
+const Ktx_String& vnLibDir();
 // True when the spreadsheet error messages are switched on.
 bool vnSpreadsheetMessagesOn();
 // Shows a message box with the exclamation icon (owner: the CAD host's main window).
@@ -23,8 +23,9 @@ void vnShowExclamationOver(void* ownerWindow, const Ktx_String& text, const Ktx_
 // Files of the library are read, never written, by an evaluation. While an outermost
 // evaluation runs (between vnBeginLibraryFileFacts and vnEndLibraryFileFacts) the answers of
 // the three functions below are kept per path, so a standard that looks up the same data file
-// in many cells asks the file system once; the next evaluation asks anew. Outside an
-// evaluation every call asks the file system.
+// in many cells asks the file system once. A later evaluation takes them again while every
+// status they were read from is kept and unchanged (HostLookUpWitness), else asks anew.
+// Outside an evaluation every call asks the file system.
 void vnBeginLibraryFileFacts();
 void vnEndLibraryFileFacts();
 

@@ -11,6 +11,7 @@
 #include "path_translation.h"
 #include "section_table_manager.h"
 #include "vn_ss_functions_files.h"
+#include "vn_ss_functions_host.h"
 
 namespace {
 
@@ -139,6 +140,36 @@ TEST_F(StandardsFunctions, ChangedDataFileIsReadAgain) {
     writeData("holes.txt", "M20\t23.5\n");
     std::filesystem::last_write_time(file, time);
     EXPECT_EQ(call(VnSSFunctions::getCell, {text("holes.txt"), text("M20")}).textResult(), "23.5");
+}
+
+// Library look-ups are kept from one evaluation to the next: a file made, changed or reached
+// from another working folder is still seen by the next evaluation.
+TEST_F(StandardsFunctions, KeptLibraryLookUpsSeeEveryChange) {
+    const auto evaluate = [] {
+        vnBeginLibraryFileFacts();
+        const std::string found =
+            call(VnSSFunctions::getCell, {text("holes.txt"), text("M20")}).textResult();
+        vnEndLibraryFileFacts();
+        return found;
+    };
+    const std::filesystem::path here = std::filesystem::current_path();
+    const std::filesystem::path work = lib_ / "work";
+    std::filesystem::create_directories(work);
+    std::filesystem::current_path(work);
+    writeData("holes.txt", "M20\t22\n");
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(evaluate(), "22");  // watched from the second
+    // A file of that name in the working folder comes first.
+    std::ofstream(work / "holes.txt", std::ios::binary) << "M20\t24\n";
+    EXPECT_EQ(evaluate(), "24");
+    EXPECT_EQ(evaluate(), "24");
+    std::filesystem::current_path(lib_);
+    EXPECT_EQ(evaluate(), "22");
+    EXPECT_EQ(evaluate(), "22");
+    writeData("holes.txt", "M20\t26.5\n");
+    EXPECT_EQ(evaluate(), "26.5");
+    std::filesystem::remove(lib_ / "Connection Standards" / "Data" / "holes.txt");
+    EXPECT_EQ(evaluate(), "");
+    std::filesystem::current_path(here);
 }
 
 TEST_F(StandardsFunctions, ToleranceFunctionsReadTheSizeFile) {

@@ -99,7 +99,9 @@ Acad::ErrorStatus VnSSMapping::setMacroVarValue(const Ktx_String& ssVar, const V
 Acad::ErrorStatus VnSSMapping::findSSVar(const Ktx_String& ssVar, const VnValueType& type,
                                          int& index) const {
     for (int i = 0; i < mapCount(); ++i) {
-        if (!map(i).ssVarName.equal(ssVar, false)) continue;
+        const Ktx_String& name = map(i).ssVarName;
+        // Names of another length differ in any letter case: the usual mismatch, found inline.
+        if (name.length() != ssVar.length() || !name.equal(ssVar, false)) continue;
         VnValueType kindType = VnValueString;
         if (!mapKindValueType(map(i).kind, kindType) || kindType != type) continue;
         index = i;

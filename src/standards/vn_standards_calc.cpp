@@ -26,6 +26,7 @@ Acad::ErrorStatus VnStandardsSpread::loadStandard(const Ktx_String& name) {
     SSSetBool(grid, SSB_AUTOCALC, false);
     calcIndex_.reset();
     variablesFormatted_ = false;
+    variableTextsKept_ = false;
     loaded_.reset();
     calcPlan_.reset();
     calcPlanStale_ = false;
@@ -43,7 +44,12 @@ Acad::ErrorStatus VnStandardsSpread::loadStandard(const Ktx_String& name) {
 Acad::ErrorStatus VnStandardsSpread::replaceGenVars() {
     replayed_.reset();
     recording_.reset();
-    if (generalVariableCount() == 0) return Acad::eOk;
+    if (generalVariableCount() == 0) {
+        // Nothing to replace; the Calc cells' equations are still taken as the last
+        // calculation of the plan worked them out.
+        if (calcPlan_) keepPlanEquations(*calcPlan_);
+        return Acad::eOk;
+    }
     // With the load's plan only the cells that can hold a text are read; the rest are empty.
     if (calcPlan_) {
         replaceGenVarsByPlan(*calcPlan_);
@@ -63,6 +69,7 @@ void VnStandardsSpread::replaceGenVarsIn(const VnStandardsCalcNames& names, int 
     if (!getCellText(col, row, text, CellTextKind::Value) || text.isEmpty()) return;
     if (!names.apply(text.view(), replaced)) return;
     if (text == "Calc" || replaced == "Calc") calcPlanStale_ = true;
+    variableTextsKept_ = false;
     setCellText(col, row, Ktx_String(std::move(replaced)));
 }
 

@@ -1,5 +1,7 @@
 // Calculating one Calc cell: the left variable, the translation of variable names into cell
 // coordinates, and the equation-error message.
+#include <string_view>
+
 #include "calc_timers.h"
 #include "ss_functions.h"
 #include "string_helpers.h"
@@ -21,9 +23,12 @@ Ktx_String stripped(Ktx_String text) {
 
 // A grid error value ("#VALUE!", "#NAME?" ...) as the value text of a calculated cell.
 bool isErrorValue(const Ktx_String& value) {
-    static const char* const errors[] = {"#DIV/0!", "#VALUE!", "#REF!", "#NAME?", "#N/A", "#NUM!"};
-    for (const char* e : errors)
-        if (value == e) return true;
+    static constexpr std::string_view errors[] = {"#DIV/0!", "#VALUE!", "#REF!",
+                                                  "#NAME?",  "#N/A",    "#NUM!"};
+    const std::string_view text = value.view();
+    if (text.empty() || text.front() != '#') return false;  // the usual case: a number
+    for (std::string_view e : errors)
+        if (text == e) return true;
     return false;
 }
 
@@ -163,6 +168,9 @@ Acad::ErrorStatus VnStandardsSpread::writeVariable(int var, const Ktx_String& va
     // A variable's cell above the Calc cells still has the format its values went in with:
     // setting it again would change nothing, so only the value is written.
     const bool formatted = variablesFormatted_ && cell.row > 0 && cell.row < calcStart_;
+    // Such a cell holds the text it was last given, the variable's value: the same text again
+    // would change nothing (a child gives back the arguments it only read).
+    if (formatted && variableTextsKept_ && cell.value == value) return Acad::eOk;
     return formatted ? cell.setNewValueInFormat(*this, value) : cell.setNewValue(*this, value);
 }
 

@@ -12,29 +12,27 @@
 namespace {
 
 // The folder part of a path, with its final separator ("" when there is none).
-Ktx_String folderOf(const Ktx_String& path) {
-    const int cut = std::max(path.findLastFrom("\\"), path.findLastFrom("/"));
-    return cut < 0 ? Ktx_String() : path.getSubStringAt(0, cut + 1);
+std::string_view folderOf(std::string_view path) {
+    const std::size_t cut = path.find_last_of("\\/");
+    return cut == std::string_view::npos ? std::string_view() : path.substr(0, cut + 1);
 }
 
-Ktx_String withoutStartBackslash(Ktx_String name) {
-    while (name.startsWith("\\") || name.startsWith("/")) name.removeAt(0);
-    return name;
+std::string_view withoutStartSeparators(std::string_view name) {
+    const std::size_t start = name.find_first_not_of("\\/");
+    return start == std::string_view::npos ? std::string_view() : name.substr(start);
 }
 
 }  // namespace
 
 bool VnStandardsSpread::resolveChildFile(const Ktx_String& name, const Ktx_String& current,
                                          Ktx_String& path) {
-    const Ktx_String lib = vnLibDir() + "Connection Standards\\";
-    const Ktx_String folder = folderOf(current);
-    const Ktx_String inFolder = withoutStartBackslash(name);
+    const std::string_view lib = vnLibDir().view();
     return vnFirstExistingFile({{name.view()},
-                                {folder.view(), inFolder.view()},
-                                {lib.view(), name.view()},
-                                {lib.view(), "Childs\\", name.view()},
-                                {lib.view(), "Data\\", name.view()},
-                                {lib.view(), "Parents\\", name.view()}},
+                                {folderOf(current.view()), withoutStartSeparators(name.view())},
+                                {lib, "Connection Standards\\", name.view()},
+                                {lib, "Connection Standards\\Childs\\", name.view()},
+                                {lib, "Connection Standards\\Data\\", name.view()},
+                                {lib, "Connection Standards\\Parents\\", name.view()}},
                                path);
 }
 
@@ -116,7 +114,7 @@ Acad::ErrorStatus VnStandardsSpread::prepareForMacro(VnDlgStandardsData& data) {
     getFromMacroLap.done();
     VnCalcLap setMacroValuelsToSSLap(gSetMacroValuelsToSS, fileName);
     if (varCells.setValuesToSS(*this) != Acad::eOk) return Acad::eInvalidInput;
-    variablesFormatted_ = true;
+    variablesFormatted_ = variableTextsKept_ = true;
     setMacroValuelsToSSLap.done();
     VnCalcLap replaceGenVarsLap(gSSSreplaceGenVars, fileName);
     replaceGenVars();
@@ -167,7 +165,7 @@ Acad::ErrorStatus VnStandardsSpread::prepareAsChild(VnDlgStandardsData& data) {
     genVarValues = data.genVarValues;
     findLoadedVarCells();
     if (bindChildArguments(data, false) != Acad::eOk) return Acad::eInvalidInput;
-    variablesFormatted_ = true;
+    variablesFormatted_ = variableTextsKept_ = true;
     replaceGenVars();
     getFromVarsLap.done();
     return Acad::eOk;

@@ -115,3 +115,32 @@ TEST_F(StandardsChild, FewerArgumentsThanVariablesFailAndLeaveTheDataUntouched) 
     EXPECT_EQ(valueOf(data, "U"), "3");
     EXPECT_FALSE(gSSDlgsMgr.isInUse(0));
 }
+
+// A child gives back the arguments it only read, and the parent writes them into their cells
+// again: skipped where the cell still holds that text, but not where a general variable's
+// value replaced its name in the cell meanwhile.
+TEST_F(StandardsChild, ArgumentsGivenBackRestoreCellsWhoseTextsWereReplaced) {
+    writeStandard("P.vns",
+                  "Input\nDouble A\nOutput\nString V,String W,Double R\nCalc\n"
+                  "\"CallChild(\"\"K.vns\"\", V, W, R)\"\n");
+    writeStandard("Childs/K.vns",
+                  "Input\nString S,String T\nOutput\nDouble B\nCalc\nB = LEN(S & T)\n");
+    auto data = childData(standardPath("P.vns"), {{"A", VnCellInput, "1"},
+                                                  {"V", VnCellOutput, "GV"},
+                                                  {"W", VnCellOutput, "kept"},
+                                                  {"R", VnCellOutput, ""}});
+    data.genVarNames.append("GV");
+    data.genVarValues.append("7");
+    for (int round = 0; round < 2; ++round) {
+        ASSERT_TRUE(StartDlgStandardsSS(data)) << round;
+        EXPECT_DOUBLE_EQ(numberOf(data, "R"), 5.0);  // the child read "7" and "kept"
+        auto* host = static_cast<VnStandardsDlg*>(gSSDlgsMgr.getDlg());
+        ASSERT_NE(host, nullptr);
+        Ktx_String v, w;
+        host->spread.getCellText(1, 4, v, CellTextKind::Value);
+        host->spread.getCellText(2, 4, w, CellTextKind::Value);
+        gSSDlgsMgr.releaseDlg(host);
+        EXPECT_EQ(v, "GV") << round;
+        EXPECT_EQ(w, "kept") << round;
+    }
+}

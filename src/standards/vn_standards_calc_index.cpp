@@ -1,14 +1,17 @@
 #include "vn_standards_calc_index.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "calc_timers.h"
 #include "string_helpers.h"
 
 VnStandardsCalcIndex::VnStandardsCalcIndex(const VnVarCells& cells) : size_(cells.length()) {
     byName_.reserve(static_cast<size_t>(cells.length()) * 2);
+    declared_.reserve(static_cast<size_t>(cells.length()));
     for (int i = 0; i < cells.length(); ++i) {
         const VnVarCell& cell = cells[i];
+        declared_.push_back({cell.name.str(), cell.col, cell.row});
         byName_.try_emplace(foldedKey(cell.name), i);
         if (cell.col <= 0 || cell.row <= 0) continue;
         gCalcCellGetVarCoordName.start();
@@ -20,28 +23,41 @@ VnStandardsCalcIndex::VnStandardsCalcIndex(const VnVarCells& cells) : size_(cell
 
 namespace {
 
-// What an index is built from: each variable's name, column and row, in order.
-std::string signatureOf(const VnVarCells& cells) {
-    std::string signature;
+// What an index is built from, hashed in place: each variable's name, column and row, in order.
+std::uint64_t signatureHash(const VnVarCells& cells) {
+    std::uint64_t h = 1469598103934665603ull;
+    auto mix = [&h](std::uint64_t v) { h = (h ^ v) * 1099511628211ull; };
     for (int i = 0; i < cells.length(); ++i) {
         const VnVarCell& cell = cells[i];
-        const int numbers[3] = {cell.name.length(), cell.col, cell.row};
-        signature.append(reinterpret_cast<const char*>(numbers), sizeof numbers);
-        signature += cell.name.str();
+        for (unsigned char c : cell.name.view()) mix(c);
+        mix(static_cast<std::uint64_t>(cell.name.length()) << 32);
+        mix(static_cast<std::uint32_t>(cell.col));
+        mix(static_cast<std::uint64_t>(static_cast<std::uint32_t>(cell.row)) << 32);
     }
-    return signature;
+    return h;
 }
 
 }  // namespace
 
+bool VnStandardsCalcIndex::builtFrom(const VnVarCells& cells) const {
+    if (cells.length() != size_) return false;
+    for (int i = 0; i < size_; ++i) {
+        const VnVarCell& cell = cells[i];
+        const Declared& d = declared_[static_cast<size_t>(i)];
+        if (cell.col != d.col || cell.row != d.row || cell.name.view() != d.name) return false;
+    }
+    return true;
+}
+
 std::shared_ptr<const VnStandardsCalcIndex> VnStandardsCalcIndex::of(const VnVarCells& cells) {
-    static std::unordered_map<std::string, std::shared_ptr<const VnStandardsCalcIndex>> built;
-    std::string signature = signatureOf(cells);
-    auto it = built.find(signature);
-    if (it != built.end()) return it->second;
+    static std::unordered_multimap<std::uint64_t, std::shared_ptr<const VnStandardsCalcIndex>>
+        built;
+    const std::uint64_t key = signatureHash(cells);
+    for (auto [it, end] = built.equal_range(key); it != end; ++it)
+        if (it->second->builtFrom(cells)) return it->second;
     if (built.size() >= 64) built.clear();
     auto index = std::make_shared<const VnStandardsCalcIndex>(cells);
-    built.emplace(std::move(signature), index);
+    built.emplace(key, index);
     return index;
 }
 

@@ -11,6 +11,7 @@
 #include <memory>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 #include "ktx_string_array.h"
 #include "vn_standards_calc_names.h"
@@ -56,6 +57,14 @@ class VnStandardsCalcIndex {
     static std::string foldedKey(const Ktx_String& name);
 
   private:
+    // True when the cells have the names, columns and rows, in order, it was built from.
+    bool builtFrom(const VnVarCells& cells) const;
+    struct Declared {
+        std::string name;
+        int col = 0;
+        int row = 0;
+    };
+    std::vector<Declared> declared_;
     std::unordered_map<std::string, int> byName_;
     VnStandardsCalcNames coordinates_;
     int size_ = 0;

@@ -127,3 +127,23 @@ TEST_F(StandardsCalc, MissingCalcHeaderFailsTheEvaluationAndLeavesTheDataUntouch
     EXPECT_EQ(gSSDlgsMgr.count(), 1);
     EXPECT_FALSE(gSSDlgsMgr.isInUse(0));
 }
+
+TEST_F(StandardsCalc, GridErrorValuesFailTheirEquationButTextsStartingWithAHashDoNot) {
+    writeStandard("P.vns",
+                  "Input\nDouble A\nOutput\nDouble R,String S,String N\nCalc\nR = A/0\n"
+                  "\"S = \"\"#tag\"\"\"\n\"N = \"\"#NAME?\"\"\"\n");
+    const char* const outputs[] = {"R", "S", "N"};
+    auto data = childData(standardPath("P.vns"), {{"A", VnCellInput, "2"}});
+    for (const char* name : outputs) {
+        VnVarCell output = data.varCells[0];
+        output.name = name;
+        output.cellType = VnCellOutput;
+        data.varCells.append(output);
+    }
+    ASSERT_TRUE(StartDlgStandardsSS(data));
+    EXPECT_EQ(valueOf(data, "S"), "#tag");
+    // A text equal to an error value cannot be told from one: it fails like the division.
+    ASSERT_EQ(shownTexts().size(), 2u);
+    EXPECT_EQ(shownTexts()[0].rfind("The following equation failed:\nR = A/0\n", 0), 0u);
+    EXPECT_EQ(shownTexts()[1].rfind("The following equation failed:\nN = \"#NAME?\"\n", 0), 0u);
+}

@@ -22,6 +22,7 @@ VnKeptByStamp<Declarations>& keptDeclarations() {
 
 Acad::ErrorStatus VnStandardsSpread::findLoadedVarCells() {
     variablesFormatted_ = false;
+    variableTextsKept_ = false;
     if (!loaded_) return findVarCells();
     const LoadedFile file = std::move(*loaded_);
     loaded_.reset();

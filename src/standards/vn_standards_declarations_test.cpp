@@ -3,6 +3,7 @@
 #include <chrono>
 #include <filesystem>
 
+#include "ktx_settings.h"
 #include "vn_standards_dlg.h"
 #include "vn_standards_fixture.h"
 
@@ -104,4 +105,31 @@ TEST_F(StandardsKept, ReplacedCalcTextsFollowTheGeneralVariablesOfEachEvaluation
     EXPECT_EQ(run({{"GV", "5"}, {"GW", "2"}}), "GV=5/17");
     EXPECT_EQ(run({{"GW", "2"}, {"GV", "5"}}), "GV=5/17");
     EXPECT_EQ(run({{"GV", "7"}, {"GW", "1"}}), "GV=7/22");
+}
+
+// Without general variables the Calc cells' equations are kept the same way, under the empty
+// set of variables: an evaluation with variables between two without them replaces texts
+// that the next evaluation without them must not take.
+TEST_F(StandardsKept, EvaluationsWithoutGeneralVariablesNeverTakeReplacedTexts) {
+    gSettings.ssErrorMessages = false;  // "GV = 4" fails once GV is replaced by its value
+    writeStandard("C.vns",
+                  "Input\nDouble U\nOutput\nDouble V\nLocal\nDouble GV\nCalc\nGV = 4\n"
+                  "V = U*GV\n");
+    age(fs::file_time_type::clock::now() - std::chrono::minutes(5));
+    const auto run = [&](const char* general) {
+        auto data =
+            childData(standardPath("C.vns"), {{"A", VnCellInput, "3"}, {"R", VnCellOutput, ""}});
+        if (general) {
+            data.genVarNames.append("GV");
+            data.genVarValues.append(general);
+        }
+        EXPECT_TRUE(StartDlgStandardsSS(data));
+        return valueOf(data, "R");
+    };
+    EXPECT_EQ(run(nullptr), "12.0000000");
+    EXPECT_EQ(run(nullptr), "12.0000000");
+    EXPECT_EQ(run("7"), "21.0000000");
+    EXPECT_EQ(run(nullptr), "12.0000000");
+    EXPECT_EQ(run("5"), "15.0000000");
+    EXPECT_EQ(run(nullptr), "12.0000000");
 }

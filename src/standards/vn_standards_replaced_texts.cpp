@@ -7,7 +7,8 @@
 // replaced texts and what each replaced Calc cell then reads; the next calculation of the same
 // unchanged file with the same general variables writes the same texts without working them
 // out and calculates the same Calc texts without reading them back. Every write to the grid
-// still happens, in the same order.
+// still happens, in the same order. Without general variables nothing is replaced, and only the
+// Calc cells' equations are kept that way (under the empty set of general variables).
 #include "string_helpers.h"
 #include "vn_standards_calc_names.h"
 #include "vn_standards_spread.h"
@@ -58,18 +59,28 @@ int VnStandardsSpread::generalVariableCount() const {
     return std::min(genVarNames.length(), genVarValues.length());
 }
 
+// The texts and equations of the last calculation of the plan with the same general variables
+// are replayed; else this calculation records its own.
+void VnStandardsSpread::replayOrRecord(const CalcPlan& plan, std::string key) {
+    if (plan.lastReplaced && plan.lastReplaced->generalVariables == key) {
+        replayed_ = plan.lastReplaced;
+        return;
+    }
+    recording_ = std::make_shared<ReplacedTexts>();
+    recording_->generalVariables = std::move(key);
+    recording_->written.resize(plan.written.size());
+    recording_->calcTexts.resize(plan.cells.size());
+    recording_->equations.resize(plan.cells.size());
+}
+
+void VnStandardsSpread::keepPlanEquations(const CalcPlan& plan) {
+    replayOrRecord(plan, std::string());  // no variable replaces anything: the empty key
+}
+
 void VnStandardsSpread::replaceGenVarsByPlan(const CalcPlan& plan) {
     const VnStandardsCalcNames names = generalVariableNames();
     std::string key = generalVariablesKey(genVarNames, genVarValues, generalVariableCount());
-    if (plan.lastReplaced && plan.lastReplaced->generalVariables == key) {
-        replayed_ = plan.lastReplaced;
-    } else {
-        recording_ = std::make_shared<ReplacedTexts>();
-        recording_->generalVariables = std::move(key);
-        recording_->written.resize(plan.written.size());
-        recording_->calcTexts.resize(plan.cells.size());
-        recording_->equations.resize(plan.cells.size());
-    }
+    replayOrRecord(plan, std::move(key));
     for (size_t i = 0; i < plan.written.size(); ++i) {
         const auto [col, row] = plan.written[i];
         const std::optional<std::string>& loaded = plan.loadedTexts[i];

@@ -59,6 +59,7 @@ void VnStandardsSpread::findSectionStarts(int (&starts)[4]) {
 
 Acad::ErrorStatus VnStandardsSpread::findVarCells() {
     variablesFormatted_ = false;
+    variableTextsKept_ = false;
     varCells.resetVarCells();
     int starts[4];
     findSectionStarts(starts);

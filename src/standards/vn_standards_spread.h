@@ -155,6 +155,9 @@ class VnStandardsSpread : public Ktx_Spread {
     std::shared_ptr<const ReplacedTexts> replayed_;
     std::shared_ptr<ReplacedTexts> recording_;
     void replaceGenVarsByPlan(const CalcPlan& plan);
+    void replayOrRecord(const CalcPlan& plan, std::string key);
+    // Without general variables: only the Calc cells' equations are replayed or recorded.
+    void keepPlanEquations(const CalcPlan& plan);
     VnStandardsCalcNames generalVariableNames() const;
     int generalVariableCount() const;
     // Replaces the general variables in one cell's text, read from the grid.
@@ -185,5 +188,9 @@ class VnStandardsSpread : public Ktx_Spread {
     // variables were found (the values went in); Calc cells, the only cells whose format the
     // calculation changes, lie from calcStart_ down.
     bool variablesFormatted_ = false;
+    // Set with variablesFormatted_, and cleared when the general variables were replaced in a
+    // cell that is not fixed (possibly a variable's): every variable's cell above the Calc
+    // cells then holds its value text as last written, the variable's value.
+    bool variableTextsKept_ = false;
     int calcStart_ = -1;
 };

@@ -37,7 +37,8 @@ Acad::ErrorStatus VnVarCells::removeAt(int i) {
 
 Acad::ErrorStatus VnVarCells::findVarCell(const Ktx_String& name, int& index) const {
     for (int i = 0; i < length(); ++i) {
-        if (!(*this)[i].name.equal(name, false)) continue;
+        const Ktx_String& own = (*this)[i].name;
+        if (own.length() != name.length() || !own.equal(name, false)) continue;
         index = i;
         return Acad::eOk;
     }
