@@ -109,6 +109,31 @@ TEST_F(CoreFilesTest, BareNamesInAStatusScopeSeeTheWorkingFolderAsListed) {
     fs::current_path(before);
 }
 
+// Two working folders of the same modification time (copies unpacked from one archive): the
+// listing kept for the one does not answer for the other.
+TEST_F(CoreFilesTest, AnotherWorkingFolderOfTheSameTimeIsListedAnew) {
+    const fs::path first = root_ / "first";
+    const fs::path second = root_ / "second";
+    put(first / "bolts.txt", "1");
+    put(second / "plates.txt", "2");
+    const auto settled = fs::file_time_type::clock::now() - std::chrono::minutes(1);
+    fs::last_write_time(first, settled);
+    fs::last_write_time(second, settled);
+    const fs::path before = fs::current_path();
+    HostPathKind kind = HostPathKind::Other;
+    fs::current_path(first);
+    beginHostStatusScope();
+    hostPath("Plates.txt", &kind);  // a miss lists the folder
+    EXPECT_EQ(kind, HostPathKind::Missing);
+    endHostStatusScope();
+    fs::current_path(second);
+    beginHostStatusScope();
+    EXPECT_EQ(hostPath("plates.txt", &kind), "plates.txt");
+    EXPECT_EQ(kind, HostPathKind::File);
+    endHostStatusScope();
+    fs::current_path(before);
+}
+
 TEST_F(CoreFilesTest, CrlfAndLfFilesReadAlike) {
     put(root_ / "drives/c/crlf.txt", "a\r\n\r\nb\r\n");
     put(root_ / "drives/c/lf.txt", "a\n\nb\n");

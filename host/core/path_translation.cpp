@@ -114,6 +114,15 @@ class FolderListings {
                !listing.byFolded.contains(folded(part));
     }
     void clear() { listings_.clear(); }
+    // Listings of relative folders name the entries of the working folder they were made in:
+    // they are dropped once another working folder has been seen (`changes` counts them).
+    void followWorkingFolder(std::uint64_t changes) {
+        if (changes == workingFolder_) return;
+        workingFolder_ = changes;
+        std::erase_if(listings_, [](const auto& entry) {
+            return entry.first.empty() || entry.first.front() != '/';
+        });
+    }
 
   private:
     struct Listing {
@@ -136,10 +145,12 @@ class FolderListings {
     }
 
     std::unordered_map<std::string, Listing> listings_;
+    std::uint64_t workingFolder_ = 0;
 };
 
 FolderListings& folderListings() {
     static FolderListings listings;
+    listings.followWorkingFolder(hostStatusEpoch().workingFolder);
     return listings;
 }
 
