@@ -129,12 +129,12 @@ const char* cutOffsetKeyword(int offsetType) {
 }
 
 Ktx_Placement* getNamedPrpl(Ktx_Module* module, const Ktx_String& name) {
-    return module ? module->findPlacement(name.c_str()) : nullptr;
+    return module ? module->findPlacement(name.str()) : nullptr;
 }
 
 Acad::ErrorStatus getCutConstraint(Ktx_Module* module, const Ktx_String& cutName,
                                    Ktx_CutConstraint*& cut) {
-    Ktx_CutConstraint* found = module ? module->findCut(cutName.c_str()) : nullptr;
+    Ktx_CutConstraint* found = module ? module->findCut(cutName.str()) : nullptr;
     if (!found) return Acad::eKeyNotFound;
     cut = found;
     return Acad::eOk;
@@ -153,7 +153,7 @@ Acad::ErrorStatus getSetCutValue(Ktx_Module* module, Ktx_CutConstraint* cut, int
 Acad::ErrorStatus findPattern(Ktx_Module* boltModule, const Ktx_String& name,
                               Ktx_BoltPattern*& pattern, AcTransaction* /*tr*/) {
     if (!boltModule || !boltModule->isBoltModule()) return Acad::eInvalidInput;
-    Ktx_BoltPattern* found = boltModule->findPatternByName(name.c_str());
+    Ktx_BoltPattern* found = boltModule->findPatternByName(name.str());
     if (!found) return Acad::eKeyNotFound;
     pattern = found;
     return Acad::eOk;
@@ -174,14 +174,14 @@ Acad::ErrorStatus getSetBoltPatternReverses(Ktx_Module* boltModule, Ktx_BoltPatt
 
 Acad::ErrorStatus getSetConstrVarValue(Ktx_Module* module, const Ktx_String& name,
                                        Ktx_String& value, bool get) {
-    Ktx_ConstrVar* var = module ? module->findVariable(name.c_str()) : nullptr;
+    Ktx_ConstrVar* var = module ? module->findVariable(name.str()) : nullptr;
     if (!var) return Acad::eKeyNotFound;
     if (get) {
         value = Ktx_String(macroNumberText(var->value));
         return Acad::eOk;
     }
     double number = 0.0;
-    if (!macroParseNumber(value.c_str(), number)) return Acad::eInvalidInput;
+    if (!macroParseNumber(value.str(), number)) return Acad::eInvalidInput;
     var->value = number;
     return Acad::eOk;
 }

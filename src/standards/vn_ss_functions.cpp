@@ -66,7 +66,7 @@ bool VnSSFunctions::toNumber(SpreadValue* result, SpreadValue* args, short count
     Args::resetResult(result);
     std::string text;
     if (count < 1 || !Args::readText(args[0], text)) return false;
-    return Args::writeNumber(result, std::atof(text.c_str()));
+    return Args::writeNumber(result, Args::leadingNumber(text));
 }
 
 bool VnSSFunctions::isNull(SpreadValue* result, SpreadValue* args, short count) {
@@ -88,7 +88,7 @@ bool VnSSFunctions::isPositive(SpreadValue* result, SpreadValue* args, short cou
     std::string text;
     double number = 0.0;
     if (Args::readText(args[0], text)) {
-        number = text.empty() ? 0.0 : std::atof(text.c_str());
+        number = Args::leadingNumber(text);
     } else if (!Args::readNumber(args[0], number)) {
         return false;
     }

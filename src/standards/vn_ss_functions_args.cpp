@@ -1,6 +1,9 @@
 #include "vn_ss_functions_args.h"
 
+#include <cstdlib>
 #include <cstring>
+
+#include "ktx_module.h"
 
 bool VnSSFunctionsArgs::readNumber(const SpreadValue& arg, double& value) {
     if (arg.status != SPREAD_STATUS_VALID) return false;
@@ -67,4 +70,10 @@ bool VnSSFunctionsArgs::writeText(SpreadValue* result, const std::string& text) 
     result->hszValue = block;
     result->status = SPREAD_STATUS_VALID;
     return true;
+}
+
+double VnSSFunctionsArgs::leadingNumber(const std::string& text) {
+    double value = 0.0;
+    if (macroParseNumber(text, value)) return value;
+    return std::atof(text.c_str());
 }

@@ -18,6 +18,9 @@ class VnSSFunctionsArgs {
     static bool readText(const SpreadValue& arg, std::string& text);
     // A cell reference (type 3).
     static bool readCellRef(const SpreadValue& arg, long& col, long& row);
+    // The number at the start of a text, as atof reads it (0 when there is none); a text that
+    // is wholly a plain decimal is read without the C library's general conversion.
+    static double leadingNumber(const std::string& text);
     // True when the argument has no value (status 2).
     static bool hasNoValue(const SpreadValue& arg) { return arg.status == SPREAD_STATUS_NOVALUE; }
 

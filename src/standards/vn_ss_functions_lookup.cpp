@@ -128,5 +128,5 @@ bool VnSSFunctions::sectionSize(SpreadValue* result, SpreadValue* args, short co
     }
     if (VnEvalTrace::current())
         traceChoice("SECTIONSIZE", sectionColumn(section, column), value.str());
-    return Args::writeNumber(result, std::atof(value.c_str()));
+    return Args::writeNumber(result, Args::leadingNumber(value.str()));
 }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -10,6 +12,7 @@
 #include "ktx_settings.h"
 #include "path_translation.h"
 #include "section_table_manager.h"
+#include "vn_ss_functions_args.h"
 #include "vn_ss_functions_files.h"
 #include "vn_ss_functions_host.h"
 
@@ -106,6 +109,38 @@ TEST_F(StandardsFunctions, IsNullAndIsPositiveOnEveryKindOfArgument) {
     ref.type = SPREAD_TYPE_CELL;
     EXPECT_FALSE(call(VnSSFunctions::isNull, {ref}).ok);
     EXPECT_FALSE(call(VnSSFunctions::isPositive, {ref}).ok);
+}
+
+// Texts turned into numbers (table cells, TONUMBER, ISPOSITIVE) read as atof reads them,
+// plain decimals taken on a shorter road included.
+TEST_F(StandardsFunctions, TextsBecomeTheNumbersAtofReads) {
+    for (const char* t : {"300",
+                          " 150 ",
+                          "-0",
+                          "12.5",
+                          "0.1",
+                          "007",
+                          "12mm",
+                          "1e3",
+                          "1.5E+01",
+                          "+4",
+                          ".5",
+                          "-.25",
+                          "1 2",
+                          "",
+                          "abc",
+                          "0x10",
+                          "123456789.123456789",
+                          "99999999999999999999",
+                          "1e-310",
+                          "1e400",
+                          "212.0000000"}) {
+        const double expected = std::atof(t);
+        const double read = VnSSFunctionsArgs::leadingNumber(t);
+        EXPECT_EQ(read, expected) << t;
+        EXPECT_EQ(std::signbit(read), std::signbit(expected)) << t;
+        EXPECT_EQ(call(VnSSFunctions::toNumber, {text(t)}).result.dfValue, expected) << t;
+    }
 }
 
 TEST_F(StandardsFunctions, TextArgumentsLoseOneSurroundingQuote) {

@@ -2,6 +2,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "ktx_settings.h"
 #include "mapping_file.h"
 #include "string_helpers.h"
 #include "vn_kept_by_stamp.h"
@@ -10,14 +11,45 @@
 
 namespace {
 
-// A mapping file's lines and their keys as read, kept per file while it is unchanged (the
-// stamp is taken before the read; see vn_kept_by_stamp.h): every evaluation of a standard
-// reads its mapping file, which costs one status call while it stays the same.
+std::vector<VnObjectMap> parseMappingLine(const Ktx_String& line);
+
+// A mapping file's keys and the maps of their lines as read, kept per file while it is
+// unchanged (the stamp is taken before the read; see vn_kept_by_stamp.h): every evaluation of
+// a standard reads its mapping file, which costs one status call while it stays the same.
 struct MappingLines {
     bool read = false;
-    Ktx_StringArray lines;
+    bool empty = true;
     Ktx_StringArray keys;
+    std::vector<bool> hasMaps;  // per line: false for a line without "="
+    std::vector<std::vector<VnObjectMap>> maps;
 };
+
+MappingLines parseMappingLines(const Ktx_String& path) {
+    MappingLines m;
+    Ktx_StringArray lines;
+    m.read = readMappingLines(path, lines);
+    if (!m.read) return m;
+    m.empty = lines.isEmpty();
+    m.keys = mappingLineKeys(lines);
+    for (int i = 0; i < lines.length(); ++i) {
+        m.hasMaps.push_back(lines[i].contains("="));
+        m.maps.push_back(m.hasMaps.back() ? parseMappingLine(lines[i])
+                                          : std::vector<VnObjectMap>());
+    }
+    return m;
+}
+
+// The mapping file of a standard, for the last name and library folder asked about: an
+// evaluation asks for the same one each time.
+const Ktx_String& keptMappingFilePath(const Ktx_String& ssName) {
+    static Ktx_String name, libDir, path;
+    if (path.isEmpty() || name.str() != ssName.str() || libDir.str() != gSettings.libDir.str()) {
+        path = mappingFilePath(ssName);
+        name = ssName;
+        libDir = gSettings.libDir;
+    }
+    return path;
+}
 
 std::shared_ptr<const MappingLines> mappingLinesOf(const Ktx_String& path) {
     static VnKeptByStamp<MappingLines> kept;
@@ -27,9 +59,7 @@ std::shared_ptr<const MappingLines> mappingLinesOf(const Ktx_String& path) {
     if (stamped) {
         if (auto lines = kept.find(host, stamp)) return lines;
     }
-    MappingLines m;
-    m.read = readMappingLines(path, m.lines);
-    if (m.read) m.keys = mappingLineKeys(m.lines);
+    MappingLines m = parseMappingLines(path);
     if (stamped) return kept.keep(host, stamp, std::move(m));
     return std::make_shared<const MappingLines>(std::move(m));
 }
@@ -105,12 +135,17 @@ Acad::ErrorStatus VnSSMapping::initMappingFromLine(const Ktx_String& line) {
 }
 
 Acad::ErrorStatus VnSSMapping::getMappingFromFile(Ktx_String ssName, const Ktx_String& key) {
-    const std::shared_ptr<const MappingLines> file = mappingLinesOf(mappingFilePath(ssName));
+    const std::shared_ptr<const MappingLines> file = mappingLinesOf(keptMappingFilePath(ssName));
     if (!file->read) return Acad::eInvalidInput;
-    if (file->lines.isEmpty()) return Acad::eOk;
+    if (file->empty) return Acad::eOk;
     int index = file->keys.find(key, true);
     if (index < 0) return Acad::eInvalidInput;
-    return initMappingFromLine(file->lines[index]);
+    removeAllMaps();
+    const size_t line = static_cast<size_t>(index);
+    if (!file->hasMaps[line]) return Acad::eInvalidInput;
+    maps_.reserve(file->maps[line].size());
+    for (const VnObjectMap& map : file->maps[line]) appendMap(map);
+    return Acad::eOk;
 }
 
 Acad::ErrorStatus VnSSMapping::setMappingToFile(Ktx_String ssName, const Ktx_String& key) {

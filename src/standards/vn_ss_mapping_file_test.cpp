@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
 #include "file_ops.h"
+#include "ktx_settings.h"
 #include "mapping_file.h"
+#include "path_translation.h"
 #include "text_file.h"
 #include "vn_object_map_test_macros.h"
 #include "vn_ss_mapping.h"
@@ -144,6 +147,48 @@ TEST_F(MappingFile, MissingAndEmptyFiles) {
     writeBytes("");
     EXPECT_EQ(m.getMappingFromFile(ssName, "Bracket"), Acad::eOk);
     EXPECT_EQ(m.mapCount(), 2);
+}
+
+// The maps of a settled file are kept; a change of the file or of the library folder a
+// standard's name is looked up in is seen at the next read.
+TEST_F(MappingFile, KeptMapsFollowTheFileAndTheLibraryFolder) {
+    auto settle = [](const std::string& path) {
+        std::filesystem::last_write_time(
+            path, std::filesystem::file_time_type::clock::now() - std::chrono::hours(1));
+    };
+    writeBytes(
+        "Mapping version 1.0\r\nK=A\x83P\x95"
+        "Distance W\r\n");
+    settle(mapPath);
+    for (int read = 0; read < 2; ++read) {
+        VnSSMapping m = bracket();
+        ASSERT_EQ(m.getMappingFromFile(ssName, "K"), Acad::eOk);
+        ASSERT_EQ(m.mapCount(), 1);
+        EXPECT_EQ(m.map(0).ssVarName, "A");
+        EXPECT_EQ(m.map(0).varName, "W");
+    }
+    writeBytes(
+        "Mapping version 1.0\r\nK=B\x83P\x95"
+        "Distance H\r\nL\r\n");
+    settle(mapPath);
+    VnSSMapping m;
+    ASSERT_EQ(m.getMappingFromFile(ssName, "K"), Acad::eOk);
+    ASSERT_EQ(m.mapCount(), 1);
+    EXPECT_EQ(m.map(0).ssVarName, "B");
+    EXPECT_EQ(m.getMappingFromFile(ssName, "L"), Acad::eInvalidInput);  // a line without "="
+
+    const Ktx_String libDir = gSettings.libDir;
+    for (const char* folder : {"one", "two"}) {
+        std::filesystem::create_directories(dir / folder / "Connection Standards");
+        std::ofstream(dir / folder / "Connection Standards" / "Std.map", std::ios::binary)
+            << "K=" << folder << "\x83P\x95"
+            << "Distance W\r\n";
+        gSettings.setLibDir(windowsPathFromHost((dir / folder).string()));
+        ASSERT_EQ(m.getMappingFromFile("Std", "K"), Acad::eOk);
+        ASSERT_EQ(m.mapCount(), 1);
+        EXPECT_EQ(m.map(0).ssVarName, folder);
+    }
+    gSettings.libDir = libDir;
 }
 
 TEST_F(MappingFile, SameMappingFindsItsKey) {

@@ -7,23 +7,8 @@
 #include "vn_eval_report.h"
 #include "vn_ss_functions_host.h"
 
-VnVarCells::VnVarCells(const VnVarCells& other) {
-    *this = other;
-}
-
-VnVarCells& VnVarCells::operator=(const VnVarCells& other) {
-    if (this == &other) return *this;
-    cells_.resize(other.cells_.size());
-    for (size_t i = 0; i < cells_.size(); ++i) {
-        if (!cells_[i]) cells_[i] = std::make_unique<VnVarCell>();
-        *cells_[i] = *other.cells_[i];
-    }
-    mapping_ = other.mapping_;
-    return *this;
-}
-
 void VnVarCells::append(const VnVarCell& cell) {
-    cells_.push_back(std::make_unique<VnVarCell>(cell));
+    cells_.push_back(cell);
 }
 
 Acad::ErrorStatus VnVarCells::removeAt(int i) {
@@ -69,43 +54,43 @@ Acad::ErrorStatus VnVarCells::getFromMacro(VnDlgStandardsData& data) {
     if (es != Acad::eOk) return Acad::eOk;
     mappingLap.done();
     VnCalcLap valuesLap(gInitFromMacro, data.fileName);
-    for (auto& cell : cells_) {
-        if (cell->isLocal()) {
-            cell->setNewValue(Ktx_String());
+    for (VnVarCell& cell : cells_) {
+        if (cell.isLocal()) {
+            cell.setNewValue(Ktx_String());
             continue;
         }
-        if (cell->setValueFromMacro(mapping_, data) == Acad::eOk) continue;
+        if (cell.setValueFromMacro(mapping_, data) == Acad::eOk) continue;
         // An Output that cannot be read is reported when it cannot be written either.
-        if (cell->isInput())
-            VnEvalReport::variableFailed(cell->name.str(), true, data.fileName.str());
+        if (cell.isInput())
+            VnEvalReport::variableFailed(cell.name.str(), true, data.fileName.str());
         if (vnSpreadsheetMessagesOn())
-            vnShowExclamation(variableRetrievalMessage(*cell, data.fileName));
+            vnShowExclamation(variableRetrievalMessage(cell, data.fileName));
     }
     valuesLap.done();
     return Acad::eOk;
 }
 
 Acad::ErrorStatus VnVarCells::setToMacro(VnDlgStandardsData& data) {
-    for (auto& cell : cells_) {
-        if (cell->isOutput() && cell->setValueToMacro(mapping_, data) != Acad::eOk)
-            VnEvalReport::variableFailed(cell->name.str(), false, data.fileName.str());
+    for (VnVarCell& cell : cells_) {
+        if (cell.isOutput() && cell.setValueToMacro(mapping_, data) != Acad::eOk)
+            VnEvalReport::variableFailed(cell.name.str(), false, data.fileName.str());
     }
     return Acad::eOk;
 }
 
 Acad::ErrorStatus VnVarCells::getValuesFromSS(Ktx_Spread& ss) {
-    for (auto& cell : cells_) {
-        if (!cell->isOutput()) continue;
+    for (VnVarCell& cell : cells_) {
+        if (!cell.isOutput()) continue;
         Ktx_String text;
-        if (cell->getCurrentValue(ss, text) != Acad::eOk) return Acad::eInvalidInput;
-        cell->value = text;
+        if (cell.getCurrentValue(ss, text) != Acad::eOk) return Acad::eInvalidInput;
+        cell.value = text;
     }
     return Acad::eOk;
 }
 
 Acad::ErrorStatus VnVarCells::setValuesToSS(Ktx_Spread& ss) {
-    for (auto& cell : cells_)
-        if (cell->setValueToSS(ss) != Acad::eOk) return Acad::eInvalidInput;
+    for (VnVarCell& cell : cells_)
+        if (cell.setValueToSS(ss) != Acad::eOk) return Acad::eInvalidInput;
     return Acad::eOk;
 }
 

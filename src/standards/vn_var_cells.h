@@ -5,7 +5,6 @@
 // and the mapping.
 //
 // Operations returning Acad::ErrorStatus give eOk or eInvalidInput.
-#include <memory>
 #include <vector>
 
 #include "acad.h"
@@ -19,16 +18,16 @@ class VnDlgStandardsData;
 class VnVarCells {
   public:
     VnVarCells() = default;
-    VnVarCells(const VnVarCells& other);
-    VnVarCells& operator=(const VnVarCells& other);
+    VnVarCells(const VnVarCells& other) = default;
+    VnVarCells& operator=(const VnVarCells& other) = default;
     VnVarCells(VnVarCells&&) noexcept = default;
     VnVarCells& operator=(VnVarCells&&) noexcept = default;
     virtual ~VnVarCells() = default;
 
     int length() const { return static_cast<int>(cells_.size()); }
     // REQUIRES: 0 <= i < length().
-    VnVarCell& operator[](int i) { return *cells_[static_cast<size_t>(i)]; }
-    const VnVarCell& operator[](int i) const { return *cells_[static_cast<size_t>(i)]; }
+    VnVarCell& operator[](int i) { return cells_[static_cast<size_t>(i)]; }
+    const VnVarCell& operator[](int i) const { return cells_[static_cast<size_t>(i)]; }
 
     void append(const VnVarCell& cell);
     // A bad index prints "*Error* Invalid index passed to remove.\n" and changes nothing.
@@ -57,7 +56,9 @@ class VnVarCells {
     Acad::ErrorStatus setValuesToSS(Ktx_Spread& ss);
 
   private:
-    std::vector<std::unique_ptr<VnVarCell>> cells_;
+    // Held in place: a copy of the cells (every evaluation takes the declarations' copy) is
+    // one block, and assigning over cells of the same count reuses their texts' room.
+    std::vector<VnVarCell> cells_;
     VnSSMapping mapping_;
 };
 
