@@ -21,17 +21,20 @@ std::size_t FormulaCompileCache::slotFor(const KeyView& key, std::size_t hash) c
     }
 }
 
-const Code* FormulaCompileCache::find(const KeyView& key, const IsCustom& isCustom) const {
+const Code* FormulaCompileCache::find(const KeyView& key, std::uint64_t nameSet,
+                                      const IsCustom& isCustom) const {
     if (entries_.empty()) return nullptr;
     const Slot& slot = slots_[slotFor(key, hashOf(key))];
     if (slot.entry == 0) return nullptr;
     const Entry& entry = entries_[slot.entry - 1];
+    if (entry.checkedFor == nameSet) return &entry.code;
     for (const auto& [name, answer] : entry.asked)
         if (isCustom(name) != answer) return nullptr;
+    entry.checkedFor = nameSet;
     return &entry.code;
 }
 
-void FormulaCompileCache::keep(Key key, const Code& code, Asked asked) {
+void FormulaCompileCache::keep(Key key, const Code& code, Asked asked, std::uint64_t nameSet) {
     if (entries_.size() >= kMaxEntries) clear();
     if (2 * (entries_.size() + 1) > slots_.size()) growSlots();
     const std::size_t hash = hashOf(key.view());
@@ -40,9 +43,10 @@ void FormulaCompileCache::keep(Key key, const Code& code, Asked asked) {
         Entry& entry = entries_[slot.entry - 1];
         entry.code = code;
         entry.asked = std::move(asked);
+        entry.checkedFor = nameSet;
         return;
     }
-    entries_.push_back(Entry{std::move(key), hash, code, std::move(asked)});
+    entries_.push_back(Entry{std::move(key), hash, code, std::move(asked), nameSet});
     slot = Slot{static_cast<std::uint32_t>(hash), static_cast<std::uint32_t>(entries_.size())};
 }
 

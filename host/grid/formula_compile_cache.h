@@ -3,7 +3,9 @@
 // standards evaluation sets the same formulas into the same cells of a freshly loaded sheet
 // for every evaluation, and parsing them again gives the same code. An entry also records the
 // names the parse asked about as custom functions and the answers it got; it serves only while
-// the asking sheet gives the same answers. Bounded: when full it is emptied and fills anew.
+// the asking sheet gives the same answers. The answers are asked again only when the asking
+// sheet's set of custom-function names (its stamp) is not the one they were last checked
+// against. Bounded: when full it is emptied and fills anew.
 // Formulas of a sheet loaded whole (FormulaSetMode::Bulk) do not go through it.
 #include <cstdint>
 #include <functional>
@@ -41,9 +43,11 @@ class FormulaCompileCache {
     };
 
     // The kept code for the key when every name it asked about gets the same answer now;
-    // valid until the next `keep` or `clear`.
-    const Code* find(const KeyView& key, const IsCustom& isCustom) const;
-    void keep(Key key, const Code& code, Asked asked);
+    // valid until the next `keep` or `clear`. `nameSet` stamps the names `isCustom` knows:
+    // equal stamps mean equal answers (see CustomFunctions::nameSet).
+    const Code* find(const KeyView& key, std::uint64_t nameSet, const IsCustom& isCustom) const;
+    // `asked` was answered by names stamped `nameSet`.
+    void keep(Key key, const Code& code, Asked asked, std::uint64_t nameSet);
     void clear();
 
     // The one cache of the process (the grid runs on one thread).
@@ -59,6 +63,7 @@ class FormulaCompileCache {
         std::size_t hash = 0;
         Code code;
         Asked asked;
+        mutable std::uint64_t checkedFor = 0;  // the names `asked` was last answered by
     };
     struct Slot {
         std::uint32_t hashPart = 0;

@@ -32,6 +32,43 @@ TEST(FormulaCompileCache, AStrictFormulaNeedsTheCustomFunctionOnEverySheet) {
     EXPECT_TRUE(without.setFormula(1, 1, "ONE()+1", FormulaSetMode::Strict));
 }
 
+// A sheet that registers its functions again after every load skips asking the cache's
+// names again only when its registrations restore exactly the names it had: a partial
+// replay, a replay with another name, or names copied in from another sheet must not pass
+// for the full set.
+TEST(FormulaCompileCache, ARegisteredAgainSheetReusesAnswersOnlyForTheSameNames) {
+    FormulaCompileCache::shared().clear();
+    FormulaEngine sheet;
+    const auto registerNames = [&](std::initializer_list<const char*> names) {
+        sheet.clearCustomFunctions();
+        for (const char* name : names) ASSERT_TRUE(sheet.addCustomFunction(name, 0, 0, one, 0));
+    };
+    registerNames({"ONE", "TWO"});
+    ASSERT_TRUE(sheet.setFormula(1, 1, "TWO()+1", FormulaSetMode::Strict));
+    registerNames({"ONE"});  // the remembered order, cut short
+    EXPECT_FALSE(sheet.setFormula(1, 1, "TWO()+1", FormulaSetMode::Strict));
+    registerNames({"ONE", "TWO"});
+    EXPECT_TRUE(sheet.setFormula(1, 1, "TWO()+1", FormulaSetMode::Strict));
+    EXPECT_DOUBLE_EQ(sheet.value(1, 1).number, 2);
+    registerNames({"ONE", "THREE"});  // as many names, one of them another
+    EXPECT_FALSE(sheet.setFormula(1, 1, "TWO()+1", FormulaSetMode::Strict));
+    registerNames({"ONE", "TWO"});
+    EXPECT_TRUE(sheet.setFormula(1, 1, "TWO()+1", FormulaSetMode::Strict));
+
+    FormulaEngine other;  // only ONE, its own registrations, then another sheet's names
+    ASSERT_TRUE(other.addCustomFunction("ONE", 0, 0, one, 0));
+    EXPECT_FALSE(other.setFormula(1, 1, "TWO()+1", FormulaSetMode::Strict));
+    ASSERT_TRUE(other.assign(sheet));
+    EXPECT_TRUE(other.setFormula(1, 1, "TWO()+1", FormulaSetMode::Strict));
+    registerNames({"ONE"});
+    ASSERT_TRUE(sheet.addCustomFunction("TWO", 0, 0, one, 0));
+    EXPECT_TRUE(sheet.setFormula(1, 1, "TWO()+1", FormulaSetMode::Strict));
+    ASSERT_TRUE(other.assign(sheet));
+    sheet.clearCustomFunctions();
+    EXPECT_FALSE(sheet.setFormula(1, 1, "TWO()+1", FormulaSetMode::Strict));
+    EXPECT_TRUE(other.setFormula(1, 1, "TWO()+1", FormulaSetMode::Strict));
+}
+
 TEST(FormulaCompileCache, TheSameTextInAnotherCellRefersFromThatCell) {
     FormulaCompileCache::shared().clear();
     FormulaEngine sheet;
@@ -58,10 +95,10 @@ TEST(FormulaCompileCache, EachKeyFindsItsOwnCodeAsTheTableGrowsAndEmpties) {
         return FormulaCompileCache::Key{"A" + std::to_string(i % 97), {i, i % 5, false, true}};
     };
     const int total = static_cast<int>(FormulaCompileCache::kMaxEntries) + 500;
-    for (int i = 0; i < total; ++i) cache.keep(key(i), Code{static_cast<std::uint32_t>(i)}, {});
+    for (int i = 0; i < total; ++i) cache.keep(key(i), Code{static_cast<std::uint32_t>(i)}, {}, 1);
     const int firstKept = static_cast<int>(FormulaCompileCache::kMaxEntries);
     for (int i = 0; i < total; ++i) {
-        const Code* code = cache.find(key(i).view(), none);
+        const Code* code = cache.find(key(i).view(), 1, none);
         if (i < firstKept) {
             EXPECT_EQ(code, nullptr) << i;
         } else {
@@ -69,11 +106,11 @@ TEST(FormulaCompileCache, EachKeyFindsItsOwnCodeAsTheTableGrowsAndEmpties) {
             EXPECT_EQ(code->at(0), static_cast<std::uint32_t>(i));
         }
     }
-    cache.keep(key(total - 1), Code{7, 7}, {});
-    EXPECT_EQ(*cache.find(key(total - 1).view(), none), (Code{7, 7}));
+    cache.keep(key(total - 1), Code{7, 7}, {}, 1);
+    EXPECT_EQ(*cache.find(key(total - 1).view(), 1, none), (Code{7, 7}));
     FormulaCompileCache::Key other = key(total - 1);
     other.place.r1c1 = true;
-    EXPECT_EQ(cache.find(other.view(), none), nullptr);
+    EXPECT_EQ(cache.find(other.view(), 1, none), nullptr);
     cache.clear();
-    EXPECT_EQ(cache.find(key(total - 1).view(), none), nullptr);
+    EXPECT_EQ(cache.find(key(total - 1).view(), 1, none), nullptr);
 }

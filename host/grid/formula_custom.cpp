@@ -144,18 +144,39 @@ void freeBlocks(std::span<const HGLOBAL> blocks, HGLOBAL resultBlock, int liveBe
 
 }  // namespace
 
+std::uint64_t CustomFunctions::freshStamp() {
+    static std::uint64_t last = kNoNames;
+    return ++last;
+}
+
 CustomFunctions& CustomFunctions::operator=(const CustomFunctions& other) {
     if (this == &other) return *this;
     clear();
-    for (const auto& [name, entry] : other.entries_)
-        if (entry.callback) put(name, entry);
+    for (const auto& [name, entry] : other.entries_) {
+        if (!entry.callback) continue;
+        put(name, entry);
+        onlyOrder_ = false;  // a name registered outside the remembered order
+        nameSet_ = other.nameSet_;
+    }
     return *this;
+}
+
+void CustomFunctions::registered() {
+    if (onlyOrder_ && next_ == order_.size()) {
+        if (orderStamp_ == 0) orderStamp_ = freshStamp();
+        nameSet_ = orderStamp_;
+    } else {
+        nameSet_ = freshStamp();
+    }
 }
 
 void CustomFunctions::clear() {
     next_ = 0;
+    onlyOrder_ = true;
+    nameSet_ = kNoNames;
     if (entries_.size() > kMaxEntries) {
         order_.clear();
+        orderStamp_ = 0;
         return entries_.clear();
     }
     // A let-go entry holds no callback.
@@ -173,10 +194,16 @@ bool CustomFunctions::add(std::string_view upperName, std::string_view asGiven, 
                           int maxArgs, FormulaCustomFunction cb, long flags) {
     if (upperName.empty() || !cb || !validCounts(minArgs, maxArgs)) return false;
     CustomFunctionEntry& entry = put(upperName, CustomFunctionEntry{minArgs, maxArgs, flags, cb});
-    if (next_ >= kMaxEntries) return true;
+    if (next_ >= kMaxEntries) {
+        onlyOrder_ = false;
+        nameSet_ = freshStamp();
+        return true;
+    }
     order_.resize(next_);  // a different registration ends the order remembered after it
     order_.push_back({std::string(asGiven), &entry});
+    orderStamp_ = 0;
     ++next_;
+    registered();
     return true;
 }
 
@@ -187,6 +214,7 @@ bool CustomFunctions::addAgain(std::string_view asGiven, int minArgs, int maxArg
     if (place.asGiven != asGiven) return false;
     *place.entry = CustomFunctionEntry{minArgs, maxArgs, flags, cb};
     ++next_;
+    registered();
     return true;
 }
 

@@ -3,6 +3,7 @@
 // result record becomes a value, and every block is freed exactly once.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -26,6 +27,11 @@ struct CustomFunctionEntry {
 // order, as given: a sheet that registers the same functions in the same order after every
 // load (addAgain) finds each entry by comparing the name as given with the one remembered at
 // that place, without upper-casing or hashing it.
+//
+// nameSet() is a stamp of the set of registered names: two registries (or one at two times)
+// with the same stamp have the same names. Most changes take a stamp never given before; a
+// registry emptied and then given exactly its remembered registrations again gets back the
+// stamp it had before it was emptied, so that what was learnt about its names still holds.
 class CustomFunctions {
   public:
     static constexpr std::size_t kMaxEntries = 256;
@@ -45,8 +51,12 @@ class CustomFunctions {
     void clear();
     // Valid until the next change of the registry.
     const CustomFunctionEntry* find(std::string_view upperName) const;
+    std::uint64_t nameSet() const { return nameSet_; }
 
   private:
+    static std::uint64_t freshStamp();
+    // After a registration: the stamp of the names now registered.
+    void registered();
     CustomFunctionEntry& put(std::string_view upperName, CustomFunctionEntry entry);
     static bool validCounts(int minArgs, int maxArgs) { return minArgs >= 0 && maxArgs >= minArgs; }
 
@@ -66,6 +76,13 @@ class CustomFunctions {
     };
     std::vector<Registered> order_;
     std::size_t next_ = 0;  // the place in order_ the next registration is compared with
+    // True while every name registered came from order_[0, next_) (only registrations since
+    // the registry was emptied), so that the names are exactly those of order_ once next_
+    // reaches its end.
+    bool onlyOrder_ = true;
+    std::uint64_t nameSet_ = kNoNames;
+    std::uint64_t orderStamp_ = 0;  // the stamp of all of order_'s names; 0 before one is taken
+    static constexpr std::uint64_t kNoNames = 1;  // the stamp of the empty set
 };
 
 // Calls `entry` with the evaluated arguments. An argument count outside the entry's range,

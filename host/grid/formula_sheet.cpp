@@ -56,7 +56,7 @@ FormulaResult FormulaSheet::compile(int col, int row, std::string_view text, For
         const FormulaCompileCache::KeyView seen{body,
                                                 {col, row, options.r1c1, options.keepUnknownNames}};
         FormulaCompileCache& cache = FormulaCompileCache::shared();
-        if (const Code* kept = cache.find(seen, isCustom)) {
+        if (const Code* kept = cache.find(seen, customs.nameSet(), isCustom)) {
             out = *kept;
             return {};
         }
@@ -68,7 +68,7 @@ FormulaResult FormulaSheet::compile(int col, int row, std::string_view text, For
             return answer;
         };
         r = FormulaParser(body, options, out).parse();
-        if (r) cache.keep(std::move(key), out, std::move(asked));
+        if (r) cache.keep(std::move(key), out, std::move(asked), customs.nameSet());
     }
     if (!r) r.position += static_cast<int>(skip);
     return r;
