@@ -11,6 +11,7 @@
 
 #include "formula_engine.h"
 #include "formula_eval.h"
+#include "string_key_map.h"
 
 struct CustomFunctionEntry {
     int minArgs = 0;
@@ -61,13 +62,7 @@ class CustomFunctions {
     static bool validCounts(int minArgs, int maxArgs) { return minArgs >= 0 && maxArgs >= minArgs; }
 
     // Looked up by a view of the name, without making a string of it.
-    struct NameHash {
-        using is_transparent = void;
-        std::size_t operator()(std::string_view name) const {
-            return std::hash<std::string_view>()(name);
-        }
-    };
-    std::unordered_map<std::string, CustomFunctionEntry, NameHash, std::equal_to<>> entries_;
+    StringKeyMap<CustomFunctionEntry> entries_;
     // The registrations since the registry was emptied: the name as given and its entry (a
     // node of entries_, which stays where it is until entries_ itself is cleared).
     struct Registered {

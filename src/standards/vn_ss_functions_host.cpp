@@ -5,6 +5,7 @@
 #include "acad.h"
 #include "ktx_settings.h"
 #include "path_translation.h"
+#include "string_key_map.h"
 #include "text_file.h"
 #include "vn_eval_report.h"
 #include "win.h"
@@ -88,15 +89,9 @@ class LibraryFileFacts {
     // Library files and the candidates searched for them, not a batch's macro files.
     static constexpr std::size_t kMaxFacts = 512;
 
-    struct Hash {
-        using is_transparent = void;
-        std::size_t operator()(std::string_view s) const {
-            return std::hash<std::string_view>()(s);
-        }
-    };
     bool active_ = false;
     std::uint64_t evaluation_ = 0;
-    std::unordered_map<std::string, LibraryFileFact, Hash, std::equal_to<>> facts_;
+    StringKeyMap<LibraryFileFact> facts_;
     LibraryFileFact scratch_;
 };
 
