@@ -85,6 +85,9 @@ class VnSSMapping {
     bool hasSameMapping(const Ktx_String& ssName, Ktx_String& key);
 
   private:
+    // The maps of one mapping line in place of the current ones; a line without "=" (hasMaps
+    // false) leaves none and is refused.
+    Acad::ErrorStatus takeLineMaps(bool hasMaps, const std::vector<VnObjectMap>& maps);
     Acad::ErrorStatus moduleGroupValue(const Ktx_String& ssVar, const VnValueType& type,
                                        Ktx_String& value, VnDlgStandardsData& data, bool get);
     void addAllVariables(const Ktx_Module& module, const Ktx_String& objectName);

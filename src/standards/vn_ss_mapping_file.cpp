@@ -127,11 +127,17 @@ const std::vector<VnObjectMap>& mapsOfLine(const Ktx_String& line) {
 
 }  // namespace
 
-Acad::ErrorStatus VnSSMapping::initMappingFromLine(const Ktx_String& line) {
+Acad::ErrorStatus VnSSMapping::takeLineMaps(bool hasMaps, const std::vector<VnObjectMap>& maps) {
     removeAllMaps();
-    if (!line.contains("=")) return Acad::eInvalidInput;
-    for (const VnObjectMap& map : mapsOfLine(line)) appendMap(map);
+    if (!hasMaps) return Acad::eInvalidInput;
+    maps_.reserve(maps.size());
+    for (const VnObjectMap& map : maps) appendMap(map);
     return Acad::eOk;
+}
+
+Acad::ErrorStatus VnSSMapping::initMappingFromLine(const Ktx_String& line) {
+    if (!line.contains("=")) return takeLineMaps(false, {});
+    return takeLineMaps(true, mapsOfLine(line));
 }
 
 Acad::ErrorStatus VnSSMapping::getMappingFromFile(Ktx_String ssName, const Ktx_String& key) {
@@ -140,12 +146,8 @@ Acad::ErrorStatus VnSSMapping::getMappingFromFile(Ktx_String ssName, const Ktx_S
     if (file->empty) return Acad::eOk;
     int index = file->keys.find(key, true);
     if (index < 0) return Acad::eInvalidInput;
-    removeAllMaps();
     const size_t line = static_cast<size_t>(index);
-    if (!file->hasMaps[line]) return Acad::eInvalidInput;
-    maps_.reserve(file->maps[line].size());
-    for (const VnObjectMap& map : file->maps[line]) appendMap(map);
-    return Acad::eOk;
+    return takeLineMaps(file->hasMaps[line], file->maps[line]);
 }
 
 Acad::ErrorStatus VnSSMapping::setMappingToFile(Ktx_String ssName, const Ktx_String& key) {
