@@ -19,6 +19,10 @@ ClockSources& sources() {
     return s;
 }
 
+// Whether a steady source is installed: read by every lap tick, so a plain flag rather than a
+// look at the function object.
+constinit bool steadySourceSet = false;
+
 double systemSteadySeconds() {
     using namespace std::chrono;
     return duration<double>(steady_clock::now().time_since_epoch()).count();
@@ -41,10 +45,12 @@ void setCoreTimeSource(std::function<std::time_t()> source) {
 
 void setCoreSteadySource(std::function<double()> source) {
     sources().steady = std::move(source);
+    steadySourceSet = static_cast<bool>(sources().steady);
 }
 
 void resetCoreClock() {
     sources() = ClockSources{};
+    steadySourceSet = false;
 }
 
 namespace {
@@ -57,19 +63,16 @@ struct TickOrigin {
     bool set = false;
 };
 
-TickOrigin& tickOrigin() {
-    static TickOrigin origin;
-    return origin;
-}
+constinit TickOrigin tickOrigin;
 
 }  // namespace
 
 std::int64_t coreLapTicks() {
 #ifdef VN_HAS_TSC
-    if (!sources().steady) {
+    if (!steadySourceSet) {
         const auto ticks = static_cast<std::int64_t>(__rdtsc());
-        TickOrigin& origin = tickOrigin();
-        if (!origin.set) origin = {ticks, systemSteadySeconds(), true};
+        if (!tickOrigin.set) [[unlikely]]
+            tickOrigin = {ticks, systemSteadySeconds(), true};
         return ticks;
     }
 #endif
@@ -78,8 +81,8 @@ std::int64_t coreLapTicks() {
 
 double coreTickSeconds(std::int64_t ticks) {
 #ifdef VN_HAS_TSC
-    if (!sources().steady) {
-        const TickOrigin& origin = tickOrigin();
+    if (!steadySourceSet) {
+        const TickOrigin& origin = tickOrigin;
         if (!origin.set) return 0.0;
         const auto sinceTicks =
             static_cast<double>(static_cast<std::int64_t>(__rdtsc()) - origin.ticks);

@@ -2,20 +2,6 @@
 
 #include "core_clock.h"
 
-void Ktx_Timer::start() {
-    if (depth_ == 0) {
-        lapStart_ = coreLapTicks();
-        abandoned_ = false;
-    }
-    ++depth_;
-}
-
-void Ktx_Timer::end() {
-    if (depth_ == 0) return;
-    ++count_;
-    if (--depth_ == 0) addLapTime();
-}
-
 void Ktx_Timer::abandon() {
     if (depth_ == 0) return;
     if (--depth_ > 0) return;

@@ -14,10 +14,23 @@
 // library's lap ticks (core_clock.h: the steady clock's, settable in tests, or a cheaper count).
 #include <cstdint>
 
+#include "core_clock.h"
+
 class Ktx_Timer {
   public:
-    void start();
-    void end();
+    // Called around every step of an evaluation, so kept inline.
+    void start() {
+        if (depth_ == 0) {
+            lapStart_ = coreLapTicks();
+            abandoned_ = false;
+        }
+        ++depth_;
+    }
+    void end() {
+        if (depth_ == 0) return;
+        ++count_;
+        if (--depth_ == 0) addLapTime();
+    }
     void abandon();
     // Total seconds during which any lap ran.
     double totalSeconds() const;

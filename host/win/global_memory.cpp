@@ -42,71 +42,48 @@ struct Block {
     }
 };
 
-// Records in a deque (a locked block's memory never moves while others are made), found by
-// handle through an open-addressing table. Handles count up and are never given twice.
+// Records in a deque (a locked block's memory never moves while others are made). A handle
+// carries its record's number in its low bits and a serial number above them, so a look-up is
+// one check of the record, and a handle is never given twice (serials count up).
 struct Heap {
+    static constexpr unsigned kRecordBits = 24;  // up to 16M live blocks
+    static constexpr UINT_PTR kRecordMask = (UINT_PTR{1} << kRecordBits) - 1;
+    static constexpr unsigned kRecordShift = 4;  // handles look like aligned addresses
+
     std::deque<Block> records;
     std::vector<std::uint32_t> freeRecords;
-    std::vector<std::uint32_t> table;  // record number + 1, or 0 for an empty place
     std::size_t live = 0;
-    UINT_PTR nextHandle = 0x10000;
+    UINT_PTR nextSerial = 1;
     int misuses = 0;
 
-    int placeBits = 0;  // table.size() == 1 << placeBits
+    // A free record for a new block, or false when the heap holds all it can.
+    bool take(std::uint32_t& record) {
+        if (!freeRecords.empty()) {
+            record = freeRecords.back();
+            freeRecords.pop_back();
+            return true;
+        }
+        if (records.size() > kRecordMask) return false;
+        record = static_cast<std::uint32_t>(records.size());
+        records.emplace_back();
+        return true;
+    }
 
-    // Handles count up by 0x10; multiplying spreads a run of them over the table, so that the
-    // runs of occupied places a look-up or an erase walks stay short.
-    std::size_t placeOf(UINT_PTR handle) const {
-        return static_cast<std::size_t>(((handle >> 4) * 0x9E3779B97F4A7C15ull) >>
-                                        (64 - placeBits));
+    UINT_PTR handleFor(std::uint32_t record) {
+        return (nextSerial++ << (kRecordBits + kRecordShift)) |
+               (static_cast<UINT_PTR>(record) << kRecordShift);
     }
 
     Block* find(UINT_PTR handle) {
-        if (table.empty()) return nullptr;
-        for (std::size_t i = placeOf(handle); table[i] != 0; i = (i + 1) & (table.size() - 1)) {
-            Block& b = records[table[i] - 1];
-            if (b.handle == handle) return &b;
-        }
-        return nullptr;
+        const std::size_t record = (handle >> kRecordShift) & kRecordMask;
+        if (record >= records.size()) return nullptr;
+        Block& b = records[record];
+        return b.handle == handle && handle != 0 ? &b : nullptr;
     }
 
-    void insert(std::uint32_t record) {
-        if ((live + 1) * 2 > table.size()) grow();
-        std::size_t i = placeOf(records[record].handle);
-        while (table[i] != 0) i = (i + 1) & (table.size() - 1);
-        table[i] = record + 1;
-        ++live;
-    }
-
-    void grow() {
-        std::vector<std::uint32_t> old = std::move(table);
-        placeBits = old.empty() ? 6 : placeBits + 1;
-        table.assign(std::size_t{1} << placeBits, 0);
-        for (std::uint32_t entry : old) {
-            if (entry == 0) continue;
-            std::size_t i = placeOf(records[entry - 1].handle);
-            while (table[i] != 0) i = (i + 1) & (table.size() - 1);
-            table[i] = entry;
-        }
-    }
-
-    // Takes a handle's place out of the table, moving later entries of its run back so that
-    // every look-up still finds its entry without passing an empty place.
-    void erase(UINT_PTR handle) {
-        const std::size_t mask = table.size() - 1;
-        std::size_t hole = placeOf(handle);
-        while (records[table[hole] - 1].handle != handle) hole = (hole + 1) & mask;
-        const std::uint32_t record = table[hole] - 1;
-        for (std::size_t i = (hole + 1) & mask; table[i] != 0; i = (i + 1) & mask) {
-            const std::size_t home = placeOf(records[table[i] - 1].handle);
-            // The entry may fill the hole when its home does not lie in (hole, i].
-            if (((i - home) & mask) >= ((i - hole) & mask)) {
-                table[hole] = table[i];
-                hole = i;
-            }
-        }
-        table[hole] = 0;
-        records[record].release();
+    void erase(Block& b) {
+        const auto record = static_cast<std::uint32_t>((b.handle >> kRecordShift) & kRecordMask);
+        b.release();
         freeRecords.push_back(record);
         --live;
     }
@@ -130,18 +107,11 @@ HGLOBAL GlobalAlloc(UINT /*flags*/, SIZE_T bytes) {
     if (winShouldFail(WinFailure::GlobalAlloc)) return nullptr;
     Heap& h = heap();
     std::uint32_t record;
-    if (!h.freeRecords.empty()) {
-        record = h.freeRecords.back();
-        h.freeRecords.pop_back();
-    } else {
-        record = static_cast<std::uint32_t>(h.records.size());
-        h.records.emplace_back();
-    }
+    if (!h.take(record)) return nullptr;
     Block& b = h.records[record];
     b.reshape(bytes, 0);
-    b.handle = h.nextHandle;
-    h.nextHandle += 0x10;
-    h.insert(record);
+    b.handle = h.handleFor(record);
+    ++h.live;
     return reinterpret_cast<HGLOBAL>(b.handle);
 }
 
@@ -160,8 +130,9 @@ BOOL GlobalUnlock(HGLOBAL handle) {
 }
 
 HGLOBAL GlobalFree(HGLOBAL handle) {
-    if (find(handle) == nullptr) return handle;
-    heap().erase(reinterpret_cast<UINT_PTR>(handle));
+    Block* b = find(handle);
+    if (b == nullptr) return handle;
+    heap().erase(*b);
     return nullptr;
 }
 
@@ -188,7 +159,7 @@ int globalMemoryMisuses() {
 void globalMemoryReset() {
     Heap& h = heap();
     for (std::size_t i = 0; i < h.records.size(); ++i) {
-        if (h.records[i].handle != 0) h.erase(h.records[i].handle);
+        if (h.records[i].handle != 0) h.erase(h.records[i]);
     }
     h.misuses = 0;
 }

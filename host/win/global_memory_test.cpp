@@ -42,8 +42,15 @@ TEST_F(GlobalMemory, DoubleFreeAndStaleHandlesFailCleanly) {
     EXPECT_EQ(GlobalLock(h), nullptr);
     EXPECT_EQ(GlobalSize(h), 0u);
     EXPECT_EQ(globalMemoryMisuses(), 3);
-    // A new block never takes the freed handle's value.
-    EXPECT_NE(GlobalAlloc(GMEM_MOVEABLE, 4), h);
+    // A new block never takes the freed handle's value, though it reuses its memory, and the
+    // stale handle still reaches nothing.
+    HGLOBAL again = GlobalAlloc(GMEM_MOVEABLE, 4);
+    EXPECT_NE(again, h);
+    EXPECT_EQ(GlobalLock(h), nullptr);
+    EXPECT_EQ(GlobalFree(h), h);
+    EXPECT_NE(GlobalLock(again), nullptr);
+    // Nor does a value that was never a handle.
+    EXPECT_EQ(GlobalSize(reinterpret_cast<HGLOBAL>(reinterpret_cast<UINT_PTR>(again) + 1)), 0u);
 }
 
 TEST_F(GlobalMemory, LockCountsNestAndLockedBlockIsNotResized) {
