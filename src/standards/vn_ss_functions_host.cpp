@@ -57,7 +57,8 @@ struct LibraryFileFact {
 
 // The facts of one evaluation, and of earlier ones while they still hold: a run of evaluations
 // of one standard looks its files up once, and sees a changed file (reported by the kernel) at
-// once.
+// once. A search through a list of candidates is kept too, as the facts it looked at, and
+// taken again while the same candidates are asked for and each of those facts still holds.
 class LibraryFileFacts {
   public:
     void begin() {
@@ -74,24 +75,60 @@ class LibraryFileFacts {
             scratch_ = LibraryFileFact(path);
             return scratch_;
         }
-        auto it = facts_.find(path.view());
-        if (it == facts_.end()) {
-            if (facts_.size() >= kMaxFacts) facts_.clear();
-            it = facts_.emplace(path.str(), LibraryFileFact(path)).first;
-        } else if (it->second.evaluation != evaluation_ && !it->second.stillTrue()) {
-            it->second = LibraryFileFact(path);
-        }
-        it->second.evaluation = evaluation_;
-        return it->second;
+        return entryOf(path).second;
     }
+    // The first candidate naming an existing file, as vnFirstExistingFile.
+    bool firstExisting(std::initializer_list<VnPathCandidate> candidates, Ktx_String& path);
 
   private:
+    using Entry = std::pair<const std::string, LibraryFileFact>;
+    // The candidates a search looked at, in order (the last one found, when `found`).
+    struct KeptSearch {
+        std::uint64_t generation = 0;
+        std::vector<Entry*> looked;
+        bool found = false;
+    };
+
     // Library files and the candidates searched for them, not a batch's macro files.
     static constexpr std::size_t kMaxFacts = 512;
 
+    Entry& entryOf(const Ktx_String& path) {
+        auto it = facts_.find(path.view());
+        if (it == facts_.end()) {
+            if (facts_.size() >= kMaxFacts) forgetAll();
+            it = facts_.emplace(path.str(), LibraryFileFact(path)).first;
+        } else if (!retake(it->second)) {
+            it->second = LibraryFileFact(path);
+        }
+        it->second.evaluation = evaluation_;
+        return *it;
+    }
+    // True when a fact may be taken in this evaluation (and marks it taken).
+    bool retake(LibraryFileFact& fact) const {
+        if (fact.evaluation != evaluation_ && !fact.stillTrue()) return false;
+        fact.evaluation = evaluation_;
+        return true;
+    }
+    // The kept searches stay, marked stale by the generation (one may be running).
+    void forgetAll() {
+        facts_.clear();
+        ++generation_;
+    }
+    bool rememberLook(const Ktx_String& candidate, KeptSearch* kept) {
+        Entry& entry = entryOf(candidate);
+        if (kept) kept->looked.push_back(&entry);
+        return entry.second.kind == HostPathKind::File;
+    }
+    bool keptSearch(std::string_view key, std::initializer_list<VnPathCandidate> candidates,
+                    Ktx_String& path);
+    bool search(std::initializer_list<VnPathCandidate> candidates, Ktx_String& path,
+                KeptSearch* kept);
+
     bool active_ = false;
     std::uint64_t evaluation_ = 0;
+    std::uint64_t generation_ = 0;  // counts forgetAll: entries kept in searches are gone
     StringKeyMap<LibraryFileFact> facts_;
+    StringKeyMap<KeptSearch> searches_;  // by the first candidate's path
     LibraryFileFact scratch_;
 };
 
@@ -128,17 +165,74 @@ bool vnFileStampOf(const Ktx_String& path, VnFileStamp& stamp) {
 // allocate again.
 constexpr std::size_t kCandidateRoom = 240;
 
-bool vnFirstExistingFile(std::initializer_list<VnPathCandidate> candidates, Ktx_String& path) {
+namespace {
+
+bool equalsJoined(std::string_view text, const VnPathCandidate& c) {
+    return text.size() == c.first.size() + c.second.size() + c.third.size() &&
+           text.substr(0, c.first.size()) == c.first &&
+           text.substr(c.first.size(), c.second.size()) == c.second &&
+           text.substr(c.first.size() + c.second.size()) == c.third;
+}
+
+}  // namespace
+
+bool LibraryFileFacts::firstExisting(std::initializer_list<VnPathCandidate> candidates,
+                                     Ktx_String& path) {
+    if (!active_ || candidates.size() == 0) return search(candidates, path, nullptr);
+    const VnPathCandidate& first = *candidates.begin();
+    if (first.second.empty() && first.third.empty())
+        return keptSearch(first.first, candidates, path);
+    Ktx_String key;
+    key.appendView(first.first).appendView(first.second).appendView(first.third);
+    return keptSearch(key.view(), candidates, path);
+}
+
+// The kept search of these candidates when it still holds, else a new search kept in its place.
+bool LibraryFileFacts::keptSearch(std::string_view key,
+                                  std::initializer_list<VnPathCandidate> candidates,
+                                  Ktx_String& path) {
+    auto it = searches_.find(key);
+    if (it == searches_.end()) {
+        if (searches_.size() >= kMaxFacts) searches_.clear();
+        it = searches_.emplace(std::string(key), KeptSearch{}).first;
+    }
+    KeptSearch& kept = it->second;
+    // A search that found nothing looked at every candidate; one that found a file, at the
+    // candidates up to it.
+    const std::size_t looked = kept.looked.size();
+    bool holds = kept.generation == generation_ && looked > 0 &&
+                 (kept.found ? looked <= candidates.size() : looked == candidates.size());
+    for (std::size_t i = 0; holds && i < looked; ++i) {
+        Entry& entry = *kept.looked[i];
+        const bool wasFound = kept.found && i + 1 == looked;
+        holds = equalsJoined(entry.first, candidates.begin()[i]) && retake(entry.second) &&
+                (entry.second.kind == HostPathKind::File) == wasFound;
+    }
+    if (!holds) return search(candidates, path, &kept);
+    if (kept.found) path = kept.looked.back()->first;
+    return kept.found;
+}
+
+// Looks at each candidate in turn; what it looked at goes into `kept` (when given).
+bool LibraryFileFacts::search(std::initializer_list<VnPathCandidate> candidates, Ktx_String& path,
+                              KeptSearch* kept) {
+    if (kept) kept->looked.clear(), kept->found = false, kept->generation = generation_;
     Ktx_String candidate;
     candidate.reserve(kCandidateRoom);
     for (const VnPathCandidate& c : candidates) {
         candidate.clear();
         candidate.appendView(c.first).appendView(c.second).appendView(c.third);
-        if (!vnFileExists(candidate)) continue;
+        const bool exists = active_ ? rememberLook(candidate, kept) : vnFileExists(candidate);
+        if (!exists) continue;
         path = candidate;
+        if (kept) kept->found = true;
         return true;
     }
     return false;
+}
+
+bool vnFirstExistingFile(std::initializer_list<VnPathCandidate> candidates, Ktx_String& path) {
+    return libraryFileFacts().firstExisting(candidates, path);
 }
 
 bool vnReadTextLines(const Ktx_String& path, std::vector<std::string>& lines) {

@@ -190,6 +190,9 @@ TEST_F(StandardsFunctions, KeptLibraryLookUpsSeeEveryChange) {
     const std::filesystem::path here = std::filesystem::current_path();
     const std::filesystem::path work = lib_ / "work";
     std::filesystem::create_directories(work);
+    const std::filesystem::path other = lib_ / "other";
+    std::filesystem::create_directories(other / "Connection Standards");
+    std::ofstream(other / "Connection Standards" / "holes.txt", std::ios::binary) << "M20\t30\n";
     std::filesystem::current_path(work);
     writeData("holes.txt", "M20\t22\n");
     for (int i = 0; i < 3; ++i) EXPECT_EQ(evaluate(), "22");  // watched from the second
@@ -201,6 +204,13 @@ TEST_F(StandardsFunctions, KeptLibraryLookUpsSeeEveryChange) {
     EXPECT_EQ(evaluate(), "22");
     EXPECT_EQ(evaluate(), "22");
     writeData("holes.txt", "M20\t26.5\n");
+    EXPECT_EQ(evaluate(), "26.5");
+    EXPECT_EQ(evaluate(), "26.5");
+    // Another library folder, made long before: the search is made there.
+    gSettings.setLibDir(windowsPathFromHost(other.string()));
+    EXPECT_EQ(evaluate(), "30");
+    EXPECT_EQ(evaluate(), "30");
+    gSettings.setLibDir(windowsPathFromHost(lib_.string()));
     EXPECT_EQ(evaluate(), "26.5");
     std::filesystem::remove(lib_ / "Connection Standards" / "Data" / "holes.txt");
     EXPECT_EQ(evaluate(), "");
