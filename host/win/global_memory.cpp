@@ -1,7 +1,6 @@
 #include "global_memory.h"
 
 #include <cstring>
-#include <deque>
 #include <memory>
 #include <vector>
 
@@ -42,7 +41,8 @@ struct Block {
     }
 };
 
-// Records in a deque (a locked block's memory never moves while others are made). A handle
+// Records in chunks of a fixed size (a locked block's memory never moves while others are
+// made). A handle
 // carries its record's number in its low bits and a serial number above them, so a look-up is
 // one check of the record, and a handle is never given twice (serials count up).
 struct Heap {
@@ -50,7 +50,11 @@ struct Heap {
     static constexpr UINT_PTR kRecordMask = (UINT_PTR{1} << kRecordBits) - 1;
     static constexpr unsigned kRecordShift = 4;  // handles look like aligned addresses
 
-    std::deque<Block> records;
+    static constexpr unsigned kChunkBits = 8;
+    static constexpr std::size_t kChunkMask = (std::size_t{1} << kChunkBits) - 1;
+
+    std::vector<std::unique_ptr<Block[]>> chunks;
+    std::size_t recordCount = 0;
     std::vector<std::uint32_t> freeRecords;
     std::size_t live = 0;
     UINT_PTR nextSerial = 1;
@@ -63,11 +67,14 @@ struct Heap {
             freeRecords.pop_back();
             return true;
         }
-        if (records.size() > kRecordMask) return false;
-        record = static_cast<std::uint32_t>(records.size());
-        records.emplace_back();
+        if (recordCount > kRecordMask) return false;
+        if ((recordCount & kChunkMask) == 0)
+            chunks.push_back(std::make_unique<Block[]>(kChunkMask + 1));
+        record = static_cast<std::uint32_t>(recordCount++);
         return true;
     }
+
+    Block& at(std::size_t record) { return chunks[record >> kChunkBits][record & kChunkMask]; }
 
     UINT_PTR handleFor(std::uint32_t record) {
         return (nextSerial++ << (kRecordBits + kRecordShift)) |
@@ -76,8 +83,8 @@ struct Heap {
 
     Block* find(UINT_PTR handle) {
         const std::size_t record = (handle >> kRecordShift) & kRecordMask;
-        if (record >= records.size()) return nullptr;
-        Block& b = records[record];
+        if (record >= recordCount) return nullptr;
+        Block& b = at(record);
         return b.handle == handle && handle != 0 ? &b : nullptr;
     }
 
@@ -89,9 +96,17 @@ struct Heap {
     }
 };
 
+// The one heap: made before any other static object may use it and never destroyed, so that
+// blocks may be freed by static objects' destructors too.
+union HeapHolder {
+    constexpr HeapHolder() : heap() {}
+    ~HeapHolder() {}
+    Heap heap;
+};
+constinit HeapHolder gHeapHolder;
+
 Heap& heap() {
-    static Heap h;
-    return h;
+    return gHeapHolder.heap;
 }
 
 Block* find(HGLOBAL handle) {
@@ -108,7 +123,7 @@ HGLOBAL GlobalAlloc(UINT /*flags*/, SIZE_T bytes) {
     Heap& h = heap();
     std::uint32_t record;
     if (!h.take(record)) return nullptr;
-    Block& b = h.records[record];
+    Block& b = h.at(record);
     b.reshape(bytes, 0);
     b.handle = h.handleFor(record);
     ++h.live;
@@ -158,8 +173,8 @@ int globalMemoryMisuses() {
 
 void globalMemoryReset() {
     Heap& h = heap();
-    for (std::size_t i = 0; i < h.records.size(); ++i) {
-        if (h.records[i].handle != 0) h.erase(h.records[i]);
+    for (std::size_t i = 0; i < h.recordCount; ++i) {
+        if (h.at(i).handle != 0) h.erase(h.at(i));
     }
     h.misuses = 0;
 }
