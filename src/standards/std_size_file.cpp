@@ -94,9 +94,20 @@ std::vector<double> StdSizeFile::thicknesses(const std::vector<StdSize>& list) {
 
 std::vector<double> StdSizeFile::widthsFor(const std::vector<StdSize>& list, double thickness) {
     std::vector<double> out;
+    out.reserve(list.size());
     for (const StdSize& s : list) {
         if (s.b == thickness || s.b == 0.0) out.push_back(s.a);
     }
-    std::stable_sort(out.begin(), out.end());
+    // Usually a handful of widths: sorted in place (stable), without a buffer.
+    if (out.size() > 32) {
+        std::stable_sort(out.begin(), out.end());
+        return out;
+    }
+    for (std::size_t i = 1; i < out.size(); ++i) {
+        const double w = out[i];
+        std::size_t j = i;
+        for (; j > 0 && w < out[j - 1]; --j) out[j] = out[j - 1];
+        out[j] = w;
+    }
     return out;
 }

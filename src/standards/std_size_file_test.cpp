@@ -30,6 +30,12 @@ TEST(StdSizeFile, WidthsForAThicknessIncludeAnyThicknessLinesSorted) {
     EXPECT_EQ(StdSizeFile::widthsFor(list, 12.0), (std::vector<double>{110, 150}));
     EXPECT_EQ(StdSizeFile::sizes(list), (std::vector<double>{150, 120, 100, 110}));
     EXPECT_EQ(StdSizeFile::thicknesses(list), (std::vector<double>{0, 10, 10, 12}));
+    // A long list is sorted the same way.
+    std::vector<std::string> lines;
+    std::vector<double> sorted;
+    for (int w = 400; w >= 10; w -= 10) lines.push_back(std::to_string(w) + " x 8");
+    for (int w = 10; w <= 400; w += 10) sorted.push_back(w);
+    EXPECT_EQ(StdSizeFile::widthsFor(StdSizeFile::parse(lines), 8.0), sorted);
 }
 
 TEST(StdSizeFile, ABlockCommentOverSeveralLinesEndsAtItsCloseOnALaterLine) {
