@@ -39,13 +39,13 @@ ParsedFileCache<std::vector<LookupRow>>& tableCache() {
 
 }  // namespace
 
-bool VnSSFunctionsFiles::resolve(const Ktx_String& name, Ktx_String& path) {
-    if (name.isEmpty()) return false;
-    const Ktx_String lib = vnLibDir();
-    return vnFirstExistingFile({{name.view()},
-                                {lib.view(), "Connection Standards\\Data\\", name.view()},
-                                {lib.view(), "Connection Standards\\", name.view()},
-                                {lib.view(), name.view()}},
+bool VnSSFunctionsFiles::resolve(std::string_view name, Ktx_String& path) {
+    if (name.empty()) return false;
+    const std::string_view lib = vnLibDir().view();
+    return vnFirstExistingFile({{name},
+                                {lib, "Connection Standards\\Data\\", name},
+                                {lib, "Connection Standards\\", name},
+                                {lib, name}},
                                path);
 }
 

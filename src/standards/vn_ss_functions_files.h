@@ -9,6 +9,7 @@
 // anew.
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "ktx_string.h"
@@ -18,7 +19,7 @@
 class VnSSFunctionsFiles {
   public:
     // The path of the first existing candidate; false when none exists.
-    static bool resolve(const Ktx_String& name, Ktx_String& path);
+    static bool resolve(std::string_view name, Ktx_String& path);
 
     // The parsed size list of an existing file; nullptr when it cannot be read.
     static std::shared_ptr<const std::vector<StdSize>> sizeList(const Ktx_String& path);

@@ -60,7 +60,7 @@ bool lookUp(SpreadValue* result, SpreadValue* args, short count, bool bySystemNa
     std::string fileName;
     Ktx_String path;
     if (count < 2 || !Args::readText(args[0], fileName)) return false;
-    if (!VnSSFunctionsFiles::resolve(Ktx_String(fileName), path)) {
+    if (!VnSSFunctionsFiles::resolve(fileName, path)) {
         VnEvalReport::fileUnreadable(fileName, "no such data file");
         return false;
     }

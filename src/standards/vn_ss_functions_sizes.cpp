@@ -18,7 +18,7 @@ namespace {
 std::shared_ptr<const std::vector<StdSize>> sizesOf(const std::string& fileName) {
     static const auto kNone = std::make_shared<const std::vector<StdSize>>();
     Ktx_String path;
-    if (!VnSSFunctionsFiles::resolve(Ktx_String(fileName), path)) {
+    if (!VnSSFunctionsFiles::resolve(fileName, path)) {
         VnEvalReport::fileUnreadable(fileName, "no such standard-size file");
         return kNone;
     }

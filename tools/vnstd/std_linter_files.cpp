@@ -59,7 +59,7 @@ bool isBlank(const std::string& line) {
 void StdLinter::dataFile(const StdSheet& s, const StdSheetCell& cell, const std::string& function,
                          const std::string& name) {
     Ktx_String path;
-    if (!VnSSFunctionsFiles::resolve(Ktx_String(name), path)) {
+    if (!VnSSFunctionsFiles::resolve(name, path)) {
         report_.error(shown(s.hostPath), cell.row, cell.col,
                       function + ": no data file " + quoted(name) +
                           " as given, in \"Connection Standards\\Data\", \"Connection "
