@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <string_view>
 
 #include "ktx_module.h"
 
@@ -20,16 +21,17 @@ bool VnSSFunctionsArgs::readNumber(const SpreadValue& arg, double& value) {
 
 bool VnSSFunctionsArgs::readText(const SpreadValue& arg, std::string& text) {
     if (arg.status != SPREAD_STATUS_VALID || arg.type != SPREAD_TYPE_STRING) return false;
-    std::string copy;
-    if (arg.hszValue != nullptr) {
-        const char* locked = static_cast<const char*>(GlobalLock(arg.hszValue));
-        if (locked == nullptr) return false;
-        copy.assign(locked, strnlen(locked, GlobalSize(arg.hszValue)));
-        GlobalUnlock(arg.hszValue);
+    if (arg.hszValue == nullptr) {
+        text.clear();
+        return true;
     }
-    if (!copy.empty() && copy.front() == '"') copy.erase(0, 1);
-    if (!copy.empty() && copy.back() == '"') copy.pop_back();
-    text = std::move(copy);
+    const char* locked = static_cast<const char*>(GlobalLock(arg.hszValue));
+    if (locked == nullptr) return false;
+    std::string_view read(locked, strnlen(locked, GlobalSize(arg.hszValue)));
+    if (!read.empty() && read.front() == '"') read.remove_prefix(1);
+    if (!read.empty() && read.back() == '"') read.remove_suffix(1);
+    text.assign(read);
+    GlobalUnlock(arg.hszValue);
     return true;
 }
 
