@@ -152,6 +152,9 @@ BENCHMARK(BM_GeneratedCalcCells)->Arg(100)->Arg(1000)->Arg(10000)->Unit(benchmar
 // Fixed counts, for instruction profiles: the difference of the two over 40 is one evaluation.
 BENCHMARK(BM_GeneratedCalcCells)->Arg(1000)->Iterations(10)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_GeneratedCalcCells)->Arg(1000)->Iterations(50)->Unit(benchmark::kMillisecond);
+// The same at 10,000 cells: the difference of the two over 2 is one evaluation.
+BENCHMARK(BM_GeneratedCalcCells)->Arg(10000)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_GeneratedCalcCells)->Arg(10000)->Iterations(3)->Unit(benchmark::kMillisecond);
 
 // The floor, part 1: the check of each file the example's evaluation uses (the standard, its
 // mapping file, the child standard and the three data files) that lets it take what it kept of
