@@ -18,7 +18,10 @@ Ktx_String VnStandardsSpread::standardFilePath(const Ktx_String& name) {
 }
 
 Acad::ErrorStatus VnStandardsSpread::loadStandard(const Ktx_String& name) {
-    const Ktx_String path = standardFilePath(name);
+    return loadStandardFile(standardFilePath(name));
+}
+
+Acad::ErrorStatus VnStandardsSpread::loadStandardFile(const Ktx_String& path) {
     HWND grid = gridWindow();
     SSSetBool(grid, 13, true);
     SSSetBool(grid, SSB_REDRAW, false);

@@ -44,6 +44,9 @@ class VnStandardsCalcIndex {
         // For a child call: its file and argument names (see childCallPieces), or empty when
         // the call cannot be read.
         Ktx_StringArray childPieces;
+        // For each argument name of the child call (childPieces after the file): the index of
+        // the variable it names under this index, -1 when there is none.
+        std::vector<int> childArgs;
     };
     // The equation worked out for this text before, or null. Shared: a nested evaluation of
     // a standard with the same variables may forget the kept equations meanwhile.

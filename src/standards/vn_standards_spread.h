@@ -83,6 +83,8 @@ class VnStandardsSpread : public Ktx_Spread {
     // such a file exists, else libDir + "Connection Standards\\" + name + ".vns". On success
     // fileName is the path; eInvalidInput when the grid cannot load it.
     Acad::ErrorStatus loadStandard(const Ktx_String& name);
+    // The same for the file standardFilePath gave for the name.
+    Acad::ErrorStatus loadStandardFile(const Ktx_String& path);
     // The file loadStandard loads for `name`.
     static Ktx_String standardFilePath(const Ktx_String& name);
     // Replaces the general-variable names by their values in every cell (whole words, text
@@ -100,6 +102,9 @@ class VnStandardsSpread : public Ktx_Spread {
     Acad::ErrorStatus callChild(const Ktx_String& expression, const Ktx_String& functionName);
     // The same with the call's pieces read before (childCallPieces); fewer than two fail.
     Acad::ErrorStatus callChild(const Ktx_StringArray& pieces);
+    // The same with the argument names already looked up in varCells: args[i] is the index of
+    // the variable pieces[i + 1] names, -1 when none.
+    Acad::ErrorStatus callChild(const Ktx_StringArray& pieces, const std::vector<int>& args);
 
     // How a Calc cell's text is read: the left side before the first "=" and the expression
     // after it, both without surrounding blanks. False (left empty, expression = the whole
