@@ -79,7 +79,8 @@ void VnStandardsSpread::replaceGenVarsIn(const VnStandardsCalcNames& names, int 
 const VnStandardsCalcIndex& VnStandardsSpread::calcIndex() {
     if (!calcIndex_ || calcIndex_->size() != varCells.length()) {
         VnCalcLap lap(gCalcCellGetVarCoords, fileName);
-        calcIndex_ = VnStandardsCalcIndex::of(varCells);
+        calcIndex_ = VnStandardsCalcIndex::of(varCells, lastCalcIndex_);
+        lastCalcIndex_ = calcIndex_;
         lap.done();
     }
     return *calcIndex_;

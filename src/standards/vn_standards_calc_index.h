@@ -24,6 +24,10 @@ class VnStandardsCalcIndex {
     // the variables in order, so the index built for the same variables before is given again
     // (each evaluation of a standard declares the same variables in the same cells).
     static std::shared_ptr<const VnStandardsCalcIndex> of(const VnVarCells& cells);
+    // The same, taking `last` when it was built from these cells (a host evaluates the same
+    // standard again), without looking the cells up among the indexes built.
+    static std::shared_ptr<const VnStandardsCalcIndex> of(
+        const VnVarCells& cells, const std::shared_ptr<const VnStandardsCalcIndex>& last);
 
     // The index of the first variable of that name (letter case folded); -1 when none.
     int find(const Ktx_String& name) const;

@@ -189,6 +189,8 @@ class VnStandardsSpread : public Ktx_Spread {
 
   private:
     std::shared_ptr<const VnStandardsCalcIndex> calcIndex_;
+    // The index of this host's last calculation, taken again while the variables are the same.
+    std::shared_ptr<const VnStandardsCalcIndex> lastCalcIndex_;
     // Set when every variable's cell got the format of its type in this grid since the
     // variables were found (the values went in); Calc cells, the only cells whose format the
     // calculation changes, lie from calcStart_ down.
