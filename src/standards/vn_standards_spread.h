@@ -73,6 +73,9 @@ class VnStandardsSpread : public Ktx_Spread {
         // replacement of general variables writes to it before it is calculated (it holds no
         // formula and is no variable's cell); std::nullopt otherwise.
         std::vector<std::optional<std::string>> loadedTexts;
+        // For each cell of `written`: the index of the declared variable whose cell it is, -1
+        // for none.
+        std::vector<int> writtenVars;
         // For each cell of `cells`: its index in `written`.
         std::vector<int> calcWritten;
         // What the general variables made of those texts, kept by the last calculation
@@ -167,6 +170,9 @@ class VnStandardsSpread : public Ktx_Spread {
     int generalVariableCount() const;
     // Replaces the general variables in one cell's text, read from the grid.
     void replaceGenVarsIn(const VnStandardsCalcNames& names, int col, int row);
+    // True when the plan's written cell w is known to hold nothing: an empty variable's cell
+    // above the Calc cells, its value as last written.
+    bool holdsNoText(const CalcPlan& plan, size_t w) const;
     // The text of the plan's k-th Calc cell when it is known without reading the grid.
     const std::string* knownCalcText(const CalcPlan& plan, size_t k) const;
     void recordCalcText(const CalcPlan& plan, size_t k, const Ktx_String& text);
