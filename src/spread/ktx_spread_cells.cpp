@@ -104,8 +104,12 @@ bool Ktx_Spread::getCellText(int col, int row, Ktx_String& text, const int& kind
     return true;
 }
 
-// The grid refuses a cell outside it.
 bool Ktx_Spread::setCellText(int col, int row, const Ktx_String& text, bool asValue) {
+    return setCellBytes(col, row, text.str(), asValue);
+}
+
+// The grid refuses a cell outside it.
+bool Ktx_Spread::setCellBytes(int col, int row, const std::string& text, bool asValue) {
     if (!created) return false;
     return asValue ? SSSetValue(m_hWnd, col, row, text.c_str())
                    : SSSetData(m_hWnd, col, row, text.c_str());

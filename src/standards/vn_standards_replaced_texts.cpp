@@ -96,7 +96,7 @@ void VnStandardsSpread::replaceGenVarsByPlan(const CalcPlan& plan) {
             (replayed_ ? *replayed_ : *recording_).written[i];
         if (!replaced) continue;
         if (*loaded == "Calc" || *replaced == "Calc") calcPlanStale_ = true;
-        setCellText(col, row, Ktx_String(*replaced));
+        setCellBytes(col, row, *replaced);
     }
 }
 
