@@ -17,7 +17,8 @@ unsigned char byteOf(char c) {
 
 bool equalBytes(std::string_view a, std::string_view b, bool caseSensitive) {
     if (a.size() != b.size()) return false;
-    if (caseSensitive) return a == b;
+    if (a == b) return true;  // the usual case, compared at once
+    if (caseSensitive) return false;
     for (size_t i = 0; i < a.size(); ++i) {
         if (a[i] != b[i] && ktxToLower(a[i]) != ktxToLower(b[i])) return false;
     }

@@ -100,6 +100,8 @@ class Ktx_Spread : public TSpread {
     // Writes one cell as value (SSSetValue) or as data (SSSetData); false when the grid
     // refuses or the cell lies beyond the grid.
     bool setCellText(int col, int row, const Ktx_String& text, bool asValue = false);
+    // The same for a text held as bytes elsewhere, written without a copy.
+    bool setCellBytes(int col, int row, const std::string& text, bool asValue = false);
     // Sets a cell's formula; false when the grid refuses it.
     bool setCellFormula(int col, int row, const Ktx_String& formula);
     bool setColumnTexts(const int& col, const Ktx_StringArray& texts, bool asValue = false);

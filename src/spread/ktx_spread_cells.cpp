@@ -87,10 +87,13 @@ bool Ktx_Spread::cellExists(int col, int row) {
 
 bool Ktx_Spread::getCellText(int col, int row, Ktx_String& text, const int& kind) {
     text.clear();
-    if (!cellExists(col, row)) return false;
+    if (!created) return false;
     HWND h = m_hWnd;
+    // The grid checks the cell itself: a length says it exists, -1 that it does not (or that
+    // the kind is unknown), which the sheet's extent then decides.
     const int length = textLength(h, col, row, kind);
-    if (length <= 0) return true;
+    if (length < 0) return cellExists(col, row);
+    if (length == 0) return true;
     // One allocation: the grid writes the text and its terminating zero into the string.
     std::string buffer(static_cast<size_t>(length), '\0');
     const int read = readText(h, col, row, kind, buffer.data());
@@ -102,7 +105,12 @@ bool Ktx_Spread::getCellText(int col, int row, Ktx_String& text, const int& kind
 }
 
 bool Ktx_Spread::setCellText(int col, int row, const Ktx_String& text, bool asValue) {
-    if (!cellExists(col, row)) return false;
+    return setCellBytes(col, row, text.str(), asValue);
+}
+
+// The grid refuses a cell outside it.
+bool Ktx_Spread::setCellBytes(int col, int row, const std::string& text, bool asValue) {
+    if (!created) return false;
     return asValue ? SSSetValue(m_hWnd, col, row, text.c_str())
                    : SSSetData(m_hWnd, col, row, text.c_str());
 }

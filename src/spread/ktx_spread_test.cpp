@@ -103,6 +103,30 @@ TEST_F(SpreadCells, CellTextIsEmptyBeyondTheGridAndOnEmptyCells) {
     EXPECT_TRUE(text.isEmpty());
 }
 
+// The grid decides which cells exist: every cell beyond the extent is refused for reading
+// and writing (nothing is written), header cells are cells, and a kind of text the grid does
+// not know reads as empty on a cell but fails beyond the extent.
+TEST_F(SpreadCells, OnlyCellsOfTheGridAndItsHeadersAreReadAndWritten) {
+    makeGrid(3, 4);
+    Ktx_String text = "stale";
+    for (const auto& [col, row] : {std::pair(4, 1), std::pair(1, 5), std::pair(-2, 1)}) {
+        EXPECT_FALSE(ss.setCellText(col, row, "x")) << col << "," << row;
+        EXPECT_FALSE(ss.setCellText(col, row, "x", false)) << col << "," << row;
+        EXPECT_FALSE(ss.getCellText(col, row, text, CellTextKind::Value)) << col << "," << row;
+        EXPECT_FALSE(ss.getCellText(col, row, text, CellTextKind::Tag)) << col << "," << row;
+    }
+    EXPECT_EQ(SSGetMaxCols(grid()), 3);
+    EXPECT_EQ(SSGetMaxRows(grid()), 4);
+    ASSERT_TRUE(ss.setCellText(SS_HEADER, 2, "second", false));
+    EXPECT_EQ(cell(ss, SS_HEADER, 2, CellTextKind::Data), "second");
+    ASSERT_TRUE(ss.setCellText(3, 4, "corner"));
+    EXPECT_EQ(cell(ss, 3, 4, CellTextKind::Value), "corner");
+    text = "stale";
+    EXPECT_TRUE(ss.getCellText(3, 4, text, 99));
+    EXPECT_TRUE(text.isEmpty());
+    EXPECT_FALSE(ss.getCellText(4, 4, text, 99));
+}
+
 TEST_F(SpreadCells, ReadsEachKindOfText) {
     makeGrid(3, 3);
     ASSERT_TRUE(ss.setCellText(1, 1, "4"));

@@ -18,7 +18,10 @@ Ktx_String VnStandardsSpread::standardFilePath(const Ktx_String& name) {
 }
 
 Acad::ErrorStatus VnStandardsSpread::loadStandard(const Ktx_String& name) {
-    const Ktx_String path = standardFilePath(name);
+    return loadStandardFile(standardFilePath(name));
+}
+
+Acad::ErrorStatus VnStandardsSpread::loadStandardFile(const Ktx_String& path) {
     HWND grid = gridWindow();
     SSSetBool(grid, 13, true);
     SSSetBool(grid, SSB_REDRAW, false);
@@ -76,7 +79,8 @@ void VnStandardsSpread::replaceGenVarsIn(const VnStandardsCalcNames& names, int 
 const VnStandardsCalcIndex& VnStandardsSpread::calcIndex() {
     if (!calcIndex_ || calcIndex_->size() != varCells.length()) {
         VnCalcLap lap(gCalcCellGetVarCoords, fileName);
-        calcIndex_ = VnStandardsCalcIndex::of(varCells);
+        calcIndex_ = VnStandardsCalcIndex::of(varCells, lastCalcIndex_);
+        lastCalcIndex_ = calcIndex_;
         lap.done();
     }
     return *calcIndex_;

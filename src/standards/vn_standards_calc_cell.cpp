@@ -101,6 +101,8 @@ std::shared_ptr<const VnStandardsCalcIndex::Equation> VnStandardsSpread::equatio
     eq.callsChild = eq.expression.contains(kChildFunction);
     if (eq.callsChild && !childCallPieces(eq.expression, kChildFunction, eq.childPieces))
         eq.childPieces.setLogicalLength(0);
+    for (int i = 1; i < eq.childPieces.length(); ++i)
+        eq.childArgs.push_back(index.find(eq.childPieces[i]));
     if (eq.var >= 0 && !eq.callsChild) {
         VnCalcLap names(gCalcCellGetVarNames, fileName);
         names.done();
@@ -133,7 +135,7 @@ Acad::ErrorStatus VnStandardsSpread::calcCellEquation(int col, int row, const st
     }
     if (callsChild) {
         VnCalcLap lap(gCalcCellCalcNativeFunctions, fileName);
-        if (callChild(eq.childPieces) != Acad::eOk) {
+        if (callChild(eq.childPieces, eq.childArgs) != Acad::eOk) {
             equationError(eq.left, eq.expression, col, row, true);
             return Acad::eInvalidInput;
         }

@@ -71,31 +71,47 @@ Acad::ErrorStatus VnStandardsSpread::callChild(const Ktx_String& expression,
 }
 
 Acad::ErrorStatus VnStandardsSpread::callChild(const Ktx_StringArray& pieces) {
-    if (pieces.length() < 2) return Acad::eInvalidInput;
+    std::vector<int> args;
+    for (int i = 1; i < pieces.length(); ++i) {
+        int index = -1;
+        varCells.findVarCell(pieces[i], index);
+        args.push_back(index);
+    }
+    return callChild(pieces, args);
+}
+
+Acad::ErrorStatus VnStandardsSpread::callChild(const Ktx_StringArray& pieces,
+                                               const std::vector<int>& args) {
+    if (pieces.length() < 2 || args.size() != static_cast<size_t>(pieces.length() - 1))
+        return Acad::eInvalidInput;
     Ktx_String path;
     if (!resolveChildFile(pieces[0], fileName, path)) return Acad::eInvalidInput;
     VnDlgStandardsData child;
-    for (int i = 1; i < pieces.length(); ++i) {
-        int index = -1;
-        if (varCells.findVarCell(pieces[i], index) != Acad::eOk) return Acad::eInvalidInput;
+    child.varCells.reserve(args.size());
+    for (const int index : args) {
+        if (index < 0 || index >= varCells.length()) return Acad::eInvalidInput;
         VnVarCell argument = varCells[index];
         argument.col = 0;
         argument.row = 0;
-        child.varCells.append(argument);
+        child.varCells.append(std::move(argument));
     }
     if (samePath(path, fileName)) return Acad::eInvalidInput;
     if (!VnStandardsNesting::mayNest()) return Acad::eInvalidInput;
     child.evalMode = 1;
-    child.fileName = path;
+    child.fileName = std::move(path);
     child.genVarNames = genVarNames;
     child.genVarValues = genVarValues;
     if (!StartDlgStandardsSSMovingData(child) || VnStandardsNesting::unwinding())
         return Acad::eInvalidInput;
+    // The child gives back the arguments in their order: the i-th is the variable args[i].
     for (int i = 0; i < child.varCells.length(); ++i) {
         const VnVarCell& returned = child.varCells[i];
         if (!returned.isOutput()) continue;
-        int index = -1;
-        if (varCells.findVarCell(returned.name, index) != Acad::eOk) continue;
+        int index = static_cast<size_t>(i) < args.size() ? args[static_cast<size_t>(i)] : -1;
+        if (index < 0 || !varCells[index].name.equal(returned.name, false)) {
+            index = -1;
+            if (varCells.findVarCell(returned.name, index) != Acad::eOk) continue;
+        }
         if (varCells[index].isInput()) return Acad::eInvalidInput;
         writeVariable(index, returned.value);
     }

@@ -144,3 +144,26 @@ TEST_F(StandardsChild, ArgumentsGivenBackRestoreCellsWhoseTextsWereReplaced) {
         EXPECT_EQ(w, "kept") << round;
     }
 }
+
+// A child's arguments are found by name in any letter case, bound and given back by position,
+// the same when the call's equation is taken as kept by the second evaluation; an argument
+// naming no variable fails its cell only.
+TEST_F(StandardsChild, ArgumentsBindByNameInAnyCaseAndReturnByPosition) {
+    writeStandard("Childs/C.vns", kTimesTen);
+    writeStandard("P.vns",
+                  "Input\nDouble A\nOutput\nDouble R,Double Q\nCalc\n"
+                  "\"R = CallChild(\"\"C.vns\"\", a, r)\"\n"
+                  "\"Q = CallChild(\"\"C.vns\"\", R, q)\"\n"
+                  "\"R = CallChild(\"\"C.vns\"\", Nowhere, R)\"\n");
+    for (int round = 0; round < 2; ++round) {
+        auto data =
+            childData(standardPath("P.vns"),
+                      {{"A", VnCellInput, "2"}, {"R", VnCellOutput, ""}, {"Q", VnCellOutput, ""}});
+        ASSERT_TRUE(StartDlgStandardsSS(data)) << round;
+        EXPECT_DOUBLE_EQ(numberOf(data, "R"), 20.0) << round;
+        EXPECT_DOUBLE_EQ(numberOf(data, "Q"), 200.0) << round;
+        EXPECT_EQ(valueOf(data, "A"), "2") << round;
+    }
+    ASSERT_EQ(shownTexts().size(), 2u);
+    EXPECT_NE(shownTexts()[1].find("CallChild(\"C.vns\", Nowhere, R)"), std::string::npos);
+}

@@ -61,6 +61,12 @@ std::shared_ptr<const VnStandardsCalcIndex> VnStandardsCalcIndex::of(const VnVar
     return index;
 }
 
+std::shared_ptr<const VnStandardsCalcIndex> VnStandardsCalcIndex::of(
+    const VnVarCells& cells, const std::shared_ptr<const VnStandardsCalcIndex>& last) {
+    if (last && last->builtFrom(cells)) return last;
+    return of(cells);
+}
+
 int VnStandardsCalcIndex::find(const Ktx_String& name) const {
     const auto it = byName_.find(foldedKey(name));
     return it == byName_.end() ? -1 : it->second;

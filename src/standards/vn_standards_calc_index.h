@@ -24,6 +24,10 @@ class VnStandardsCalcIndex {
     // the variables in order, so the index built for the same variables before is given again
     // (each evaluation of a standard declares the same variables in the same cells).
     static std::shared_ptr<const VnStandardsCalcIndex> of(const VnVarCells& cells);
+    // The same, taking `last` when it was built from these cells (a host evaluates the same
+    // standard again), without looking the cells up among the indexes built.
+    static std::shared_ptr<const VnStandardsCalcIndex> of(
+        const VnVarCells& cells, const std::shared_ptr<const VnStandardsCalcIndex>& last);
 
     // The index of the first variable of that name (letter case folded); -1 when none.
     int find(const Ktx_String& name) const;
@@ -44,6 +48,9 @@ class VnStandardsCalcIndex {
         // For a child call: its file and argument names (see childCallPieces), or empty when
         // the call cannot be read.
         Ktx_StringArray childPieces;
+        // For each argument name of the child call (childPieces after the file): the index of
+        // the variable it names under this index, -1 when there is none.
+        std::vector<int> childArgs;
     };
     // The equation worked out for this text before, or null. Shared: a nested evaluation of
     // a standard with the same variables may forget the kept equations meanwhile.

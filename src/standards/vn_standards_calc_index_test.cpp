@@ -50,6 +50,14 @@ TEST(StandardsCalcIndex, IsSharedOnlyForTheSameNamesCellsAndOrder) {
               3);
     EXPECT_EQ(VnStandardsCalcIndex::of(cellsOf({{"W", 2, 3}}))->find("H"), -1);
     EXPECT_EQ(VnStandardsCalcIndex::of(cellsOf({{"W", 2, 3}, {"H", 2, 4}})), first);
+    // A host's last index is taken again for the same declarations only.
+    EXPECT_EQ(VnStandardsCalcIndex::of(cellsOf({{"W", 2, 3}, {"H", 2, 4}}), first), first);
+    EXPECT_EQ(
+        translated(*VnStandardsCalcIndex::of(cellsOf({{"W", 3, 3}, {"H", 2, 4}}), first), "W*H"),
+        "C3*B4");
+    EXPECT_EQ(VnStandardsCalcIndex::of(cellsOf({{"H", 2, 4}, {"W", 2, 3}}), first)->find("W"), 1);
+    EXPECT_EQ(VnStandardsCalcIndex::of(cellsOf({{"W", 2, 3}}), first)->size(), 1);
+    EXPECT_EQ(VnStandardsCalcIndex::of(cellsOf({{"W", 2, 3}}), nullptr)->size(), 1);
 }
 
 }  // namespace

@@ -48,6 +48,7 @@ VnStandardsSpread::CalcPlan VnStandardsSpread::planCalc(Ktx_Spread& grid, int st
     struct Filled {
         int row, col;
         std::optional<std::string> text;  // set when only the file decides the cell's text
+        int var = -1;                     // the declared variable whose cell it is
     };
     CalcPlan plan;
     plan.start = start;
@@ -63,24 +64,28 @@ VnStandardsSpread::CalcPlan VnStandardsSpread::planCalc(Ktx_Spread& grid, int st
             const bool hasFormula =
                 grid.getCellText(col, row, formula, CellTextKind::Formula) && !formula.isEmpty();
             if (!value && !hasFormula) continue;
-            filled.push_back({row, col, hasFormula ? std::nullopt : std::optional(text.str())});
+            filled.push_back({row, col, hasFormula ? std::nullopt : std::optional(text.str()), -1});
             if (start >= 0 && row >= start) plan.cells.emplace_back(col, row);
         }
     }
     // A variable's cell is written by the evaluation: its text is never taken as loaded.
     for (int i = 0; i < declared.length(); ++i)
-        filled.push_back({declared[i].row, declared[i].col, std::nullopt});
+        filled.push_back({declared[i].row, declared[i].col, std::nullopt, i});
     const auto before = [](const Filled& a, const Filled& b) {
         return std::pair(a.row, a.col) < std::pair(b.row, b.col);
     };
     std::stable_sort(filled.begin(), filled.end(), before);
     for (size_t i = 0; i < filled.size();) {
         std::optional<std::string> fixed = std::move(filled[i].text);
+        int var = filled[i].var;
         size_t next = i + 1;
-        for (; next < filled.size() && !before(filled[i], filled[next]); ++next)
+        for (; next < filled.size() && !before(filled[i], filled[next]); ++next) {
             fixed.reset();  // the same cell again: a variable's
+            if (var < 0) var = filled[next].var;
+        }
         plan.written.emplace_back(filled[i].col, filled[i].row);
         plan.loadedTexts.push_back(std::move(fixed));
+        plan.writtenVars.push_back(var);
         i = next;
     }
     for (const auto& [col, row] : plan.cells) {

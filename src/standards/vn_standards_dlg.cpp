@@ -36,7 +36,7 @@ BOOL VnStandardsDlg::OnInitDialog() {
 Acad::ErrorStatus VnStandardsDlg::evaluate() {
     const Ktx_String path = VnStandardsSpread::standardFilePath(data.fileName);
     VnCalcLap load(gLoadFile, path);
-    if (spread.loadStandard(data.fileName) != Acad::eOk) return Acad::eInvalidInput;
+    if (spread.loadStandardFile(path) != Acad::eOk) return Acad::eInvalidInput;
     load.done();
     if (data.evalMode == 1) {
         if (spread.prepareAsChild(data) != Acad::eOk) return Acad::eInvalidInput;

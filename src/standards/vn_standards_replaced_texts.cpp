@@ -85,7 +85,7 @@ void VnStandardsSpread::replaceGenVarsByPlan(const CalcPlan& plan) {
         const auto [col, row] = plan.written[i];
         const std::optional<std::string>& loaded = plan.loadedTexts[i];
         if (!loaded) {
-            replaceGenVarsIn(names, col, row);
+            if (!holdsNoText(plan, i)) replaceGenVarsIn(names, col, row);
             continue;
         }
         if (recording_) {
@@ -96,8 +96,16 @@ void VnStandardsSpread::replaceGenVarsByPlan(const CalcPlan& plan) {
             (replayed_ ? *replayed_ : *recording_).written[i];
         if (!replaced) continue;
         if (*loaded == "Calc" || *replaced == "Calc") calcPlanStale_ = true;
-        setCellText(col, row, Ktx_String(*replaced));
+        setCellBytes(col, row, *replaced);
     }
+}
+
+bool VnStandardsSpread::holdsNoText(const CalcPlan& plan, size_t w) const {
+    const int var = plan.writtenVars[w];
+    if (!variableTextsKept_ || var < 0 || var >= varCells.length()) return false;
+    const VnVarCell& cell = varCells[var];
+    const auto [col, row] = plan.written[w];
+    return cell.col == col && cell.row == row && row < plan.start && cell.value.isEmpty();
 }
 
 const std::string* VnStandardsSpread::knownCalcText(const CalcPlan& plan, size_t k) const {

@@ -73,6 +73,9 @@ class VnStandardsSpread : public Ktx_Spread {
         // replacement of general variables writes to it before it is calculated (it holds no
         // formula and is no variable's cell); std::nullopt otherwise.
         std::vector<std::optional<std::string>> loadedTexts;
+        // For each cell of `written`: the index of the declared variable whose cell it is, -1
+        // for none.
+        std::vector<int> writtenVars;
         // For each cell of `cells`: its index in `written`.
         std::vector<int> calcWritten;
         // What the general variables made of those texts, kept by the last calculation
@@ -83,6 +86,8 @@ class VnStandardsSpread : public Ktx_Spread {
     // such a file exists, else libDir + "Connection Standards\\" + name + ".vns". On success
     // fileName is the path; eInvalidInput when the grid cannot load it.
     Acad::ErrorStatus loadStandard(const Ktx_String& name);
+    // The same for the file standardFilePath gave for the name.
+    Acad::ErrorStatus loadStandardFile(const Ktx_String& path);
     // The file loadStandard loads for `name`.
     static Ktx_String standardFilePath(const Ktx_String& name);
     // Replaces the general-variable names by their values in every cell (whole words, text
@@ -100,6 +105,9 @@ class VnStandardsSpread : public Ktx_Spread {
     Acad::ErrorStatus callChild(const Ktx_String& expression, const Ktx_String& functionName);
     // The same with the call's pieces read before (childCallPieces); fewer than two fail.
     Acad::ErrorStatus callChild(const Ktx_StringArray& pieces);
+    // The same with the argument names already looked up in varCells: args[i] is the index of
+    // the variable pieces[i + 1] names, -1 when none.
+    Acad::ErrorStatus callChild(const Ktx_StringArray& pieces, const std::vector<int>& args);
 
     // How a Calc cell's text is read: the left side before the first "=" and the expression
     // after it, both without surrounding blanks. False (left empty, expression = the whole
@@ -162,6 +170,9 @@ class VnStandardsSpread : public Ktx_Spread {
     int generalVariableCount() const;
     // Replaces the general variables in one cell's text, read from the grid.
     void replaceGenVarsIn(const VnStandardsCalcNames& names, int col, int row);
+    // True when the plan's written cell w is known to hold nothing: an empty variable's cell
+    // above the Calc cells, its value as last written.
+    bool holdsNoText(const CalcPlan& plan, size_t w) const;
     // The text of the plan's k-th Calc cell when it is known without reading the grid.
     const std::string* knownCalcText(const CalcPlan& plan, size_t k) const;
     void recordCalcText(const CalcPlan& plan, size_t k, const Ktx_String& text);
@@ -184,6 +195,8 @@ class VnStandardsSpread : public Ktx_Spread {
 
   private:
     std::shared_ptr<const VnStandardsCalcIndex> calcIndex_;
+    // The index of this host's last calculation, taken again while the variables are the same.
+    std::shared_ptr<const VnStandardsCalcIndex> lastCalcIndex_;
     // Set when every variable's cell got the format of its type in this grid since the
     // variables were found (the values went in); Calc cells, the only cells whose format the
     // calculation changes, lie from calcStart_ down.

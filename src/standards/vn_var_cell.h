@@ -22,6 +22,11 @@ class VnVarCell {
     int col = 0;
     int row = 0;
 
+    VnVarCell() = default;
+    VnVarCell(const VnVarCell&) = default;
+    VnVarCell(VnVarCell&&) noexcept = default;
+    VnVarCell& operator=(const VnVarCell&) = default;
+    VnVarCell& operator=(VnVarCell&&) noexcept = default;
     virtual ~VnVarCell() = default;
 
     // Reads the cell at col,row and, when it is a declaration, fills the record as a variable

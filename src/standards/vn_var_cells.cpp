@@ -11,6 +11,10 @@ void VnVarCells::append(const VnVarCell& cell) {
     cells_.push_back(cell);
 }
 
+void VnVarCells::append(VnVarCell&& cell) {
+    cells_.push_back(std::move(cell));
+}
+
 Acad::ErrorStatus VnVarCells::removeAt(int i) {
     if (i < 0 || i >= length()) {
         acutPrintf("*Error* Invalid index passed to remove.\n");

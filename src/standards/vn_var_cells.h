@@ -30,6 +30,8 @@ class VnVarCells {
     const VnVarCell& operator[](int i) const { return cells_[static_cast<size_t>(i)]; }
 
     void append(const VnVarCell& cell);
+    void append(VnVarCell&& cell);
+    void reserve(size_t count) { cells_.reserve(count); }
     // A bad index prints "*Error* Invalid index passed to remove.\n" and changes nothing.
     Acad::ErrorStatus removeAt(int i);
     void resetVarCells() { cells_.clear(); }
