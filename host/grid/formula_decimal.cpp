@@ -259,40 +259,36 @@ DecimalDigits roundDecimal(double value, int decimals, DecimalRounding mode) {
     return roundDecimalReference(value, decimals, mode);
 }
 
-namespace {
-
-// The rounding done on binary values when the decimal form cannot change the outcome: the
-// scaled value is not within float noise of a rounding boundary. nullopt when it might be.
-std::optional<double> roundFast(double value, int decimals, DecimalRounding mode) {
+std::optional<double> roundScaledFast(double value, int decimals, DecimalRounding mode) {
     if (decimals < -15 || decimals > 15) return std::nullopt;
     double p = kPowersOf10[decimals < 0 ? -decimals : decimals];
     double y = std::fabs(decimals < 0 ? value / p : value * p);
-    if (y >= 1e15) return std::nullopt;
+    if (!(y < 1e15)) return std::nullopt;
     double whole = std::floor(y), frac = y - whole;
     double noise = y * 1e-14 + 1e-300;
-    double r;
     switch (mode) {
         case DecimalRounding::HalfAway:
             if (std::fabs(frac - 0.5) <= noise) return std::nullopt;
-            r = frac > 0.5 ? whole + 1 : whole;
-            break;
+            return frac > 0.5 ? whole + 1 : whole;
         case DecimalRounding::Away:
-            if (frac == 0) {
-                r = whole;
-                break;
-            }
+            if (frac == 0) return whole;
             if (frac <= noise || 1 - frac <= noise) return std::nullopt;
-            r = whole + 1;
-            break;
+            return whole + 1;
         default:
-            if (frac == 0) {
-                r = whole;
-                break;
-            }
+            if (frac == 0) return whole;
             if (frac <= noise || 1 - frac <= noise) return std::nullopt;
-            r = whole;
+            return whole;
     }
-    r = decimals < 0 ? r * p : r / p;
+}
+
+namespace {
+
+// The rounding done on binary values when the decimal form cannot change the outcome.
+std::optional<double> roundFast(double value, int decimals, DecimalRounding mode) {
+    const std::optional<double> scaled = roundScaledFast(value, decimals, mode);
+    if (!scaled) return std::nullopt;
+    const double p = kPowersOf10[decimals < 0 ? -decimals : decimals];
+    const double r = decimals < 0 ? *scaled * p : *scaled / p;
     return value < 0 ? -r : r;
 }
 

@@ -77,6 +77,27 @@ std::string formatNumberGeneral(double value) {
     return std::string(out, n);
 }
 
+namespace {
+
+// The fixed text of a number whose magnitude times 10^decimals rounded to `scaled`: its
+// digits with the point put in front of the last `decimals` ("-" only when not all zero).
+std::string fixedFromScaled(bool negative, std::uint64_t scaled, int decimals) {
+    char digits[24];
+    const auto count =
+        static_cast<int>(std::to_chars(digits, digits + sizeof digits, scaled).ptr - digits);
+    const int width = std::max(count, decimals + 1);  // a digit at least before the point
+    char out[48];
+    std::size_t n = 0;
+    if (negative && scaled != 0) out[n++] = '-';
+    for (int i = 0; i < width; ++i) {
+        if (i == width - decimals) out[n++] = '.';
+        out[n++] = i < width - count ? '0' : digits[i - (width - count)];
+    }
+    return std::string(out, n);
+}
+
+}  // namespace
+
 // The rounded digits written straight into a buffer: the whole part (at least "0"), then
 // exactly `decimals` places after the point (none and no point for 0).
 std::string formatNumberFixed(double value, int decimals) {
@@ -90,6 +111,10 @@ std::string formatNumberFixed(double value, int decimals) {
             for (int place = 0; place < decimals; ++place) whole[length++] = '0';
         }
         return std::string(whole, length);
+    }
+    // Clear of a rounding boundary the binary value rounds as its 15-digit form does.
+    if (const auto scaled = roundScaledFast(value, decimals, DecimalRounding::HalfAway)) {
+        return fixedFromScaled(value < 0, static_cast<std::uint64_t>(*scaled), decimals);
     }
     const DecimalDigits d = roundDecimal(value, decimals, DecimalRounding::HalfAway);
     const int count = static_cast<int>(d.digits.size());

@@ -180,6 +180,13 @@ TEST(ValueText, FixedTextSaysTheDecimalRoundingWithItsPlaces) {
                 ASSERT_EQ(formatNumberFixed(v, decimals), expected(v, decimals)) << v;
             }
     }
+    // Halves as they read, whose binary value lies just below or above the boundary.
+    for (double v : {1.005, -1.005, 2.675, 0.125, 1.0000005, 8.345, 1234.56785, 0.0449999999999,
+                     4.35e-8, 99999999.995, 0.15})
+        for (int decimals : {0, 1, 2, 4, 7, 12}) {
+            ASSERT_EQ(formatNumberFixed(v, decimals), expected(v, decimals)) << v;
+        }
+    EXPECT_EQ(formatNumberFixed(1.005, 2), "1.01");
     EXPECT_EQ(formatNumberFixed(-0.004, 2), "0.00");
     EXPECT_EQ(formatNumberFixed(-0.005, 2), "-0.01");
     EXPECT_EQ(formatNumberFixed(12.5, 0), "13");
