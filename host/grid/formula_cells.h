@@ -87,6 +87,19 @@ class CellStore {
     int usedCols() const { return usedCols_; }
     int usedRows() const { return usedRows_; }
 
+    // Calls f(col, firstRow, lastRow) for the rows of every allocated block that were ever
+    // written: together they hold every cell with contents. Column by column.
+    template <typename F>
+    void forEachWrittenRun(F f) const {
+        for (std::size_t c = 0; c < columns_.size(); ++c) {
+            const auto& blocks = columns_[c].blocks;
+            for (std::size_t b = 0; b < blocks.size(); ++b) {
+                if (!blocks[b] || blocks[b]->used == 0) continue;
+                const int first = static_cast<int>(b) << kBlockBits;
+                f(static_cast<int>(c), first, first + blocks[b]->used - 1);
+            }
+        }
+    }
     // Calls f(col, row, formulaId) for every formula cell within the block of cells given.
     template <typename F>
     void forEachFormulaIn(int c1, int r1, int c2, int r2, F f) const;

@@ -110,6 +110,11 @@ std::string FormulaEngine::formulaText(int col, int row) const {
     return impl_->sheet.formulaText(col, row);
 }
 
+void FormulaEngine::forEachContentRun(
+    const std::function<void(int col, int firstRow, int lastRow)>& visit) const {
+    impl_->sheet.forEachWrittenRun(visit);
+}
+
 int FormulaEngine::usedCols() const {
     return impl_->sheet.usedColsOf();
 }

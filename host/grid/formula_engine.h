@@ -93,6 +93,11 @@ class FormulaEngine {
     std::string_view textValue(int col, int row) const;
     // The formula in the current reference style, without "="; "" when the cell has none.
     std::string formulaText(int col, int row) const;
+    // Calls visit(col, firstRow, lastRow) for runs of rows of one column that together hold
+    // every cell with a value or a formula (empty cells too); the cost is that of the runs,
+    // not of the sheet's area.
+    void forEachContentRun(
+        const std::function<void(int col, int firstRow, int lastRow)>& visit) const;
     // The highest column and row holding anything (0 when none).
     int usedCols() const;
     int usedRows() const;

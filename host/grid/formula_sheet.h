@@ -58,6 +58,10 @@ class FormulaSheet : public EvalHost, private FormulaOrderGraph {
     bool hasFormula(int col, int row) const { return cells_.formula(col, row) != kNoFormula; }
     std::string formulaText(int col, int row) const;
     int usedColsOf() const { return cells_.usedCols(); }
+    template <typename F>
+    void forEachWrittenRun(F f) const {
+        cells_.forEachWrittenRun(f);
+    }
     int usedRowsOf() const { return cells_.usedRows(); }
 
     void recalcAll();

@@ -23,7 +23,6 @@ bool SheetModel::assign(const SheetModel& other) {
     formatIds_ = other.formatIds_;
     extraSpares_.assign(extras_, other.extras_);
     spans_ = other.spans_;
-    contentBlocks_ = other.contentBlocks_;
     colWidths_ = other.colWidths_;
     rowHeights_ = other.rowHeights_;
     return true;
@@ -86,7 +85,7 @@ void SheetModel::dropExtraIfDefault(int col, int row) {
     if (it != extras_.end() && it->second.isDefault()) extraSpares_.erase(extras_, it);
 }
 
-// Puts a content into the engine and marks its block; a Text content is `text`.
+// Puts a content into the engine; a Text content is `text`.
 bool SheetModel::putContent(int col, int row, FormulaValueKind kind, double number,
                             std::string_view text) {
     bool stored = false;
@@ -105,7 +104,6 @@ bool SheetModel::putContent(int col, int row, FormulaValueKind kind, double numb
             stored = engine_->isEmpty(col, row) || engine_->setEmpty(col, row);
             break;
     }
-    if (stored && kind != FormulaValueKind::Empty) markContent(col, row);
     return stored;
 }
 
@@ -156,7 +154,6 @@ FormulaResult SheetModel::setFormula(int col, int row, std::string_view text, Fo
     }
     result = engine_->setFormula(col, row, text, mode);
     if (result) {
-        markContent(col, row);
         if (auto it = extras_.find(keyOf(col, row)); it != extras_.end()) {
             it->second.hasDataText = false;
             it->second.dataText.clear();
@@ -351,17 +348,12 @@ void SheetModel::forEachUsedCell(const std::function<void(int col, int row)>& vi
     keys.reserve(extras_.size());
     for (const auto& e : extras_) keys.push_back(e.first);
     formatIds_.forEach([&](int col, int row, std::uint32_t) { keys.push_back(keyOf(col, row)); });
-    for (std::uint64_t block : contentBlocks_) {
-        const int col = int(block & 0xFFFFFFFFu);
-        const int first = int(block >> 32) << kBlockBits;
-        const int last = std::min(maxRows_, first + (1 << kBlockBits) - 1);
-        if (col > maxCols_) continue;
-        for (int r = first; r <= last; ++r) {
-            if (engine_->hasFormula(col, r) || !engine_->value(col, r).isEmpty()) {
-                keys.push_back(keyOf(col, r));
-            }
+    engine_->forEachContentRun([&](int col, int first, int last) {
+        if (col > maxCols_) return;
+        for (int r = first; r <= std::min(last, maxRows_); ++r) {
+            if (!engine_->isEmpty(col, r)) keys.push_back(keyOf(col, r));
         }
-    }
+    });
     // Row-major order: by row, then column; each cell once.
     const auto rowMajor = [](std::uint64_t k) { return (k << 32) | (k >> 32); };
     std::sort(keys.begin(), keys.end(),

@@ -157,22 +157,6 @@ class SheetModel {
     void moveExtras(const std::function<bool(int& col, int& row)>& move);
     void moveSizes(std::map<int, int>& sizes, const std::function<bool(int& index)>& move);
     void moveSpans(const std::function<bool(CellSpan&)>& move);
-    // Blocks of kBlockRows rows of one column that may hold engine content (never missing
-    // one), so that visiting the used cells costs the blocks used, not the sheet's area.
-    static constexpr int kBlockBits = 8;
-    static std::uint64_t blockKey(int col, int block) {
-        return (std::uint64_t(std::uint32_t(block)) << 32) | std::uint32_t(col);
-    }
-
-    void markContent(int col, int row) {
-        markBlock(contentBlocks_, blockKey(col, row >> kBlockBits));
-    }
-    // Adds a block key to a sorted list of keys, once.
-    static void markBlock(std::vector<std::uint64_t>& blocks, std::uint64_t key) {
-        const auto at = std::lower_bound(blocks.begin(), blocks.end(), key);
-        if (at == blocks.end() || *at != key) blocks.insert(at, key);
-    }
-    void shiftContentBlocks(bool rows, int at, int count);
     bool copyCell(int fromCol, int fromRow, int toCol, int toRow, bool formatOnly);
     struct CellSnapshot;
     CellSnapshot snapshot(int col, int row) const;
@@ -186,7 +170,6 @@ class SheetModel {
     std::unordered_map<std::uint64_t, CellExtra> extras_;  // data texts, tags, notes
     SpareNodes<std::unordered_map<std::uint64_t, CellExtra>> extraSpares_;
     std::vector<CellSpan> spans_;
-    std::vector<std::uint64_t> contentBlocks_;  // sorted, each block once
     std::map<int, int> colWidths_;
     std::map<int, int> rowHeights_;
 };
