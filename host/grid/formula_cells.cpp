@@ -171,6 +171,26 @@ FormulaValue CellStore::value(int col, int row) const {
     return {};
 }
 
+FormulaValueView CellStore::view(int col, int row) const {
+    const Block* b = block(col, row);
+    if (!b) return {};
+    const auto s = static_cast<std::size_t>(slot(row));
+    const Payload& p = b->payload[s];
+    switch (b->kind[s]) {
+        case CellKind::Empty:
+            return {};
+        case CellKind::Number:
+            return {FormulaValueKind::Number, p.num, {}, FormulaError::None};
+        case CellKind::Logical:
+            return {FormulaValueKind::Logical, p.num != 0 ? 1.0 : 0.0, {}, FormulaError::None};
+        case CellKind::Text:
+            return {FormulaValueKind::Text, 0.0, texts_[p.text], FormulaError::None};
+        case CellKind::Error:
+            return {FormulaValueKind::Error, 0.0, {}, p.error};
+    }
+    return {};
+}
+
 std::vector<CellStore::Moved> CellStore::takeAll() {
     std::vector<Moved> all;
     for (std::size_t c = 0; c < columns_.size(); ++c) {

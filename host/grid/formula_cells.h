@@ -84,6 +84,7 @@ class CellStore {
     std::uint32_t depHeadOf(int col, int row) const;
 
     FormulaValue value(int col, int row) const;
+    FormulaValueView view(int col, int row) const;  // value() without copying a text
     int usedCols() const { return usedCols_; }
     int usedRows() const { return usedRows_; }
 

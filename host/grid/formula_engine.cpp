@@ -93,6 +93,11 @@ FormulaValue FormulaEngine::value(int col, int row) const {
     return impl_->sheet.value(col, row);
 }
 
+FormulaValueView FormulaEngine::valueView(int col, int row) const {
+    if (!cellOk(col, row)) return {};
+    return impl_->sheet.valueView(col, row);
+}
+
 bool FormulaEngine::isEmpty(int col, int row) const {
     return !cellOk(col, row) || (!hasFormula(col, row) && impl_->sheet.isEmptyValue(col, row));
 }

@@ -85,6 +85,8 @@ class FormulaEngine {
 
     // Reads. value(): the calculated value (the value itself for a constant cell).
     FormulaValue value(int col, int row) const;
+    // value() read in place: the text is the cell's own, valid until the cell changes.
+    FormulaValueView valueView(int col, int row) const;
     bool hasFormula(int col, int row) const;
     // True when the cell holds no formula and no value (cheaper than value() for that).
     bool isEmpty(int col, int row) const;

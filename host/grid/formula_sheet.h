@@ -52,6 +52,7 @@ class FormulaSheet : public EvalHost, private FormulaOrderGraph {
     void clearAll();
 
     FormulaValue value(int col, int row) const { return cells_.value(col, row); }
+    FormulaValueView valueView(int col, int row) const { return cells_.view(col, row); }
     bool isEmptyValue(int col, int row) const { return cells_.kind(col, row) == CellKind::Empty; }
     // The text of a Text cell ("" for any other), valid until the cell changes.
     std::string_view textValue(int col, int row) const { return cells_.text(col, row); }

@@ -135,12 +135,12 @@ std::string formatNumberFixed(double value, int decimals) {
     return std::string(out, n);
 }
 
-std::string valueText(const FormulaValue& value, ValueTextStyle style) {
+std::string valueText(const FormulaValueView& value, ValueTextStyle style) {
     switch (value.kind) {
         case FormulaValueKind::Empty:
             return "";
         case FormulaValueKind::Text:
-            return value.text;
+            return std::string(value.text);
         case FormulaValueKind::Error:
             return std::string(formulaErrorText(value.error));
         case FormulaValueKind::Logical:

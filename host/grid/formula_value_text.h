@@ -26,7 +26,7 @@ std::string formatNumberFixed(double value, int decimals);
 
 // The value text: Number cells round to their decimals; elsewhere 15 significant digits;
 // logical 1/0 in a check box, TRUE/FALSE elsewhere; errors their text; empty "".
-std::string valueText(const FormulaValue& value, ValueTextStyle style = {});
+std::string valueText(const FormulaValueView& value, ValueTextStyle style = {});
 
 // A whole number below 1e15 in size is its own 15-digit decimal form and needs no rounding:
 // its sign (none for -0) and digits are written at out[n...] (room for 17 bytes), n moved past

@@ -36,18 +36,23 @@ class KeptCellText {
     void drop() { kind_ = Kind::None; }
 
   private:
-    // What a value text is made from.
+    // What a value text is made from, as read in place from the cell.
     struct Source {
         std::uint32_t formatId = 0;
-        FormulaValue value;
+        FormulaValueView value;
     };
     static Source sourceOf(const SheetModel& sheet, int col, int row);
-    static bool same(const Source& a, const Source& b);
+    // Whether `now` is what the kept text was made from (a text value is its own value text,
+    // so it is compared with the kept text).
+    bool madeFrom(const Source& now) const;
 
     Kind kind_ = Kind::None;
     const SheetModel* sheet_ = nullptr;
     int col_ = 0;
     int row_ = 0;
-    Source source_;
+    std::uint32_t formatId_ = 0;
+    FormulaValueKind valueKind_ = FormulaValueKind::Empty;
+    std::uint64_t numberBits_ = 0;
+    FormulaError error_ = FormulaError::None;
     std::string text_;
 };

@@ -2,6 +2,7 @@
 // the text formatting gives now, however the cell changed between the two calls.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -205,10 +206,19 @@ TEST_F(KeptCellTextTest, PersonTypingWhileTheParentReadsGivesTheTypedText) {
 int gCalls = 0;
 const TextKind* gPeekKind = nullptr;
 int gPeekRow = 0;
+bool gPeekGivesText = false;  // "t" and the last digit of the count, else the count + 0.5
 bool peek(SpreadValue* result, SpreadValue*, short) {
     if (gPeekKind) gPeekKind->length(gGrid, 1, gPeekRow);
     ++gCalls;
     result->status = SPREAD_STATUS_VALID;
+    if (gPeekGivesText) {
+        const std::string text = "t" + std::to_string(gCalls % 10);
+        result->type = SPREAD_TYPE_STRING;
+        result->hszValue = GlobalAlloc(GHND, text.size() + 1);
+        std::memcpy(GlobalLock(result->hszValue), text.data(), text.size());
+        GlobalUnlock(result->hszValue);
+        return true;
+    }
     result->type = SPREAD_TYPE_DOUBLE;
     result->dfValue = gCalls + 0.5;
     return true;
@@ -234,6 +244,16 @@ TEST_F(KeptCellTextTest, ACellChangedByTheCalculationAfterItsLenGivesTheNewText)
     gPeekRow = 3;
     ASSERT_TRUE(SSReCalc(grid));
     EXPECT_EQ(get(kValue, 1, 3), std::to_string(gCalls) + ".5");
+
+    // A text value replaced by another of the same length.
+    gPeekGivesText = true;
+    gPeekKind = nullptr;
+    ASSERT_TRUE(SSReCalcCell(grid, 1, 2));
+    gPeekKind = &kValue;
+    gPeekRow = 2;
+    ASSERT_TRUE(SSReCalcCell(grid, 1, 2));
+    gPeekGivesText = false;
+    EXPECT_EQ(get(kValue, 1, 2), "t" + std::to_string(gCalls % 10));
 }
 
 }  // namespace

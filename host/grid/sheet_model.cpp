@@ -192,6 +192,10 @@ FormulaValue SheetModel::value(int col, int row) const {
     return exists(col, row) ? engine_->value(col, row) : FormulaValue{};
 }
 
+FormulaValueView SheetModel::valueView(int col, int row) const {
+    return exists(col, row) ? engine_->valueView(col, row) : FormulaValueView{};
+}
+
 bool SheetModel::setTag(int col, int row, std::string_view tag) {
     if (!exists(col, row)) return false;
     extraFor(col, row).tag.assign(tag);

@@ -85,6 +85,8 @@ class SheetModel {
     std::string formulaText(int col, int row) const;
     bool hasFormula(int col, int row) const;
     FormulaValue value(int col, int row) const;
+    // value() read in place, valid until the cell changes.
+    FormulaValueView valueView(int col, int row) const;
 
     // Tag, note and format.
     bool setTag(int col, int row, std::string_view tag);
