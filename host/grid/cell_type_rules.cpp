@@ -127,12 +127,12 @@ bool isCanonicalDataText(const DataContent& content, std::string_view text) {
     }
 }
 
-std::string canonicalDataText(const FormulaValue& value) {
+std::string canonicalDataText(const FormulaValueView& value) {
     switch (value.kind) {
         case FormulaValueKind::Number:
             return formatNumberGeneral(value.number);
         case FormulaValueKind::Text:
-            return value.text;
+            return std::string(value.text);
         case FormulaValueKind::Logical:
             return value.number != 0 ? "TRUE" : "FALSE";
         case FormulaValueKind::Error:

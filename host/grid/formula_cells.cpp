@@ -173,10 +173,20 @@ FormulaValue CellStore::value(int col, int row) const {
 
 FormulaValueView CellStore::view(int col, int row) const {
     const Block* b = block(col, row);
-    if (!b) return {};
-    const auto s = static_cast<std::size_t>(slot(row));
-    const Payload& p = b->payload[s];
-    switch (b->kind[s]) {
+    return b ? viewOf(*b, slot(row)) : FormulaValueView{};
+}
+
+std::optional<FormulaValueView> CellStore::constantView(int col, int row) const {
+    const Block* b = block(col, row);
+    if (!b) return FormulaValueView{};
+    if (b->formula[static_cast<std::size_t>(slot(row))] != kNoFormula) return std::nullopt;
+    return viewOf(*b, slot(row));
+}
+
+FormulaValueView CellStore::viewOf(const Block& b, int slotIndex) const {
+    const auto s = static_cast<std::size_t>(slotIndex);
+    const Payload& p = b.payload[s];
+    switch (b.kind[s]) {
         case CellKind::Empty:
             return {};
         case CellKind::Number:

@@ -9,6 +9,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -85,6 +86,8 @@ class CellStore {
 
     FormulaValue value(int col, int row) const;
     FormulaValueView view(int col, int row) const;  // value() without copying a text
+    // view() of a cell without a formula; nullopt for a formula cell.
+    std::optional<FormulaValueView> constantView(int col, int row) const;
     int usedCols() const { return usedCols_; }
     int usedRows() const { return usedRows_; }
 
@@ -120,6 +123,7 @@ class CellStore {
         if (row > usedRows_) usedRows_ = row;
     }
     static constexpr std::size_t kKeptTextCapacity = 256;
+    FormulaValueView viewOf(const Block& b, int slotIndex) const;
     std::uint32_t newTextSlot(std::string_view t);
     void freeText(Block& b, int s);
     std::vector<Moved> takeAll();

@@ -98,6 +98,11 @@ FormulaValueView FormulaEngine::valueView(int col, int row) const {
     return impl_->sheet.valueView(col, row);
 }
 
+std::optional<FormulaValueView> FormulaEngine::constantView(int col, int row) const {
+    if (!cellOk(col, row)) return FormulaValueView{};
+    return impl_->sheet.constantView(col, row);
+}
+
 bool FormulaEngine::isEmpty(int col, int row) const {
     return !cellOk(col, row) || (!hasFormula(col, row) && impl_->sheet.isEmptyValue(col, row));
 }

@@ -22,6 +22,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -87,6 +88,8 @@ class FormulaEngine {
     FormulaValue value(int col, int row) const;
     // value() read in place: the text is the cell's own, valid until the cell changes.
     FormulaValueView valueView(int col, int row) const;
+    // valueView() of a cell without a formula, read at once; nullopt for a formula cell.
+    std::optional<FormulaValueView> constantView(int col, int row) const;
     bool hasFormula(int col, int row) const;
     // True when the cell holds no formula and no value (cheaper than value() for that).
     bool isEmpty(int col, int row) const;

@@ -53,6 +53,9 @@ class FormulaSheet : public EvalHost, private FormulaOrderGraph {
 
     FormulaValue value(int col, int row) const { return cells_.value(col, row); }
     FormulaValueView valueView(int col, int row) const { return cells_.view(col, row); }
+    std::optional<FormulaValueView> constantView(int col, int row) const {
+        return cells_.constantView(col, row);
+    }
     bool isEmptyValue(int col, int row) const { return cells_.kind(col, row) == CellKind::Empty; }
     // The text of a Text cell ("" for any other), valid until the cell changes.
     std::string_view textValue(int col, int row) const { return cells_.text(col, row); }

@@ -130,8 +130,14 @@ bool SheetModel::storeContent(int col, int row, const FormulaValue& content,
 // setData under a known cell type.
 bool SheetModel::storeData(int col, int row, const SSCellType& type, std::string_view text) {
     const std::optional<DataContent> content = readDataText(type, text);
-    if (!content || !putContent(col, row, content->kind, content->number, text)) return false;
-    keepDataText(col, row, !isCanonicalDataText(*content, text), text);
+    return content && storeReadData(col, row, *content, text);
+}
+
+// storeData with the content already read from `text`.
+bool SheetModel::storeReadData(int col, int row, const DataContent& content,
+                               std::string_view text) {
+    if (!putContent(col, row, content.kind, content.number, text)) return false;
+    keepDataText(col, row, !isCanonicalDataText(content, text), text);
     return true;
 }
 
@@ -261,23 +267,23 @@ void SheetModel::changeFormatId(int col, int row, std::uint32_t id, bool typeCha
 
 // Reads the data again under the cell's new type; data the new type refuses is emptied.
 void SheetModel::reapplyData(int col, int row) {
-    if (engine_->hasFormula(col, row)) return;
+    const std::optional<FormulaValueView> held = engine_->constantView(col, row);
+    if (!held) return;  // a formula cell
     const CellExtra* e = extra(col, row);
     const SSCellType& type = formats_.get(formatIds_.get(col, row)).cellType;
-    std::string typed;
-    if (e && e->hasDataText) {
-        typed = e->dataText;
-    } else if (const std::string_view text = engine_->textValue(col, row); !text.empty()) {
-        // A text the new type refuses (a name in a cell made numeric) is emptied uncopied; the
-        // cell keeps no data text (its text was its own canonical form).
-        if (!readDataText(type, text)) {
+    if (!(e && e->hasDataText) && held->kind == FormulaValueKind::Text && !held->text.empty()) {
+        // A text is its own canonical form: the cell keeps no data text. One the new type
+        // refuses (a name in a cell made numeric) is emptied uncopied.
+        const std::optional<DataContent> content = readDataText(type, held->text);
+        if (!content) {
             engine_->setEmpty(col, row);
             return;
         }
-        typed = text;
-    } else {
-        typed = canonicalDataText(engine_->value(col, row));
+        const std::string typed(held->text);  // the cell's own text is about to change
+        if (!storeReadData(col, row, *content, typed)) clearContent(col, row);
+        return;
     }
+    const std::string typed = e && e->hasDataText ? e->dataText : canonicalDataText(*held);
     if (typed.empty()) return;
     if (!storeData(col, row, type, typed)) clearContent(col, row);
 }

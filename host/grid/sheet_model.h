@@ -24,6 +24,8 @@
 #include "formula_engine.h"
 #include "spare_nodes.h"
 
+struct DataContent;
+
 struct CellSpan {
     int col = 0;
     int row = 0;
@@ -151,6 +153,7 @@ class SheetModel {
     void dropExtraIfDefault(int col, int row);
     bool storeContent(int col, int row, const FormulaValue& content, std::string_view typed);
     bool storeData(int col, int row, const SSCellType& type, std::string_view text);
+    bool storeReadData(int col, int row, const DataContent& content, std::string_view text);
     bool putContent(int col, int row, FormulaValueKind kind, double number, std::string_view text);
     void keepDataText(int col, int row, bool differs, std::string_view typed);
     void changeFormatId(int col, int row, std::uint32_t id, bool typeChanges);
