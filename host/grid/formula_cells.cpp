@@ -46,14 +46,7 @@ void CellStore::assign(const CellStore& other) {
     usedRows_ = other.usedRows_;
 }
 
-const CellStore::Block* CellStore::block(int col, int row) const {
-    if (col < 0 || row < 0 || col >= static_cast<int>(columns_.size())) return nullptr;
-    const auto& blocks = columns_[static_cast<std::size_t>(col)].blocks;
-    std::size_t b = static_cast<std::size_t>(row >> kBlockBits);
-    return b < blocks.size() ? blocks[b].get() : nullptr;
-}
-
-CellStore::Block& CellStore::touch(int col, int row) {
+CellStore::Block& CellStore::allocate(int col, int row) {
     if (col >= static_cast<int>(columns_.size()))
         columns_.resize(static_cast<std::size_t>(col) + 1);
     auto& blocks = columns_[static_cast<std::size_t>(col)].blocks;
@@ -68,11 +61,6 @@ CellStore::Block& CellStore::touch(int col, int row) {
 CellKind CellStore::kind(int col, int row) const {
     const Block* b = block(col, row);
     return b ? b->kind[static_cast<std::size_t>(slot(row))] : CellKind::Empty;
-}
-
-std::uint32_t CellStore::formula(int col, int row) const {
-    const Block* b = block(col, row);
-    return b ? b->formula[static_cast<std::size_t>(slot(row))] : kNoFormula;
 }
 
 double CellStore::number(int col, int row) const {

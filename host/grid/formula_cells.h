@@ -60,12 +60,28 @@ class CellStore {
     void assign(const CellStore& other);
 
     // nullptr when the block of (col, row) was never allocated.
-    const Block* block(int col, int row) const;
-    Block& touch(int col, int row);  // allocates as needed; col, row must be in range
+    const Block* block(int col, int row) const {
+        if (col < 0 || row < 0 || col >= static_cast<int>(columns_.size())) return nullptr;
+        const auto& blocks = columns_[static_cast<std::size_t>(col)].blocks;
+        const auto b = static_cast<std::size_t>(row >> kBlockBits);
+        return b < blocks.size() ? blocks[b].get() : nullptr;
+    }
+    // Allocates as needed; col, row must be in range.
+    Block& touch(int col, int row) {
+        // An allocated block is the usual case: taken here without a call.
+        if (Block* b = const_cast<Block*>(block(col, row))) {
+            if (slot(row) >= b->used) b->used = slot(row) + 1;
+            return *b;
+        }
+        return allocate(col, row);
+    }
     static int slot(int row) { return row & (kBlockRows - 1); }
 
     CellKind kind(int col, int row) const;
-    std::uint32_t formula(int col, int row) const;
+    std::uint32_t formula(int col, int row) const {
+        const Block* b = block(col, row);
+        return b ? b->formula[static_cast<std::size_t>(slot(row))] : kNoFormula;
+    }
     double number(int col, int row) const;  // Number and Logical
     std::string_view text(int col, int row) const;
     FormulaError error(int col, int row) const;
@@ -123,6 +139,7 @@ class CellStore {
         if (row > usedRows_) usedRows_ = row;
     }
     static constexpr std::size_t kKeptTextCapacity = 256;
+    Block& allocate(int col, int row);  // touch() of a block not allocated yet
     FormulaValueView viewOf(const Block& b, int slotIndex) const;
     std::uint32_t newTextSlot(std::string_view t);
     void freeText(Block& b, int s);
