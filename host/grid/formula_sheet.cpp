@@ -74,9 +74,7 @@ FormulaResult FormulaSheet::compile(int col, int row, std::string_view text, For
     return r;
 }
 
-void FormulaSheet::removeFormula(int col, int row) {
-    std::uint32_t id = cells_.formula(col, row);
-    if (id == kNoFormula) return;
+void FormulaSheet::dropFormula(int col, int row, std::uint32_t id) {
     FormulaRecord& f = formulas_[id];
     deps_.remove(id, codeOf(f), f.codeLength);
     calcOrder_.removed(id);

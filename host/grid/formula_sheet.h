@@ -91,7 +91,11 @@ class FormulaSheet : public EvalHost, private FormulaOrderGraph {
     void calculate(std::uint32_t id) override;
     void cycle(std::uint32_t id) override;
 
-    void removeFormula(int col, int row);
+    void removeFormula(int col, int row) {
+        const std::uint32_t id = cells_.formula(col, row);
+        if (id != kNoFormula) dropFormula(col, row, id);
+    }
+    void dropFormula(int col, int row, std::uint32_t id);
     void evaluateInto(std::uint32_t id);
     void changed(int col, int row);
     void recalcDependents(std::vector<std::pair<int, int>>& changedCells);  // grows it
