@@ -73,8 +73,10 @@ FormulaResult FormulaEngine::setFormula(int col, int row, std::string_view text,
                                         FormulaSetMode mode) {
     if (!cellOk(col, row)) return badCell();
     Code& code = impl_->scratch;
-    FormulaResult r = impl_->sheet.compile(col, row, text, mode, code);
-    if (r) impl_->sheet.installFormula(col, row, code, mode != FormulaSetMode::Bulk);
+    const Code* kept = nullptr;
+    FormulaResult r = impl_->sheet.compile(col, row, text, mode, code, &kept);
+    // Installing copies the code before anything can change the cache.
+    if (r) impl_->sheet.installFormula(col, row, kept ? *kept : code, mode != FormulaSetMode::Bulk);
     return r;
 }
 

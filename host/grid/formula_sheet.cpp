@@ -33,7 +33,8 @@ void FormulaSheet::assign(const FormulaSheet& other) {
 }
 
 FormulaResult FormulaSheet::compile(int col, int row, std::string_view text, FormulaSetMode mode,
-                                    Code& out) const {
+                                    Code& out, const Code** kept) const {
+    if (kept) *kept = nullptr;
     std::size_t skip = 0;
     while (skip < text.size() && text[skip] == ' ') ++skip;
     if (skip < text.size() && text[skip] == '=') ++skip;
@@ -56,8 +57,11 @@ FormulaResult FormulaSheet::compile(int col, int row, std::string_view text, For
         const FormulaCompileCache::KeyView seen{body,
                                                 {col, row, options.r1c1, options.keepUnknownNames}};
         FormulaCompileCache& cache = FormulaCompileCache::shared();
-        if (const Code* kept = cache.find(seen, customs.nameSet(), isCustom)) {
-            out = *kept;
+        if (const Code* found = cache.find(seen, customs.nameSet(), isCustom)) {
+            if (kept)
+                *kept = found;
+            else
+                out = *found;
             return {};
         }
         FormulaCompileCache::Key key{std::string(body), seen.place};

@@ -44,8 +44,11 @@ class FormulaSheet : public EvalHost, private FormulaOrderGraph {
     // value record.
     void setNumber(int col, int row, double number, CellKind kind);
     void setEmpty(int col, int row);
-    FormulaResult compile(int col, int row, std::string_view text, FormulaSetMode mode,
-                          Code& out) const;
+    // Compiles `text` at (col, row) into `out`; with `kept` given, a formula compiled before is
+    // not copied: *kept points at the cache's code instead (valid until the cache changes)
+    // and `out` is left alone. *kept is nullptr when `out` holds the code.
+    FormulaResult compile(int col, int row, std::string_view text, FormulaSetMode mode, Code& out,
+                          const Code** kept = nullptr) const;
     // Stores a compiled formula; calculates it (and, with automatic calculation, what depends
     // on it) unless `calculate` is false.
     void installFormula(int col, int row, const Code& code, bool calculate = true);
