@@ -81,11 +81,6 @@ FormulaError CellStore::error(int col, int row) const {
     return b->payload[static_cast<std::size_t>(slot(row))].error;
 }
 
-std::uint32_t CellStore::depHeadOf(int col, int row) const {
-    const Block* b = block(col, row);
-    return b ? b->depHead[static_cast<std::size_t>(slot(row))] : kNoEdge;
-}
-
 std::uint32_t CellStore::newTextSlot(std::string_view t) {
     if (!freeTexts_.empty()) {
         std::uint32_t s = freeTexts_.back();

@@ -98,7 +98,10 @@ class CellStore {
     std::uint32_t& depHead(int col, int row) {
         return touch(col, row).depHead[static_cast<std::size_t>(slot(row))];
     }
-    std::uint32_t depHeadOf(int col, int row) const;
+    std::uint32_t depHeadOf(int col, int row) const {
+        const Block* b = block(col, row);
+        return b ? b->depHead[static_cast<std::size_t>(slot(row))] : kNoEdge;
+    }
 
     FormulaValue value(int col, int row) const;
     FormulaValueView view(int col, int row) const;  // value() without copying a text
