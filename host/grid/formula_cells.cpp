@@ -26,6 +26,7 @@ void CellStore::Block::copyFrom(const Block& other) {
 
 void CellStore::assign(const CellStore& other) {
     if (this == &other) return;
+    written_ = nextWriteStamp();
     columns_.resize(other.columns_.size());
     for (std::size_t c = 0; c < columns_.size(); ++c) {
         const auto& from = other.columns_[c].blocks;
@@ -131,6 +132,7 @@ void CellStore::setError(int col, int row, FormulaError e) {
 }
 
 void CellStore::setEmpty(int col, int row) {
+    written_ = nextWriteStamp();
     // A cell of a block never allocated is empty already; a block is only ever changed here.
     Block* b = const_cast<Block*>(block(col, row));
     if (!b) return;
@@ -185,6 +187,7 @@ FormulaValueView CellStore::viewOf(const Block& b, int slotIndex) const {
 }
 
 std::vector<CellStore::Moved> CellStore::takeAll() {
+    written_ = nextWriteStamp();
     std::vector<Moved> all;
     for (std::size_t c = 0; c < columns_.size(); ++c) {
         auto& blocks = columns_[c].blocks;
@@ -205,6 +208,7 @@ std::vector<CellStore::Moved> CellStore::takeAll() {
 }
 
 void CellStore::clear() {
+    written_ = nextWriteStamp();
     columns_.clear();
     texts_.clear();
     freeTexts_.clear();

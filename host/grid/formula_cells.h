@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "formula_value.h"
+#include "write_stamp.h"
 
 enum class CellKind : std::uint8_t { Empty, Number, Text, Logical, Error };
 
@@ -66,8 +67,10 @@ class CellStore {
         const auto b = static_cast<std::size_t>(row >> kBlockBits);
         return b < blocks.size() ? blocks[b].get() : nullptr;
     }
-    // Allocates as needed; col, row must be in range.
+    // Allocates as needed; col, row must be in range. Every write goes through here (or
+    // setEmpty, assign, clear, remap) and takes a new write stamp.
     Block& touch(int col, int row) {
+        written_ = nextWriteStamp();
         // An allocated block is the usual case: taken here without a call.
         if (Block* b = const_cast<Block*>(block(col, row))) {
             if (slot(row) >= b->used) b->used = slot(row) + 1;
@@ -107,6 +110,8 @@ class CellStore {
     FormulaValueView view(int col, int row) const;  // value() without copying a text
     // view() of a cell without a formula; nullopt for a formula cell.
     std::optional<FormulaValueView> constantView(int col, int row) const;
+    // The write stamp (write_stamp.h) of the last change to any cell.
+    std::uint64_t written() const { return written_; }
     int usedCols() const { return usedCols_; }
     int usedRows() const { return usedRows_; }
 
@@ -153,6 +158,7 @@ class CellStore {
     std::vector<std::uint32_t> freeTexts_;
     int usedCols_ = 0;
     int usedRows_ = 0;
+    std::uint64_t written_ = nextWriteStamp();
 };
 
 template <typename F>

@@ -127,6 +127,10 @@ void FormulaEngine::forEachContentRun(
     impl_->sheet.forEachWrittenRun(visit);
 }
 
+std::uint64_t FormulaEngine::writeStamp() const {
+    return impl_->sheet.written();
+}
+
 int FormulaEngine::usedCols() const {
     return impl_->sheet.usedColsOf();
 }

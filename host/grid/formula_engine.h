@@ -103,6 +103,8 @@ class FormulaEngine {
     // not of the sheet's area.
     void forEachContentRun(
         const std::function<void(int col, int firstRow, int lastRow)>& visit) const;
+    // A stamp that changes whenever any cell's contents or value change (write_stamp.h).
+    std::uint64_t writeStamp() const;
     // The highest column and row holding anything (0 when none).
     int usedCols() const;
     int usedRows() const;

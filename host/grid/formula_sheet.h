@@ -65,6 +65,7 @@ class FormulaSheet : public EvalHost, private FormulaOrderGraph {
     bool hasFormula(int col, int row) const { return cells_.formula(col, row) != kNoFormula; }
     std::string formulaText(int col, int row) const;
     int usedColsOf() const { return cells_.usedCols(); }
+    std::uint64_t written() const { return cells_.written(); }
     template <typename F>
     void forEachWrittenRun(F f) const {
         cells_.forEachWrittenRun(f);

@@ -34,6 +34,7 @@ int KeptCellText::formatAndKeep(Kind kind, const SheetModel& sheet, int col, int
     sheet_ = &sheet;
     col_ = col;
     row_ = row;
+    writeStamp_ = sheet.writeStamp();
     formatId_ = source.formatId;
     valueKind_ = source.value.kind;
     numberBits_ = std::bit_cast<std::uint64_t>(source.value.number);
@@ -46,8 +47,10 @@ int KeptCellText::takeInto(Kind kind, const SheetModel& sheet, int col, int row,
     if (kind_ == Kind::None) return -1;
     const bool sameCell = kind == kind_ && &sheet == sheet_ && col == col_ && row == row_;
     kind_ = Kind::None;
-    if (!sameCell || (kind == Kind::Data && !sheet.hasFormula(col, row)) ||
-        !madeFrom(sourceOf(sheet, col, row))) {
+    if (!sameCell) return -1;
+    // Nothing written since: the text holds. Otherwise what it was made from is compared.
+    if (sheet.writeStamp() != writeStamp_ && ((kind == Kind::Data && !sheet.hasFormula(col, row)) ||
+                                              !madeFrom(sourceOf(sheet, col, row)))) {
         return -1;
     }
     std::memcpy(buffer, text_.data(), text_.size());

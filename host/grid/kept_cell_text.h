@@ -7,7 +7,9 @@
 // text is a function of exactly these, so a text handed out is always the one formatting
 // would give now, whatever happened in between (a change made by a custom function during a
 // calculation or by a notified parent included). Every take() drops the record, as does
-// drop(); otherwise take() gives nothing and the caller formats.
+// drop(); otherwise take() gives nothing and the caller formats. While the sheet's write stamp
+// is the one it had when the text was formatted, nothing it is made from can have changed;
+// after any write the cell is read again and compared.
 //
 // Only value texts are kept: the value text of any cell, and the data text of a formula
 // cell (which is its value text). The data text of other cells may be a text typed earlier
@@ -50,6 +52,7 @@ class KeptCellText {
     const SheetModel* sheet_ = nullptr;
     int col_ = 0;
     int row_ = 0;
+    std::uint64_t writeStamp_ = 0;  // the sheet's when the text was formatted
     std::uint32_t formatId_ = 0;
     FormulaValueKind valueKind_ = FormulaValueKind::Empty;
     std::uint64_t numberBits_ = 0;

@@ -140,6 +140,11 @@ class SheetModel {
     void forEachUsedCell(const std::function<void(int col, int row)>& visit) const;
     // True when the cell holds data, a formula, a tag, a note or a non-default format.
     bool isUsed(int col, int row) const;
+    // A stamp that changes whenever a cell's value, contents or format id change: the later of
+    // the engine's and the format ids' write stamps (write_stamp.h).
+    std::uint64_t writeStamp() const {
+        return std::max(engine_->writeStamp(), formatIds_.written());
+    }
 
   private:
     SheetModel(const SheetModel& other);  // through clone()
