@@ -33,8 +33,8 @@ std::string valueText(const FormulaValueView& value, ValueTextStyle style = {});
 // them. false for any other value.
 bool writeSmallWholeNumber(double value, char* out, std::size_t& n);
 
-// Digits with at most one point, nothing else, whose digits make a whole number below 2^53 with
-// at most 22 of them after the point: that number and the power of ten are both exact doubles,
+// At most 19 digits with at most one point, nothing else, whose digits make a whole number below
+// 2^53: that number and the power of ten are both exact doubles,
 // so their quotient is the correctly rounded value (what from_chars and strtod give, at a
 // fraction of their cost). false, `out` unchanged, for any other text.
 bool readShortDecimal(std::string_view text, double& out);

@@ -88,6 +88,8 @@ TEST(ValueText, NumberTextReadsAsTheNearestDouble) {
         EXPECT_EQ(*read, expected) << input;
         EXPECT_EQ(std::signbit(*read), std::signbit(expected)) << input;
     }
+    // Twenty digits, whose whole number (2^64) wraps to 0 in 64 bits.
+    EXPECT_EQ(parseNumberText("18446744073709551616"), 18446744073709551616.0);
 }
 
 // The general text of a number, split back into what it says: sign, significant digits and
