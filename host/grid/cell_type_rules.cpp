@@ -1,5 +1,6 @@
 #include "cell_type_rules.h"
 
+#include <array>
 #include <cmath>
 
 bool isNumberKind(int type) {
@@ -104,13 +105,19 @@ namespace {
 // number cell's value text gives.
 bool isNeverGeneralText(std::string_view text) {
     if (text.empty() || text.front() == '+') return true;
-    bool point = false, exponent = false;
-    for (const char c : text) {
-        if (c == ' ' || c == '\t' || c == '%') return true;
-        point = point || c == '.';
-        exponent = exponent || c == 'e' || c == 'E';
-    }
-    return point && !exponent && (text.back() == '0' || text.back() == '.');
+    // The kinds of the bytes seen, gathered in one pass through a table.
+    enum : unsigned char { kForeign = 1, kPoint = 2, kExponent = 4 };
+    static constexpr auto kKindOf = [] {
+        std::array<unsigned char, 256> kinds{};
+        kinds[' '] = kinds['\t'] = kinds['%'] = kForeign;
+        kinds['.'] = kPoint;
+        kinds['e'] = kinds['E'] = kExponent;
+        return kinds;
+    }();
+    unsigned seen = 0;
+    for (const char c : text) seen |= kKindOf[static_cast<unsigned char>(c)];
+    if (seen & kForeign) return true;
+    return (seen & kPoint) && !(seen & kExponent) && (text.back() == '0' || text.back() == '.');
 }
 
 }  // namespace
@@ -127,12 +134,12 @@ bool isCanonicalDataText(const DataContent& content, std::string_view text) {
     }
 }
 
-std::string canonicalDataText(const FormulaValue& value) {
+std::string canonicalDataText(const FormulaValueView& value) {
     switch (value.kind) {
         case FormulaValueKind::Number:
             return formatNumberGeneral(value.number);
         case FormulaValueKind::Text:
-            return value.text;
+            return std::string(value.text);
         case FormulaValueKind::Logical:
             return value.number != 0 ? "TRUE" : "FALSE";
         case FormulaValueKind::Error:

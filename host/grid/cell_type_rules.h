@@ -40,7 +40,7 @@ bool isPlainCanonicalNumber(std::string_view text);
 
 // The text a cell's data shows when it was not typed differently: numbers with at most 15
 // significant digits, logicals TRUE / FALSE.
-std::string canonicalDataText(const FormulaValue& value);
+std::string canonicalDataText(const FormulaValueView& value);
 
 // How the value of a cell of this type becomes its value text.
 ValueTextStyle valueTextStyleOf(const SSCellType& type);

@@ -3,6 +3,7 @@
 #include <utility>
 
 void FormatIdBlocks::set(int col, int row, std::uint32_t id) {
+    written_ = nextWriteStamp();
     const std::uint64_t key = blockKey(col, row);
     auto it = blocks_.find(key);
     if (it == blocks_.end()) {
@@ -30,6 +31,7 @@ void FormatIdBlocks::forEach(
 }
 
 void FormatIdBlocks::move(const std::function<bool(int& col, int& row)>& move) {
+    written_ = nextWriteStamp();
     FormatIdBlocks moved;
     forEach([&](int col, int row, std::uint32_t id) {
         if (move(col, row)) moved.set(col, row, id);

@@ -10,6 +10,7 @@
 #include <unordered_map>
 
 #include "spare_nodes.h"
+#include "write_stamp.h"
 
 class FormatIdBlocks {
   public:
@@ -17,6 +18,7 @@ class FormatIdBlocks {
     FormatIdBlocks(const FormatIdBlocks& other) : blocks_(other.blocks_) {}
     // Reuses the blocks this one held (a sheet loaded again formats the same cells again).
     FormatIdBlocks& operator=(const FormatIdBlocks& other) {
+        written_ = nextWriteStamp();
         spares_.assign(blocks_, other.blocks_);
         return *this;
     }
@@ -25,7 +27,12 @@ class FormatIdBlocks {
         return it == blocks_.end() ? 0 : it->second.ids[row & kRowMask];
     }
     void set(int col, int row, std::uint32_t id);
-    void clear() { blocks_.clear(); }
+    void clear() {
+        written_ = nextWriteStamp();
+        blocks_.clear();
+    }
+    // The write stamp (write_stamp.h) of the last change to any id.
+    std::uint64_t written() const { return written_; }
     // Every cell of a non-default format, in no particular order.
     void forEach(const std::function<void(int col, int row, std::uint32_t id)>& visit) const;
     // Moves every id to where `move` puts its cell; `move` returning false drops it.
@@ -43,4 +50,5 @@ class FormatIdBlocks {
     }
     std::unordered_map<std::uint64_t, Block> blocks_;
     SpareNodes<std::unordered_map<std::uint64_t, Block>> spares_;
+    std::uint64_t written_ = nextWriteStamp();
 };

@@ -26,6 +26,7 @@ void CellStore::Block::copyFrom(const Block& other) {
 
 void CellStore::assign(const CellStore& other) {
     if (this == &other) return;
+    written_ = nextWriteStamp();
     columns_.resize(other.columns_.size());
     for (std::size_t c = 0; c < columns_.size(); ++c) {
         const auto& from = other.columns_[c].blocks;
@@ -46,14 +47,7 @@ void CellStore::assign(const CellStore& other) {
     usedRows_ = other.usedRows_;
 }
 
-const CellStore::Block* CellStore::block(int col, int row) const {
-    if (col < 0 || row < 0 || col >= static_cast<int>(columns_.size())) return nullptr;
-    const auto& blocks = columns_[static_cast<std::size_t>(col)].blocks;
-    std::size_t b = static_cast<std::size_t>(row >> kBlockBits);
-    return b < blocks.size() ? blocks[b].get() : nullptr;
-}
-
-CellStore::Block& CellStore::touch(int col, int row) {
+CellStore::Block& CellStore::allocate(int col, int row) {
     if (col >= static_cast<int>(columns_.size()))
         columns_.resize(static_cast<std::size_t>(col) + 1);
     auto& blocks = columns_[static_cast<std::size_t>(col)].blocks;
@@ -68,11 +62,6 @@ CellStore::Block& CellStore::touch(int col, int row) {
 CellKind CellStore::kind(int col, int row) const {
     const Block* b = block(col, row);
     return b ? b->kind[static_cast<std::size_t>(slot(row))] : CellKind::Empty;
-}
-
-std::uint32_t CellStore::formula(int col, int row) const {
-    const Block* b = block(col, row);
-    return b ? b->formula[static_cast<std::size_t>(slot(row))] : kNoFormula;
 }
 
 double CellStore::number(int col, int row) const {
@@ -91,11 +80,6 @@ FormulaError CellStore::error(int col, int row) const {
     if (!b || b->kind[static_cast<std::size_t>(slot(row))] != CellKind::Error)
         return FormulaError::None;
     return b->payload[static_cast<std::size_t>(slot(row))].error;
-}
-
-std::uint32_t CellStore::depHeadOf(int col, int row) const {
-    const Block* b = block(col, row);
-    return b ? b->depHead[static_cast<std::size_t>(slot(row))] : kNoEdge;
 }
 
 std::uint32_t CellStore::newTextSlot(std::string_view t) {
@@ -148,6 +132,7 @@ void CellStore::setError(int col, int row, FormulaError e) {
 }
 
 void CellStore::setEmpty(int col, int row) {
+    written_ = nextWriteStamp();
     // A cell of a block never allocated is empty already; a block is only ever changed here.
     Block* b = const_cast<Block*>(block(col, row));
     if (!b) return;
@@ -171,7 +156,38 @@ FormulaValue CellStore::value(int col, int row) const {
     return {};
 }
 
+FormulaValueView CellStore::view(int col, int row) const {
+    const Block* b = block(col, row);
+    return b ? viewOf(*b, slot(row)) : FormulaValueView{};
+}
+
+std::optional<FormulaValueView> CellStore::constantView(int col, int row) const {
+    const Block* b = block(col, row);
+    if (!b) return FormulaValueView{};
+    if (b->formula[static_cast<std::size_t>(slot(row))] != kNoFormula) return std::nullopt;
+    return viewOf(*b, slot(row));
+}
+
+FormulaValueView CellStore::viewOf(const Block& b, int slotIndex) const {
+    const auto s = static_cast<std::size_t>(slotIndex);
+    const Payload& p = b.payload[s];
+    switch (b.kind[s]) {
+        case CellKind::Empty:
+            return {};
+        case CellKind::Number:
+            return {FormulaValueKind::Number, p.num, {}, FormulaError::None};
+        case CellKind::Logical:
+            return {FormulaValueKind::Logical, p.num != 0 ? 1.0 : 0.0, {}, FormulaError::None};
+        case CellKind::Text:
+            return {FormulaValueKind::Text, 0.0, texts_[p.text], FormulaError::None};
+        case CellKind::Error:
+            return {FormulaValueKind::Error, 0.0, {}, p.error};
+    }
+    return {};
+}
+
 std::vector<CellStore::Moved> CellStore::takeAll() {
+    written_ = nextWriteStamp();
     std::vector<Moved> all;
     for (std::size_t c = 0; c < columns_.size(); ++c) {
         auto& blocks = columns_[c].blocks;
@@ -192,6 +208,7 @@ std::vector<CellStore::Moved> CellStore::takeAll() {
 }
 
 void CellStore::clear() {
+    written_ = nextWriteStamp();
     columns_.clear();
     texts_.clear();
     freeTexts_.clear();

@@ -9,11 +9,13 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "formula_value.h"
+#include "write_stamp.h"
 
 enum class CellKind : std::uint8_t { Empty, Number, Text, Logical, Error };
 
@@ -59,12 +61,30 @@ class CellStore {
     void assign(const CellStore& other);
 
     // nullptr when the block of (col, row) was never allocated.
-    const Block* block(int col, int row) const;
-    Block& touch(int col, int row);  // allocates as needed; col, row must be in range
+    const Block* block(int col, int row) const {
+        if (col < 0 || row < 0 || col >= static_cast<int>(columns_.size())) return nullptr;
+        const auto& blocks = columns_[static_cast<std::size_t>(col)].blocks;
+        const auto b = static_cast<std::size_t>(row >> kBlockBits);
+        return b < blocks.size() ? blocks[b].get() : nullptr;
+    }
+    // Allocates as needed; col, row must be in range. Every write goes through here (or
+    // setEmpty, assign, clear, remap) and takes a new write stamp.
+    Block& touch(int col, int row) {
+        written_ = nextWriteStamp();
+        // An allocated block is the usual case: taken here without a call.
+        if (Block* b = const_cast<Block*>(block(col, row))) {
+            if (slot(row) >= b->used) b->used = slot(row) + 1;
+            return *b;
+        }
+        return allocate(col, row);
+    }
     static int slot(int row) { return row & (kBlockRows - 1); }
 
     CellKind kind(int col, int row) const;
-    std::uint32_t formula(int col, int row) const;
+    std::uint32_t formula(int col, int row) const {
+        const Block* b = block(col, row);
+        return b ? b->formula[static_cast<std::size_t>(slot(row))] : kNoFormula;
+    }
     double number(int col, int row) const;  // Number and Logical
     std::string_view text(int col, int row) const;
     FormulaError error(int col, int row) const;
@@ -81,12 +101,33 @@ class CellStore {
     std::uint32_t& depHead(int col, int row) {
         return touch(col, row).depHead[static_cast<std::size_t>(slot(row))];
     }
-    std::uint32_t depHeadOf(int col, int row) const;
+    std::uint32_t depHeadOf(int col, int row) const {
+        const Block* b = block(col, row);
+        return b ? b->depHead[static_cast<std::size_t>(slot(row))] : kNoEdge;
+    }
 
     FormulaValue value(int col, int row) const;
+    FormulaValueView view(int col, int row) const;  // value() without copying a text
+    // view() of a cell without a formula; nullopt for a formula cell.
+    std::optional<FormulaValueView> constantView(int col, int row) const;
+    // The write stamp (write_stamp.h) of the last change to any cell.
+    std::uint64_t written() const { return written_; }
     int usedCols() const { return usedCols_; }
     int usedRows() const { return usedRows_; }
 
+    // Calls f(col, firstRow, lastRow) for the rows of every allocated block that were ever
+    // written: together they hold every cell with contents. Column by column.
+    template <typename F>
+    void forEachWrittenRun(F f) const {
+        for (std::size_t c = 0; c < columns_.size(); ++c) {
+            const auto& blocks = columns_[c].blocks;
+            for (std::size_t b = 0; b < blocks.size(); ++b) {
+                if (!blocks[b] || blocks[b]->used == 0) continue;
+                const int first = static_cast<int>(b) << kBlockBits;
+                f(static_cast<int>(c), first, first + blocks[b]->used - 1);
+            }
+        }
+    }
     // Calls f(col, row, formulaId) for every formula cell within the block of cells given.
     template <typename F>
     void forEachFormulaIn(int c1, int r1, int c2, int r2, F f) const;
@@ -106,6 +147,8 @@ class CellStore {
         if (row > usedRows_) usedRows_ = row;
     }
     static constexpr std::size_t kKeptTextCapacity = 256;
+    Block& allocate(int col, int row);  // touch() of a block not allocated yet
+    FormulaValueView viewOf(const Block& b, int slotIndex) const;
     std::uint32_t newTextSlot(std::string_view t);
     void freeText(Block& b, int s);
     std::vector<Moved> takeAll();
@@ -115,6 +158,7 @@ class CellStore {
     std::vector<std::uint32_t> freeTexts_;
     int usedCols_ = 0;
     int usedRows_ = 0;
+    std::uint64_t written_ = nextWriteStamp();
 };
 
 template <typename F>

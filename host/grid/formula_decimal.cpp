@@ -12,8 +12,10 @@
 
 namespace {
 
-constexpr double kPowersOf10[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                  1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+// Every one exact in a double.
+constexpr double kPowersOf10[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                  1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                  1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 
 // The 15 significant digits and decimal exponent of a finite non-zero |value|.
 DecimalDigits digits15(double value) {
@@ -69,16 +71,6 @@ bool needsIncrement(const std::string& rest, DecimalRounding mode) {
 }
 
 }  // namespace
-
-double snap15(double value) {
-    if (!std::isfinite(value) || value == 0) return value;
-    char buf[40];
-    const auto end =
-        std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, 14).ptr;
-    double snapped = value;
-    std::from_chars(buf, end, snapped);
-    return snapped;
-}
 
 DecimalDigits roundDecimalReference(double value, int decimals, DecimalRounding mode) {
     if (!std::isfinite(value) || value == 0) return {};
@@ -251,7 +243,33 @@ bool roundDecimalExact(double value, int decimals, DecimalRounding mode, Decimal
     return true;
 }
 
+// snap15 through the exact digits: a 15-digit integer (exact in a double) divided by an exact
+// power of ten is one correctly rounded operation, so it gives the double nearest the decimal,
+// as reading its text does.
+std::optional<double> snap15Exact(double value) {
+    const std::optional<Digits15> d = exactDigits15(std::fabs(value));
+    if (!d) return std::nullopt;
+    const int k = d->exponent10 - 14;  // at most 0 for the exact path's magnitudes
+    if (k < -22) return std::nullopt;
+    const double digits = static_cast<double>(d->digits);
+    const double snapped = digits / kPowersOf10[-k];
+    return value < 0 ? -snapped : snapped;
+}
+
 }  // namespace
+
+double snap15(double value) {
+    if (!std::isfinite(value) || value == 0) return value;
+    // A whole number below 1e15 has at most 15 digits: it is its own 15-digit form.
+    if (std::fabs(value) < 1e15 && std::trunc(value) == value) return value;
+    if (const std::optional<double> snapped = snap15Exact(value)) return *snapped;
+    char buf[40];
+    const auto end =
+        std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, 14).ptr;
+    double snapped = value;
+    std::from_chars(buf, end, snapped);
+    return snapped;
+}
 
 DecimalDigits roundDecimal(double value, int decimals, DecimalRounding mode) {
     DecimalDigits d;
@@ -259,40 +277,36 @@ DecimalDigits roundDecimal(double value, int decimals, DecimalRounding mode) {
     return roundDecimalReference(value, decimals, mode);
 }
 
-namespace {
-
-// The rounding done on binary values when the decimal form cannot change the outcome: the
-// scaled value is not within float noise of a rounding boundary. nullopt when it might be.
-std::optional<double> roundFast(double value, int decimals, DecimalRounding mode) {
+std::optional<double> roundScaledFast(double value, int decimals, DecimalRounding mode) {
     if (decimals < -15 || decimals > 15) return std::nullopt;
     double p = kPowersOf10[decimals < 0 ? -decimals : decimals];
     double y = std::fabs(decimals < 0 ? value / p : value * p);
-    if (y >= 1e15) return std::nullopt;
+    if (!(y < 1e15)) return std::nullopt;
     double whole = std::floor(y), frac = y - whole;
     double noise = y * 1e-14 + 1e-300;
-    double r;
     switch (mode) {
         case DecimalRounding::HalfAway:
             if (std::fabs(frac - 0.5) <= noise) return std::nullopt;
-            r = frac > 0.5 ? whole + 1 : whole;
-            break;
+            return frac > 0.5 ? whole + 1 : whole;
         case DecimalRounding::Away:
-            if (frac == 0) {
-                r = whole;
-                break;
-            }
+            if (frac == 0) return whole;
             if (frac <= noise || 1 - frac <= noise) return std::nullopt;
-            r = whole + 1;
-            break;
+            return whole + 1;
         default:
-            if (frac == 0) {
-                r = whole;
-                break;
-            }
+            if (frac == 0) return whole;
             if (frac <= noise || 1 - frac <= noise) return std::nullopt;
-            r = whole;
+            return whole;
     }
-    r = decimals < 0 ? r * p : r / p;
+}
+
+namespace {
+
+// The rounding done on binary values when the decimal form cannot change the outcome.
+std::optional<double> roundFast(double value, int decimals, DecimalRounding mode) {
+    const std::optional<double> scaled = roundScaledFast(value, decimals, mode);
+    if (!scaled) return std::nullopt;
+    const double p = kPowersOf10[decimals < 0 ? -decimals : decimals];
+    const double r = decimals < 0 ? *scaled * p : *scaled / p;
     return value < 0 ? -r : r;
 }
 

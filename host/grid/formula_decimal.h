@@ -2,6 +2,7 @@
 // such as 1.005 (stored as 1.00499999...) rounds the way it reads.
 #pragma once
 
+#include <optional>
 #include <string>
 
 enum class DecimalRounding { HalfAway, Away, TowardZero };
@@ -25,5 +26,9 @@ DecimalDigits roundDecimal(double value, int decimals, DecimalRounding mode);
 // as the yardstick the exact path is tested against.
 DecimalDigits roundDecimalReference(double value, int decimals, DecimalRounding mode);
 
+// |value| * 10^decimals rounded to a whole number below 1e15, taken on the binary value where
+// its 15-digit decimal form cannot round otherwise (the scaled value is not within float noise
+// of a rounding boundary); nullopt when it might, or when |decimals| > 15.
+std::optional<double> roundScaledFast(double value, int decimals, DecimalRounding mode);
 // The rounded value as a double.
 double roundToDecimals(double value, int decimals, DecimalRounding mode);

@@ -9,6 +9,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <limits>
 #include <random>
 #include <string>
@@ -174,3 +175,29 @@ TEST(DecimalRounding, RoundsHalfAwayOnTheDecimalReading) {
 }
 
 }  // namespace
+
+// snap15 is the double read back from the value's 15-digit text, for whole and fractional
+// values of every magnitude and their neighbours.
+TEST(DecimalRounding, Snap15IsTheValueReadBackFromItsFifteenDigits) {
+    const auto readBack = [](double v) {
+        char text[40];
+        std::snprintf(text, sizeof text, "%.14e", v);
+        return std::strtod(text, nullptr);
+    };
+    std::mt19937_64 rng(20261209);
+    double (*const generators[])(std::mt19937_64&) = {anyMagnitude, decimalReading, binaryTie,
+                                                      anyBits};
+    for (int i = 0; i < 20000; ++i) {
+        for (auto generate : generators) {
+            const double v = generate(rng);
+            if (!std::isfinite(v)) continue;
+            for (double probe : {v, -v, std::nextafter(v, 0.0), std::trunc(v), v * 1e-9}) {
+                ASSERT_EQ(std::bit_cast<std::uint64_t>(snap15(probe)),
+                          std::bit_cast<std::uint64_t>(readBack(probe)))
+                    << probe;
+            }
+        }
+    }
+    EXPECT_EQ(snap15(0.1 + 0.2), 0.3);
+    EXPECT_EQ(snap15(-4.35e-8 * 3), -1.305e-7);
+}

@@ -86,8 +86,8 @@ void FormulaDeps::clear() {
     bigRanges_.clear();
 }
 
-bool FormulaDeps::hasDependent(int col, int row) const {
-    if (cells_.depHeadOf(col, row) != kNoEdge || bigRanges_.size() > 64) return true;
+bool FormulaDeps::inBigRange(int col, int row) const {
+    if (bigRanges_.size() > 64) return true;
     for (const BigRange& r : bigRanges_)
         if (col >= r.c1 && col <= r.c2 && row >= r.r1 && row <= r.r2) return true;
     return false;

@@ -37,13 +37,19 @@ class FormulaDeps {
     template <typename F>
     void forEachDependent(int col, int row, F f) const;
     // Whether any formula reads (col, row); may say true when it cannot tell cheaply.
-    bool hasDependent(int col, int row) const;
+    bool hasDependent(int col, int row) const {
+        if (cells_.depHeadOf(col, row) != kNoEdge) return true;
+        return !bigRanges_.empty() && inBigRange(col, row);
+    }
 
   private:
     struct Edge {
         std::uint32_t formula;
         std::uint32_t next;
     };
+    // Whether a big range read by a formula holds (col, row); true when there are too many
+    // to look through.
+    bool inBigRange(int col, int row) const;
     struct BigRange {
         int c1, r1, c2, r2;
         std::uint32_t formula;

@@ -73,8 +73,10 @@ FormulaResult FormulaEngine::setFormula(int col, int row, std::string_view text,
                                         FormulaSetMode mode) {
     if (!cellOk(col, row)) return badCell();
     Code& code = impl_->scratch;
-    FormulaResult r = impl_->sheet.compile(col, row, text, mode, code);
-    if (r) impl_->sheet.installFormula(col, row, code, mode != FormulaSetMode::Bulk);
+    const Code* kept = nullptr;
+    FormulaResult r = impl_->sheet.compile(col, row, text, mode, code, &kept);
+    // Installing copies the code before anything can change the cache.
+    if (r) impl_->sheet.installFormula(col, row, kept ? *kept : code, mode != FormulaSetMode::Bulk);
     return r;
 }
 
@@ -93,6 +95,16 @@ FormulaValue FormulaEngine::value(int col, int row) const {
     return impl_->sheet.value(col, row);
 }
 
+FormulaValueView FormulaEngine::valueView(int col, int row) const {
+    if (!cellOk(col, row)) return {};
+    return impl_->sheet.valueView(col, row);
+}
+
+std::optional<FormulaValueView> FormulaEngine::constantView(int col, int row) const {
+    if (!cellOk(col, row)) return FormulaValueView{};
+    return impl_->sheet.constantView(col, row);
+}
+
 bool FormulaEngine::isEmpty(int col, int row) const {
     return !cellOk(col, row) || (!hasFormula(col, row) && impl_->sheet.isEmptyValue(col, row));
 }
@@ -108,6 +120,15 @@ bool FormulaEngine::hasFormula(int col, int row) const {
 std::string FormulaEngine::formulaText(int col, int row) const {
     if (!cellOk(col, row)) return {};
     return impl_->sheet.formulaText(col, row);
+}
+
+void FormulaEngine::forEachContentRun(
+    const std::function<void(int col, int firstRow, int lastRow)>& visit) const {
+    impl_->sheet.forEachWrittenRun(visit);
+}
+
+std::uint64_t FormulaEngine::writeStamp() const {
+    return impl_->sheet.written();
 }
 
 int FormulaEngine::usedCols() const {

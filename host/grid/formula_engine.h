@@ -22,6 +22,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -85,6 +86,10 @@ class FormulaEngine {
 
     // Reads. value(): the calculated value (the value itself for a constant cell).
     FormulaValue value(int col, int row) const;
+    // value() read in place: the text is the cell's own, valid until the cell changes.
+    FormulaValueView valueView(int col, int row) const;
+    // valueView() of a cell without a formula, read at once; nullopt for a formula cell.
+    std::optional<FormulaValueView> constantView(int col, int row) const;
     bool hasFormula(int col, int row) const;
     // True when the cell holds no formula and no value (cheaper than value() for that).
     bool isEmpty(int col, int row) const;
@@ -93,6 +98,13 @@ class FormulaEngine {
     std::string_view textValue(int col, int row) const;
     // The formula in the current reference style, without "="; "" when the cell has none.
     std::string formulaText(int col, int row) const;
+    // Calls visit(col, firstRow, lastRow) for runs of rows of one column that together hold
+    // every cell with a value or a formula (empty cells too); the cost is that of the runs,
+    // not of the sheet's area.
+    void forEachContentRun(
+        const std::function<void(int col, int firstRow, int lastRow)>& visit) const;
+    // A stamp that changes whenever any cell's contents or value change (write_stamp.h).
+    std::uint64_t writeStamp() const;
     // The highest column and row holding anything (0 when none).
     int usedCols() const;
     int usedRows() const;

@@ -58,7 +58,7 @@ int compareValues(const EvalValue& a, const EvalValue& b) {
     return compareNumbers(a.num, b.num);
 }
 
-void FormulaEvaluator::deref(EvalValue& v) {
+void FormulaEvaluator::derefCell(EvalValue& v) {
     if (v.kind == EvalKind::Ref) {
         host_.readCell(v.c1, v.r1, v);
     } else if (v.kind == EvalKind::Range) {
@@ -230,10 +230,13 @@ void FormulaEvaluator::binaryOp(std::uint32_t head, EvalValue& a, EvalValue& b) 
 }
 
 void FormulaEvaluator::arithmetic(std::uint32_t head, EvalValue& a, EvalValue& b) {
-    double x = 0, y = 0;
-    FormulaError e = number(a, x);
-    if (e == FormulaError::None) e = number(b, y);
-    if (e != FormulaError::None) return a.setError(e);
+    double x = a.num, y = b.num;
+    // Two numbers, the usual operands, need no conversion.
+    if (a.kind != EvalKind::Number || b.kind != EvalKind::Number) {
+        FormulaError e = number(a, x);
+        if (e == FormulaError::None) e = number(b, y);
+        if (e != FormulaError::None) return a.setError(e);
+    }
     switch (codeOp(head)) {
         case Op::Add:
             return a.setNumber(x + y);

@@ -55,7 +55,11 @@ class FormulaEvaluator {
 
     // Helpers for functions. Each returns FormulaError::None on success, else the error to
     // give (an error value passes its own kind).
-    void deref(EvalValue& v);  // a reference becomes the value of its (single) cell
+    // A reference becomes the value of its (single) cell; any other value stays.
+    void deref(EvalValue& v) {
+        if (v.isRef()) derefCell(v);
+    }
+    void derefCell(EvalValue& v);
     FormulaError number(EvalValue& v, double& out);
     FormulaError text(EvalValue& v, std::string& out);
     FormulaError logical(EvalValue& v, bool& out);

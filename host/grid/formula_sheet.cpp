@@ -33,7 +33,8 @@ void FormulaSheet::assign(const FormulaSheet& other) {
 }
 
 FormulaResult FormulaSheet::compile(int col, int row, std::string_view text, FormulaSetMode mode,
-                                    Code& out) const {
+                                    Code& out, const Code** kept) const {
+    if (kept) *kept = nullptr;
     std::size_t skip = 0;
     while (skip < text.size() && text[skip] == ' ') ++skip;
     if (skip < text.size() && text[skip] == '=') ++skip;
@@ -56,8 +57,11 @@ FormulaResult FormulaSheet::compile(int col, int row, std::string_view text, For
         const FormulaCompileCache::KeyView seen{body,
                                                 {col, row, options.r1c1, options.keepUnknownNames}};
         FormulaCompileCache& cache = FormulaCompileCache::shared();
-        if (const Code* kept = cache.find(seen, customs.nameSet(), isCustom)) {
-            out = *kept;
+        if (const Code* found = cache.find(seen, customs.nameSet(), isCustom)) {
+            if (kept)
+                *kept = found;
+            else
+                out = *found;
             return {};
         }
         FormulaCompileCache::Key key{std::string(body), seen.place};
@@ -74,9 +78,7 @@ FormulaResult FormulaSheet::compile(int col, int row, std::string_view text, For
     return r;
 }
 
-void FormulaSheet::removeFormula(int col, int row) {
-    std::uint32_t id = cells_.formula(col, row);
-    if (id == kNoFormula) return;
+void FormulaSheet::dropFormula(int col, int row, std::uint32_t id) {
     FormulaRecord& f = formulas_[id];
     deps_.remove(id, codeOf(f), f.codeLength);
     calcOrder_.removed(id);

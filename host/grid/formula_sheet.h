@@ -44,20 +44,32 @@ class FormulaSheet : public EvalHost, private FormulaOrderGraph {
     // value record.
     void setNumber(int col, int row, double number, CellKind kind);
     void setEmpty(int col, int row);
-    FormulaResult compile(int col, int row, std::string_view text, FormulaSetMode mode,
-                          Code& out) const;
+    // Compiles `text` at (col, row) into `out`; with `kept` given, a formula compiled before is
+    // not copied: *kept points at the cache's code instead (valid until the cache changes)
+    // and `out` is left alone. *kept is nullptr when `out` holds the code.
+    FormulaResult compile(int col, int row, std::string_view text, FormulaSetMode mode, Code& out,
+                          const Code** kept = nullptr) const;
     // Stores a compiled formula; calculates it (and, with automatic calculation, what depends
     // on it) unless `calculate` is false.
     void installFormula(int col, int row, const Code& code, bool calculate = true);
     void clearAll();
 
     FormulaValue value(int col, int row) const { return cells_.value(col, row); }
+    FormulaValueView valueView(int col, int row) const { return cells_.view(col, row); }
+    std::optional<FormulaValueView> constantView(int col, int row) const {
+        return cells_.constantView(col, row);
+    }
     bool isEmptyValue(int col, int row) const { return cells_.kind(col, row) == CellKind::Empty; }
     // The text of a Text cell ("" for any other), valid until the cell changes.
     std::string_view textValue(int col, int row) const { return cells_.text(col, row); }
     bool hasFormula(int col, int row) const { return cells_.formula(col, row) != kNoFormula; }
     std::string formulaText(int col, int row) const;
     int usedColsOf() const { return cells_.usedCols(); }
+    std::uint64_t written() const { return cells_.written(); }
+    template <typename F>
+    void forEachWrittenRun(F f) const {
+        cells_.forEachWrittenRun(f);
+    }
     int usedRowsOf() const { return cells_.usedRows(); }
 
     void recalcAll();
@@ -83,7 +95,11 @@ class FormulaSheet : public EvalHost, private FormulaOrderGraph {
     void calculate(std::uint32_t id) override;
     void cycle(std::uint32_t id) override;
 
-    void removeFormula(int col, int row);
+    void removeFormula(int col, int row) {
+        const std::uint32_t id = cells_.formula(col, row);
+        if (id != kNoFormula) dropFormula(col, row, id);
+    }
+    void dropFormula(int col, int row, std::uint32_t id);
     void evaluateInto(std::uint32_t id);
     void changed(int col, int row);
     void recalcDependents(std::vector<std::pair<int, int>>& changedCells);  // grows it

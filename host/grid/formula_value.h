@@ -30,3 +30,18 @@ struct FormulaValue {
     bool isEmpty() const { return kind == FormulaValueKind::Empty; }
     bool operator==(const FormulaValue&) const = default;
 };
+
+// A value read in place: `text` views the text of the value or cell it was read from and is
+// valid until that changes.
+struct FormulaValueView {
+    FormulaValueKind kind = FormulaValueKind::Empty;
+    double number = 0.0;
+    std::string_view text;
+    FormulaError error = FormulaError::None;
+
+    FormulaValueView() = default;
+    FormulaValueView(FormulaValueKind k, double n, std::string_view t, FormulaError e)
+        : kind(k), number(n), text(t), error(e) {}
+    FormulaValueView(const FormulaValue& v)  // NOLINT: a value is viewed where one is read
+        : kind(v.kind), number(v.number), text(v.text), error(v.error) {}
+};

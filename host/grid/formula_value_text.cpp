@@ -77,6 +77,27 @@ std::string formatNumberGeneral(double value) {
     return std::string(out, n);
 }
 
+namespace {
+
+// The fixed text of a number whose magnitude times 10^decimals rounded to `scaled`: its
+// digits with the point put in front of the last `decimals` ("-" only when not all zero).
+std::string fixedFromScaled(bool negative, std::uint64_t scaled, int decimals) {
+    char digits[24];
+    const auto count =
+        static_cast<int>(std::to_chars(digits, digits + sizeof digits, scaled).ptr - digits);
+    const int width = std::max(count, decimals + 1);  // a digit at least before the point
+    char out[48];
+    std::size_t n = 0;
+    if (negative && scaled != 0) out[n++] = '-';
+    for (int i = 0; i < width; ++i) {
+        if (i == width - decimals) out[n++] = '.';
+        out[n++] = i < width - count ? '0' : digits[i - (width - count)];
+    }
+    return std::string(out, n);
+}
+
+}  // namespace
+
 // The rounded digits written straight into a buffer: the whole part (at least "0"), then
 // exactly `decimals` places after the point (none and no point for 0).
 std::string formatNumberFixed(double value, int decimals) {
@@ -90,6 +111,10 @@ std::string formatNumberFixed(double value, int decimals) {
             for (int place = 0; place < decimals; ++place) whole[length++] = '0';
         }
         return std::string(whole, length);
+    }
+    // Clear of a rounding boundary the binary value rounds as its 15-digit form does.
+    if (const auto scaled = roundScaledFast(value, decimals, DecimalRounding::HalfAway)) {
+        return fixedFromScaled(value < 0, static_cast<std::uint64_t>(*scaled), decimals);
     }
     const DecimalDigits d = roundDecimal(value, decimals, DecimalRounding::HalfAway);
     const int count = static_cast<int>(d.digits.size());
@@ -110,12 +135,12 @@ std::string formatNumberFixed(double value, int decimals) {
     return std::string(out, n);
 }
 
-std::string valueText(const FormulaValue& value, ValueTextStyle style) {
+std::string valueText(const FormulaValueView& value, ValueTextStyle style) {
     switch (value.kind) {
         case FormulaValueKind::Empty:
             return "";
         case FormulaValueKind::Text:
-            return value.text;
+            return std::string(value.text);
         case FormulaValueKind::Error:
             return std::string(formulaErrorText(value.error));
         case FormulaValueKind::Logical:
@@ -130,26 +155,27 @@ std::string valueText(const FormulaValue& value, ValueTextStyle style) {
 }
 
 bool readShortDecimal(std::string_view text, double& out) {
-    static constexpr double kPowersOf10[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                             1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
-                                             1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    static constexpr double kPowersOf10[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,
+                                             1e7,  1e8,  1e9,  1e10, 1e11, 1e12, 1e13,
+                                             1e14, 1e15, 1e16, 1e17, 1e18, 1e19};
+    // At most 19 digits (a whole that cannot overflow) and one point.
+    const std::size_t n = text.size();
+    if (n == 0 || n > 20) return false;
+    const auto digitAt = [&](std::size_t i) {
+        return static_cast<unsigned>(static_cast<unsigned char>(text[i]) - '0');
+    };
     std::uint64_t whole = 0;
-    int digits = 0;
-    std::size_t pointAt = text.size();
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const unsigned digit = static_cast<unsigned>(static_cast<unsigned char>(text[i]) - '0');
-        if (digit <= 9 && digits < 19) {  // 19 digits cannot overflow
-            whole = whole * 10 + digit;
-            ++digits;
-        } else if (text[i] == '.' && pointAt == text.size()) {
-            pointAt = i;
-        } else {
-            return false;
-        }
+    std::size_t i = 0;
+    for (; i < n && digitAt(i) <= 9; ++i) whole = whole * 10 + digitAt(i);
+    const bool point = i < n;
+    if (point && text[i] != '.') return false;
+    const std::size_t decimals = point ? n - i - 1 : 0;
+    for (i += point ? 1 : 0; i < n; ++i) {
+        if (digitAt(i) > 9) return false;
+        whole = whole * 10 + digitAt(i);
     }
-    // Everything after the point is a digit.
-    const std::size_t decimals = pointAt == text.size() ? 0 : text.size() - pointAt - 1;
-    if (digits == 0 || whole >= (std::uint64_t{1} << 53) || decimals > 22) return false;
+    const std::size_t digits = n - (point ? 1 : 0);
+    if (digits == 0 || digits > 19 || whole >= (std::uint64_t{1} << 53)) return false;
     out = static_cast<double>(whole) / kPowersOf10[decimals];
     return true;
 }

@@ -26,15 +26,15 @@ std::string formatNumberFixed(double value, int decimals);
 
 // The value text: Number cells round to their decimals; elsewhere 15 significant digits;
 // logical 1/0 in a check box, TRUE/FALSE elsewhere; errors their text; empty "".
-std::string valueText(const FormulaValue& value, ValueTextStyle style = {});
+std::string valueText(const FormulaValueView& value, ValueTextStyle style = {});
 
 // A whole number below 1e15 in size is its own 15-digit decimal form and needs no rounding:
 // its sign (none for -0) and digits are written at out[n...] (room for 17 bytes), n moved past
 // them. false for any other value.
 bool writeSmallWholeNumber(double value, char* out, std::size_t& n);
 
-// Digits with at most one point, nothing else, whose digits make a whole number below 2^53 with
-// at most 22 of them after the point: that number and the power of ten are both exact doubles,
+// At most 19 digits with at most one point, nothing else, whose digits make a whole number below
+// 2^53: that number and the power of ten are both exact doubles,
 // so their quotient is the correctly rounded value (what from_chars and strtod give, at a
 // fraction of their cost). false, `out` unchanged, for any other text.
 bool readShortDecimal(std::string_view text, double& out);

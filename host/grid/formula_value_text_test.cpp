@@ -88,6 +88,8 @@ TEST(ValueText, NumberTextReadsAsTheNearestDouble) {
         EXPECT_EQ(*read, expected) << input;
         EXPECT_EQ(std::signbit(*read), std::signbit(expected)) << input;
     }
+    // Twenty digits, whose whole number (2^64) wraps to 0 in 64 bits.
+    EXPECT_EQ(parseNumberText("18446744073709551616"), 18446744073709551616.0);
 }
 
 // The general text of a number, split back into what it says: sign, significant digits and
@@ -180,6 +182,13 @@ TEST(ValueText, FixedTextSaysTheDecimalRoundingWithItsPlaces) {
                 ASSERT_EQ(formatNumberFixed(v, decimals), expected(v, decimals)) << v;
             }
     }
+    // Halves as they read, whose binary value lies just below or above the boundary.
+    for (double v : {1.005, -1.005, 2.675, 0.125, 1.0000005, 8.345, 1234.56785, 0.0449999999999,
+                     4.35e-8, 99999999.995, 0.15})
+        for (int decimals : {0, 1, 2, 4, 7, 12}) {
+            ASSERT_EQ(formatNumberFixed(v, decimals), expected(v, decimals)) << v;
+        }
+    EXPECT_EQ(formatNumberFixed(1.005, 2), "1.01");
     EXPECT_EQ(formatNumberFixed(-0.004, 2), "0.00");
     EXPECT_EQ(formatNumberFixed(-0.005, 2), "-0.01");
     EXPECT_EQ(formatNumberFixed(12.5, 0), "13");

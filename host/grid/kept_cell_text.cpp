@@ -7,15 +7,15 @@
 #include "sheet_model.h"
 
 KeptCellText::Source KeptCellText::sourceOf(const SheetModel& sheet, int col, int row) {
-    return {sheet.formatId(col, row), sheet.value(col, row)};
+    return {sheet.formatId(col, row), sheet.valueView(col, row)};
 }
 
-bool KeptCellText::same(const Source& a, const Source& b) {
+bool KeptCellText::madeFrom(const Source& now) const {
     // Numbers compare bit for bit: 0 and -0, or two NaNs, may format differently.
-    return a.formatId == b.formatId && a.value.kind == b.value.kind &&
-           std::bit_cast<std::uint64_t>(a.value.number) ==
-               std::bit_cast<std::uint64_t>(b.value.number) &&
-           a.value.error == b.value.error && a.value.text == b.value.text;
+    return now.formatId == formatId_ && now.value.kind == valueKind_ &&
+           std::bit_cast<std::uint64_t>(now.value.number) == numberBits_ &&
+           now.value.error == error_ &&
+           (valueKind_ != FormulaValueKind::Text || now.value.text == text_);
 }
 
 int KeptCellText::formatAndKeep(Kind kind, const SheetModel& sheet, int col, int row) {
@@ -24,7 +24,7 @@ int KeptCellText::formatAndKeep(Kind kind, const SheetModel& sheet, int col, int
     if (kind == Kind::Data && !sheet.hasFormula(col, row)) {
         return static_cast<int>(sheet.dataText(col, row).size());
     }
-    Source source = sourceOf(sheet, col, row);
+    const Source source = sourceOf(sheet, col, row);
     // As SheetModel::valueText, from the source read once.
     std::string text =
         valueText(source.value, valueTextStyleOf(sheet.formats().get(source.formatId).cellType));
@@ -34,7 +34,11 @@ int KeptCellText::formatAndKeep(Kind kind, const SheetModel& sheet, int col, int
     sheet_ = &sheet;
     col_ = col;
     row_ = row;
-    source_ = std::move(source);
+    writeStamp_ = sheet.writeStamp();
+    formatId_ = source.formatId;
+    valueKind_ = source.value.kind;
+    numberBits_ = std::bit_cast<std::uint64_t>(source.value.number);
+    error_ = source.value.error;
     text_ = std::move(text);
     return length;
 }
@@ -43,8 +47,10 @@ int KeptCellText::takeInto(Kind kind, const SheetModel& sheet, int col, int row,
     if (kind_ == Kind::None) return -1;
     const bool sameCell = kind == kind_ && &sheet == sheet_ && col == col_ && row == row_;
     kind_ = Kind::None;
-    if (!sameCell || (kind == Kind::Data && !sheet.hasFormula(col, row)) ||
-        !same(sourceOf(sheet, col, row), source_)) {
+    if (!sameCell) return -1;
+    // Nothing written since: the text holds. Otherwise what it was made from is compared.
+    if (sheet.writeStamp() != writeStamp_ && ((kind == Kind::Data && !sheet.hasFormula(col, row)) ||
+                                              !madeFrom(sourceOf(sheet, col, row)))) {
         return -1;
     }
     std::memcpy(buffer, text_.data(), text_.size());

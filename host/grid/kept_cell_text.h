@@ -7,7 +7,9 @@
 // text is a function of exactly these, so a text handed out is always the one formatting
 // would give now, whatever happened in between (a change made by a custom function during a
 // calculation or by a notified parent included). Every take() drops the record, as does
-// drop(); otherwise take() gives nothing and the caller formats.
+// drop(); otherwise take() gives nothing and the caller formats. While the sheet's write stamp
+// is the one it had when the text was formatted, nothing it is made from can have changed;
+// after any write the cell is read again and compared.
 //
 // Only value texts are kept: the value text of any cell, and the data text of a formula
 // cell (which is its value text). The data text of other cells may be a text typed earlier
@@ -36,18 +38,24 @@ class KeptCellText {
     void drop() { kind_ = Kind::None; }
 
   private:
-    // What a value text is made from.
+    // What a value text is made from, as read in place from the cell.
     struct Source {
         std::uint32_t formatId = 0;
-        FormulaValue value;
+        FormulaValueView value;
     };
     static Source sourceOf(const SheetModel& sheet, int col, int row);
-    static bool same(const Source& a, const Source& b);
+    // Whether `now` is what the kept text was made from (a text value is its own value text,
+    // so it is compared with the kept text).
+    bool madeFrom(const Source& now) const;
 
     Kind kind_ = Kind::None;
     const SheetModel* sheet_ = nullptr;
     int col_ = 0;
     int row_ = 0;
-    Source source_;
+    std::uint64_t writeStamp_ = 0;  // the sheet's when the text was formatted
+    std::uint32_t formatId_ = 0;
+    FormulaValueKind valueKind_ = FormulaValueKind::Empty;
+    std::uint64_t numberBits_ = 0;
+    FormulaError error_ = FormulaError::None;
     std::string text_;
 };

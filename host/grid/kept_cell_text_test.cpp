@@ -1,7 +1,10 @@
 // Reading a cell's text as module code does (Len, then Get into a buffer of that size) gives
 // the text formatting gives now, however the cell changed between the two calls.
+#include "kept_cell_text.h"
+
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -9,6 +12,7 @@
 #include <vector>
 
 #include "grid.h"
+#include "sheet_model.h"
 #include "win_driver.h"
 
 namespace {
@@ -205,10 +209,19 @@ TEST_F(KeptCellTextTest, PersonTypingWhileTheParentReadsGivesTheTypedText) {
 int gCalls = 0;
 const TextKind* gPeekKind = nullptr;
 int gPeekRow = 0;
+bool gPeekGivesText = false;  // "t" and the last digit of the count, else the count + 0.5
 bool peek(SpreadValue* result, SpreadValue*, short) {
     if (gPeekKind) gPeekKind->length(gGrid, 1, gPeekRow);
     ++gCalls;
     result->status = SPREAD_STATUS_VALID;
+    if (gPeekGivesText) {
+        const std::string text = "t" + std::to_string(gCalls % 10);
+        result->type = SPREAD_TYPE_STRING;
+        result->hszValue = GlobalAlloc(GHND, text.size() + 1);
+        std::memcpy(GlobalLock(result->hszValue), text.data(), text.size());
+        GlobalUnlock(result->hszValue);
+        return true;
+    }
     result->type = SPREAD_TYPE_DOUBLE;
     result->dfValue = gCalls + 0.5;
     return true;
@@ -234,6 +247,45 @@ TEST_F(KeptCellTextTest, ACellChangedByTheCalculationAfterItsLenGivesTheNewText)
     gPeekRow = 3;
     ASSERT_TRUE(SSReCalc(grid));
     EXPECT_EQ(get(kValue, 1, 3), std::to_string(gCalls) + ".5");
+
+    // A text value replaced by another of the same length.
+    gPeekGivesText = true;
+    gPeekKind = nullptr;
+    ASSERT_TRUE(SSReCalcCell(grid, 1, 2));
+    gPeekKind = &kValue;
+    gPeekRow = 2;
+    ASSERT_TRUE(SSReCalcCell(grid, 1, 2));
+    gPeekGivesText = false;
+    EXPECT_EQ(get(kValue, 1, 2), "t" + std::to_string(gCalls % 10));
+}
+
+// The record itself, on a sheet changed without any grid call in between (as a calculation or
+// a person changes it): a changed format or value is never answered with the old text.
+TEST(KeptCellTextRecord, AFormatOrValueChangedSinceIsFormattedAgain) {
+    SheetModel sheet;
+    ASSERT_TRUE(sheet.setMaxCols(2) && sheet.setMaxRows(2));
+    // A formula cell: a new type does not read its contents again.
+    ASSERT_TRUE(sheet.setFormula(1, 1, "=5/2", FormulaSetMode::Strict));
+    KeptCellText kept;
+    char buffer[64] = {};
+    const auto kValueText = KeptCellText::Kind::Value;
+
+    EXPECT_EQ(kept.formatAndKeep(kValueText, sheet, 1, 1), 3);
+    SSCellType number;
+    number.type = SS_CELLTYPE_NUMBER;
+    number.decimals = 3;
+    ASSERT_TRUE(sheet.setCellType(1, 1, number));
+    EXPECT_EQ(kept.takeInto(kValueText, sheet, 1, 1, buffer), -1);
+
+    EXPECT_EQ(kept.formatAndKeep(kValueText, sheet, 1, 1), 5);
+    ASSERT_TRUE(sheet.engine().setNumber(1, 1, 7.25));
+    EXPECT_EQ(kept.takeInto(kValueText, sheet, 1, 1, buffer), -1);
+
+    // A write elsewhere leaves the cell's text valid.
+    EXPECT_EQ(kept.formatAndKeep(kValueText, sheet, 1, 1), 5);
+    ASSERT_TRUE(sheet.setData(2, 2, "9"));
+    EXPECT_EQ(kept.takeInto(kValueText, sheet, 1, 1, buffer), 5);
+    EXPECT_STREQ(buffer, "7.250");
 }
 
 }  // namespace

@@ -23,7 +23,6 @@ bool SheetModel::assign(const SheetModel& other) {
     formatIds_ = other.formatIds_;
     extraSpares_.assign(extras_, other.extras_);
     spans_ = other.spans_;
-    contentBlocks_ = other.contentBlocks_;
     colWidths_ = other.colWidths_;
     rowHeights_ = other.rowHeights_;
     return true;
@@ -86,7 +85,7 @@ void SheetModel::dropExtraIfDefault(int col, int row) {
     if (it != extras_.end() && it->second.isDefault()) extraSpares_.erase(extras_, it);
 }
 
-// Puts a content into the engine and marks its block; a Text content is `text`.
+// Puts a content into the engine; a Text content is `text`.
 bool SheetModel::putContent(int col, int row, FormulaValueKind kind, double number,
                             std::string_view text) {
     bool stored = false;
@@ -105,7 +104,6 @@ bool SheetModel::putContent(int col, int row, FormulaValueKind kind, double numb
             stored = engine_->isEmpty(col, row) || engine_->setEmpty(col, row);
             break;
     }
-    if (stored && kind != FormulaValueKind::Empty) markContent(col, row);
     return stored;
 }
 
@@ -132,8 +130,14 @@ bool SheetModel::storeContent(int col, int row, const FormulaValue& content,
 // setData under a known cell type.
 bool SheetModel::storeData(int col, int row, const SSCellType& type, std::string_view text) {
     const std::optional<DataContent> content = readDataText(type, text);
-    if (!content || !putContent(col, row, content->kind, content->number, text)) return false;
-    keepDataText(col, row, !isCanonicalDataText(*content, text), text);
+    return content && storeReadData(col, row, *content, text);
+}
+
+// storeData with the content already read from `text`.
+bool SheetModel::storeReadData(int col, int row, const DataContent& content,
+                               std::string_view text) {
+    if (!putContent(col, row, content.kind, content.number, text)) return false;
+    keepDataText(col, row, !isCanonicalDataText(content, text), text);
     return true;
 }
 
@@ -156,7 +160,6 @@ FormulaResult SheetModel::setFormula(int col, int row, std::string_view text, Fo
     }
     result = engine_->setFormula(col, row, text, mode);
     if (result) {
-        markContent(col, row);
         if (auto it = extras_.find(keyOf(col, row)); it != extras_.end()) {
             it->second.hasDataText = false;
             it->second.dataText.clear();
@@ -193,6 +196,10 @@ bool SheetModel::hasFormula(int col, int row) const {
 
 FormulaValue SheetModel::value(int col, int row) const {
     return exists(col, row) ? engine_->value(col, row) : FormulaValue{};
+}
+
+FormulaValueView SheetModel::valueView(int col, int row) const {
+    return exists(col, row) ? engine_->valueView(col, row) : FormulaValueView{};
 }
 
 bool SheetModel::setTag(int col, int row, std::string_view tag) {
@@ -260,23 +267,23 @@ void SheetModel::changeFormatId(int col, int row, std::uint32_t id, bool typeCha
 
 // Reads the data again under the cell's new type; data the new type refuses is emptied.
 void SheetModel::reapplyData(int col, int row) {
-    if (engine_->hasFormula(col, row)) return;
+    const std::optional<FormulaValueView> held = engine_->constantView(col, row);
+    if (!held) return;  // a formula cell
     const CellExtra* e = extra(col, row);
     const SSCellType& type = formats_.get(formatIds_.get(col, row)).cellType;
-    std::string typed;
-    if (e && e->hasDataText) {
-        typed = e->dataText;
-    } else if (const std::string_view text = engine_->textValue(col, row); !text.empty()) {
-        // A text the new type refuses (a name in a cell made numeric) is emptied uncopied; the
-        // cell keeps no data text (its text was its own canonical form).
-        if (!readDataText(type, text)) {
+    if (!(e && e->hasDataText) && held->kind == FormulaValueKind::Text && !held->text.empty()) {
+        // A text is its own canonical form: the cell keeps no data text. One the new type
+        // refuses (a name in a cell made numeric) is emptied uncopied.
+        const std::optional<DataContent> content = readDataText(type, held->text);
+        if (!content) {
             engine_->setEmpty(col, row);
             return;
         }
-        typed = text;
-    } else {
-        typed = canonicalDataText(engine_->value(col, row));
+        const std::string typed(held->text);  // the cell's own text is about to change
+        if (!storeReadData(col, row, *content, typed)) clearContent(col, row);
+        return;
     }
+    const std::string typed = e && e->hasDataText ? e->dataText : canonicalDataText(*held);
     if (typed.empty()) return;
     if (!storeData(col, row, type, typed)) clearContent(col, row);
 }
@@ -351,17 +358,12 @@ void SheetModel::forEachUsedCell(const std::function<void(int col, int row)>& vi
     keys.reserve(extras_.size());
     for (const auto& e : extras_) keys.push_back(e.first);
     formatIds_.forEach([&](int col, int row, std::uint32_t) { keys.push_back(keyOf(col, row)); });
-    for (std::uint64_t block : contentBlocks_) {
-        const int col = int(block & 0xFFFFFFFFu);
-        const int first = int(block >> 32) << kBlockBits;
-        const int last = std::min(maxRows_, first + (1 << kBlockBits) - 1);
-        if (col > maxCols_) continue;
-        for (int r = first; r <= last; ++r) {
-            if (engine_->hasFormula(col, r) || !engine_->value(col, r).isEmpty()) {
-                keys.push_back(keyOf(col, r));
-            }
+    engine_->forEachContentRun([&](int col, int first, int last) {
+        if (col > maxCols_) return;
+        for (int r = first; r <= std::min(last, maxRows_); ++r) {
+            if (!engine_->isEmpty(col, r)) keys.push_back(keyOf(col, r));
         }
-    }
+    });
     // Row-major order: by row, then column; each cell once.
     const auto rowMajor = [](std::uint64_t k) { return (k << 32) | (k >> 32); };
     std::sort(keys.begin(), keys.end(),

@@ -24,6 +24,8 @@
 #include "formula_engine.h"
 #include "spare_nodes.h"
 
+struct DataContent;
+
 struct CellSpan {
     int col = 0;
     int row = 0;
@@ -85,6 +87,8 @@ class SheetModel {
     std::string formulaText(int col, int row) const;
     bool hasFormula(int col, int row) const;
     FormulaValue value(int col, int row) const;
+    // value() read in place, valid until the cell changes.
+    FormulaValueView valueView(int col, int row) const;
 
     // Tag, note and format.
     bool setTag(int col, int row, std::string_view tag);
@@ -136,6 +140,11 @@ class SheetModel {
     void forEachUsedCell(const std::function<void(int col, int row)>& visit) const;
     // True when the cell holds data, a formula, a tag, a note or a non-default format.
     bool isUsed(int col, int row) const;
+    // A stamp that changes whenever a cell's value, contents or format id change: the later of
+    // the engine's and the format ids' write stamps (write_stamp.h).
+    std::uint64_t writeStamp() const {
+        return std::max(engine_->writeStamp(), formatIds_.written());
+    }
 
   private:
     SheetModel(const SheetModel& other);  // through clone()
@@ -149,6 +158,7 @@ class SheetModel {
     void dropExtraIfDefault(int col, int row);
     bool storeContent(int col, int row, const FormulaValue& content, std::string_view typed);
     bool storeData(int col, int row, const SSCellType& type, std::string_view text);
+    bool storeReadData(int col, int row, const DataContent& content, std::string_view text);
     bool putContent(int col, int row, FormulaValueKind kind, double number, std::string_view text);
     void keepDataText(int col, int row, bool differs, std::string_view typed);
     void changeFormatId(int col, int row, std::uint32_t id, bool typeChanges);
@@ -157,22 +167,6 @@ class SheetModel {
     void moveExtras(const std::function<bool(int& col, int& row)>& move);
     void moveSizes(std::map<int, int>& sizes, const std::function<bool(int& index)>& move);
     void moveSpans(const std::function<bool(CellSpan&)>& move);
-    // Blocks of kBlockRows rows of one column that may hold engine content (never missing
-    // one), so that visiting the used cells costs the blocks used, not the sheet's area.
-    static constexpr int kBlockBits = 8;
-    static std::uint64_t blockKey(int col, int block) {
-        return (std::uint64_t(std::uint32_t(block)) << 32) | std::uint32_t(col);
-    }
-
-    void markContent(int col, int row) {
-        markBlock(contentBlocks_, blockKey(col, row >> kBlockBits));
-    }
-    // Adds a block key to a sorted list of keys, once.
-    static void markBlock(std::vector<std::uint64_t>& blocks, std::uint64_t key) {
-        const auto at = std::lower_bound(blocks.begin(), blocks.end(), key);
-        if (at == blocks.end() || *at != key) blocks.insert(at, key);
-    }
-    void shiftContentBlocks(bool rows, int at, int count);
     bool copyCell(int fromCol, int fromRow, int toCol, int toRow, bool formatOnly);
     struct CellSnapshot;
     CellSnapshot snapshot(int col, int row) const;
@@ -186,7 +180,6 @@ class SheetModel {
     std::unordered_map<std::uint64_t, CellExtra> extras_;  // data texts, tags, notes
     SpareNodes<std::unordered_map<std::uint64_t, CellExtra>> extraSpares_;
     std::vector<CellSpan> spans_;
-    std::vector<std::uint64_t> contentBlocks_;  // sorted, each block once
     std::map<int, int> colWidths_;
     std::map<int, int> rowHeights_;
 };

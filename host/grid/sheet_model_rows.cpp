@@ -63,30 +63,6 @@ void SheetModel::moveSpans(const std::function<bool(CellSpan&)>& move) {
                   [&](CellSpan& s) { return !move(s) || (s.numCols == 1 && s.numRows == 1); });
 }
 
-// Moves the marks of content blocks the way the engine moves cells: every block that may
-// receive a moved cell is marked (a block may stay marked without content).
-void SheetModel::shiftContentBlocks(bool rows, int at, int count) {
-    constexpr int kRows = 1 << kBlockBits;
-    std::vector<std::uint64_t> moved;
-    for (std::uint64_t key : contentBlocks_) {
-        int col = int(key & 0xFFFFFFFFu);
-        const int block = int(key >> 32);
-        if (!rows) {
-            if (moveIndex(col, at, count)) markBlock(moved, blockKey(col, block));
-            continue;
-        }
-        const int lo = block * kRows;
-        const int hi = lo + kRows - 1;
-        if (lo < at) markBlock(moved, key);
-        const int from = count > 0 ? std::max(lo, at) : std::max(lo, at - count);
-        if (hi < from) continue;
-        for (int b = (from + count) >> kBlockBits; b <= (hi + count) >> kBlockBits; ++b) {
-            markBlock(moved, blockKey(col, b));
-        }
-    }
-    contentBlocks_.swap(moved);
-}
-
 bool SheetModel::insertRows(int at, int count) {
     if (at < 1 || at > maxRows_ + 1 || count < 1) return false;
     int lastUsed = std::min(engine_->usedRows(), maxRows_);
@@ -94,7 +70,6 @@ bool SheetModel::insertRows(int at, int count) {
     formatIds_.forEach([&](int, int row, std::uint32_t) { lastUsed = std::max(lastUsed, row); });
     if (lastUsed >= at && lastUsed + count > maxRows_) maxRows_ = lastUsed + count;
     if (maxRows_ > FormulaEngine::kMaxRow || !engine_->insertRows(at, count)) return false;
-    shiftContentBlocks(true, at, count);
     moveExtras([&](int&, int& r) { return r == 0 || moveIndex(r, at, count); });
     moveSizes(rowHeights_, [&](int& r) { return r == 0 || moveIndex(r, at, count); });
     moveSpans([&](CellSpan& s) { return moveSpanAxis(s.row, s.numRows, at, count); });
@@ -104,7 +79,6 @@ bool SheetModel::insertRows(int at, int count) {
 bool SheetModel::deleteRows(int at, int count) {
     if (at < 1 || count < 1 || at + count - 1 > maxRows_) return false;
     if (!engine_->deleteRows(at, count)) return false;
-    shiftContentBlocks(true, at, -count);
     moveExtras([&](int&, int& r) { return r == 0 || moveIndex(r, at, -count); });
     moveSizes(rowHeights_, [&](int& r) { return r == 0 || moveIndex(r, at, -count); });
     moveSpans([&](CellSpan& s) { return moveSpanAxis(s.row, s.numRows, at, -count); });
@@ -118,7 +92,6 @@ bool SheetModel::insertCols(int at, int count) {
     formatIds_.forEach([&](int col, int, std::uint32_t) { lastUsed = std::max(lastUsed, col); });
     if (lastUsed >= at && lastUsed + count > maxCols_) maxCols_ = lastUsed + count;
     if (maxCols_ > FormulaEngine::kMaxCol || !engine_->insertCols(at, count)) return false;
-    shiftContentBlocks(false, at, count);
     moveExtras([&](int& c, int&) { return c == 0 || moveIndex(c, at, count); });
     moveSizes(colWidths_, [&](int& c) { return c == 0 || moveIndex(c, at, count); });
     moveSpans([&](CellSpan& s) { return moveSpanAxis(s.col, s.numCols, at, count); });
@@ -128,7 +101,6 @@ bool SheetModel::insertCols(int at, int count) {
 bool SheetModel::deleteCols(int at, int count) {
     if (at < 1 || count < 1 || at + count - 1 > maxCols_) return false;
     if (!engine_->deleteCols(at, count)) return false;
-    shiftContentBlocks(false, at, -count);
     moveExtras([&](int& c, int&) { return c == 0 || moveIndex(c, at, -count); });
     moveSizes(colWidths_, [&](int& c) { return c == 0 || moveIndex(c, at, -count); });
     moveSpans([&](CellSpan& s) { return moveSpanAxis(s.col, s.numCols, at, -count); });
@@ -139,7 +111,6 @@ bool SheetModel::copyCell(int fromCol, int fromRow, int toCol, int toRow, bool f
     if (!exists(toCol, toRow)) return false;
     if (formatOnly) return setFormat(toCol, toRow, format(fromCol, fromRow));
     engine_->copyCell(fromCol, fromRow, toCol, toRow);
-    markContent(toCol, toRow);
     formatIds_.set(toCol, toRow, formatIds_.get(fromCol, fromRow));
     const CellExtra* e = extra(fromCol, fromRow);
     if (e) {
@@ -198,7 +169,6 @@ SheetModel::CellSnapshot SheetModel::snapshot(int col, int row) const {
 
 void SheetModel::restore(int col, int row, const CellSnapshot& s) {
     if (s.hasFormula) {
-        markContent(col, row);
         if (!engine_->setFormula(col, row, s.formulaR1C1, FormulaSetMode::Loader)) {
             engine_->setFormula(col, row, "#REF!", FormulaSetMode::Loader);
         }
