@@ -151,10 +151,11 @@ std::uint64_t CustomFunctions::freshStamp() {
 
 CustomFunctions& CustomFunctions::operator=(const CustomFunctions& other) {
     if (this == &other) return *this;
-    clear();
+    clear();  // a copy of a registry without functions is no more than this
     for (const auto& [name, entry] : other.entries_) {
         if (!entry.callback) continue;
         put(name, entry);
+        orderVersion_ = 0;
         onlyOrder_ = false;  // a name registered outside the remembered order
         nameSet_ = other.nameSet_;
     }
@@ -165,18 +166,24 @@ void CustomFunctions::registered() {
     if (onlyOrder_ && next_ == order_.size()) {
         if (orderStamp_ == 0) orderStamp_ = freshStamp();
         nameSet_ = orderStamp_;
+        if (orderVersion_ != 0)
+            version_ = orderVersion_;
+        else
+            orderVersion_ = version_;
     } else {
         nameSet_ = freshStamp();
     }
 }
 
 void CustomFunctions::clear() {
+    version_ = freshStamp();
     next_ = 0;
     onlyOrder_ = true;
     nameSet_ = kNoNames;
     if (entries_.size() > kMaxEntries) {
         order_.clear();
         orderStamp_ = 0;
+        orderVersion_ = 0;
         return entries_.clear();
     }
     // A let-go entry holds no callback.
@@ -194,6 +201,8 @@ bool CustomFunctions::add(std::string_view upperName, std::string_view asGiven, 
                           int maxArgs, FormulaCustomFunction cb, long flags) {
     if (upperName.empty() || !cb || !validCounts(minArgs, maxArgs)) return false;
     CustomFunctionEntry& entry = put(upperName, CustomFunctionEntry{minArgs, maxArgs, flags, cb});
+    version_ = freshStamp();
+    orderVersion_ = 0;  // a registration outside the remembered order
     if (next_ >= kMaxEntries) {
         onlyOrder_ = false;
         nameSet_ = freshStamp();
@@ -213,6 +222,7 @@ bool CustomFunctions::addAgain(std::string_view asGiven, int minArgs, int maxArg
     Registered& place = order_[next_];
     if (place.asGiven != asGiven) return false;
     *place.entry = CustomFunctionEntry{minArgs, maxArgs, flags, cb};
+    version_ = freshStamp();
     ++next_;
     registered();
     return true;

@@ -53,6 +53,11 @@ class CustomFunctions {
     // Valid until the next change of the registry.
     const CustomFunctionEntry* find(std::string_view upperName) const;
     std::uint64_t nameSet() const { return nameSet_; }
+    // A stamp of the registry, never shared with another registry: what find() gave stays
+    // valid while it is the same (the entry itself shows any later registration of its name).
+    // It changes with every change, except that registering the remembered order again after
+    // clear() brings back the stamp the order had: the same names, each at its old entry.
+    std::uint64_t version() const { return version_; }
 
   private:
     static std::uint64_t freshStamp();
@@ -76,7 +81,9 @@ class CustomFunctions {
     // reaches its end.
     bool onlyOrder_ = true;
     std::uint64_t nameSet_ = kNoNames;
-    std::uint64_t orderStamp_ = 0;  // the stamp of all of order_'s names; 0 before one is taken
+    std::uint64_t version_ = freshStamp();
+    std::uint64_t orderVersion_ = 0;  // the version the whole order last left; 0 for none
+    std::uint64_t orderStamp_ = 0;    // the stamp of all of order_'s names; 0 before one is taken
     static constexpr std::uint64_t kNoNames = 1;  // the stamp of the empty set
 };
 

@@ -189,6 +189,34 @@ TEST_F(FormulaCustom, RegisteringAgainAfterClearingReplacesExactlyTheNamedFuncti
     EXPECT_EQ(evalText(e, "=SUM(A1)"), "3");
 }
 
+// A sheet remembers the functions its formulas found while the registry stays the same, also
+// across registering the same functions again in the same order: every other registration
+// must reach the formulas.
+TEST_F(FormulaCustom, FormulasCallWhatIsRegisteredAfterEveryRegistration) {
+    const auto registerAll = [&](FormulaCustomFunction alpha, FormulaCustomFunction beta) {
+        e.clearCustomFunctions();
+        ASSERT_TRUE(e.addCustomFunction("Alpha", 1, 1, alpha, 0));
+        ASSERT_TRUE(e.addCustomFunction("Beta", 1, 1, beta, 0));
+    };
+    registerAll(describe, describe);
+    EXPECT_EQ(evalText(e, "=ALPHA(A1)&BETA(A2)"), "1:0:32:0:steel");
+    registerAll(describe, describe);  // the same again
+    EXPECT_EQ(evalText(e, "=ALPHA(A1)&BETA(A2)"), "1:0:32:0:steel");
+    registerAll(describe, freesItsArgument);  // another callback at the same place
+    EXPECT_EQ(evalText(e, "=ALPHA(A1)&BETA(A2)"), "1:0:32.5");
+    registerAll(describe, describe);
+    EXPECT_EQ(evalText(e, "=BETA(A2)"), "2:0:steel");
+    ASSERT_TRUE(e.addCustomFunction("Beta", 1, 1, freesItsArgument, 0));  // outside the order
+    EXPECT_EQ(evalText(e, "=BETA(A2)"), "2.5");
+    FormulaEngine other;
+    ASSERT_TRUE(other.addCustomFunction("BETA", 1, 1, describe, SPREAD_CUSTFUNC_WANTCELLREF));
+    ASSERT_TRUE(e.assign(other));  // a copy of another registry
+    ASSERT_TRUE(e.setNumber(1, 1, 3) && e.setText(1, 2, "steel"));
+    EXPECT_EQ(evalText(e, "=BETA(A2)"), "3:0:1,2,1,2");
+    EXPECT_FALSE(e.hasCustomFunction("ALPHA"));
+    other.clear();
+}
+
 // More arguments than the records kept on the stack: each arrives, and each block is freed.
 TEST_F(FormulaCustom, ManyStringArgumentsArriveAndAreFreed) {
     ASSERT_TRUE(e.addCustomFunction("DESCRIBE", 0, 20, describe, 0));

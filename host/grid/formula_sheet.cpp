@@ -241,9 +241,23 @@ void FormulaSheet::readCell(int col, int row, EvalValue& out) {
     }
 }
 
+const CustomFunctionEntry* FormulaSheet::findCustom(std::string_view upperName) {
+    std::size_t place = upperName.size() * 7;
+    if (!upperName.empty())
+        place += static_cast<unsigned char>(upperName.front()) * 3u +
+                 static_cast<unsigned char>(upperName.back());
+    place %= customLookUps_.size();
+    CustomLookUp& kept = customLookUps_[place];
+    if (kept.version == customs.version() && kept.name == upperName) return kept.entry;
+    kept.entry = customs.find(upperName);
+    kept.name.assign(upperName);
+    kept.version = customs.version();
+    return kept.entry;
+}
+
 void FormulaSheet::callCustom(std::string_view upperName, EvalValue* args, int argc,
                               EvalValue& out) {
-    const CustomFunctionEntry* entry = customs.find(upperName);
+    const CustomFunctionEntry* entry = findCustom(upperName);
     if (!entry) return out.setError(FormulaError::Name);
     CustomFunctionEntry copy = *entry;  // the callback may change the registry
     callCustomFunction(copy, *this, args, argc, out);

@@ -2,7 +2,9 @@
 // the calculation driver. FormulaEngine's operations check their arguments and forward here.
 #pragma once
 
+#include <array>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "formula_calc_order.h"
@@ -89,6 +91,15 @@ class FormulaSheet : public EvalHost, private FormulaOrderGraph {
     int usedRows() const override { return cells_.usedRows(); }
 
   private:
+    // The entries last found by name while the registry stayed the same: the formulas of a
+    // sheet call the same few functions again and again.
+    struct CustomLookUp {
+        std::string name;
+        std::uint64_t version = 0;
+        const CustomFunctionEntry* entry = nullptr;
+    };
+    const CustomFunctionEntry* findCustom(std::string_view upperName);
+
     // FormulaOrderGraph
     void precedents(std::uint32_t id, std::vector<std::uint32_t>& out) override;
     bool inScope(std::uint32_t id) const override;
@@ -131,4 +142,5 @@ class FormulaSheet : public EvalHost, private FormulaOrderGraph {
     std::vector<std::uint32_t> roots_;
     std::vector<std::unique_ptr<std::vector<EvalValue>>> stacks_;
     std::size_t stacksInUse_ = 0;
+    std::array<CustomLookUp, 16> customLookUps_;
 };
