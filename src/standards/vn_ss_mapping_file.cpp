@@ -22,6 +22,7 @@ struct MappingLines {
     Ktx_StringArray keys;
     std::vector<bool> hasMaps;  // per line: false for a line without "="
     std::vector<std::vector<VnObjectMap>> maps;
+    std::vector<std::shared_ptr<VnMapLookups>> lookups;  // per line: what searches found
 };
 
 MappingLines parseMappingLines(const Ktx_String& path) {
@@ -35,6 +36,7 @@ MappingLines parseMappingLines(const Ktx_String& path) {
         m.hasMaps.push_back(lines[i].contains("="));
         m.maps.push_back(m.hasMaps.back() ? parseMappingLine(lines[i])
                                           : std::vector<VnObjectMap>());
+        m.lookups.push_back(std::make_shared<VnMapLookups>());
     }
     return m;
 }
@@ -127,11 +129,13 @@ const std::vector<VnObjectMap>& mapsOfLine(const Ktx_String& line) {
 
 }  // namespace
 
-Acad::ErrorStatus VnSSMapping::takeLineMaps(bool hasMaps, const std::vector<VnObjectMap>& maps) {
+Acad::ErrorStatus VnSSMapping::takeLineMaps(bool hasMaps, const std::vector<VnObjectMap>& maps,
+                                            std::shared_ptr<VnMapLookups> lookups) {
     removeAllMaps();
     if (!hasMaps) return Acad::eInvalidInput;
     maps_.reserve(maps.size());
     for (const VnObjectMap& map : maps) appendMap(map);
+    lookups_ = std::move(lookups);
     return Acad::eOk;
 }
 
@@ -147,7 +151,7 @@ Acad::ErrorStatus VnSSMapping::getMappingFromFile(Ktx_String ssName, const Ktx_S
     int index = file->keys.find(key, true);
     if (index < 0) return Acad::eInvalidInput;
     const size_t line = static_cast<size_t>(index);
-    return takeLineMaps(file->hasMaps[line], file->maps[line]);
+    return takeLineMaps(file->hasMaps[line], file->maps[line], file->lookups[line]);
 }
 
 Acad::ErrorStatus VnSSMapping::setMappingToFile(Ktx_String ssName, const Ktx_String& key) {
