@@ -43,12 +43,12 @@ Acad::ErrorStatus VnObjectMap::isCompatible(const VnObjectMap& other) const {
 
 Acad::ErrorStatus VnObjectMap::getMacroVarValue(Ktx_DbMacro* macro, MacroData* data,
                                                 Ktx_String& value, AcTransaction* tr,
-                                                VnMacroPass* pass) {
+                                                VnMacroPass* pass) const {
     return getSetMacroVarValue(macro, data, value, true, tr, pass);
 }
 
 Acad::ErrorStatus VnObjectMap::setMacroVarValue(Ktx_DbMacro* macro, MacroData* data,
                                                 Ktx_String& value, AcTransaction* tr,
-                                                VnMacroPass* pass) {
+                                                VnMacroPass* pass) const {
     return getSetMacroVarValue(macro, data, value, false, tr, pass);
 }

@@ -28,7 +28,7 @@ bool profileNumber(const Ktx_String& text, int& n) {
 
 Acad::ErrorStatus VnObjectMap::getSetMacroVarValue(Ktx_DbMacro* macro, MacroData* data,
                                                    Ktx_String& value, bool get, AcTransaction* tr,
-                                                   VnMacroPass* pass) {
+                                                   VnMacroPass* pass) const {
     if (!macro) return Acad::eInvalidInput;
     macro->assertWriteEnabled();
     bool anyModule = false;
@@ -80,7 +80,7 @@ Acad::ErrorStatus VnObjectMap::getBaseProfileValue(Ktx_Macro* macro, Ktx_String&
 
 Acad::ErrorStatus VnObjectMap::getSetModuleVarValue(Ktx_Macro* macro, MacroData* data,
                                                     std::string_view moduleName, Ktx_String& value,
-                                                    bool get, AcTransaction* tr) {
+                                                    bool get, AcTransaction* tr) const {
     if (!isModuleKind(kind)) return Acad::eNotApplicable;
     Ktx_Module* module = macro->findModuleNamed(moduleName);
     if (!module) return Acad::eInvalidInput;
@@ -91,7 +91,7 @@ Acad::ErrorStatus VnObjectMap::getSetModuleVarValue(Ktx_Macro* macro, MacroData*
 
 Acad::ErrorStatus VnObjectMap::getSetModuleProperty(Ktx_Module* module, MacroTabData* tab,
                                                     Ktx_String& value, bool get,
-                                                    AcTransaction* tr) {
+                                                    AcTransaction* tr) const {
     int offsetType = 0;
     if (mapKindToCutOffsetType(kind, offsetType))
         return accessCutOffset(module, varName, offsetType, value, get);

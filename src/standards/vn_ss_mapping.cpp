@@ -1,6 +1,7 @@
 #include "vn_ss_mapping.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "macro_var_path.h"
 #include "vn_dlg_standards_data.h"
@@ -14,6 +15,7 @@ VnSSMapping& VnSSMapping::operator=(const VnSSMapping& other) {
     if (this == &other) return *this;
     mode = other.mode;
     lookups_ = other.lookups_;
+    lineMaps_ = other.lineMaps_;
     maps_.resize(other.maps_.size());
     for (size_t i = 0; i < maps_.size(); ++i) {
         if (!maps_[i]) maps_[i] = std::make_unique<VnObjectMap>();
@@ -22,7 +24,17 @@ VnSSMapping& VnSSMapping::operator=(const VnSSMapping& other) {
     return *this;
 }
 
+void VnSSMapping::own() const {
+    if (!lineMaps_) return;
+    std::shared_ptr<const std::vector<VnObjectMap>> line = std::move(lineMaps_);
+    lineMaps_.reset();
+    maps_.clear();
+    maps_.reserve(line->size());
+    for (const VnObjectMap& map : *line) maps_.push_back(std::make_unique<VnObjectMap>(map));
+}
+
 void VnSSMapping::appendMap(const VnObjectMap& map) {
+    own();
     lookups_.reset();
     maps_.push_back(std::make_unique<VnObjectMap>(map));
 }
@@ -32,6 +44,7 @@ Acad::ErrorStatus VnSSMapping::insertMapAt(int i, const VnObjectMap& map) {
         acutPrintf("*Error* Invalid index passed to insert.\n");
         return Acad::eInvalidInput;
     }
+    own();
     lookups_.reset();
     maps_.insert(maps_.begin() + i, std::make_unique<VnObjectMap>(map));
     return Acad::eOk;
@@ -42,6 +55,7 @@ Acad::ErrorStatus VnSSMapping::removeMapAt(int i) {
         acutPrintf("*Error* Invalid index passed to remove.\n");
         return Acad::eInvalidInput;
     }
+    own();
     lookups_.reset();
     maps_.erase(maps_.begin() + i);
     return Acad::eOk;
@@ -87,8 +101,8 @@ Acad::ErrorStatus VnSSMapping::getMacroVarValue(const Ktx_String& ssVar, const V
     int index = -1;
     if (findSSVar(ssVar, type, index, pass ? pass->slot : -1) != Acad::eOk)
         return Acad::eInvalidInput;
-    return maps_[static_cast<size_t>(index)]->getMacroVarValue(data.macro, data.macroData, value,
-                                                               data.transaction, pass);
+    return std::as_const(*this).map(index).getMacroVarValue(data.macro, data.macroData, value,
+                                                            data.transaction, pass);
 }
 
 Acad::ErrorStatus VnSSMapping::setMacroVarValue(const Ktx_String& ssVar, const VnValueType& type,
@@ -102,8 +116,8 @@ Acad::ErrorStatus VnSSMapping::setMacroVarValue(const Ktx_String& ssVar, const V
         mode == 1 ? moduleGroupValue(ssVar, type, value, data, false) : Acad::eInvalidInput;
     int index = -1;
     if (findSSVar(ssVar, type, index, pass ? pass->slot : -1) != Acad::eOk) return group;
-    return maps_[static_cast<size_t>(index)]->setMacroVarValue(data.macro, data.macroData, value,
-                                                               data.transaction, pass);
+    return std::as_const(*this).map(index).setMacroVarValue(data.macro, data.macroData, value,
+                                                            data.transaction, pass);
 }
 
 Acad::ErrorStatus VnSSMapping::findSSVar(const Ktx_String& ssVar, const VnValueType& type,

@@ -47,16 +47,23 @@ class VnSSMapping {
     VnSSMapping& operator=(VnSSMapping&&) noexcept = default;
     virtual ~VnSSMapping() = default;
 
-    const Maps& mappedObjects() const { return maps_; }
+    const Maps& mappedObjects() const {
+        own();
+        return maps_;
+    }
     // Write access to the maps forgets what was remembered about them.
     Maps& mappedObjectsWrite() {
+        own();
         lookups_.reset();
         return maps_;
     }
-    int mapCount() const { return static_cast<int>(maps_.size()); }
+    int mapCount() const { return static_cast<int>(lineMaps_ ? lineMaps_->size() : maps_.size()); }
     // REQUIRES: 0 <= i < mapCount().
-    const VnObjectMap& map(int i) const { return *maps_[static_cast<size_t>(i)]; }
+    const VnObjectMap& map(int i) const {
+        return lineMaps_ ? (*lineMaps_)[static_cast<size_t>(i)] : *maps_[static_cast<size_t>(i)];
+    }
     VnObjectMap& map(int i) {
+        own();
         lookups_.reset();
         return *maps_[static_cast<size_t>(i)];
     }
@@ -66,6 +73,7 @@ class VnSSMapping {
     Acad::ErrorStatus removeMapAt(int i);
     void removeAllMaps() {
         lookups_.reset();
+        lineMaps_.reset();
         maps_.clear();
     }
 
@@ -117,8 +125,13 @@ class VnSSMapping {
   private:
     // The maps of one mapping line in place of the current ones; a line without "=" (hasMaps
     // false) leaves none and is refused.
-    Acad::ErrorStatus takeLineMaps(bool hasMaps, const std::vector<VnObjectMap>& maps,
-                                   std::shared_ptr<VnMapLookups> lookups = nullptr);
+    Acad::ErrorStatus takeLineMaps(bool hasMaps, const std::vector<VnObjectMap>& maps);
+    // The same for the maps of a kept line, shared until they are written to.
+    Acad::ErrorStatus shareLineMaps(bool hasMaps,
+                                    std::shared_ptr<const std::vector<VnObjectMap>> maps,
+                                    std::shared_ptr<VnMapLookups> lookups);
+    // Copies shared line maps into maps_ (a mapping about to be changed, or asked for maps_).
+    void own() const;
     Acad::ErrorStatus searchSSVar(const Ktx_String& ssVar, const VnValueType& type,
                                   int& index) const;
     Acad::ErrorStatus moduleGroupValue(const Ktx_String& ssVar, const VnValueType& type,
@@ -132,7 +145,10 @@ class VnSSMapping {
     void addMap(const Ktx_String& objectName, const Ktx_String& varName, VnMapKind kind,
                 int visibility, const Ktx_String& label = Ktx_String());
 
-    Maps maps_;
+    // The maps: maps_, or, while they are a kept mapping line's unchanged (maps_ empty), that
+    // line's maps, shared.
+    mutable Maps maps_;
+    mutable std::shared_ptr<const std::vector<VnObjectMap>> lineMaps_;
     // Set while the maps are those of a kept mapping line, unchanged.
     std::shared_ptr<VnMapLookups> lookups_;
 };

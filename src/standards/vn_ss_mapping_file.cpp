@@ -129,12 +129,20 @@ const std::vector<VnObjectMap>& mapsOfLine(const Ktx_String& line) {
 
 }  // namespace
 
-Acad::ErrorStatus VnSSMapping::takeLineMaps(bool hasMaps, const std::vector<VnObjectMap>& maps,
-                                            std::shared_ptr<VnMapLookups> lookups) {
+Acad::ErrorStatus VnSSMapping::takeLineMaps(bool hasMaps, const std::vector<VnObjectMap>& maps) {
     removeAllMaps();
     if (!hasMaps) return Acad::eInvalidInput;
     maps_.reserve(maps.size());
     for (const VnObjectMap& map : maps) appendMap(map);
+    return Acad::eOk;
+}
+
+Acad::ErrorStatus VnSSMapping::shareLineMaps(bool hasMaps,
+                                             std::shared_ptr<const std::vector<VnObjectMap>> maps,
+                                             std::shared_ptr<VnMapLookups> lookups) {
+    removeAllMaps();
+    if (!hasMaps) return Acad::eInvalidInput;
+    lineMaps_ = std::move(maps);
     lookups_ = std::move(lookups);
     return Acad::eOk;
 }
@@ -151,7 +159,10 @@ Acad::ErrorStatus VnSSMapping::getMappingFromFile(Ktx_String ssName, const Ktx_S
     int index = file->keys.find(key, true);
     if (index < 0) return Acad::eInvalidInput;
     const size_t line = static_cast<size_t>(index);
-    return takeLineMaps(file->hasMaps[line], file->maps[line], file->lookups[line]);
+    // The line's maps shared, kept alive by the kept file they belong to.
+    return shareLineMaps(file->hasMaps[line],
+                         std::shared_ptr<const std::vector<VnObjectMap>>(file, &file->maps[line]),
+                         file->lookups[line]);
 }
 
 Acad::ErrorStatus VnSSMapping::setMappingToFile(Ktx_String ssName, const Ktx_String& key) {
