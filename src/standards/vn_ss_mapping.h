@@ -5,6 +5,9 @@
 // Modes: 0 not initialised; 1 module group (a variable's name is a path into each module of
 // the group named in the evaluation data, no maps); 2 maps read from the mapping file.
 //
+// Maps read from a mapping file are shared with the kept line they were read from until the
+// mapping is changed; copying a mapping copies its maps (or shares the same kept line).
+//
 // Operations returning Acad::ErrorStatus give eOk on success and eInvalidInput on failure.
 #include <memory>
 #include <vector>
@@ -58,7 +61,8 @@ class VnSSMapping {
         return maps_;
     }
     int mapCount() const { return static_cast<int>(lineMaps_ ? lineMaps_->size() : maps_.size()); }
-    // REQUIRES: 0 <= i < mapCount().
+    // REQUIRES: 0 <= i < mapCount(). A map stays where it is until the mapping is changed or
+    // asked for its maps to change (mappedObjectsWrite, mappedObjects, non-const map).
     const VnObjectMap& map(int i) const {
         return lineMaps_ ? (*lineMaps_)[static_cast<size_t>(i)] : *maps_[static_cast<size_t>(i)];
     }
