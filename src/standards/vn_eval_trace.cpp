@@ -4,25 +4,12 @@
 #include "vn_standards_dlg_nesting.h"
 #include "vn_var_cells.h"
 
-namespace {
-
-VnEvalTrace*& currentTrace() {
-    static VnEvalTrace* trace = nullptr;
-    return trace;
-}
-
-}  // namespace
-
-VnEvalTrace::Scope::Scope(VnEvalTrace& trace) : previous_(currentTrace()) {
-    currentTrace() = &trace;
+VnEvalTrace::Scope::Scope(VnEvalTrace& trace) : previous_(current_) {
+    current_ = &trace;
 }
 
 VnEvalTrace::Scope::~Scope() {
-    currentTrace() = previous_;
-}
-
-VnEvalTrace* VnEvalTrace::current() {
-    return currentTrace();
+    current_ = previous_;
 }
 
 VnEvalTrace::Cell* VnEvalTrace::openCell() {
@@ -31,11 +18,9 @@ VnEvalTrace::Cell* VnEvalTrace::openCell() {
                 .cells[static_cast<size_t>(openCells_.back())];
 }
 
-void VnEvalTrace::sheetStarted(const std::string& file, const VnVarCells& variables,
-                               const Ktx_StringArray& genVarNames,
-                               const Ktx_StringArray& genVarValues) {
-    VnEvalTrace* t = current();
-    if (!t) return;
+void VnEvalTrace::startSheet(const std::string& file, const VnVarCells& variables,
+                             const Ktx_StringArray& genVarNames,
+                             const Ktx_StringArray& genVarValues) {
     Sheet sheet;
     sheet.file = file;
     sheet.depth = VnStandardsNesting::depth();
@@ -46,61 +31,55 @@ void VnEvalTrace::sheetStarted(const std::string& file, const VnVarCells& variab
     }
     for (int i = 0; i < genVarNames.length() && i < genVarValues.length(); ++i)
         sheet.generalVariables.emplace_back(genVarNames[i].str(), genVarValues[i].str());
-    const int index = static_cast<int>(t->sheets.size());
-    if (Cell* caller = t->openCell()) {
-        sheet.parentSheet = t->openSheets_.back();
-        sheet.parentCell = t->openCells_.back();
+    const int index = static_cast<int>(sheets.size());
+    if (Cell* caller = openCell()) {
+        sheet.parentSheet = openSheets_.back();
+        sheet.parentCell = openCells_.back();
         caller->childSheet = index;
     }
-    t->sheets.push_back(std::move(sheet));
-    t->openSheets_.push_back(index);
-    t->openCells_.push_back(-1);
+    sheets.push_back(std::move(sheet));
+    openSheets_.push_back(index);
+    openCells_.push_back(-1);
 }
 
-void VnEvalTrace::sheetEnded() {
-    VnEvalTrace* t = current();
-    if (!t || t->openSheets_.empty()) return;
-    t->openSheets_.pop_back();
-    t->openCells_.pop_back();
+void VnEvalTrace::endSheet() {
+    if (openSheets_.empty()) return;
+    openSheets_.pop_back();
+    openCells_.pop_back();
 }
 
-void VnEvalTrace::cellStarted(int col, int row, const std::string& text) {
-    VnEvalTrace* t = current();
-    if (!t || t->openSheets_.empty()) return;
-    Sheet& sheet = t->sheets[static_cast<size_t>(t->openSheets_.back())];
+void VnEvalTrace::startCell(int col, int row, const std::string& text) {
+    if (openSheets_.empty()) return;
+    Sheet& sheet = sheets[static_cast<size_t>(openSheets_.back())];
     Cell cell;
     cell.col = col;
     cell.row = row;
     cell.text = text;
     sheet.cells.push_back(std::move(cell));
-    t->openCells_.back() = static_cast<int>(sheet.cells.size()) - 1;
+    openCells_.back() = static_cast<int>(sheet.cells.size()) - 1;
 }
 
-void VnEvalTrace::cellEquation(const std::string& left, const std::string& expression,
-                               bool childCall) {
-    VnEvalTrace* t = current();
-    Cell* cell = t ? t->openCell() : nullptr;
+void VnEvalTrace::setEquation(const std::string& left, const std::string& expression,
+                              bool childCall) {
+    Cell* cell = openCell();
     if (!cell) return;
     cell->left = left;
     cell->expression = expression;
     cell->childCall = childCall;
 }
 
-void VnEvalTrace::cellFormula(const std::string& formula) {
-    VnEvalTrace* t = current();
-    if (Cell* cell = t ? t->openCell() : nullptr) cell->formula = formula;
+void VnEvalTrace::setFormula(const std::string& formula) {
+    if (Cell* cell = openCell()) cell->formula = formula;
 }
 
-void VnEvalTrace::cellEnded(bool ok, const std::string& value) {
-    VnEvalTrace* t = current();
-    Cell* cell = t ? t->openCell() : nullptr;
+void VnEvalTrace::endCell(bool ok, const std::string& value) {
+    Cell* cell = openCell();
     if (!cell) return;
     cell->ok = ok;
     cell->value = value;
-    t->openCells_.back() = -1;
+    openCells_.back() = -1;
 }
 
-void VnEvalTrace::choiceMade(const Choice& choice) {
-    VnEvalTrace* t = current();
-    if (Cell* cell = t ? t->openCell() : nullptr) cell->choices.push_back(choice);
+void VnEvalTrace::addChoice(const Choice& choice) {
+    if (Cell* cell = openCell()) cell->choices.push_back(choice);
 }

@@ -72,24 +72,49 @@ class VnEvalTrace {
     };
 
     // The current trace; nullptr outside every scope.
-    static VnEvalTrace* current();
+    static VnEvalTrace* current() { return current_; }
 
     // The engine's side. A sheet starts its calculation with these variables (at the current
-    // nesting depth); cells and choices then go to it until it ends.
+    // nesting depth); cells and choices then go to it until it ends. Without a trace each call
+    // is the one pointer test inline here.
     static void sheetStarted(const std::string& file, const VnVarCells& variables,
                              const Ktx_StringArray& genVarNames,
-                             const Ktx_StringArray& genVarValues);
-    static void sheetEnded();
+                             const Ktx_StringArray& genVarValues) {
+        if (current_) current_->startSheet(file, variables, genVarNames, genVarValues);
+    }
+    static void sheetEnded() {
+        if (current_) current_->endSheet();
+    }
     // A Calc cell begins (its text as read); the choices made until cellEnded belong to it.
-    static void cellStarted(int col, int row, const std::string& text);
+    static void cellStarted(int col, int row, const std::string& text) {
+        if (current_) current_->startCell(col, row, text);
+    }
     static void cellEquation(const std::string& left, const std::string& expression,
-                             bool childCall);
-    static void cellFormula(const std::string& formula);
-    static void cellEnded(bool ok, const std::string& value);
+                             bool childCall) {
+        if (current_) current_->setEquation(left, expression, childCall);
+    }
+    static void cellFormula(const std::string& formula) {
+        if (current_) current_->setFormula(formula);
+    }
+    static void cellEnded(bool ok, const std::string& value) {
+        if (current_) current_->endCell(ok, value);
+    }
     // An engineering function's choice inside the cell being calculated.
-    static void choiceMade(const Choice& choice);
+    static void choiceMade(const Choice& choice) {
+        if (current_) current_->addChoice(choice);
+    }
 
   private:
+    static inline VnEvalTrace* current_ = nullptr;
+
+    void startSheet(const std::string& file, const VnVarCells& variables,
+                    const Ktx_StringArray& genVarNames, const Ktx_StringArray& genVarValues);
+    void endSheet();
+    void startCell(int col, int row, const std::string& text);
+    void setEquation(const std::string& left, const std::string& expression, bool childCall);
+    void setFormula(const std::string& formula);
+    void endCell(bool ok, const std::string& value);
+    void addChoice(const Choice& choice);
     Cell* openCell();
     std::vector<int> openSheets_;  // the sheets being calculated, outermost first
     std::vector<int> openCells_;   // per open sheet: its cell being calculated, or -1

@@ -42,11 +42,13 @@ Acad::ErrorStatus VnObjectMap::isCompatible(const VnObjectMap& other) const {
 }
 
 Acad::ErrorStatus VnObjectMap::getMacroVarValue(Ktx_DbMacro* macro, MacroData* data,
-                                                Ktx_String& value, AcTransaction* tr) {
-    return getSetMacroVarValue(macro, data, value, true, tr);
+                                                Ktx_String& value, AcTransaction* tr,
+                                                VnMacroPass* pass) const {
+    return getSetMacroVarValue(macro, data, value, true, tr, pass);
 }
 
 Acad::ErrorStatus VnObjectMap::setMacroVarValue(Ktx_DbMacro* macro, MacroData* data,
-                                                Ktx_String& value, AcTransaction* tr) {
-    return getSetMacroVarValue(macro, data, value, false, tr);
+                                                Ktx_String& value, AcTransaction* tr,
+                                                VnMacroPass* pass) const {
+    return getSetMacroVarValue(macro, data, value, false, tr, pass);
 }

@@ -15,6 +15,7 @@
 #include "vn_map_kind.h"
 
 class VnVarCell;
+class VnMacroPass;
 class AcTransaction;
 
 // The byte between the object name and the keyword of a mapping text.
@@ -42,20 +43,21 @@ class VnObjectMap {
     // eOk when objectName and varName (letter case folded) and kind are the same.
     Acad::ErrorStatus isCompatible(const VnObjectMap& other) const;
 
-    // Read or write the linked property (general variables with 8 decimals).
+    // Read or write the linked property (general variables with 8 decimals). `pass`, when
+    // given, remembers the modules a group name stands for over one pass (see VnMacroPass).
     Acad::ErrorStatus getMacroVarValue(Ktx_DbMacro* macro, MacroData* data, Ktx_String& value,
-                                       AcTransaction* tr);
+                                       AcTransaction* tr, VnMacroPass* pass = nullptr) const;
     Acad::ErrorStatus setMacroVarValue(Ktx_DbMacro* macro, MacroData* data, Ktx_String& value,
-                                       AcTransaction* tr);
+                                       AcTransaction* tr, VnMacroPass* pass = nullptr) const;
 
   private:
     Acad::ErrorStatus getSetMacroVarValue(Ktx_DbMacro* macro, MacroData* data, Ktx_String& value,
-                                          bool get, AcTransaction* tr);
+                                          bool get, AcTransaction* tr, VnMacroPass* pass) const;
     // The property in one module of the group; eNotApplicable for kinds that are no module's.
     Acad::ErrorStatus getSetModuleVarValue(Ktx_Macro* macro, MacroData* data,
                                            std::string_view moduleName, Ktx_String& value, bool get,
-                                           AcTransaction* tr);
+                                           AcTransaction* tr) const;
     Acad::ErrorStatus getSetModuleProperty(Ktx_Module* module, MacroTabData* tab, Ktx_String& value,
-                                           bool get, AcTransaction* tr);
+                                           bool get, AcTransaction* tr) const;
     Acad::ErrorStatus getBaseProfileValue(Ktx_Macro* macro, Ktx_String& value) const;
 };

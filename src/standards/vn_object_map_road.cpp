@@ -4,6 +4,7 @@
 #include "macro_var_path.h"
 #include "section_table_manager.h"
 #include "string_helpers.h"
+#include "vn_macro_pass.h"
 #include "vn_object_map.h"
 
 namespace {
@@ -26,14 +27,25 @@ bool profileNumber(const Ktx_String& text, int& n) {
 }  // namespace
 
 Acad::ErrorStatus VnObjectMap::getSetMacroVarValue(Ktx_DbMacro* macro, MacroData* data,
-                                                   Ktx_String& value, bool get, AcTransaction* tr) {
+                                                   Ktx_String& value, bool get, AcTransaction* tr,
+                                                   VnMacroPass* pass) const {
     if (!macro) return Acad::eInvalidInput;
     macro->assertWriteEnabled();
     bool anyModule = false;
-    const Acad::ErrorStatus found =
-        forEachModuleOfGroup(macro, std::string_view(objectName.c_str()), [&](std::string_view m) {
-            if (getSetModuleVarValue(macro, data, m, value, get, tr) == Acad::eOk) anyModule = true;
-        });
+    Acad::ErrorStatus found = Acad::eOk;
+    if (pass && isModuleKind(kind)) {
+        std::span<const VnMacroPass::Target> targets;
+        found = pass->find(macro, data, objectName, targets);
+        for (const VnMacroPass::Target& t : targets)
+            if (getSetModuleProperty(t.module, t.tab, value, get, tr) == Acad::eOk)
+                anyModule = true;
+    } else {
+        found = forEachModuleOfGroup(
+            macro, std::string_view(objectName.c_str()), [&](std::string_view m) {
+                if (getSetModuleVarValue(macro, data, m, value, get, tr) == Acad::eOk)
+                    anyModule = true;
+            });
+    }
     if (found != Acad::eOk) return Acad::eInvalidInput;
     if (isModuleKind(kind)) return anyModule ? Acad::eOk : Acad::eInvalidInput;
     if (kind == VnMapGenVar) return accessGeneralVariable(macro, varName, value, get, 8);
@@ -68,7 +80,7 @@ Acad::ErrorStatus VnObjectMap::getBaseProfileValue(Ktx_Macro* macro, Ktx_String&
 
 Acad::ErrorStatus VnObjectMap::getSetModuleVarValue(Ktx_Macro* macro, MacroData* data,
                                                     std::string_view moduleName, Ktx_String& value,
-                                                    bool get, AcTransaction* tr) {
+                                                    bool get, AcTransaction* tr) const {
     if (!isModuleKind(kind)) return Acad::eNotApplicable;
     Ktx_Module* module = macro->findModuleNamed(moduleName);
     if (!module) return Acad::eInvalidInput;
@@ -79,7 +91,7 @@ Acad::ErrorStatus VnObjectMap::getSetModuleVarValue(Ktx_Macro* macro, MacroData*
 
 Acad::ErrorStatus VnObjectMap::getSetModuleProperty(Ktx_Module* module, MacroTabData* tab,
                                                     Ktx_String& value, bool get,
-                                                    AcTransaction* tr) {
+                                                    AcTransaction* tr) const {
     int offsetType = 0;
     if (mapKindToCutOffsetType(kind, offsetType))
         return accessCutOffset(module, varName, offsetType, value, get);

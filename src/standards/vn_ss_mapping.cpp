@@ -1,9 +1,11 @@
 #include "vn_ss_mapping.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "macro_var_path.h"
 #include "vn_dlg_standards_data.h"
+#include "vn_macro_pass.h"
 
 VnSSMapping::VnSSMapping(const VnSSMapping& other) {
     *this = other;
@@ -12,6 +14,8 @@ VnSSMapping::VnSSMapping(const VnSSMapping& other) {
 VnSSMapping& VnSSMapping::operator=(const VnSSMapping& other) {
     if (this == &other) return *this;
     mode = other.mode;
+    lookups_ = other.lookups_;
+    lineMaps_ = other.lineMaps_;
     maps_.resize(other.maps_.size());
     for (size_t i = 0; i < maps_.size(); ++i) {
         if (!maps_[i]) maps_[i] = std::make_unique<VnObjectMap>();
@@ -20,7 +24,18 @@ VnSSMapping& VnSSMapping::operator=(const VnSSMapping& other) {
     return *this;
 }
 
+void VnSSMapping::own() const {
+    if (!lineMaps_) return;
+    std::shared_ptr<const std::vector<VnObjectMap>> line = std::move(lineMaps_);
+    lineMaps_.reset();
+    maps_.clear();
+    maps_.reserve(line->size());
+    for (const VnObjectMap& map : *line) maps_.push_back(std::make_unique<VnObjectMap>(map));
+}
+
 void VnSSMapping::appendMap(const VnObjectMap& map) {
+    own();
+    lookups_.reset();
     maps_.push_back(std::make_unique<VnObjectMap>(map));
 }
 
@@ -29,6 +44,8 @@ Acad::ErrorStatus VnSSMapping::insertMapAt(int i, const VnObjectMap& map) {
         acutPrintf("*Error* Invalid index passed to insert.\n");
         return Acad::eInvalidInput;
     }
+    own();
+    lookups_.reset();
     maps_.insert(maps_.begin() + i, std::make_unique<VnObjectMap>(map));
     return Acad::eOk;
 }
@@ -38,6 +55,8 @@ Acad::ErrorStatus VnSSMapping::removeMapAt(int i) {
         acutPrintf("*Error* Invalid index passed to remove.\n");
         return Acad::eInvalidInput;
     }
+    own();
+    lookups_.reset();
     maps_.erase(maps_.begin() + i);
     return Acad::eOk;
 }
@@ -74,17 +93,21 @@ Acad::ErrorStatus VnSSMapping::moduleGroupValue(const Ktx_String& ssVar, const V
 }
 
 Acad::ErrorStatus VnSSMapping::getMacroVarValue(const Ktx_String& ssVar, const VnValueType& type,
-                                                Ktx_String& value, VnDlgStandardsData& data) {
+                                                Ktx_String& value, VnDlgStandardsData& data,
+                                                VnMacroPass* pass) {
     if (!data.macro) return Acad::eInvalidInput;
     data.macro->assertWriteEnabled();
     if (mode == 1) return moduleGroupValue(ssVar, type, value, data, true);
     int index = -1;
-    if (findSSVar(ssVar, type, index) != Acad::eOk) return Acad::eInvalidInput;
-    return map(index).getMacroVarValue(data.macro, data.macroData, value, data.transaction);
+    if (findSSVar(ssVar, type, index, pass ? pass->slot : -1) != Acad::eOk)
+        return Acad::eInvalidInput;
+    return std::as_const(*this).map(index).getMacroVarValue(data.macro, data.macroData, value,
+                                                            data.transaction, pass);
 }
 
 Acad::ErrorStatus VnSSMapping::setMacroVarValue(const Ktx_String& ssVar, const VnValueType& type,
-                                                Ktx_String& value, VnDlgStandardsData& data) {
+                                                Ktx_String& value, VnDlgStandardsData& data,
+                                                VnMacroPass* pass) {
     if (!data.macro) return Acad::eInvalidInput;
     data.macro->assertWriteEnabled();
     // A module group writes every module of the group; with no map of that name the result
@@ -92,12 +115,30 @@ Acad::ErrorStatus VnSSMapping::setMacroVarValue(const Ktx_String& ssVar, const V
     const Acad::ErrorStatus group =
         mode == 1 ? moduleGroupValue(ssVar, type, value, data, false) : Acad::eInvalidInput;
     int index = -1;
-    if (findSSVar(ssVar, type, index) != Acad::eOk) return group;
-    return map(index).setMacroVarValue(data.macro, data.macroData, value, data.transaction);
+    if (findSSVar(ssVar, type, index, pass ? pass->slot : -1) != Acad::eOk) return group;
+    return std::as_const(*this).map(index).setMacroVarValue(data.macro, data.macroData, value,
+                                                            data.transaction, pass);
 }
 
 Acad::ErrorStatus VnSSMapping::findSSVar(const Ktx_String& ssVar, const VnValueType& type,
-                                         int& index) const {
+                                         int& index, int slot) const {
+    constexpr int kMaxSlots = 4096;
+    if (!lookups_ || slot < 0 || slot >= kMaxSlots) return searchSSVar(ssVar, type, index);
+    std::vector<VnMapLookups::Entry>& entries = lookups_->bySlot;
+    if (static_cast<size_t>(slot) >= entries.size()) entries.resize(static_cast<size_t>(slot) + 1);
+    VnMapLookups::Entry& e = entries[static_cast<size_t>(slot)];
+    if (!e.known || e.type != type || e.name != ssVar.str()) {
+        e.found = searchSSVar(ssVar, type, e.index) == Acad::eOk;
+        e.name = ssVar.str();
+        e.type = type;
+        e.known = true;
+    }
+    if (e.found) index = e.index;
+    return e.found ? Acad::eOk : Acad::eInvalidInput;
+}
+
+Acad::ErrorStatus VnSSMapping::searchSSVar(const Ktx_String& ssVar, const VnValueType& type,
+                                           int& index) const {
     for (int i = 0; i < mapCount(); ++i) {
         const Ktx_String& name = map(i).ssVarName;
         // Names of another length differ in any letter case: the usual mismatch, found inline.

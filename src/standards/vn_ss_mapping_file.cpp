@@ -22,6 +22,7 @@ struct MappingLines {
     Ktx_StringArray keys;
     std::vector<bool> hasMaps;  // per line: false for a line without "="
     std::vector<std::vector<VnObjectMap>> maps;
+    std::vector<std::shared_ptr<VnMapLookups>> lookups;  // per line: what searches found
 };
 
 MappingLines parseMappingLines(const Ktx_String& path) {
@@ -35,6 +36,7 @@ MappingLines parseMappingLines(const Ktx_String& path) {
         m.hasMaps.push_back(lines[i].contains("="));
         m.maps.push_back(m.hasMaps.back() ? parseMappingLine(lines[i])
                                           : std::vector<VnObjectMap>());
+        m.lookups.push_back(std::make_shared<VnMapLookups>());
     }
     return m;
 }
@@ -135,6 +137,16 @@ Acad::ErrorStatus VnSSMapping::takeLineMaps(bool hasMaps, const std::vector<VnOb
     return Acad::eOk;
 }
 
+Acad::ErrorStatus VnSSMapping::shareLineMaps(bool hasMaps,
+                                             std::shared_ptr<const std::vector<VnObjectMap>> maps,
+                                             std::shared_ptr<VnMapLookups> lookups) {
+    removeAllMaps();
+    if (!hasMaps) return Acad::eInvalidInput;
+    lineMaps_ = std::move(maps);
+    lookups_ = std::move(lookups);
+    return Acad::eOk;
+}
+
 Acad::ErrorStatus VnSSMapping::initMappingFromLine(const Ktx_String& line) {
     if (!line.contains("=")) return takeLineMaps(false, {});
     return takeLineMaps(true, mapsOfLine(line));
@@ -147,7 +159,10 @@ Acad::ErrorStatus VnSSMapping::getMappingFromFile(Ktx_String ssName, const Ktx_S
     int index = file->keys.find(key, true);
     if (index < 0) return Acad::eInvalidInput;
     const size_t line = static_cast<size_t>(index);
-    return takeLineMaps(file->hasMaps[line], file->maps[line]);
+    // The line's maps shared, kept alive by the kept file they belong to.
+    return shareLineMaps(file->hasMaps[line],
+                         std::shared_ptr<const std::vector<VnObjectMap>>(file, &file->maps[line]),
+                         file->lookups[line]);
 }
 
 Acad::ErrorStatus VnSSMapping::setMappingToFile(Ktx_String ssName, const Ktx_String& key) {

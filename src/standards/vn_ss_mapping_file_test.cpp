@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <utility>
 
 #include "file_ops.h"
 #include "ktx_settings.h"
@@ -163,9 +164,14 @@ TEST_F(MappingFile, KeptMapsFollowTheFileAndTheLibraryFolder) {
     for (int read = 0; read < 2; ++read) {
         VnSSMapping m = bracket();
         ASSERT_EQ(m.getMappingFromFile(ssName, "K"), Acad::eOk);
+        // Changing a copy, or the mapping itself, leaves the kept maps as read.
+        VnSSMapping copy = m;
+        copy.map(0).varName = "H";
+        EXPECT_EQ(std::as_const(m).map(0).varName, "W");
         ASSERT_EQ(m.mapCount(), 1);
         EXPECT_EQ(m.map(0).ssVarName, "A");
         EXPECT_EQ(m.map(0).varName, "W");
+        m.map(0).varName = "X";
     }
     writeBytes(
         "Mapping version 1.0\r\nK=B\x83P\x95"

@@ -71,12 +71,16 @@ Acad::ErrorStatus VnVarCell::setValueFromOther(Ktx_Spread& ss, const VnVarCell& 
     return setNewValue(ss, other.value);
 }
 
-Acad::ErrorStatus VnVarCell::setValueFromMacro(VnSSMapping& map, VnDlgStandardsData& data) {
-    return map.getMacroVarValue(name, valueType, value, data) == Acad::eOk ? Acad::eOk
-                                                                           : Acad::eInvalidInput;
+Acad::ErrorStatus VnVarCell::setValueFromMacro(VnSSMapping& map, VnDlgStandardsData& data,
+                                               VnMacroPass* pass) {
+    return map.getMacroVarValue(name, valueType, value, data, pass) == Acad::eOk
+               ? Acad::eOk
+               : Acad::eInvalidInput;
 }
 
-Acad::ErrorStatus VnVarCell::setValueToMacro(VnSSMapping& map, VnDlgStandardsData& data) {
-    return map.setMacroVarValue(name, valueType, value, data) == Acad::eOk ? Acad::eOk
-                                                                           : Acad::eInvalidInput;
+Acad::ErrorStatus VnVarCell::setValueToMacro(VnSSMapping& map, VnDlgStandardsData& data,
+                                             VnMacroPass* pass) {
+    return map.setMacroVarValue(name, valueType, value, data, pass) == Acad::eOk
+               ? Acad::eOk
+               : Acad::eInvalidInput;
 }

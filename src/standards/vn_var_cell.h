@@ -12,6 +12,7 @@
 class Ktx_Spread;
 class VnSSMapping;
 class VnDlgStandardsData;
+class VnMacroPass;
 
 class VnVarCell {
   public:
@@ -41,9 +42,12 @@ class VnVarCell {
     // value = other.value, written into this cell of the grid.
     Acad::ErrorStatus setValueFromOther(Ktx_Spread& ss, const VnVarCell& other);
     // value = the macro property the mapping links to this variable.
-    Acad::ErrorStatus setValueFromMacro(VnSSMapping& map, VnDlgStandardsData& data);
+    // `pass` as for VnObjectMap.
+    Acad::ErrorStatus setValueFromMacro(VnSSMapping& map, VnDlgStandardsData& data,
+                                        VnMacroPass* pass = nullptr);
     // The macro property the mapping links to this variable = value.
-    Acad::ErrorStatus setValueToMacro(VnSSMapping& map, VnDlgStandardsData& data);
+    Acad::ErrorStatus setValueToMacro(VnSSMapping& map, VnDlgStandardsData& data,
+                                      VnMacroPass* pass = nullptr);
 
   private:
     friend class VnVarCells;

@@ -5,6 +5,7 @@
 #include "vn_calc_lap.h"
 #include "vn_dlg_standards_data.h"
 #include "vn_eval_report.h"
+#include "vn_macro_pass.h"
 #include "vn_ss_functions_host.h"
 
 void VnVarCells::append(const VnVarCell& cell) {
@@ -58,12 +59,15 @@ Acad::ErrorStatus VnVarCells::getFromMacro(VnDlgStandardsData& data) {
     if (es != Acad::eOk) return Acad::eOk;
     mappingLap.done();
     VnCalcLap valuesLap(gInitFromMacro, data.fileName);
-    for (VnVarCell& cell : cells_) {
+    VnMacroPass pass;
+    for (int i = 0; i < length(); ++i) {
+        VnVarCell& cell = cells_[static_cast<size_t>(i)];
+        pass.slot = i;
         if (cell.isLocal()) {
             cell.setNewValue(Ktx_String());
             continue;
         }
-        if (cell.setValueFromMacro(mapping_, data) == Acad::eOk) continue;
+        if (cell.setValueFromMacro(mapping_, data, &pass) == Acad::eOk) continue;
         // An Output that cannot be read is reported when it cannot be written either.
         if (cell.isInput())
             VnEvalReport::variableFailed(cell.name.str(), true, data.fileName.str());
@@ -75,8 +79,11 @@ Acad::ErrorStatus VnVarCells::getFromMacro(VnDlgStandardsData& data) {
 }
 
 Acad::ErrorStatus VnVarCells::setToMacro(VnDlgStandardsData& data) {
-    for (VnVarCell& cell : cells_) {
-        if (cell.isOutput() && cell.setValueToMacro(mapping_, data) != Acad::eOk)
+    VnMacroPass pass;
+    for (int i = 0; i < length(); ++i) {
+        VnVarCell& cell = cells_[static_cast<size_t>(i)];
+        pass.slot = i;
+        if (cell.isOutput() && cell.setValueToMacro(mapping_, data, &pass) != Acad::eOk)
             VnEvalReport::variableFailed(cell.name.str(), false, data.fileName.str());
     }
     return Acad::eOk;
