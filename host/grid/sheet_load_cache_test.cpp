@@ -298,4 +298,34 @@ TEST(SheetModelClone, AssignInPlaceEmptiesTheRowsOfABlockTheKeptSheetNeverWrote)
     EXPECT_EQ(SheetFile::write(*kept), SheetFile::write(*old));
 }
 
+// A load lets the old sheet's tags, notes and data texts go; the storage it keeps for them
+// must give a cell that gains one of them later nothing of what it held.
+TEST(SheetModelClone, ACellWrittenAfterALoadTakesNothingFromTheCellsTheLoadLetGo) {
+    auto old = std::make_unique<SheetModel>();
+    old->setMaxCols(3);
+    old->setMaxRows(10);
+    CellFormat number;
+    number.cellType.type = SS_CELLTYPE_NUMBER;
+    for (int row = 1; row <= 3; ++row) {
+        old->setData(1, row, "65.0000000");
+        old->setTag(1, row, "old tag");
+        old->setNote(1, row, "old note");
+    }
+    auto kept = std::make_unique<SheetModel>();
+    kept->setMaxCols(3);
+    kept->setMaxRows(10);
+    ASSERT_TRUE(old->assign(*kept));
+    for (int row = 1; row <= 2; ++row) {
+        old->setFormat(2, row, number);
+        ASSERT_TRUE(old->setData(2, row, "7.50"));  // a data text beside its value's text
+        EXPECT_EQ(old->dataText(2, row), "7.50");
+        EXPECT_EQ(old->tag(2, row), "");
+        EXPECT_EQ(old->note(2, row), "");
+    }
+    old->setTag(3, 1, "new tag");
+    EXPECT_EQ(old->note(3, 1), "");
+    old->setTag(3, 1, "");
+    EXPECT_FALSE(old->isUsed(3, 1));  // no data text held over
+}
+
 }  // namespace

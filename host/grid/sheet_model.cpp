@@ -247,7 +247,7 @@ bool SheetModel::setFormat(int col, int row, const CellFormat& newFormat) {
 
 bool SheetModel::setCellType(int col, int row, const SSCellType& type) {
     if (!exists(col, row)) return false;
-    const std::uint32_t from = formatId(col, row);
+    const std::uint32_t from = formatIds_.get(col, row);
     if (formats_.get(from).cellType == type) return true;
     changeFormatId(col, row, formats_.internWithType(from, type), true);
     return true;
@@ -262,15 +262,14 @@ bool SheetModel::editFormat(int col, int row, const std::function<void(CellForma
 
 void SheetModel::changeFormatId(int col, int row, std::uint32_t id, bool typeChanges) {
     formatIds_.set(col, row, id);
-    if (typeChanges) reapplyData(col, row);
+    if (typeChanges) reapplyData(col, row, formats_.get(id).cellType);
 }
 
-// Reads the data again under the cell's new type; data the new type refuses is emptied.
-void SheetModel::reapplyData(int col, int row) {
+// Reads the data again under the cell's new `type`; data the new type refuses is emptied.
+void SheetModel::reapplyData(int col, int row, const SSCellType& type) {
     const std::optional<FormulaValueView> held = engine_->constantView(col, row);
     if (!held) return;  // a formula cell
     const CellExtra* e = extra(col, row);
-    const SSCellType& type = formats_.get(formatIds_.get(col, row)).cellType;
     if (!(e && e->hasDataText) && held->kind == FormulaValueKind::Text && !held->text.empty()) {
         // A text is its own canonical form: the cell keeps no data text. One the new type
         // refuses (a name in a cell made numeric) is emptied uncopied.

@@ -48,6 +48,13 @@ struct CellExtra {
     std::string tag;
     std::string note;
     bool isDefault() const { return !hasDataText && tag.empty() && note.empty(); }
+    // Back to the default, the texts' buffers kept for the next use.
+    void reset() {
+        hasDataText = false;
+        dataText.clear();
+        tag.clear();
+        note.clear();
+    }
 };
 
 class SheetModel {
@@ -162,7 +169,7 @@ class SheetModel {
     bool putContent(int col, int row, FormulaValueKind kind, double number, std::string_view text);
     void keepDataText(int col, int row, bool differs, std::string_view typed);
     void changeFormatId(int col, int row, std::uint32_t id, bool typeChanges);
-    void reapplyData(int col, int row);
+    void reapplyData(int col, int row, const SSCellType& type);
     void removeOutside();
     void moveExtras(const std::function<bool(int& col, int& row)>& move);
     void moveSizes(std::map<int, int>& sizes, const std::function<bool(int& index)>& move);

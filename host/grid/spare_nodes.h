@@ -18,14 +18,15 @@ class SpareNodes {
     SpareNodes(const SpareNodes&) {}
     SpareNodes& operator=(const SpareNodes&) { return *this; }
 
-    // map[key]; a new entry takes a spare node when there is one (its value reset).
+    // map[key]; a new entry takes a spare node when there is one (its value reset, so it
+    // equals a default-constructed one).
     typename Map::mapped_type& at(Map& map, const typename Map::key_type& key) {
         if (auto it = map.find(key); it != map.end()) return it->second;
         if (spares_.empty()) return map.try_emplace(key).first->second;
         typename Map::node_type node = std::move(spares_.back());
         spares_.pop_back();
         node.key() = key;
-        node.mapped() = typename Map::mapped_type{};
+        resetValue(node.mapped());
         return map.insert(std::move(node)).position->second;
     }
     void erase(Map& map, typename Map::iterator it) {
@@ -57,5 +58,13 @@ class SpareNodes {
     }
 
   private:
+    // A value with a reset() (strings cleared in place, their buffers kept) takes that;
+    // others are assigned a fresh value.
+    static void resetValue(typename Map::mapped_type& value) {
+        if constexpr (requires { value.reset(); })
+            value.reset();
+        else
+            value = typename Map::mapped_type{};
+    }
     std::vector<typename Map::node_type> spares_;
 };
