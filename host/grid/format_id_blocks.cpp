@@ -8,7 +8,7 @@ void FormatIdBlocks::set(int col, int row, std::uint32_t id) {
     auto it = blocks_.find(key);
     if (it == blocks_.end()) {
         if (id == 0) return;
-        Block& block = spares_.at(blocks_, key);
+        Block& block = spares_.addNew(blocks_, key);
         block.ids[row & kRowMask] = id;
         block.formatted = 1;
         return;

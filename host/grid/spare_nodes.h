@@ -22,6 +22,10 @@ class SpareNodes {
     // equals a default-constructed one).
     typename Map::mapped_type& at(Map& map, const typename Map::key_type& key) {
         if (auto it = map.find(key); it != map.end()) return it->second;
+        return addNew(map, key);
+    }
+    // at() for a key the map is known not to hold: no search first.
+    typename Map::mapped_type& addNew(Map& map, const typename Map::key_type& key) {
         if (spares_.empty()) return map.try_emplace(key).first->second;
         typename Map::node_type node = std::move(spares_.back());
         spares_.pop_back();
