@@ -106,6 +106,14 @@ bool Ktx_Spread::getCellText(int col, int row, Ktx_String& text, const int& kind
     const int length = textLength(h, col, row, kind);
     if (length < 0) return cellExists(col, row);
     if (length == 0) return true;
+    // A short text goes through a buffer on the stack into the room the string has.
+    constexpr int kShortText = 128;
+    if (length < kShortText) {
+        char shortText[kShortText];
+        const int read = readText(h, col, row, kind, shortText);
+        if (read >= 0 && read <= length) text.appendView(std::string_view(shortText, read));
+        return true;
+    }
     // One allocation: the grid writes the text and its terminating zero into the string.
     std::string buffer(static_cast<size_t>(length), '\0');
     const int read = readText(h, col, row, kind, buffer.data());
