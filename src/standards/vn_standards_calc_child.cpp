@@ -51,18 +51,11 @@ std::string_view plainFileName(std::string_view path) {
     return name;
 }
 
-bool foldsAlike(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (a[i] != b[i] && ktxToLower(a[i]) != ktxToLower(b[i])) return false;
-    return true;
-}
-
 // The host paths are translated only when the file names may name the same file.
 bool samePath(const Ktx_String& a, const Ktx_String& b) {
     if (a.equal(b, false)) return true;
     const std::string_view nameA = plainFileName(a.view()), nameB = plainFileName(b.view());
-    if (!nameA.empty() && !nameB.empty() && !foldsAlike(nameA, nameB)) return false;
+    if (!nameA.empty() && !nameB.empty() && ktxCompareNoCase(nameA, nameB) != 0) return false;
     return vnHostPath(a) == vnHostPath(b);
 }
 
