@@ -35,6 +35,18 @@ std::vector<std::string> macroValues(const Ktx_Macro& macro) {
     return out;
 }
 
+// W and H from the plate, Rows and Gauge from the bolts.
+const char* const kPlateAndBolts =
+    "K=W\x83"
+    "End plate\x95"
+    "Distance W\xBFRows\x83"
+    "Bolts\x95"
+    "Distance Rows\xBFGauge\x83"
+    "Bolts\x95"
+    "Distance Gauge\xBFH\x83"
+    "End plate\x95"
+    "Distance H";
+
 class VarCellsRoads : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -96,16 +108,7 @@ class VarCellsRoads : public ::testing::Test {
 };
 
 TEST_F(VarCellsRoads, RememberedMapsAndModulesFollowChangesBetweenPasses) {
-    writeMapping(
-        "K=W\x83"
-        "End plate\x95"
-        "Distance W\xBFRows\x83"
-        "Bolts\x95"
-        "Distance Rows\xBFGauge\x83"
-        "Bolts\x95"
-        "Distance Gauge\xBFH\x83"
-        "End plate\x95"
-        "Distance H");
+    writeMapping(kPlateAndBolts);
     VnVarCells declared;
     declared.append(cell("W", VnCellInput));
     declared.append(cell("Rows", VnCellInput));
@@ -187,12 +190,7 @@ TEST_F(VarCellsRoads, RememberedMapsAndModulesFollowChangesBetweenPasses) {
 // The same variables passed over the same macro twice, the macro changed in between: the
 // second pass finds the group's modules anew, as the plain road does.
 TEST_F(VarCellsRoads, ASecondPassOverTheSameMacroFindsTheGroupsAnew) {
-    writeMapping(
-        "K=W\x83"
-        "End plate\x95"
-        "Distance W\xBFRows\x83"
-        "Bolts\x95"
-        "Distance Rows");
+    writeMapping(kPlateAndBolts);
     VnVarCells cells;
     cells.append(cell("W", VnCellInput));
     cells.append(cell("Rows", VnCellOutput));
