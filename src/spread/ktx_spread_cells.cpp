@@ -1,5 +1,4 @@
 // Ktx_Spread: cell texts, arrays of texts, active cell, selection and cell types.
-#include <optional>
 #include <vector>
 
 #include "grid.h"
@@ -51,31 +50,44 @@ int readText(HWND h, int col, int row, int kind, char* buffer) {
 
 // A number type depends on its decimals and separator alone, so the usual ones are filled
 // once: evaluations set a cell type for every variable and Calc cell. The module runs on one
-// thread.
+// thread. The kept types live in one plain table (no guarded statics on the way to them).
+struct KeptNumberTypes {
+    static constexpr int kDecimals = 16;
+    SSCellType types[kDecimals][2];
+    bool filled[kDecimals][2] = {};
+    SSCellType other;
+};
+KeptNumberTypes gNumberTypes;
+
 const SSCellType& numberType(HWND h, int decimals, bool separator) {
-    constexpr int kKeptDecimals = 16;
-    static std::optional<SSCellType> kept[kKeptDecimals][2];
-    static SSCellType other;
-    const bool keep = decimals >= 0 && decimals < kKeptDecimals;
-    std::optional<SSCellType>* slot = keep ? &kept[decimals][separator ? 1 : 0] : nullptr;
-    if (slot && *slot) return **slot;
-    SSCellType type;
+    const bool keep = decimals >= 0 && decimals < KeptNumberTypes::kDecimals;
+    const int s = separator ? 1 : 0;
+    if (keep && gNumberTypes.filled[decimals][s]) return gNumberTypes.types[decimals][s];
+    SSCellType& type = keep ? gNumberTypes.types[decimals][s] : gNumberTypes.other;
+    type = SSCellType();
     SSSetTypeNumber(h, &type, separator ? kNumberStyleSeparator : kNumberStylePlain, decimals,
                     -kNumberLimit, kNumberLimit);
-    if (!slot) return other = std::move(type);
-    return slot->emplace(std::move(type));
+    if (keep) gNumberTypes.filled[decimals][s] = true;
+    return type;
 }
 
 // The edit type of the last style and length asked for, filled once.
-const SSCellType& editType(HWND h, int style, int maxLength) {
-    static std::optional<SSCellType> kept;
-    static int keptStyle = 0, keptLength = 0;
-    if (kept && keptStyle == style && keptLength == maxLength) return *kept;
+struct KeptEditType {
     SSCellType type;
-    SSSetTypeEdit(h, &type, style, maxLength);
-    keptStyle = style;
-    keptLength = maxLength;
-    return kept.emplace(std::move(type));
+    int style = 0, maxLength = 0;
+    bool filled = false;
+};
+KeptEditType gEditType;
+
+const SSCellType& editType(HWND h, int style, int maxLength) {
+    KeptEditType& kept = gEditType;
+    if (kept.filled && kept.style == style && kept.maxLength == maxLength) return kept.type;
+    kept.type = SSCellType();
+    SSSetTypeEdit(h, &kept.type, style, maxLength);
+    kept.style = style;
+    kept.maxLength = maxLength;
+    kept.filled = true;
+    return kept.type;
 }
 
 }  // namespace
@@ -94,6 +106,14 @@ bool Ktx_Spread::getCellText(int col, int row, Ktx_String& text, const int& kind
     const int length = textLength(h, col, row, kind);
     if (length < 0) return cellExists(col, row);
     if (length == 0) return true;
+    // A short text goes through a buffer on the stack into the room the string has.
+    constexpr int kShortText = 128;
+    if (length < kShortText) {
+        char shortText[kShortText];
+        const int read = readText(h, col, row, kind, shortText);
+        if (read >= 0 && read <= length) text.appendView(std::string_view(shortText, read));
+        return true;
+    }
     // One allocation: the grid writes the text and its terminating zero into the string.
     std::string buffer(static_cast<size_t>(length), '\0');
     const int read = readText(h, col, row, kind, buffer.data());

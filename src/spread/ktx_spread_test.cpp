@@ -138,6 +138,24 @@ TEST_F(SpreadCells, ReadsEachKindOfText) {
     EXPECT_EQ(cell(ss, 1, 1, CellTextKind::Data), "4");
 }
 
+// Short texts are read through a stack buffer, long ones straight into the string: every
+// length reads back whole, replacing what the string held.
+TEST_F(SpreadCells, TextsOfEveryLengthReadBackWhole) {
+    makeGrid(2, 1);
+    for (const size_t length : {1u, 126u, 127u, 128u, 129u, 600u}) {
+        std::string text(length, 'x');
+        for (size_t i = 0; i < length; ++i) text[i] = static_cast<char>('a' + i % 26);
+        ASSERT_TRUE(ss.setCellText(1, 1, Ktx_String(text)));
+        ASSERT_TRUE(SSSetCellTag(grid(), 2, 1, text.c_str()));
+        for (const auto& [col, kind] :
+             {std::pair{1, CellTextKind::Data}, {1, CellTextKind::Value}, {2, CellTextKind::Tag}}) {
+            Ktx_String read = "held before";
+            EXPECT_TRUE(ss.getCellText(col, 1, read, kind));
+            EXPECT_EQ(read.str(), text) << length << " kind " << kind;
+        }
+    }
+}
+
 // Number and edit types are filled once per kind and reused: every cell must still get the
 // type asked for, whichever was asked for before.
 TEST_F(SpreadCells, KeptCellTypesAreTheOnesFilledForEachCall) {

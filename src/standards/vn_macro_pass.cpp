@@ -2,6 +2,14 @@
 
 #include "macro_var_path.h"
 
+void VnMacroPass::restart() {
+    slot = -1;
+    macro_ = nullptr;
+    data_ = nullptr;
+    entries_.clear();
+    targets_.clear();
+}
+
 Acad::ErrorStatus VnMacroPass::find(Ktx_Macro* macro, MacroData* data, const Ktx_String& group,
                                     std::span<const Target>& targets) {
     if (macro != macro_ || data != data_ || entries_.empty()) {

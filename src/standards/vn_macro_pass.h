@@ -29,6 +29,9 @@ class VnMacroPass {
     // The place of the variable being read or written in the pass (-1: none).
     int slot = -1;
 
+    // Starts a new pass: nothing found before is taken again; the room of the lists stays.
+    void restart();
+
     // The targets of group `group`; the status is forEachModuleOfGroup's. The list stays valid
     // until the next call.
     Acad::ErrorStatus find(Ktx_Macro* macro, MacroData* data, const Ktx_String& group,

@@ -38,8 +38,25 @@ bool VnStandardsSpread::resolveChildFile(const Ktx_String& name, const Ktx_Strin
 
 namespace {
 
+// The last part of a path, when it names a file plainly (no drive, not "." or ".."): the host
+// path of such a path ends in a name that folds like it (the exact name, the one found
+// ignoring letter case, or the name as written), so two paths whose file names fold
+// differently never translate to the same host path.
+std::string_view plainFileName(std::string_view path) {
+    std::size_t start = path.size();
+    while (start > 0 && path[start - 1] != '\\' && path[start - 1] != '/') --start;
+    const std::string_view name = path.substr(start);
+    if (name.empty() || name == "." || name == ".." || name.find(':') != std::string_view::npos)
+        return {};
+    return name;
+}
+
+// The host paths are translated only when the file names may name the same file.
 bool samePath(const Ktx_String& a, const Ktx_String& b) {
-    return a.equal(b, false) || vnHostPath(a) == vnHostPath(b);
+    if (a.equal(b, false)) return true;
+    const std::string_view nameA = plainFileName(a.view()), nameB = plainFileName(b.view());
+    if (!nameA.empty() && !nameB.empty() && ktxCompareNoCase(nameA, nameB) != 0) return false;
+    return vnHostPath(a) == vnHostPath(b);
 }
 
 Ktx_String strippedPiece(Ktx_String piece) {

@@ -69,6 +69,23 @@ TEST_F(StandardsChild, AChildCallingItsOwnFileFailsThatCell) {
     EXPECT_EQ(gSSDlgsMgr.count(), 1);
 }
 
+// The same file named with other separators and its name in other letter case: the host
+// paths decide, as the file names fold alike.
+TEST_F(StandardsChild, AChildCallingItsOwnFileSpelledOtherwiseFailsThatCell) {
+    std::string self = standardPath("P.vns").str();
+    for (char& c : self)
+        if (c == '\\') c = '/';
+    self.replace(self.size() - 5, 5, "p.VNS");
+    writeStandard("P.vns", "Input\nDouble A\nOutput\nDouble R\nCalc\n\"R = CallChild(\"\"" + self +
+                               "\"\", A, R)\"\n");
+    auto data =
+        childData(standardPath("P.vns"), {{"A", VnCellInput, "2"}, {"R", VnCellOutput, "5"}});
+    ASSERT_TRUE(StartDlgStandardsSS(data));
+    EXPECT_DOUBLE_EQ(numberOf(data, "R"), 5.0);
+    EXPECT_EQ(shownTexts().size(), 1u);
+    EXPECT_EQ(gSSDlgsMgr.count(), 1);
+}
+
 TEST_F(StandardsChild, AnOutputBoundToAnInputOfTheCallerFailsTheChild) {
     writeStandard("Childs/C.vns", kTimesTen);
     writeStandard("P.vns",

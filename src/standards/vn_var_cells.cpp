@@ -59,7 +59,8 @@ Acad::ErrorStatus VnVarCells::getFromMacro(VnDlgStandardsData& data) {
     if (es != Acad::eOk) return Acad::eOk;
     mappingLap.done();
     VnCalcLap valuesLap(gInitFromMacro, data.fileName);
-    VnMacroPass pass;
+    VnMacroPass& pass = pass_;
+    pass.restart();
     for (int i = 0; i < length(); ++i) {
         VnVarCell& cell = cells_[static_cast<size_t>(i)];
         pass.slot = i;
@@ -79,7 +80,8 @@ Acad::ErrorStatus VnVarCells::getFromMacro(VnDlgStandardsData& data) {
 }
 
 Acad::ErrorStatus VnVarCells::setToMacro(VnDlgStandardsData& data) {
-    VnMacroPass pass;
+    VnMacroPass& pass = pass_;
+    pass.restart();
     for (int i = 0; i < length(); ++i) {
         VnVarCell& cell = cells_[static_cast<size_t>(i)];
         pass.slot = i;

@@ -9,6 +9,7 @@
 
 #include "acad.h"
 #include "ktx_string.h"
+#include "vn_macro_pass.h"
 #include "vn_ss_mapping.h"
 #include "vn_var_cell.h"
 
@@ -62,6 +63,9 @@ class VnVarCells {
     // one block, and assigning over cells of the same count reuses their texts' room.
     std::vector<VnVarCell> cells_;
     VnSSMapping mapping_;
+    // The pass of getFromMacro and setToMacro, restarted by each: its lists keep their room
+    // from one evaluation to the next.
+    VnMacroPass pass_;
 };
 
 // Prints the collection to the command line (cells other than Inputs).

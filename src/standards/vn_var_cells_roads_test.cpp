@@ -35,6 +35,18 @@ std::vector<std::string> macroValues(const Ktx_Macro& macro) {
     return out;
 }
 
+// W and H from the plate, Rows and Gauge from the bolts.
+const char* const kPlateAndBolts =
+    "K=W\x83"
+    "End plate\x95"
+    "Distance W\xBFRows\x83"
+    "Bolts\x95"
+    "Distance Rows\xBFGauge\x83"
+    "Bolts\x95"
+    "Distance Gauge\xBFH\x83"
+    "End plate\x95"
+    "Distance H";
+
 class VarCellsRoads : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -96,16 +108,7 @@ class VarCellsRoads : public ::testing::Test {
 };
 
 TEST_F(VarCellsRoads, RememberedMapsAndModulesFollowChangesBetweenPasses) {
-    writeMapping(
-        "K=W\x83"
-        "End plate\x95"
-        "Distance W\xBFRows\x83"
-        "Bolts\x95"
-        "Distance Rows\xBFGauge\x83"
-        "Bolts\x95"
-        "Distance Gauge\xBFH\x83"
-        "End plate\x95"
-        "Distance H");
+    writeMapping(kPlateAndBolts);
     VnVarCells declared;
     declared.append(cell("W", VnCellInput));
     declared.append(cell("Rows", VnCellInput));
@@ -182,6 +185,41 @@ TEST_F(VarCellsRoads, RememberedMapsAndModulesFollowChangesBetweenPasses) {
         "Distance EdgeSide");
     passAndCompare(declared, same, "mapping file changed");
     EXPECT_EQ(reads[reads.size() - 4], "70");
+}
+
+// The same variables passed over the same macro twice, the macro changed in between: the
+// second pass finds the group's modules anew, as the plain road does.
+TEST_F(VarCellsRoads, ASecondPassOverTheSameMacroFindsTheGroupsAnew) {
+    writeMapping(kPlateAndBolts);
+    VnVarCells cells;
+    cells.append(cell("W", VnCellInput));
+    cells.append(cell("Rows", VnCellOutput));
+    ExampleMacro kept("endplate_ipe300.macro", "K"), plain("endplate_ipe300.macro", "K");
+    kept.block.fileName = plain.block.fileName = ssName.c_str();
+    ASSERT_EQ(cells.getFromMacro(kept.block), Acad::eOk);
+    ASSERT_EQ(cells[0].value, "200");
+    ASSERT_EQ(cells[1].value, "2");
+    for (ExampleMacro* m : {&kept, &plain}) {
+        Ktx_Module twin = *m->module("Bolts1");
+        twin.name = "Bolts0";
+        twin.variables[2].value = 3;  // Rows
+        m->macro.modules.insert(m->macro.modules.begin(), twin);
+        m->module("Plate1")->variables[0].value = 250;  // W
+    }
+    ASSERT_EQ(cells.getFromMacro(kept.block), Acad::eOk);
+    VnSSMapping road;
+    ASSERT_EQ(road.getMappingFromFile(plain.block.fileName, "K"), Acad::eOk);
+    for (int i = 0; i < cells.length(); ++i) {
+        Ktx_String value = "unset";
+        road.getMacroVarValue(cells[i].name, cells[i].valueType, value, plain.block);
+        EXPECT_EQ(cells[i].value, value) << cells[i].name.c_str();
+    }
+    EXPECT_EQ(cells[0].value, "250");
+    cells[1].value = "7";
+    cells.setToMacro(kept.block);
+    Ktx_String rows = "7";
+    road.setMacroVarValue("Rows", VnValueDouble, rows, plain.block);
+    EXPECT_EQ(macroValues(kept.macro), macroValues(plain.macro));
 }
 
 }  // namespace
