@@ -57,33 +57,25 @@ TEST_F(StandardsChild, SurplusArgumentsAreIgnoredMissingOnesFailTheCell) {
     EXPECT_NE(shownTexts()[0].find("S = CallChild(\"C.vns\", A)"), std::string::npos);
 }
 
-TEST_F(StandardsChild, AChildCallingItsOwnFileFailsThatCell) {
-    writeStandard("P.vns",
-                  "Input\nDouble A\nOutput\nDouble R\nCalc\n"
-                  "\"R = CallChild(\"\"P.vns\"\", A, R)\"\n");
-    auto data =
-        childData(standardPath("P.vns"), {{"A", VnCellInput, "2"}, {"R", VnCellOutput, "5"}});
-    ASSERT_TRUE(StartDlgStandardsSS(data));
-    EXPECT_DOUBLE_EQ(numberOf(data, "R"), 5.0);
-    EXPECT_EQ(shownTexts().size(), 1u);
-    EXPECT_EQ(gSSDlgsMgr.count(), 1);
-}
-
-// The same file named with other separators and its name in other letter case: the host
-// paths decide, as the file names fold alike.
-TEST_F(StandardsChild, AChildCallingItsOwnFileSpelledOtherwiseFailsThatCell) {
-    std::string self = standardPath("P.vns").str();
-    for (char& c : self)
+// Its own file as the parent names it, and with other separators and its name in other
+// letter case: the host paths decide, as the file names fold alike.
+TEST_F(StandardsChild, AChildCallingItsOwnFileFailsThatCellHoweverSpelled) {
+    std::string otherwise = standardPath("P.vns").str();
+    for (char& c : otherwise)
         if (c == '\\') c = '/';
-    self.replace(self.size() - 5, 5, "p.VNS");
-    writeStandard("P.vns", "Input\nDouble A\nOutput\nDouble R\nCalc\n\"R = CallChild(\"\"" + self +
-                               "\"\", A, R)\"\n");
-    auto data =
-        childData(standardPath("P.vns"), {{"A", VnCellInput, "2"}, {"R", VnCellOutput, "5"}});
-    ASSERT_TRUE(StartDlgStandardsSS(data));
-    EXPECT_DOUBLE_EQ(numberOf(data, "R"), 5.0);
-    EXPECT_EQ(shownTexts().size(), 1u);
-    EXPECT_EQ(gSSDlgsMgr.count(), 1);
+    otherwise.replace(otherwise.size() - 5, 5, "p.VNS");
+    for (const std::string& self : {std::string("P.vns"), otherwise}) {
+        SCOPED_TRACE(self);
+        const std::size_t shownBefore = shownTexts().size();
+        writeStandard("P.vns", "Input\nDouble A\nOutput\nDouble R\nCalc\n\"R = CallChild(\"\"" +
+                                   self + "\"\", A, R)\"\n");
+        auto data =
+            childData(standardPath("P.vns"), {{"A", VnCellInput, "2"}, {"R", VnCellOutput, "5"}});
+        ASSERT_TRUE(StartDlgStandardsSS(data));
+        EXPECT_DOUBLE_EQ(numberOf(data, "R"), 5.0);
+        EXPECT_EQ(shownTexts().size(), shownBefore + 1);
+        EXPECT_EQ(gSSDlgsMgr.count(), 1);
+    }
 }
 
 TEST_F(StandardsChild, AnOutputBoundToAnInputOfTheCallerFailsTheChild) {
