@@ -2,10 +2,6 @@
 
 #include <chrono>
 #include <cmath>
-#if defined(__x86_64__) || defined(__i386__)
-#include <x86intrin.h>
-#define VN_HAS_TSC 1
-#endif
 
 namespace {
 
@@ -22,6 +18,8 @@ ClockSources& sources() {
 // Whether a steady source is installed: read by every lap tick, so a plain flag rather than a
 // look at the function object.
 constinit bool steadySourceSet = false;
+
+void updateCounterLapsReady();
 
 double systemSteadySeconds() {
     using namespace std::chrono;
@@ -46,11 +44,13 @@ void setCoreTimeSource(std::function<std::time_t()> source) {
 void setCoreSteadySource(std::function<double()> source) {
     sources().steady = std::move(source);
     steadySourceSet = static_cast<bool>(sources().steady);
+    updateCounterLapsReady();
 }
 
 void resetCoreClock() {
     sources() = ClockSources{};
     steadySourceSet = false;
+    updateCounterLapsReady();
 }
 
 namespace {
@@ -65,14 +65,26 @@ struct TickOrigin {
 
 constinit TickOrigin tickOrigin;
 
+void updateCounterLapsReady() {
+#ifdef VN_HAS_TSC
+    core_clock_detail::counterLapsReady = !steadySourceSet && tickOrigin.set;
+#endif
+}
+
 }  // namespace
+
+#ifdef VN_HAS_TSC
+bool core_clock_detail::counterLapsReady = false;
+#endif
 
 std::int64_t coreLapTicks() {
 #ifdef VN_HAS_TSC
     if (!steadySourceSet) {
         const auto ticks = static_cast<std::int64_t>(__rdtsc());
-        if (!tickOrigin.set) [[unlikely]]
+        if (!tickOrigin.set) [[unlikely]] {
             tickOrigin = {ticks, systemSteadySeconds(), true};
+            updateCounterLapsReady();
+        }
         return ticks;
     }
 #endif

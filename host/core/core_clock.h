@@ -19,6 +19,27 @@ double coreSteadySeconds();
 std::int64_t coreLapTicks();
 double coreTickSeconds(std::int64_t ticks);
 
+#if defined(__x86_64__) || defined(__i386__)
+#include <x86intrin.h>
+#define VN_HAS_TSC 1  // laps read the processor's time-stamp counter
+namespace core_clock_detail {
+// True while laps read the time-stamp counter directly: no steady source is installed and the
+// counter's origin has been taken. Read inline by every lap tick, set only by the clock.
+extern bool counterLapsReady;
+}  // namespace core_clock_detail
+
+// The usual lap tick costs no call: the counter itself.
+inline std::int64_t coreLapTicksInline() {
+    if (core_clock_detail::counterLapsReady) [[likely]]
+        return static_cast<std::int64_t>(__rdtsc());
+    return coreLapTicks();
+}
+#else
+inline std::int64_t coreLapTicksInline() {
+    return coreLapTicks();
+}
+#endif
+
 // Installs a date and time source / a steady-seconds source (an empty function restores the
 // system's).
 void setCoreTimeSource(std::function<std::time_t()> source);

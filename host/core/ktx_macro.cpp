@@ -57,11 +57,6 @@ Acad::ErrorStatus Ktx_DbMacro::open(Ktx_OpenMode mode) {
     return Acad::eOk;
 }
 
-void Ktx_DbMacro::assertWriteEnabled() {
-    mode_ = Ktx_OpenMode::kForWrite;
-    modified_ = true;
-}
-
 Acad::ErrorStatus getModNamesOfGroup(Ktx_Macro* macro, const Ktx_String& group,
                                      Ktx_StringArray& names) {
     names.setLogicalLength(0);

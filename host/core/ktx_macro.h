@@ -79,7 +79,11 @@ class Ktx_DbMacro : public Ktx_Macro {
     void close() { mode_ = Ktx_OpenMode::kClosed; }
     Ktx_OpenMode openMode() const { return mode_; }
     // Makes the macro writable (opening it when closed) and marks it modified.
-    void assertWriteEnabled();
+    // Every property access on the road into the macro asserts it: kept inline.
+    void assertWriteEnabled() {
+        mode_ = Ktx_OpenMode::kForWrite;
+        modified_ = true;
+    }
     bool isWriteEnabled() const { return mode_ == Ktx_OpenMode::kForWrite; }
     bool isModified() const { return modified_; }
     void clearModified() { modified_ = false; }

@@ -1,5 +1,6 @@
 #include "ktx_module.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <cmath>
@@ -177,7 +178,10 @@ Acad::ErrorStatus getSetConstrVarValue(Ktx_Module* module, const Ktx_String& nam
     Ktx_ConstrVar* var = module ? module->findVariable(name.str()) : nullptr;
     if (!var) return Acad::eKeyNotFound;
     if (get) {
-        value = Ktx_String(macroNumberText(var->value));
+        char text[kMacroNumberTextRoom];
+        const std::size_t length = writeMacroNumberText(var->value, text);
+        value.clear();  // the text goes straight into the room the value has
+        value.appendView(std::string_view(text, length));
         return Acad::eOk;
     }
     double number = 0.0;
@@ -186,30 +190,38 @@ Acad::ErrorStatus getSetConstrVarValue(Ktx_Module* module, const Ktx_String& nam
     return Acad::eOk;
 }
 
-// Eight decimals, trailing zeros dropped. The buffer holds every finite double written in full
-// (the largest has 309 integer digits), so a large value is never cut short.
 std::string macroNumberText(double value) {
+    char text[kMacroNumberTextRoom];
+    return std::string(text, writeMacroNumberText(value, text));
+}
+
+// Eight decimals, trailing zeros dropped. The room holds every finite double written in full
+// (the largest has 309 integer digits), so a large value is never cut short.
+std::size_t writeMacroNumberText(double value, char* out) {
     // A whole number below 1e15 is written exactly as an integer: the same digits, taken
     // without the fixed-point conversion (most macro values are whole millimetres).
-    char whole[24];
     std::size_t length = 0;
-    if (writeSmallWholeNumber(value, whole, length)) return std::string(whole, length);
-    char buf[400];
-    std::string text;
+    if (writeSmallWholeNumber(value, out, length)) return length;
     if (std::isfinite(value)) {  // the same digits as "%.8f", without the stdio machinery
-        text.assign(buf,
-                    std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, 8).ptr);
+        length = static_cast<std::size_t>(
+            std::to_chars(out, out + kMacroNumberTextRoom, value, std::chars_format::fixed, 8).ptr -
+            out);
     } else {
-        std::snprintf(buf, sizeof buf, "%.8f", value);
-        text = buf;
+        const int written = std::snprintf(out, kMacroNumberTextRoom, "%.8f", value);
+        length =
+            written < 0 ? 0 : std::min(static_cast<std::size_t>(written), kMacroNumberTextRoom - 1);
     }
-    size_t dot = text.find('.');
-    if (dot != std::string::npos) {
-        size_t end = text.find_last_not_of('0');
-        text.erase(end == dot ? dot : end + 1);
+    const std::string_view text(out, length);
+    const std::size_t dot = text.find('.');
+    if (dot != std::string_view::npos) {
+        const std::size_t end = text.find_last_not_of('0');
+        length = end == dot ? dot : end + 1;
     }
-    if (text == "-0") text = "0";
-    return text;
+    if (std::string_view(out, length) == "-0") {
+        out[0] = '0';
+        length = 1;
+    }
+    return length;
 }
 
 namespace {

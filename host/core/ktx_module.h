@@ -8,6 +8,7 @@
 // The free functions below are the Core library's calls on modules; each returns Acad::eOk on
 // success and Acad::eInvalidInput (or Acad::eKeyNotFound for a missing name) on failure, and
 // leaves its outputs unchanged on failure.
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -144,4 +145,7 @@ Acad::ErrorStatus getSetConstrVarValue(Ktx_Module* module, const Ktx_String& nam
 
 // Number text helpers shared by the macro model and its file.
 std::string macroNumberText(double value);
+// The same text written into `out` (kMacroNumberTextRoom bytes at least); gives its length.
+constexpr std::size_t kMacroNumberTextRoom = 400;
+std::size_t writeMacroNumberText(double value, char* out);
 bool macroParseNumber(const std::string& text, double& value);

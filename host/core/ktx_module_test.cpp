@@ -62,6 +62,13 @@ TEST(KtxModule, ConstraintVariableTextsAndRefusedWrites) {
     Ktx_String text = " 200 ";
     EXPECT_EQ(getSetConstrVarValue(&m, "W", text, false), Acad::eOk);
     EXPECT_EQ(getSetConstrVarValue(&m, "w", value, true), Acad::eKeyNotFound);
+    // A read replaces whatever text the value held, longer or shorter.
+    value = "a longer text than any number written here";
+    ASSERT_EQ(getSetConstrVarValue(&m, "W", value, true), Acad::eOk);
+    EXPECT_EQ(value, "200");
+    m.variables[0].value = -0.000125;
+    ASSERT_EQ(getSetConstrVarValue(&m, "W", value, true), Acad::eOk);
+    EXPECT_EQ(value, "-0.000125");
 }
 
 // Whole numbers take a shorter way to their text, and plain decimal texts to their value: both

@@ -9,11 +9,6 @@ void Ktx_Timer::abandon() {
     abandoned_ = true;
 }
 
-void Ktx_Timer::addLapTime() {
-    const std::int64_t lap = coreLapTicks() - lapStart_;
-    total_ += lap > 0 ? lap : 0;
-}
-
 double Ktx_Timer::totalSeconds() const {
     return coreTickSeconds(total_);
 }

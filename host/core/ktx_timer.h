@@ -21,7 +21,7 @@ class Ktx_Timer {
     // Called around every step of an evaluation, so kept inline.
     void start() {
         if (depth_ == 0) {
-            lapStart_ = coreLapTicks();
+            lapStart_ = coreLapTicksInline();
             abandoned_ = false;
         }
         ++depth_;
@@ -43,7 +43,10 @@ class Ktx_Timer {
     void reset();
 
   private:
-    void addLapTime();
+    void addLapTime() {
+        const std::int64_t lap = coreLapTicksInline() - lapStart_;
+        total_ += lap > 0 ? lap : 0;
+    }
 
     std::int64_t lapStart_ = 0;
     std::int64_t total_ = 0;  // lap ticks

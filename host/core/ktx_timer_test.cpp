@@ -76,3 +76,25 @@ TEST(TimerSystemClock, ALapAroundASleepReadsAsItsSeconds) {
     EXPECT_GE(timer.totalSeconds(), 0.025);
     EXPECT_LE(timer.totalSeconds(), elapsed * 1.05);
 }
+
+// Laps that were reading the cheap ticks follow a steady source installed afterwards, and go
+// back to the ticks when it is removed.
+TEST(TimerSystemClock, ASourceInstalledAfterTheTicksWereReadTakesOverTheLaps) {
+    resetCoreClock();
+    Ktx_Timer warmUp;
+    warmUp.start();
+    warmUp.end();
+    double now = 50.0;
+    setCoreSteadySource([&now] { return now; });
+    Ktx_Timer timer;
+    timer.start();
+    now = 52.5;
+    timer.end();
+    EXPECT_DOUBLE_EQ(timer.totalSeconds(), 2.5);
+    resetCoreClock();
+    timer.reset();
+    timer.start();
+    now = 1000.0;  // no longer read
+    timer.end();
+    EXPECT_LT(timer.totalSeconds(), 1.0);
+}

@@ -52,7 +52,7 @@ bool Ktx_SectionTableManager::hasTable(const Ktx_String& tableName, int& index) 
 Acad::ErrorStatus Ktx_SectionTableManager::removeTable(int index) {
     if (index < 0 || index >= tableCount()) return Acad::eInvalidInput;
     tables_.erase(tables_.begin() + index);
-    index_.reset();
+    forgetIndex();
     return Acad::eOk;
 }
 
@@ -64,7 +64,7 @@ Acad::ErrorStatus Ktx_SectionTableManager::addSectionTable(const Ktx_String& tab
     int existing = 0;
     if (hasTable(tableName, existing)) return Acad::eDuplicateKey;
     tables_.push_back({tableName, shape, header, rows});
-    index_.reset();
+    forgetIndex();
     return Acad::eOk;
 }
 
@@ -95,13 +95,34 @@ const Ktx_SectionTableManager::SectionIndex& Ktx_SectionTableManager::sectionInd
     return *index_;
 }
 
+void Ktx_SectionTableManager::forgetIndex() {
+    index_.reset();
+    for (SectionLookUp& lookUp : lookUps_) lookUp.used = false;
+}
+
 bool Ktx_SectionTableManager::findSection(const Ktx_String& fullName, int& tableIndex,
                                           int& row) const {
-    const SectionIndex& index = sectionIndex();
-    const auto it = index.find(fullName.str());
-    if (it == index.end()) return false;
-    tableIndex = it->second.first;
-    row = it->second.second;
+    const SectionLookUp* answer = nullptr;
+    for (const SectionLookUp& lookUp : lookUps_) {
+        if (lookUp.used && lookUp.name == fullName.view()) {
+            answer = &lookUp;
+            break;
+        }
+    }
+    if (!answer) {
+        const SectionIndex& index = sectionIndex();
+        const auto it = index.find(fullName.str());
+        SectionLookUp& kept = lookUps_[nextLookUp_];
+        nextLookUp_ = (nextLookUp_ + 1) % kKeptLookUps;
+        kept.used = true;
+        kept.name = fullName.str();
+        kept.table = it == index.end() ? -1 : it->second.first;
+        kept.row = it == index.end() ? 0 : it->second.second;
+        answer = &kept;
+    }
+    if (answer->table < 0) return false;
+    tableIndex = answer->table;
+    row = answer->row;
     return true;
 }
 

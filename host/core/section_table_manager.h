@@ -6,6 +6,7 @@
 //
 // A full section name is the table name without ".pr", "-", and the system name: "HEA-100".
 // Name look-ups compare bytes exactly. Failures leave the outputs unchanged.
+#include <array>
 #include <memory>
 #include <string>
 #include <unordered_map>
@@ -35,7 +36,7 @@ class Ktx_SectionTableManager {
     const Ktx_SectionTable* table(int index) const;
     void clear() {
         tables_.clear();
-        index_.reset();
+        forgetIndex();
     }
 
     // Finds a table by name, with or without ".pr" on either side (letter case folded).
@@ -88,9 +89,23 @@ class Ktx_SectionTableManager {
     // after a change of the tables.
     using SectionIndex = std::unordered_map<std::string, std::pair<int, int>>;
     const SectionIndex& sectionIndex() const;
+    // After a change of the tables: the index and the names last looked up are gone.
+    void forgetIndex();
+
+    // A name findSection was asked lately and its answer (table -1: no such section): the
+    // same few sections are asked for again and again, and a look-up here is one comparison.
+    struct SectionLookUp {
+        bool used = false;
+        std::string name;
+        int table = -1;
+        int row = 0;
+    };
+    static constexpr std::size_t kKeptLookUps = 4;
 
     std::vector<Ktx_SectionTable> tables_;
     mutable std::unique_ptr<SectionIndex> index_;
+    mutable std::array<SectionLookUp, kKeptLookUps> lookUps_;
+    mutable std::size_t nextLookUp_ = 0;  // the one to give to the next new name
     Ktx_String language_ = "English";
 };
 

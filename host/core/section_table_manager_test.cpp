@@ -88,6 +88,27 @@ TEST_F(SectionTables, LookUpsFollowChangedTables) {
     EXPECT_EQ(tables.getSectionValue("L-X-1", 5, value), Acad::eKeyNotFound);
 }
 
+// More names asked in turn than the manager keeps answers for: each still gets its own row,
+// or none.
+TEST_F(SectionTables, NamesAskedInTurnEachGetTheirOwnRow) {
+    const std::pair<const char*, const char*> asked[] = {
+        {"HEA-100", "100"},  {"IPE-80", "80"},   {"HEA-101", nullptr}, {"IPE-300", "300"},
+        {"HEA100", nullptr}, {"HEA-100", "100"}, {"X-1", nullptr},     {"IPE-80", "80"}};
+    for (int round = 0; round < 3; ++round) {
+        for (const auto& [name, system] : asked) {
+            Ktx_String value = "unchanged";
+            const Acad::ErrorStatus status = tables.getSectionValue(name, 0, value);
+            if (system) {
+                EXPECT_EQ(status, Acad::eOk) << name;
+                EXPECT_EQ(value, system) << name;
+            } else {
+                EXPECT_EQ(status, Acad::eKeyNotFound) << name;
+                EXPECT_EQ(value, "unchanged") << name;
+            }
+        }
+    }
+}
+
 TEST(SectionTableFile, RoundTripAndRefusedCells) {
     const auto dir = std::filesystem::temp_directory_path() / "vn_section_table_file_test";
     std::filesystem::create_directories(dir);

@@ -81,11 +81,9 @@ std::uint32_t FormatPool::intern(const CellFormat& format) {
     return add(format, h);
 }
 
-std::uint32_t FormatPool::internWithType(std::uint32_t from, const SSCellType& type) {
-    if (from >= formats_.size()) from = 0;  // get() answers an unknown number with format 0
-    for (const TypeChange& c : recentTypeChanges_) {
-        if (c.from == from && formats_[c.to].cellType == type) return c.to;
-    }
+std::uint32_t FormatPool::internWithNewType(std::uint32_t from, const SSCellType& type) {
+    // get() answers an unknown number with format 0.
+    if (from >= formats_.size()) return internWithType(0, type);
     const std::uint32_t to = findOrAddWithType(from, type);
     recentTypeChanges_[nextTypeChange_] = {from, to};
     nextTypeChange_ = (nextTypeChange_ + 1) % recentTypeChanges_.size();
@@ -103,8 +101,4 @@ std::uint32_t FormatPool::findOrAddWithType(std::uint32_t from, const SSCellType
     CellFormat changed = base;  // copied before add() may move `base`
     changed.cellType = type;
     return add(std::move(changed), h);
-}
-
-const CellFormat& FormatPool::get(std::uint32_t id) const {
-    return id < formats_.size() ? formats_[id] : formats_.front();
 }

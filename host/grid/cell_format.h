@@ -46,9 +46,17 @@ class FormatPool {
     std::uint32_t intern(const CellFormat& format);
     // The number of the format `from` with its cell type replaced by `type`, adding it when
     // new; the format is copied only then.
-    std::uint32_t internWithType(std::uint32_t from, const SSCellType& type);
+    std::uint32_t internWithType(std::uint32_t from, const SSCellType& type) {
+        // A recent answer stands for a known `from` only: unknown numbers are never kept.
+        for (const TypeChange& c : recentTypeChanges_) {
+            if (c.from == from && formats_[c.to].cellType == type) return c.to;
+        }
+        return internWithNewType(from, type);
+    }
     // The format of a number; the default format for an unknown number.
-    const CellFormat& get(std::uint32_t id) const;
+    const CellFormat& get(std::uint32_t id) const {
+        return id < formats_.size() ? formats_[id] : formats_.front();
+    }
     std::size_t size() const { return formats_.size(); }
 
   private:
@@ -56,6 +64,8 @@ class FormatPool {
     static bool sameBesideType(const CellFormat& a, const CellFormat& b);
     std::uint32_t add(CellFormat format, std::size_t hash);
     std::uint32_t findOrAddWithType(std::uint32_t from, const SSCellType& type);
+    // internWithType for a change no recent answer knows: found or added, then kept.
+    std::uint32_t internWithNewType(std::uint32_t from, const SSCellType& type);
     std::vector<CellFormat> formats_;
     std::unordered_multimap<std::size_t, std::uint32_t> byHash_;
     // Recent answers of internWithType: the format `to` is `from` with `to`'s cell type, so

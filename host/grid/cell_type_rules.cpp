@@ -14,16 +14,39 @@ bool isWholeNumberKind(int type) {
 
 namespace {
 
-DataContent numberContent(double number) {
-    return {FormulaValueKind::Number, number};
+bool isNeverGeneralText(std::string_view text);
+
+// Whether `text`, which reads as `number`, is the number's canonical text (formatted only
+// when the text's form leaves it open).
+bool isCanonicalNumberText(double number, std::string_view text) {
+    if (isPlainCanonicalNumber(text)) return true;
+    return !isNeverGeneralText(text) && formatNumberGeneral(number) == text;
 }
 
-std::optional<DataContent> boundedNumber(const SSCellType& type, std::string_view text) {
+// The number `text` reads as (parseNumberText, finite only) and whether the text is its
+// canonical text. The usual plain decimal ("-12.5", "65.0000000") is read by readShortDecimal
+// alone, and is canonical exactly when isPlainCanonicalNumber says so: formatNumberGeneral
+// writes no other text of that form.
+bool readNumber(std::string_view text, DataContent& content) {
+    content.kind = FormulaValueKind::Number;
+    const bool minus = text.starts_with('-');
+    if (readShortDecimal(minus ? text.substr(1) : text, content.number)) {
+        if (minus) content.number = -content.number;
+        content.canonical = isPlainCanonicalNumber(text);
+        return true;
+    }
     const std::optional<double> number = parseNumberText(text);
-    if (!number || !std::isfinite(*number)) return std::nullopt;
-    if (*number < type.minValue || *number > type.maxValue) return std::nullopt;
-    if (type.type == SS_CELLTYPE_INTEGER && std::floor(*number) != *number) return std::nullopt;
-    return numberContent(*number);
+    if (!number || !std::isfinite(*number)) return false;
+    content.number = *number;
+    content.canonical = isCanonicalNumberText(*number, text);
+    return true;
+}
+
+// readNumber within the type's bounds (and whole for an integer cell).
+bool readBoundedNumber(const SSCellType& type, std::string_view text, DataContent& content) {
+    if (!readNumber(text, content)) return false;
+    if (content.number < type.minValue || content.number > type.maxValue) return false;
+    return type.type != SS_CELLTYPE_INTEGER || std::floor(content.number) == content.number;
 }
 
 bool isDigit(char c) {
@@ -43,18 +66,28 @@ bool equalsNoCase(std::string_view a, std::string_view b) {
 
 std::optional<DataContent> readDataText(const SSCellType& type, std::string_view text) {
     if (text.empty()) return DataContent{};
+    // Read in place: the content is not copied through optionals on the way out.
+    DataContent content;
     if (isNumberKind(type.type) || type.type == SS_CELLTYPE_INTEGER) {
-        return boundedNumber(type, text);
+        if (!readBoundedNumber(type, text, content)) return std::nullopt;
+        return content;
     }
     if (type.type == SS_CELLTYPE_CHECKBOX) {
-        if (equalsNoCase(text, "TRUE")) return numberContent(1);
-        if (equalsNoCase(text, "FALSE")) return numberContent(0);
+        // Never the canonical text of 1 or 0.
+        if (equalsNoCase(text, "TRUE")) return DataContent{FormulaValueKind::Number, 1, false};
+        if (equalsNoCase(text, "FALSE")) return DataContent{FormulaValueKind::Number, 0, false};
     }
     if (type.type == SS_CELLTYPE_GENERAL || type.type == SS_CELLTYPE_CHECKBOX) {
-        const std::optional<double> number = parseNumberText(text);
-        if (number && std::isfinite(*number)) return numberContent(*number);
+        if (readNumber(text, content)) return content;
     }
-    return DataContent{FormulaValueKind::Text, 0};
+    return DataContent{FormulaValueKind::Text, 0, true};
+}
+
+bool refusedAtFirstByte(const SSCellType& type, std::string_view text) {
+    if (text.empty() || !(isNumberKind(type.type) || type.type == SS_CELLTYPE_INTEGER)) {
+        return false;
+    }
+    return !mayStartNumberText(text.front());
 }
 
 std::optional<FormulaValue> contentForData(const SSCellType& type, std::string_view text) {
@@ -125,8 +158,7 @@ bool isNeverGeneralText(std::string_view text) {
 bool isCanonicalDataText(const DataContent& content, std::string_view text) {
     switch (content.kind) {
         case FormulaValueKind::Number:
-            if (isPlainCanonicalNumber(text)) return true;
-            return !isNeverGeneralText(text) && formatNumberGeneral(content.number) == text;
+            return isCanonicalNumberText(content.number, text);
         case FormulaValueKind::Text:
             return true;
         default:

@@ -22,12 +22,19 @@ bool isWholeNumberKind(int type);
 std::optional<FormulaValue> contentForData(const SSCellType& type, std::string_view text);
 
 // contentForData without copying the text: the kind (Empty, Number or Text) and the number;
-// a Text content is the data text itself.
+// a Text content is the data text itself. `canonical` is isCanonicalDataText of the content
+// and the text it was read from, found while reading it.
 struct DataContent {
     FormulaValueKind kind = FormulaValueKind::Empty;
     double number = 0;
+    bool canonical = true;
 };
 std::optional<DataContent> readDataText(const SSCellType& type, std::string_view text);
+
+// A quick refusal, read from the first byte alone: true only for a text readDataText refuses,
+// a number, currency, percent or integer cell's text that no number text starts like (a
+// blank, sign, point or digit starts each), such as a name. false leaves the answer open.
+bool refusedAtFirstByte(const SSCellType& type, std::string_view text);
 
 // Whether canonicalDataText of the content that readDataText made of `text` is `text`
 // itself. Numbers are formatted only when the text's form leaves it open.

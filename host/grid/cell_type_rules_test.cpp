@@ -104,12 +104,109 @@ TEST(CellTypeRules, DataTextIsCanonicalExactlyWhenItsValuesTextIsTheSame) {
                           Case{SS_CELLTYPE_GENERAL, "1E-07"},
                           Case{SS_CELLTYPE_GENERAL, "1E+20 "},
                           Case{SS_CELLTYPE_GENERAL, "1e+20"},
-                          Case{SS_CELLTYPE_GENERAL, "0.10"}}) {
+                          Case{SS_CELLTYPE_GENERAL, "0.10"},
+                          Case{SS_CELLTYPE_GENERAL, "-0"},
+                          Case{SS_CELLTYPE_GENERAL, "-0.0"},
+                          Case{SS_CELLTYPE_GENERAL, "-0.5"},
+                          Case{SS_CELLTYPE_GENERAL, "0.00001"},
+                          Case{SS_CELLTYPE_GENERAL, "0.000001"},
+                          Case{SS_CELLTYPE_GENERAL, "999999999999999"},
+                          Case{SS_CELLTYPE_GENERAL, "1000000000000000"},
+                          Case{SS_CELLTYPE_GENERAL, "9007199254740993"},
+                          Case{SS_CELLTYPE_GENERAL, "12345678901234567890"},
+                          Case{SS_CELLTYPE_GENERAL, ".5"},
+                          Case{SS_CELLTYPE_NUMBER, "-65.0000000"},
+                          Case{SS_CELLTYPE_NUMBER, "65"},
+                          Case{SS_CELLTYPE_INTEGER, "12"},
+                          Case{SS_CELLTYPE_INTEGER, "12.0"}}) {
         const std::optional<DataContent> read = readDataText(typeOf(c.type), c.text);
         const std::optional<FormulaValue> content = contentForData(typeOf(c.type), c.text);
         ASSERT_TRUE(read && content) << c.text;
         EXPECT_EQ(read->kind, content->kind) << c.text;
         EXPECT_EQ(isCanonicalDataText(*read, c.text), canonicalDataText(*content) == c.text)
             << c.text;
+        EXPECT_EQ(read->canonical, canonicalDataText(*content) == c.text) << c.text;
     }
+}
+
+// Reading a data text tells at once whether it is canonical; for decimals of every length,
+// with needless zeros or not, that must agree with formatting the number it reads as.
+TEST(CellTypeRules, ReadingADecimalTellsWhetherItIsCanonical) {
+    std::uint64_t seed = 7;
+    int notCanonical = 0;
+    for (int sig = 1; sig <= 19; ++sig) {
+        for (int exp10 = -7; exp10 <= 17; ++exp10) {
+            for (int n = 0; n < 4; ++n) {
+                std::string text = plainDecimalText(seed, sig, exp10, n % 2 == 1);
+                if (n >= 2) text += text.find('.') == std::string::npos ? ".0" : "00";
+                for (int type : {SS_CELLTYPE_GENERAL, SS_CELLTYPE_NUMBER}) {
+                    SSCellType t = typeOf(type);
+                    t.minValue = -1e300;
+                    t.maxValue = 1e300;
+                    const std::optional<DataContent> read = readDataText(t, text);
+                    ASSERT_TRUE(read && read->kind == FormulaValueKind::Number) << text;
+                    const bool canonical = formatNumberGeneral(read->number) == text;
+                    EXPECT_EQ(read->canonical, canonical) << text;
+                    notCanonical += canonical ? 0 : 1;
+                }
+            }
+        }
+    }
+    EXPECT_GT(notCanonical, 1000);
+}
+
+TEST(CellTypeRules, AFirstByteRefusalIsAlwaysReadDataTextsRefusal) {
+    const int types[] = {SS_CELLTYPE_NUMBER,  SS_CELLTYPE_CURRENCY, SS_CELLTYPE_PERCENT,
+                         SS_CELLTYPE_INTEGER, SS_CELLTYPE_GENERAL,  SS_CELLTYPE_CHECKBOX,
+                         SS_CELLTYPE_EDIT,    SS_CELLTYPE_COMBOBOX, SS_CELLTYPE_STATICTEXT};
+    const std::string tails[] = {"",
+                                 "5",
+                                 ".5",
+                                 "e3",
+                                 "5e3",
+                                 "5%",
+                                 " 5 ",
+                                 "x",
+                                 "5x",
+                                 "0.0",
+                                 "-1",
+                                 "1e999",
+                                 "12345678901234567890",
+                                 "+5",
+                                 "\t7",
+                                 "TRUE",
+                                 "a + b"};
+    int refused = 0;
+    for (const int kind : types) {
+        SSCellType type = typeOf(kind);
+        type.minValue = -1e9;
+        type.maxValue = 1e9;
+        for (int byte = 0; byte < 256; ++byte) {
+            for (const std::string& tail : tails) {
+                const std::string text = std::string(1, static_cast<char>(byte)) + tail;
+                if (!refusedAtFirstByte(type, text)) continue;
+                ++refused;
+                EXPECT_FALSE(readDataText(type, text).has_value()) << kind << " '" << text << "'";
+            }
+        }
+        EXPECT_FALSE(refusedAtFirstByte(type, ""));
+    }
+    EXPECT_GT(refused, 0);
+}
+
+TEST(CellTypeRules, EveryByteANumberCanStartWithIsLeftToTheFullRead) {
+    // With a zero after it, a byte starts a number the number cell takes exactly when the
+    // quick refusal lets it through: the refusal misses no first byte it could have caught.
+    for (const int kind : {SS_CELLTYPE_NUMBER, SS_CELLTYPE_INTEGER}) {
+        SSCellType type = typeOf(kind);
+        type.minValue = -1e9;
+        type.maxValue = 1e9;
+        for (int byte = 0; byte < 256; ++byte) {
+            const std::string text = std::string(1, static_cast<char>(byte)) + "0";
+            EXPECT_EQ(refusedAtFirstByte(type, text), !readDataText(type, text).has_value())
+                << kind << " byte " << byte;
+        }
+    }
+    EXPECT_TRUE(refusedAtFirstByte(typeOf(SS_CELLTYPE_NUMBER), "x = a + b"));
+    EXPECT_FALSE(refusedAtFirstByte(typeOf(SS_CELLTYPE_GENERAL), "x = a + b"));
 }

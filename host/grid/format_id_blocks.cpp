@@ -3,12 +3,14 @@
 #include <utility>
 
 void FormatIdBlocks::set(int col, int row, std::uint32_t id) {
+    store(blocks_.find(blockKey(col, row)), col, row, id);
+}
+
+void FormatIdBlocks::store(Blocks::iterator it, int col, int row, std::uint32_t id) {
     written_ = nextWriteStamp();
-    const std::uint64_t key = blockKey(col, row);
-    auto it = blocks_.find(key);
     if (it == blocks_.end()) {
         if (id == 0) return;
-        Block& block = spares_.addNew(blocks_, key);
+        Block& block = spares_.addNew(blocks_, blockKey(col, row));
         block.ids[row & kRowMask] = id;
         block.formatted = 1;
         return;

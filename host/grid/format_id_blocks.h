@@ -27,6 +27,10 @@ class FormatIdBlocks {
         return it == blocks_.end() ? 0 : it->second.ids[row & kRowMask];
     }
     void set(int col, int row, std::uint32_t id);
+    // Gives the cell the id `next(current id)` with one look-up of its block; an id equal to
+    // the current one changes nothing (no new write stamp). Returns the id the cell has then.
+    template <typename Next>
+    std::uint32_t change(int col, int row, Next next);
     void clear() {
         written_ = nextWriteStamp();
         blocks_.clear();
@@ -44,11 +48,28 @@ class FormatIdBlocks {
     struct Block {
         std::array<std::uint32_t, 1 << kRowBits> ids{};
         int formatted = 0;  // ids that are not 0; a block without any is dropped
+        void reset() {      // a spare block taken for new cells: all default, filled in place
+            ids.fill(0);
+            formatted = 0;
+        }
     };
+    // Stores `id` in the slot of (col, row) of the block `it`, or of a new block when `it` is
+    // the end; drops a block left without formatted cells.
+    using Blocks = std::unordered_map<std::uint64_t, Block>;
+    void store(Blocks::iterator it, int col, int row, std::uint32_t id);
     static std::uint64_t blockKey(int col, int row) {
         return (std::uint64_t(std::uint32_t(col)) << 32) | std::uint32_t(row >> kRowBits);
     }
-    std::unordered_map<std::uint64_t, Block> blocks_;
-    SpareNodes<std::unordered_map<std::uint64_t, Block>> spares_;
+    Blocks blocks_;
+    SpareNodes<Blocks> spares_;
     std::uint64_t written_ = nextWriteStamp();
 };
+
+template <typename Next>
+std::uint32_t FormatIdBlocks::change(int col, int row, Next next) {
+    const auto it = blocks_.find(blockKey(col, row));
+    const std::uint32_t current = it == blocks_.end() ? 0 : it->second.ids[row & kRowMask];
+    const std::uint32_t id = next(current);
+    if (id != current) store(it, col, row, id);
+    return id;
+}

@@ -1,5 +1,7 @@
 // The cells' format ids by block: a block holds its ids until its last one is reset, whatever
-// order the ids are set, replaced and reset in, and a move carries each id with its cell.
+// order the ids are set, replaced and reset in, and a move carries each id with its cell. A
+// change reads and writes a cell in one step and leaves the write stamp alone when it keeps
+// the id.
 #include "format_id_blocks.h"
 
 #include <gtest/gtest.h>
@@ -31,6 +33,45 @@ TEST(FormatIdBlocks, IdsStayUntilResetOneByOne) {
     EXPECT_EQ(all(ids), (std::map<std::pair<int, int>, std::uint32_t>{{{2, 5}, 9}, {{2, 64}, 4}}));
     ids.set(2, 5, 0);
     EXPECT_EQ(all(ids), (std::map<std::pair<int, int>, std::uint32_t>{{{2, 64}, 4}}));
+}
+
+TEST(FormatIdBlocks, ABlockTakenBackForOtherCellsStartsAllDefault) {
+    FormatIdBlocks ids;
+    ids.set(2, 5, 7);
+    ids.set(2, 6, 8);
+    ids.set(2, 6, 0);
+    ids.set(2, 5, 0);  // the block is given up with 7 and 8 once in it
+    ids.set(9, 10, 3);
+    EXPECT_EQ(all(ids), (std::map<std::pair<int, int>, std::uint32_t>{{{9, 10}, 3}}));
+    ids.set(9, 10, 0);  // its only id: dropped again
+    EXPECT_TRUE(all(ids).empty());
+}
+
+TEST(FormatIdBlocks, AChangeSeesTheCurrentIdAndWritesOnlyANewOne) {
+    FormatIdBlocks ids;
+    std::uint32_t seen = 99;
+    const auto to = [&seen](std::uint32_t id) {
+        return [&seen, id](std::uint32_t current) {
+            seen = current;
+            return id;
+        };
+    };
+    EXPECT_EQ(ids.change(4, 70, to(5)), 5u);
+    EXPECT_EQ(seen, 0u);  // a cell of no block has the default format
+    std::uint64_t stamp = ids.written();
+    EXPECT_EQ(ids.change(4, 70, to(5)), 5u);
+    EXPECT_EQ(seen, 5u);
+    EXPECT_EQ(ids.written(), stamp);  // kept: nothing written
+    EXPECT_EQ(ids.change(4, 71, to(6)), 6u);
+    EXPECT_GT(ids.written(), stamp);
+    stamp = ids.written();
+    EXPECT_EQ(ids.change(4, 70, to(0)), 0u);
+    EXPECT_EQ(ids.change(4, 71, to(0)), 0u);
+    EXPECT_EQ(seen, 6u);
+    EXPECT_GT(ids.written(), stamp);
+    EXPECT_TRUE(all(ids).empty());
+    EXPECT_EQ(ids.change(4, 71, to(0)), 0u);  // the default on a default cell makes no block
+    EXPECT_TRUE(all(ids).empty());
 }
 
 TEST(FormatIdBlocks, AMoveCarriesEachIdWithItsCellAndDropsRefusedOnes) {

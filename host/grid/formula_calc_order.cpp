@@ -9,10 +9,18 @@ void FormulaCalcOrder::begin(std::size_t idLimit) {
     recording_ = true;
 }
 
-// Ids beyond the arrays have no rank; the arrays grow by doubling, not one id at a time.
+// Ids beyond the arrays have no rank. The arrays' room grows by doubling, but they are filled
+// in only a little beyond the id reached: a copied sheet's arrays are exactly full, and
+// filling twice their size would cost more than adding a few formulas to it.
 void FormulaCalcOrder::reach(std::uint32_t id) {
     if (id < rank_.size()) return;
-    const std::size_t size = std::max<std::size_t>(id + 1, rank_.size() * 2);
+    constexpr std::size_t kAhead = 32;
+    const std::size_t size = std::size_t{id} + 1 + kAhead;
+    if (size > rank_.capacity()) {
+        const std::size_t room = std::max(size, rank_.capacity() * 2);
+        rank_.reserve(room);
+        cycle_.reserve(room);
+    }
     rank_.resize(size, kNoRank);
     cycle_.resize(size, 0);
 }

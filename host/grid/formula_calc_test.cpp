@@ -141,4 +141,35 @@ TEST(FormulaCalc, ReplacingAndClearingFormulasDropsTheirLinks) {
     EXPECT_EQ(cellText(e, 3, 1), "20000");
 }
 
+TEST(FormulaCalc, EmptyingARefusedTextIsSetEmptyAndLeavesOtherCellsAlone) {
+    FormulaEngine e;
+    e.setText(1, 1, "name");
+    e.setText(1, 2, "keep");
+    e.setNumber(1, 3, 7);
+    ASSERT_TRUE(e.setFormula(2, 1, "=LEN(A1)"));
+    const TextRefusal refusesName{
+        [](const void*, std::string_view text) { return text == "name" || text == "7"; }, nullptr};
+    const std::uint64_t before = e.writeStamp();
+    const std::optional<FormulaValueView> emptied = e.constantViewEmptyingText(1, 1, refusesName);
+    ASSERT_TRUE(emptied.has_value());
+    EXPECT_EQ(emptied->kind, FormulaValueKind::Empty);
+    EXPECT_TRUE(e.isEmpty(1, 1));
+    EXPECT_NE(e.writeStamp(), before);
+    EXPECT_EQ(cellText(e, 2, 1), "0");  // its dependent was calculated again
+    // A text it accepts, a number and a formula cell are only read.
+    const std::uint64_t unchanged = e.writeStamp();
+    const std::optional<FormulaValueView> kept = e.constantViewEmptyingText(1, 2, refusesName);
+    ASSERT_TRUE(kept.has_value());
+    EXPECT_EQ(kept->text, "keep");
+    const std::optional<FormulaValueView> number = e.constantViewEmptyingText(1, 3, refusesName);
+    ASSERT_TRUE(number.has_value());
+    EXPECT_EQ(number->number, 7);
+    EXPECT_FALSE(e.constantViewEmptyingText(2, 1, refusesName).has_value());
+    EXPECT_EQ(e.writeStamp(), unchanged);
+    // The emptied cell's text slot is reused by the next text.
+    e.setText(1, 1, "again");
+    EXPECT_EQ(e.textValue(1, 1), "again");
+    EXPECT_EQ(e.textValue(1, 2), "keep");
+}
+
 }  // namespace

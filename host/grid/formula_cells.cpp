@@ -106,7 +106,7 @@ void CellStore::freeText(Block& b, int s) {
 void CellStore::setNumber(int col, int row, double v, CellKind kind) {
     Block& b = touch(col, row);
     std::size_t s = static_cast<std::size_t>(slot(row));
-    freeText(b, slot(row));
+    if (b.kind[s] == CellKind::Text) freeText(b, slot(row));  // the usual cell holds none
     b.kind[s] = kind;
     b.payload[s].num = v;
     if (col > usedCols_) usedCols_ = col;
@@ -131,13 +131,21 @@ void CellStore::setError(int col, int row, FormulaError e) {
     touch(col, row).payload[static_cast<std::size_t>(slot(row))].error = e;
 }
 
-void CellStore::setEmpty(int col, int row) {
+void CellStore::emptySlot(Block& b, int s) {
     written_ = nextWriteStamp();
+    const auto i = static_cast<std::size_t>(s);
+    if (b.kind[i] == CellKind::Text) freeText(b, s);  // the usual cell holds none
+    b.kind[i] = CellKind::Empty;
+}
+
+void CellStore::setEmpty(int col, int row) {
     // A cell of a block never allocated is empty already; a block is only ever changed here.
     Block* b = const_cast<Block*>(block(col, row));
-    if (!b) return;
-    freeText(*b, slot(row));
-    b->kind[static_cast<std::size_t>(slot(row))] = CellKind::Empty;
+    if (!b) {
+        written_ = nextWriteStamp();
+        return;
+    }
+    emptySlot(*b, slot(row));
 }
 
 FormulaValue CellStore::value(int col, int row) const {
@@ -166,6 +174,23 @@ std::optional<FormulaValueView> CellStore::constantView(int col, int row) const 
     if (!b) return FormulaValueView{};
     if (b->formula[static_cast<std::size_t>(slot(row))] != kNoFormula) return std::nullopt;
     return viewOf(*b, slot(row));
+}
+
+std::optional<FormulaValueView> CellStore::constantViewEmptyingText(int col, int row,
+                                                                    TextRefusal refusal,
+                                                                    bool& emptied) {
+    emptied = false;
+    // One block look-up for the read and the emptying; a block is only ever changed here.
+    Block* b = const_cast<Block*>(block(col, row));
+    if (!b) return FormulaValueView{};
+    const auto s = static_cast<std::size_t>(slot(row));
+    if (b->formula[s] != kNoFormula) return std::nullopt;
+    if (b->kind[s] != CellKind::Text || !refusal(texts_[b->payload[s].text])) {
+        return viewOf(*b, slot(row));
+    }
+    emptySlot(*b, slot(row));
+    emptied = true;
+    return FormulaValueView{};
 }
 
 FormulaValueView CellStore::viewOf(const Block& b, int slotIndex) const {

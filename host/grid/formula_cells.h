@@ -110,6 +110,10 @@ class CellStore {
     FormulaValueView view(int col, int row) const;  // value() without copying a text
     // view() of a cell without a formula; nullopt for a formula cell.
     std::optional<FormulaValueView> constantView(int col, int row) const;
+    // constantView(), but a text constant that `refusal` refuses is emptied first, as
+    // setEmpty() does, and reads as Empty; `emptied` tells whether that happened.
+    std::optional<FormulaValueView> constantViewEmptyingText(int col, int row, TextRefusal refusal,
+                                                             bool& emptied);
     // The write stamp (write_stamp.h) of the last change to any cell.
     std::uint64_t written() const { return written_; }
     int usedCols() const { return usedCols_; }
@@ -151,6 +155,8 @@ class CellStore {
     FormulaValueView viewOf(const Block& b, int slotIndex) const;
     std::uint32_t newTextSlot(std::string_view t);
     void freeText(Block& b, int s);
+    // Empties slot `s` of `b` (its text freed) under a new write stamp.
+    void emptySlot(Block& b, int s);
     std::vector<Moved> takeAll();
 
     std::vector<Column> columns_;

@@ -51,6 +51,15 @@ constexpr std::uint16_t kAbsCol1 = 1, kAbsRow1 = 2, kAbsCol2 = 4, kAbsRow2 = 8;
 constexpr std::uint16_t kRefDeleted = 16;
 
 using Code = std::vector<std::uint32_t>;
+// The offsets of a code's Ref and Range instructions, in code order.
+using CodeRefs = std::vector<std::uint32_t>;
+
+// A formula's code with the places of its cell references, so that linking it to the cells it
+// reads needs no walk over the whole code.
+struct CompiledFormula {
+    Code code;
+    CodeRefs refs;
+};
 
 inline std::uint32_t codeHead(Op op, unsigned a = 0, unsigned b = 0) {
     return static_cast<std::uint32_t>(op) | ((a & 0xFFu) << 8) | ((b & 0xFFFFu) << 16);
@@ -106,4 +115,14 @@ inline unsigned codeLength(const std::uint32_t* w) {
         default:
             return 1;
     }
+}
+
+// Where the Ref and Range instructions of a well-formed code are.
+inline CodeRefs codeRefsOf(const Code& code) {
+    CodeRefs refs;
+    for (std::size_t pc = 0; pc < code.size(); pc += codeLength(code.data() + pc)) {
+        const Op op = codeOp(code[pc]);
+        if (op == Op::Ref || op == Op::Range) refs.push_back(static_cast<std::uint32_t>(pc));
+    }
+    return refs;
 }

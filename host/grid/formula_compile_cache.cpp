@@ -21,38 +21,74 @@ std::size_t FormulaCompileCache::slotFor(const KeyView& key, std::size_t hash) c
     }
 }
 
-const Code* FormulaCompileCache::find(const KeyView& key, std::uint64_t nameSet,
-                                      const IsCustom& isCustom) const {
-    if (entries_.empty()) return nullptr;
-    const Slot& slot = slots_[slotFor(key, hashOf(key))];
-    if (slot.entry == 0) return nullptr;
-    const Entry& entry = entries_[slot.entry - 1];
-    if (entry.checkedFor == nameSet) return &entry.code;
-    for (const auto& [name, answer] : entry.asked)
-        if (isCustom(name) != answer) return nullptr;
-    entry.checkedFor = nameSet;
-    return &entry.code;
+std::size_t FormulaCompileCache::placeSlot(const Place& place) const {
+    const std::uint64_t mixed =
+        (static_cast<std::uint64_t>(static_cast<std::uint32_t>(place.col)) << 32 |
+         static_cast<std::uint32_t>(place.row)) *
+        0x9E3779B97F4A7C15ull;
+    const std::size_t flags = (place.r1c1 ? 1 : 0) | (place.keepUnknownNames ? 2 : 0);
+    return (((mixed >> 40) ^ flags) * kPlaceWays) & (byPlace_.size() - 1);
 }
 
-void FormulaCompileCache::keep(Key key, const Code& code, Asked asked, std::uint64_t nameSet) {
+void FormulaCompileCache::growPlaces() {
+    if (2 * kPlaceWays * entries_.size() <= byPlace_.size()) return;
+    byPlace_.assign(2 * byPlace_.size(), 0);
+    for (std::size_t i = 0; i < entries_.size(); ++i)
+        seenAtPlace(entries_[i].key.place, static_cast<std::uint32_t>(i + 1));
+}
+
+const FormulaCompileCache::Entry* FormulaCompileCache::lastAtPlace(const KeyView& key) const {
+    const std::size_t first = placeSlot(key.place);
+    for (std::size_t way = 0; way < kPlaceWays; ++way) {
+        const std::uint32_t seen = byPlace_[first + way];
+        if (seen == 0 || seen > entries_.size()) continue;
+        const Entry& entry = entries_[seen - 1];
+        if (entry.key.view() == key) return &entry;
+    }
+    return nullptr;
+}
+
+void FormulaCompileCache::seenAtPlace(const Place& place, std::uint32_t entry) const {
+    std::uint32_t* ways = &byPlace_[placeSlot(place)];
+    if (ways[0] == entry) return;
+    for (std::size_t way = kPlaceWays - 1; way > 0; --way) ways[way] = ways[way - 1];
+    ways[0] = entry;
+}
+
+const FormulaCompileCache::Entry* FormulaCompileCache::lookUp(const KeyView& key) const {
+    if (entries_.empty()) return nullptr;
+    if (const Entry* entry = lastAtPlace(key)) return entry;
+    const Slot& slot = slots_[slotFor(key, hashOf(key))];
+    if (slot.entry == 0) return nullptr;
+    seenAtPlace(key.place, slot.entry);
+    return &entries_[slot.entry - 1];
+}
+
+void FormulaCompileCache::keep(Key key, const Code& code, CodeRefs refs, Asked asked,
+                               std::uint64_t nameSet) {
     if (entries_.size() >= kMaxEntries) clear();
     if (2 * (entries_.size() + 1) > slots_.size()) growSlots();
     const std::size_t hash = hashOf(key.view());
     Slot& slot = slots_[slotFor(key.view(), hash)];
     if (slot.entry != 0) {  // the same key again: its new code replaces the old
         Entry& entry = entries_[slot.entry - 1];
-        entry.code = code;
+        entry.compiled = {code, std::move(refs)};
         entry.asked = std::move(asked);
         entry.checkedFor = nameSet;
+        seenAtPlace(entry.key.place, slot.entry);
         return;
     }
-    entries_.push_back(Entry{std::move(key), hash, code, std::move(asked), nameSet});
+    entries_.push_back(
+        Entry{std::move(key), hash, {code, std::move(refs)}, std::move(asked), nameSet});
     slot = Slot{static_cast<std::uint32_t>(hash), static_cast<std::uint32_t>(entries_.size())};
+    seenAtPlace(entries_.back().key.place, slot.entry);
+    growPlaces();
 }
 
 void FormulaCompileCache::clear() {
     entries_.clear();
     slots_.assign(slots_.size(), Slot{});
+    byPlace_.assign(kPlaceSlots, 0);
 }
 
 void FormulaCompileCache::growSlots() {

@@ -42,12 +42,22 @@ class FormulaCompileCache {
         KeyView view() const { return {text, place}; }
     };
 
-    // The kept code for the key when every name it asked about gets the same answer now;
-    // valid until the next `keep` or `clear`. `nameSet` stamps the names `isCustom` knows:
-    // equal stamps mean equal answers (see CustomFunctions::nameSet).
-    const Code* find(const KeyView& key, std::uint64_t nameSet, const IsCustom& isCustom) const;
-    // `asked` was answered by names stamped `nameSet`.
-    void keep(Key key, const Code& code, Asked asked, std::uint64_t nameSet);
+    // The kept code (with its references) for the key when every name it asked about gets the same
+    // answer now; valid until the next `keep` or `clear`. `nameSet` stamps the names `isCustom`
+    // knows: equal stamps mean equal answers (see CustomFunctions::nameSet).
+    template <typename IsCustomName>
+    const CompiledFormula* find(const KeyView& key, std::uint64_t nameSet,
+                                const IsCustomName& isCustom) const {
+        const Entry* entry = lookUp(key);
+        if (!entry) return nullptr;
+        if (entry->checkedFor == nameSet) return &entry->compiled;
+        for (const auto& [name, answer] : entry->asked)
+            if (isCustom(name) != answer) return nullptr;
+        entry->checkedFor = nameSet;
+        return &entry->compiled;
+    }
+    // `asked` was answered by names stamped `nameSet`; `refs` are the code's references.
+    void keep(Key key, const Code& code, CodeRefs refs, Asked asked, std::uint64_t nameSet);
     void clear();
 
     // The one cache of the process (the grid runs on one thread).
@@ -61,7 +71,7 @@ class FormulaCompileCache {
     struct Entry {
         Key key;
         std::size_t hash = 0;
-        Code code;
+        CompiledFormula compiled;
         Asked asked;
         mutable std::uint64_t checkedFor = 0;  // the names `asked` was last answered by
     };
@@ -70,10 +80,27 @@ class FormulaCompileCache {
         std::uint32_t entry = 0;  // 1 + index into entries_; 0 is an empty slot
     };
     static std::size_t hashOf(const KeyView& k);
+    // One of the entries last kept or found for this key's place, when its text is the key's
+    // too: the same formula set into the same cell again is found without hashing its text.
+    const Entry* lastAtPlace(const KeyView& key) const;
+    // Remembers entry number `entry` (1 + index) as the last seen at `place`.
+    void seenAtPlace(const Place& place, std::uint32_t entry) const;
+    // The first of the place's kPlaceWays slots in byPlace_.
+    std::size_t placeSlot(const Place& place) const;
+    // Keeps byPlace_ at least twice the ways the entries need, so that a sheet of many
+    // formulas finds each again by its place; a grown table is filled again from the entries.
+    void growPlaces();
+    const Entry* lookUp(const KeyView& key) const;
     // The slot holding `key`, or the empty slot where it would go.
     std::size_t slotFor(const KeyView& key, std::size_t hash) const;
     void growSlots();
 
     std::vector<Entry> entries_;
     std::vector<Slot> slots_;  // a power of two in size, at most half full
+    // By a hash of the place, the entries last seen there, the latest first: 1 + index into
+    // entries_; 0 for none. Two ways, for a cell that takes two formulas in turn. A power of
+    // two in size.
+    static constexpr std::size_t kPlaceWays = 2;
+    static constexpr std::size_t kPlaceSlots = 2048;
+    mutable std::vector<std::uint32_t> byPlace_ = std::vector<std::uint32_t>(kPlaceSlots, 0);
 };

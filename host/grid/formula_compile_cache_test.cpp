@@ -95,22 +95,95 @@ TEST(FormulaCompileCache, EachKeyFindsItsOwnCodeAsTheTableGrowsAndEmpties) {
         return FormulaCompileCache::Key{"A" + std::to_string(i % 97), {i, i % 5, false, true}};
     };
     const int total = static_cast<int>(FormulaCompileCache::kMaxEntries) + 500;
-    for (int i = 0; i < total; ++i) cache.keep(key(i), Code{static_cast<std::uint32_t>(i)}, {}, 1);
+    for (int i = 0; i < total; ++i)
+        cache.keep(key(i), Code{static_cast<std::uint32_t>(i)}, {}, {}, 1);
     const int firstKept = static_cast<int>(FormulaCompileCache::kMaxEntries);
     for (int i = 0; i < total; ++i) {
-        const Code* code = cache.find(key(i).view(), 1, none);
+        const CompiledFormula* found = cache.find(key(i).view(), 1, none);
         if (i < firstKept) {
-            EXPECT_EQ(code, nullptr) << i;
+            EXPECT_EQ(found, nullptr) << i;
         } else {
-            ASSERT_NE(code, nullptr) << i;
-            EXPECT_EQ(code->at(0), static_cast<std::uint32_t>(i));
+            ASSERT_NE(found, nullptr) << i;
+            EXPECT_EQ(found->code.at(0), static_cast<std::uint32_t>(i));
         }
     }
-    cache.keep(key(total - 1), Code{7, 7}, {}, 1);
-    EXPECT_EQ(*cache.find(key(total - 1).view(), 1, none), (Code{7, 7}));
+    cache.keep(key(total - 1), Code{7, 7}, CodeRefs{1}, {}, 1);
+    const CompiledFormula* again = cache.find(key(total - 1).view(), 1, none);
+    ASSERT_NE(again, nullptr);
+    EXPECT_EQ(again->code, (Code{7, 7}));
+    EXPECT_EQ(again->refs, CodeRefs{1});
     FormulaCompileCache::Key other = key(total - 1);
     other.place.r1c1 = true;
     EXPECT_EQ(cache.find(other.view(), 1, none), nullptr);
     cache.clear();
     EXPECT_EQ(cache.find(key(total - 1).view(), 1, none), nullptr);
+}
+
+// One cell given its formulas in turn: each text finds its own code, whichever was seen last
+// there, and the same text under other parse settings is another key.
+TEST(FormulaCompileCache, ACellGivenTextsInTurnFindsEachTextsCode) {
+    FormulaCompileCache cache;
+    const FormulaCompileCache::IsCustom none = [](std::string_view) { return false; };
+    const FormulaCompileCache::Place cell{3, 4, false, true};
+    cache.keep({"A1+1", cell}, Code{1}, {}, {}, 1);
+    cache.keep({"A1+2", cell}, Code{2}, {}, {}, 1);
+    for (int round = 0; round < 2; ++round) {
+        for (std::uint32_t n : {1u, 2u, 1u, 1u, 2u}) {
+            const std::string text = "A1+" + std::to_string(n);
+            const CompiledFormula* found = cache.find({text, cell}, 1, none);
+            ASSERT_NE(found, nullptr) << text;
+            EXPECT_EQ(found->code.at(0), n);
+        }
+        EXPECT_EQ(cache.find({"A1+3", cell}, 1, none), nullptr);
+        EXPECT_EQ(cache.find({"A1+1", {3, 4, true, true}}, 1, none), nullptr);
+        EXPECT_EQ(cache.find({"A1+1", {3, 4, false, false}}, 1, none), nullptr);
+        cache.keep({"A1+1", cell}, Code{1}, {}, {}, 1);  // kept again: still its own code
+    }
+    cache.clear();
+    EXPECT_EQ(cache.find({"A1+2", cell}, 1, none), nullptr);
+}
+
+// A column of thousands of formulas, each cell taking two texts in turn, finds every text's
+// own code again, while the table of places grows under it.
+TEST(FormulaCompileCache, ThousandsOfCellsGivenTextsInTurnFindEachTextsCode) {
+    FormulaCompileCache cache;
+    const FormulaCompileCache::IsCustom none = [](std::string_view) { return false; };
+    constexpr int kRows = 6000;
+    const auto text = [](int row, int n) {
+        return "B" + std::to_string(row) + "+" + std::to_string(n);
+    };
+    for (int row = 1; row <= kRows; ++row)
+        for (std::uint32_t n : {1u, 2u})
+            cache.keep({text(row, n), {1, row, false, true}}, Code{n, std::uint32_t(row)}, {}, {},
+                       1);
+    for (std::uint32_t n : {1u, 2u, 2u, 1u}) {
+        for (int row = 1; row <= kRows; ++row) {
+            const CompiledFormula* found =
+                cache.find({text(row, n), {1, row, false, true}}, 1, none);
+            ASSERT_NE(found, nullptr) << row;
+            ASSERT_EQ(found->code.at(0), n) << row;
+            ASSERT_EQ(found->code.at(1), std::uint32_t(row));
+        }
+    }
+    EXPECT_EQ(cache.find({text(7, 1), {1, 8, false, true}}, 1, none), nullptr);
+}
+
+// A formula taken from the cache follows every cell it reads, as one compiled anew: a single
+// cell, each cell of a small range and any cell of a large range bring it up to date.
+TEST(FormulaCompileCache, AFormulaFoundAgainFollowsEveryCellItReads) {
+    FormulaCompileCache::shared().clear();
+    for (int round = 0; round < 2; ++round) {  // compiled, then found in the cache
+        FormulaEngine sheet;
+        ASSERT_TRUE(sheet.setFormula(4, 1, "A1+SUM(B1:B3)+SUM(C1:C200)", FormulaSetMode::Strict));
+        sheet.setNumber(1, 1, 1);
+        sheet.setNumber(2, 3, 10);
+        sheet.setNumber(3, 150, 100);
+        EXPECT_DOUBLE_EQ(sheet.value(4, 1).number, 111) << round;
+        sheet.setNumber(2, 1, 1000);
+        EXPECT_DOUBLE_EQ(sheet.value(4, 1).number, 1111) << round;
+
+        ASSERT_TRUE(sheet.setFormula(5, 1, "A5*2", FormulaSetMode::Strict));
+        sheet.setNumber(1, 5, 4);
+        EXPECT_DOUBLE_EQ(sheet.value(5, 1).number, 8) << round;
+    }
 }

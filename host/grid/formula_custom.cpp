@@ -44,29 +44,6 @@ class ArgumentRecords {
     std::size_t blockCount_ = 0;  // at most one per argument
 };
 
-// A copy of `text` in a new global memory block (NUL-terminated); nullptr when none can be had.
-HGLOBAL textBlock(const std::string& text) {
-    HGLOBAL h = GlobalAlloc(GHND, text.size() + 1);
-    if (!h) return nullptr;
-    if (void* p = GlobalLock(h)) {
-        std::memcpy(p, text.data(), text.size());
-        GlobalUnlock(h);
-        return h;
-    }
-    GlobalFree(h);
-    return nullptr;
-}
-
-// The text of a block, up to its first NUL or its end.
-std::string blockText(HGLOBAL h) {
-    std::size_t size = GlobalSize(h);
-    const char* p = static_cast<const char*>(GlobalLock(h));
-    if (!p) return {};
-    std::string s(p, strnlen(p, size));
-    GlobalUnlock(h);
-    return s;
-}
-
 // Fills one argument record; false (with `out` set) when the call must not happen.
 bool marshal(EvalHost& host, EvalValue& arg, bool wantRefs, SpreadValue* record,
              ArgumentRecords& records, EvalValue& out) {
@@ -94,7 +71,7 @@ bool marshal(EvalHost& host, EvalValue& arg, bool wantRefs, SpreadValue* record,
             break;
         default:
             sv.type = SPREAD_TYPE_STRING;
-            sv.hszValue = textBlock(arg.text);
+            sv.hszValue = globalMemoryTextBlock(arg.text);
             if (!sv.hszValue) {
                 out.setError(FormulaError::Value);
                 return false;
@@ -112,8 +89,10 @@ void unmarshal(EvalHost& host, const SpreadValue& r, EvalValue& out) {
             return out.setNumber(static_cast<double>(r.lValue));
         case SPREAD_TYPE_DOUBLE:
             return out.setNumber(r.dfValue);
-        case SPREAD_TYPE_STRING:
-            return out.setText(r.hszValue ? blockText(r.hszValue) : "");
+        case SPREAD_TYPE_STRING:  // into out's own room
+            out.kind = EvalKind::Text;
+            out.text.assign(r.hszValue ? globalMemoryText(r.hszValue) : std::string_view());
+            return;
         case SPREAD_TYPE_CELL:
             if (r.col < 1 || r.row < 1 || r.col > FormulaEngine::kMaxCol ||
                 r.row > FormulaEngine::kMaxRow)
@@ -144,11 +123,6 @@ void freeBlocks(std::span<const HGLOBAL> blocks, HGLOBAL resultBlock, int liveBe
 
 }  // namespace
 
-std::uint64_t CustomFunctions::freshStamp() {
-    static std::uint64_t last = kNoNames;
-    return ++last;
-}
-
 CustomFunctions& CustomFunctions::operator=(const CustomFunctions& other) {
     if (this == &other) return *this;
     clear();  // a copy of a registry without functions is no more than this
@@ -162,17 +136,13 @@ CustomFunctions& CustomFunctions::operator=(const CustomFunctions& other) {
     return *this;
 }
 
-void CustomFunctions::registered() {
-    if (onlyOrder_ && next_ == order_.size()) {
-        if (orderStamp_ == 0) orderStamp_ = freshStamp();
-        nameSet_ = orderStamp_;
-        if (orderVersion_ != 0)
-            version_ = orderVersion_;
-        else
-            orderVersion_ = version_;
-    } else {
-        nameSet_ = freshStamp();
-    }
+void CustomFunctions::wholeOrderRegistered() {
+    if (orderStamp_ == 0) orderStamp_ = freshStamp();
+    nameSet_ = orderStamp_;
+    if (orderVersion_ != 0)
+        version_ = orderVersion_;
+    else
+        orderVersion_ = version_;
 }
 
 void CustomFunctions::clear() {
@@ -211,18 +181,6 @@ bool CustomFunctions::add(std::string_view upperName, std::string_view asGiven, 
     order_.resize(next_);  // a different registration ends the order remembered after it
     order_.push_back({std::string(asGiven), &entry});
     orderStamp_ = 0;
-    ++next_;
-    registered();
-    return true;
-}
-
-bool CustomFunctions::addAgain(std::string_view asGiven, int minArgs, int maxArgs,
-                               FormulaCustomFunction cb, long flags) {
-    if (next_ >= order_.size() || !cb || !validCounts(minArgs, maxArgs)) return false;
-    Registered& place = order_[next_];
-    if (place.asGiven != asGiven) return false;
-    *place.entry = CustomFunctionEntry{minArgs, maxArgs, flags, cb};
-    version_ = freshStamp();
     ++next_;
     registered();
     return true;

@@ -47,8 +47,19 @@ class CustomFunctions {
              FormulaCustomFunction cb, long flags);
     // add() for the name registered at this place of the order last time, when `asGiven` is
     // that name byte for byte and the counts are valid; false (nothing changed) otherwise.
+    // Inline: a sheet that registers its functions after every load makes this call for
+    // each of them.
     bool addAgain(std::string_view asGiven, int minArgs, int maxArgs, FormulaCustomFunction cb,
-                  long flags);
+                  long flags) {
+        if (next_ >= order_.size() || !cb || !validCounts(minArgs, maxArgs)) return false;
+        Registered& place = order_[next_];
+        if (place.asGiven != asGiven) return false;
+        *place.entry = CustomFunctionEntry{minArgs, maxArgs, flags, cb};
+        version_ = freshStamp();
+        ++next_;
+        registered();
+        return true;
+    }
     void clear();
     // Valid until the next change of the registry.
     const CustomFunctionEntry* find(std::string_view upperName) const;
@@ -60,9 +71,16 @@ class CustomFunctions {
     std::uint64_t version() const { return version_; }
 
   private:
-    static std::uint64_t freshStamp();
+    static std::uint64_t freshStamp() { return ++lastStamp_; }
     // After a registration: the stamp of the names now registered.
-    void registered();
+    void registered() {
+        if (onlyOrder_ && next_ == order_.size())
+            wholeOrderRegistered();
+        else
+            nameSet_ = freshStamp();
+    }
+    // The names are exactly the remembered order's: they take back the order's stamps.
+    void wholeOrderRegistered();
     CustomFunctionEntry& put(std::string_view upperName, CustomFunctionEntry entry);
     static bool validCounts(int minArgs, int maxArgs) { return minArgs >= 0 && maxArgs >= minArgs; }
 
@@ -84,7 +102,8 @@ class CustomFunctions {
     std::uint64_t version_ = freshStamp();
     std::uint64_t orderVersion_ = 0;  // the version the whole order last left; 0 for none
     std::uint64_t orderStamp_ = 0;    // the stamp of all of order_'s names; 0 before one is taken
-    static constexpr std::uint64_t kNoNames = 1;  // the stamp of the empty set
+    static constexpr std::uint64_t kNoNames = 1;        // the stamp of the empty set
+    static inline std::uint64_t lastStamp_ = kNoNames;  // the last stamp given, of any registry
 };
 
 // Calls `entry` with the evaluated arguments. An argument count outside the entry's range,

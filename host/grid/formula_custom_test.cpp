@@ -250,8 +250,12 @@ TEST_F(FormulaCustom, CallbackMayChangeTheSheetWhileItIsCalculated) {
     EXPECT_EQ(cellText(e, 1, 9), "1");
     EXPECT_EQ(cellText(e, 6, 6), "84");
     EXPECT_EQ(cellText(e, 4, 5), "43");
+    // The formula goes on after a call that added code: operators, a text, a reference.
+    ASSERT_TRUE(e.setFormula(1, 10, "=1+WRITER()*2&\"-\"&A2"));
+    EXPECT_EQ(cellText(e, 1, 10), "3-steel");
     e.recalcAll();
     EXPECT_EQ(cellText(e, 4, 5), "43");
+    EXPECT_EQ(cellText(e, 1, 10), "3-steel");
 }
 
 }  // namespace

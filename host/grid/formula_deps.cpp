@@ -5,27 +5,41 @@
 #include "formula_code.h"
 
 template <typename F>
-void FormulaDeps::forEachReferencedCell(const std::uint32_t* code, std::size_t length, F cell,
-                                        bool& hasBig) const {
-    hasBig = false;
-    for (std::size_t pc = 0; pc < length; pc += codeLength(code + pc)) {
-        const std::uint32_t* w = code + pc;
-        Op op = codeOp(*w);
-        if ((op != Op::Ref && op != Op::Range) || (codeB(*w) & kRefDeleted)) continue;
-        int c1 = static_cast<int>(w[1]), r1 = static_cast<int>(w[2]);
-        if (op == Op::Ref) {
-            cell(c1, r1);
-            continue;
+void FormulaDeps::forEachReference(const std::uint32_t* code, std::size_t length,
+                                   const std::vector<std::uint32_t>* refs, F f) {
+    const auto visit = [&](const std::uint32_t* w) {
+        if (codeB(*w) & kRefDeleted) return;
+        BigRange range{static_cast<int>(w[1]), static_cast<int>(w[2]), 0, 0, 0};
+        if (codeOp(*w) == Op::Range) {
+            range.c2 = static_cast<int>(w[3]);
+            range.r2 = static_cast<int>(w[4]);
+        } else {
+            range.c2 = range.c1;
+            range.r2 = range.r1;
         }
-        int c2 = static_cast<int>(w[3]), r2 = static_cast<int>(w[4]);
-        long size = static_cast<long>(c2 - c1 + 1) * static_cast<long>(r2 - r1 + 1);
-        if (size > kSmallRange) {
-            hasBig = true;
-            continue;
-        }
-        for (int c = c1; c <= c2; ++c)
-            for (int r = r1; r <= r2; ++r) cell(c, r);
+        f(range);
+    };
+    if (refs) {
+        for (std::uint32_t pc : *refs) visit(code + pc);
+        return;
     }
+    for (std::size_t pc = 0; pc < length; pc += codeLength(code + pc)) {
+        const Op op = codeOp(code[pc]);
+        if (op == Op::Ref || op == Op::Range) visit(code + pc);
+    }
+}
+
+template <typename Cell, typename Big>
+void FormulaDeps::forEachReferencedCell(const std::uint32_t* code, std::size_t length,
+                                        const std::vector<std::uint32_t>* refs, Cell cell,
+                                        Big big) {
+    forEachReference(code, length, refs, [&](const BigRange& range) {
+        const long size =
+            static_cast<long>(range.c2 - range.c1 + 1) * static_cast<long>(range.r2 - range.r1 + 1);
+        if (size > kSmallRange) return big(range);
+        for (int c = range.c1; c <= range.c2; ++c)
+            for (int r = range.r1; r <= range.r2; ++r) cell(c, r);
+    });
 }
 
 void FormulaDeps::link(std::uint32_t id, int col, int row) {
@@ -57,25 +71,21 @@ void FormulaDeps::unlink(std::uint32_t id, int col, int row) {
     }
 }
 
-void FormulaDeps::add(std::uint32_t id, const std::uint32_t* code, std::size_t length) {
-    bool hasBig = false;
+void FormulaDeps::add(std::uint32_t id, const std::uint32_t* code, std::size_t length,
+                      const std::vector<std::uint32_t>* refs) {
     forEachReferencedCell(
-        code, length, [&](int c, int r) { link(id, c, r); }, hasBig);
-    if (!hasBig) return;
-    for (std::size_t pc = 0; pc < length; pc += codeLength(code + pc)) {
-        const std::uint32_t* w = code + pc;
-        if (codeOp(*w) != Op::Range || (codeB(*w) & kRefDeleted)) continue;
-        BigRange r{static_cast<int>(w[1]), static_cast<int>(w[2]), static_cast<int>(w[3]),
-                   static_cast<int>(w[4]), id};
-        if (static_cast<long>(r.c2 - r.c1 + 1) * (r.r2 - r.r1 + 1) > kSmallRange)
-            bigRanges_.push_back(r);
-    }
+        code, length, refs, [&](int c, int r) { link(id, c, r); },
+        [&](BigRange range) {
+            range.formula = id;
+            bigRanges_.push_back(range);
+        });
 }
 
 void FormulaDeps::remove(std::uint32_t id, const std::uint32_t* code, std::size_t length) {
     bool hasBig = false;
     forEachReferencedCell(
-        code, length, [&](int c, int r) { unlink(id, c, r); }, hasBig);
+        code, length, nullptr, [&](int c, int r) { unlink(id, c, r); },
+        [&](const BigRange&) { hasBig = true; });
     if (!hasBig) return;
     std::erase_if(bigRanges_, [id](const BigRange& r) { return r.formula == id; });
 }

@@ -73,10 +73,16 @@ FormulaResult FormulaEngine::setFormula(int col, int row, std::string_view text,
                                         FormulaSetMode mode) {
     if (!cellOk(col, row)) return badCell();
     Code& code = impl_->scratch;
-    const Code* kept = nullptr;
+    const CompiledFormula* kept = nullptr;
     FormulaResult r = impl_->sheet.compile(col, row, text, mode, code, &kept);
-    // Installing copies the code before anything can change the cache.
-    if (r) impl_->sheet.installFormula(col, row, kept ? *kept : code, mode != FormulaSetMode::Bulk);
+    if (!r) return r;
+    // Installing copies the code and reads the references before anything can change the
+    // cache.
+    const bool calculate = mode != FormulaSetMode::Bulk;
+    if (kept)
+        impl_->sheet.installFormula(col, row, kept->code, calculate, &kept->refs);
+    else
+        impl_->sheet.installFormula(col, row, code, calculate);
     return r;
 }
 
@@ -103,6 +109,12 @@ FormulaValueView FormulaEngine::valueView(int col, int row) const {
 std::optional<FormulaValueView> FormulaEngine::constantView(int col, int row) const {
     if (!cellOk(col, row)) return FormulaValueView{};
     return impl_->sheet.constantView(col, row);
+}
+
+std::optional<FormulaValueView> FormulaEngine::constantViewEmptyingText(int col, int row,
+                                                                        TextRefusal refusal) {
+    if (!cellOk(col, row)) return FormulaValueView{};
+    return impl_->sheet.constantViewEmptyingText(col, row, refusal);
 }
 
 bool FormulaEngine::isEmpty(int col, int row) const {

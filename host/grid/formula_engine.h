@@ -90,6 +90,9 @@ class FormulaEngine {
     FormulaValueView valueView(int col, int row) const;
     // valueView() of a cell without a formula, read at once; nullopt for a formula cell.
     std::optional<FormulaValueView> constantView(int col, int row) const;
+    // constantView(), but a text constant that `refusal` refuses is emptied first, exactly as
+    // setEmpty() would, and reads as Empty: a check-then-empty in one step.
+    std::optional<FormulaValueView> constantViewEmptyingText(int col, int row, TextRefusal refusal);
     bool hasFormula(int col, int row) const;
     // True when the cell holds no formula and no value (cheaper than value() for that).
     bool isEmpty(int col, int row) const;

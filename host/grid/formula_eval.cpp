@@ -129,66 +129,93 @@ FormulaError FormulaEvaluator::logical(EvalValue& v, bool& out) {
     return e;
 }
 
-void FormulaEvaluator::run(const std::vector<std::uint32_t>& code, std::size_t offset,
-                           std::size_t length, EvalValue& result) {
-    std::size_t base = stack_.size();
-    for (std::size_t pc = offset; pc < offset + length; pc += codeLength(&code[pc])) {
-        std::uint32_t head = code[pc];
-        Op op = codeOp(head);
-        if (op >= Op::Neg && op <= Op::Percent) {
-            unaryOp(head, stack_.back());
-            continue;
-        }
-        if (op >= Op::Add && op <= Op::Ge) {
-            binaryOp(head, stack_[stack_.size() - 2], stack_.back());
-            stack_.pop_back();
-            continue;
-        }
-        switch (op) {
-            case Op::Paren:
-                break;
-            case Op::Builtin:
-            case Op::Call:
-                call(code, pc, head);
-                break;
-            default: {
-                stack_.emplace_back();
-                EvalValue& v = stack_.back();
-                const std::uint32_t* w = &code[pc];
-                switch (op) {
-                    case Op::Number:
-                        v.setNumber(codeDouble(w + 1));
-                        break;
-                    case Op::Text:
-                        v.setText(std::string(codeBytes(w + 1)));
-                        break;
-                    case Op::Logical:
-                        v.setLogical(codeA(head) != 0);
-                        break;
-                    case Op::Error:
-                        v.setError(static_cast<FormulaError>(codeA(head)));
-                        break;
-                    case Op::Name:
-                        v.setError(FormulaError::Name);
-                        break;
-                    case Op::Ref:
-                    case Op::Range:
-                        if (codeB(head) & kRefDeleted) {
-                            v.setError(FormulaError::Ref);
-                            break;
-                        }
-                        v.kind = op == Op::Ref ? EvalKind::Ref : EvalKind::Range;
-                        v.c1 = static_cast<int>(w[1]);
-                        v.r1 = static_cast<int>(w[2]);
-                        if (op == Op::Range) {
-                            v.c2 = static_cast<int>(w[3]);
-                            v.r2 = static_cast<int>(w[4]);
-                        }
-                        break;
-                    default:
-                        v.setError(FormulaError::Value);
+inline unsigned FormulaEvaluator::pushOperand(const std::uint32_t* w) {
+    const std::uint32_t head = *w;
+    const Op op = codeOp(head);
+    EvalValue& v = stack_.emplace_back();
+    switch (op) {
+        case Op::Number:
+            v.setNumber(codeDouble(w + 1));
+            return 3;
+        case Op::Text:
+            v.kind = EvalKind::Text;
+            v.text.assign(codeBytes(w + 1));
+            return 1 + codeBytesWords(w + 1);
+        case Op::Logical:
+            v.setLogical(codeA(head) != 0);
+            return 1;
+        case Op::Error:
+            v.setError(static_cast<FormulaError>(codeA(head)));
+            return 1;
+        case Op::Name:
+            v.setError(FormulaError::Name);
+            return 1 + codeBytesWords(w + 1);
+        case Op::Ref:
+        case Op::Range:
+            if (codeB(head) & kRefDeleted) {
+                v.setError(FormulaError::Ref);
+            } else {
+                v.kind = op == Op::Ref ? EvalKind::Ref : EvalKind::Range;
+                v.c1 = static_cast<int>(w[1]);
+                v.r1 = static_cast<int>(w[2]);
+                if (op == Op::Range) {
+                    v.c2 = static_cast<int>(w[3]);
+                    v.r2 = static_cast<int>(w[4]);
                 }
             }
+            return op == Op::Ref ? 3 : 5;
+        default:
+            v.setError(FormulaError::Value);
+            return codeLength(w);
+    }
+}
+
+void FormulaEvaluator::run(const std::vector<std::uint32_t>& code, std::size_t offset,
+                           std::size_t length, EvalValue& result) {
+    const std::size_t base = stack_.size();
+    const std::size_t end = offset + length;
+    // One dispatch per instruction: each case knows its own length. The next place is taken
+    // before a call, whose function may add code (never moving what is there).
+    for (std::size_t pc = offset; pc < end;) {
+        const std::uint32_t head = code[pc];
+        switch (codeOp(head)) {
+            case Op::Neg:
+            case Op::Plus:
+            case Op::Percent:
+                unaryOp(head, stack_.back());
+                ++pc;
+                break;
+            case Op::Add:
+            case Op::Sub:
+            case Op::Mul:
+            case Op::Div:
+            case Op::Pow:
+            case Op::Concat:
+            case Op::Eq:
+            case Op::Ne:
+            case Op::Lt:
+            case Op::Gt:
+            case Op::Le:
+            case Op::Ge:
+                binaryOp(head, stack_[stack_.size() - 2], stack_.back());
+                stack_.pop_back();
+                ++pc;
+                break;
+            case Op::Paren:
+                ++pc;
+                break;
+            case Op::Builtin:
+                call(code, pc, head);
+                ++pc;
+                break;
+            case Op::Call: {
+                const std::size_t next = pc + 1 + codeBytesWords(&code[pc + 1]);
+                call(code, pc, head);
+                pc = next;
+                break;
+            }
+            default:
+                pc += pushOperand(&code[pc]);
         }
     }
     if (stack_.size() != base + 1) {  // cannot happen for code the parser made
@@ -288,15 +315,17 @@ void FormulaEvaluator::concat(EvalValue& a, EvalValue& b) {
 
 void FormulaEvaluator::call(const std::vector<std::uint32_t>& code, std::size_t pc,
                             std::uint32_t head) {
-    int argc = static_cast<int>(codeA(head));
-    std::size_t first = stack_.size() - static_cast<std::size_t>(argc);
-    EvalValue out;
+    const int argc = static_cast<int>(codeA(head));
+    const std::size_t first = stack_.size() - static_cast<std::size_t>(argc);
+    // The result is made in the slot above the arguments (a nested evaluation borrows a
+    // stack of its own, so nothing else grows this one meanwhile).
+    EvalValue& out = stack_.emplace_back();
+    EvalValue* args = stack_.data() + first;
     if (codeOp(head) == Op::Builtin) {
-        builtinAt(static_cast<int>(codeB(head))).fn(*this, stack_.data() + first, argc, out);
+        builtinAt(static_cast<int>(codeB(head))).fn(*this, args, argc, out);
     } else {
-        std::string name(codeBytes(&code[pc + 1]));
-        host_.callCustom(name, stack_.data() + first, argc, out);
+        host_.callCustom(codeBytes(&code[pc + 1]), args, argc, out);
     }
-    stack_.resize(first);
-    stack_.push_back(std::move(out));
+    if (argc > 0) stack_[first] = std::move(stack_.back());
+    stack_.resize(first + 1);
 }

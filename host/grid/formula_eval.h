@@ -35,7 +35,8 @@ class EvalHost {
     virtual ~EvalHost() = default;
     // The value a cell holds (Empty, Number, Text, Logical or Error).
     virtual void readCell(int col, int row, EvalValue& out) = 0;
-    // Calls a function that is not built in; #NAME? when there is none of that name.
+    // Calls a function that is not built in; #NAME? when there is none of that name. The name
+    // lies in the formula's code: it is read before the function runs, never after.
     virtual void callCustom(std::string_view upperName, EvalValue* args, int argc,
                             EvalValue& out) = 0;
     // The highest column and row holding anything: cells beyond are empty.
@@ -77,6 +78,8 @@ class FormulaEvaluator {
     void compare(std::uint32_t head, EvalValue& a, EvalValue& b);
     void concat(EvalValue& a, EvalValue& b);
     void call(const std::vector<std::uint32_t>& code, std::size_t pc, std::uint32_t head);
+    // Pushes the value of a constant or reference instruction; gives its length in words.
+    unsigned pushOperand(const std::uint32_t* w);
 
     EvalHost& host_;
     std::vector<EvalValue>& stack_;

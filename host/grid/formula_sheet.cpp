@@ -33,13 +33,13 @@ void FormulaSheet::assign(const FormulaSheet& other) {
 }
 
 FormulaResult FormulaSheet::compile(int col, int row, std::string_view text, FormulaSetMode mode,
-                                    Code& out, const Code** kept) const {
+                                    Code& out, const CompiledFormula** kept) const {
     if (kept) *kept = nullptr;
     std::size_t skip = 0;
     while (skip < text.size() && text[skip] == ' ') ++skip;
     if (skip < text.size() && text[skip] == '=') ++skip;
     const std::string_view body = text.substr(skip);
-    const FormulaCompileCache::IsCustom isCustom = [this](std::string_view name) {
+    const auto isCustomName = [this](std::string_view name) {
         return customs.find(name) != nullptr;
     };
     FormulaParseOptions options;
@@ -51,28 +51,29 @@ FormulaResult FormulaSheet::compile(int col, int row, std::string_view text, For
     if (mode == FormulaSetMode::Bulk) {
         // A sheet loaded whole is parsed without the cache: its formulas seldom come again at
         // the same cells, and thousands of them would only push out those that do.
-        options.isCustomFunction = isCustom;
+        options.isCustomFunction = isCustomName;
         r = FormulaParser(body, options, out).parse();
     } else {
         const FormulaCompileCache::KeyView seen{body,
                                                 {col, row, options.r1c1, options.keepUnknownNames}};
         FormulaCompileCache& cache = FormulaCompileCache::shared();
-        if (const Code* found = cache.find(seen, customs.nameSet(), isCustom)) {
+        if (const CompiledFormula* found = cache.find(seen, customs.nameSet(), isCustomName)) {
             if (kept)
                 *kept = found;
             else
-                out = *found;
-            return {};
+                out = found->code;
+            return r;
         }
         FormulaCompileCache::Key key{std::string(body), seen.place};
         FormulaCompileCache::Asked asked;
         options.isCustomFunction = [&](std::string_view name) {
-            const bool answer = isCustom(name);
+            const bool answer = isCustomName(name);
             asked.emplace_back(std::string(name), answer);
             return answer;
         };
         r = FormulaParser(body, options, out).parse();
-        if (r) cache.keep(std::move(key), out, std::move(asked), customs.nameSet());
+        if (r)
+            cache.keep(std::move(key), out, codeRefsOf(out), std::move(asked), customs.nameSet());
     }
     if (!r) r.position += static_cast<int>(skip);
     return r;
@@ -126,7 +127,8 @@ void FormulaSheet::setConstant(int col, int row, const FormulaValue& v) {
     changed(col, row);
 }
 
-void FormulaSheet::installFormula(int col, int row, const Code& code, bool calculate) {
+void FormulaSheet::installFormula(int col, int row, const Code& code, bool calculate,
+                                  const CodeRefs* refs) {
     removeFormula(col, row);
     std::uint32_t id;
     if (!freeIds_.empty()) {
@@ -141,7 +143,7 @@ void FormulaSheet::installFormula(int col, int row, const Code& code, bool calcu
          row, true};
     code_.insert(code_.end(), code.begin(), code.end());
     cells_.setFormula(col, row, id);
-    deps_.add(id, codeOf(f), f.codeLength);
+    deps_.add(id, codeOf(f), f.codeLength, refs);
     calcOrder_.added(id, calculating_ > 0 || deps_.hasDependent(col, row));
     if (!calculate) {
         cells_.setEmpty(col, row);
@@ -234,8 +236,10 @@ void FormulaSheet::readCell(int col, int row, EvalValue& out) {
             return;
         case CellKind::Logical:
             return out.setLogical(p.num != 0);
-        case CellKind::Text:
-            return out.setText(std::string(cells_.text(col, row)));
+        case CellKind::Text:  // into out's own room: no new string per read
+            out.kind = EvalKind::Text;
+            out.text.assign(cells_.text(col, row));
+            return;
         case CellKind::Error:
             return out.setError(p.error);
     }
@@ -245,6 +249,7 @@ const CustomFunctionEntry* FormulaSheet::findCustom(std::string_view upperName) 
     std::size_t place = upperName.size() * 7;
     if (!upperName.empty())
         place += static_cast<unsigned char>(upperName.front()) * 3u +
+                 static_cast<unsigned char>(upperName[upperName.size() / 2]) * 5u +
                  static_cast<unsigned char>(upperName.back());
     place %= customLookUps_.size();
     CustomLookUp& kept = customLookUps_[place];

@@ -50,16 +50,26 @@ class FormulaSheet : public EvalHost, private FormulaOrderGraph {
     // not copied: *kept points at the cache's code instead (valid until the cache changes)
     // and `out` is left alone. *kept is nullptr when `out` holds the code.
     FormulaResult compile(int col, int row, std::string_view text, FormulaSetMode mode, Code& out,
-                          const Code** kept = nullptr) const;
+                          const CompiledFormula** kept = nullptr) const;
     // Stores a compiled formula; calculates it (and, with automatic calculation, what depends
-    // on it) unless `calculate` is false.
-    void installFormula(int col, int row, const Code& code, bool calculate = true);
+    // on it) unless `calculate` is false. `refs`, when given, are the code's references.
+    void installFormula(int col, int row, const Code& code, bool calculate = true,
+                        const CodeRefs* refs = nullptr);
     void clearAll();
 
     FormulaValue value(int col, int row) const { return cells_.value(col, row); }
     FormulaValueView valueView(int col, int row) const { return cells_.view(col, row); }
     std::optional<FormulaValueView> constantView(int col, int row) const {
         return cells_.constantView(col, row);
+    }
+    // constantView(); a text constant `refusal` refuses is emptied first, as setEmpty() does.
+    std::optional<FormulaValueView> constantViewEmptyingText(int col, int row,
+                                                             TextRefusal refusal) {
+        bool emptied = false;
+        std::optional<FormulaValueView> view =
+            cells_.constantViewEmptyingText(col, row, refusal, emptied);
+        if (emptied) changed(col, row);
+        return view;
     }
     bool isEmptyValue(int col, int row) const { return cells_.kind(col, row) == CellKind::Empty; }
     // The text of a Text cell ("" for any other), valid until the cell changes.
@@ -142,5 +152,5 @@ class FormulaSheet : public EvalHost, private FormulaOrderGraph {
     std::vector<std::uint32_t> roots_;
     std::vector<std::unique_ptr<std::vector<EvalValue>>> stacks_;
     std::size_t stacksInUse_ = 0;
-    std::array<CustomLookUp, 16> customLookUps_;
+    std::array<CustomLookUp, 64> customLookUps_;
 };

@@ -45,3 +45,10 @@ struct FormulaValueView {
     FormulaValueView(const FormulaValue& v)  // NOLINT: a value is viewed where one is read
         : kind(v.kind), number(v.number), text(v.text), error(v.error) {}
 };
+
+// A test of a text, called without the indirection of a wrapper: refuses(context, text).
+struct TextRefusal {
+    bool (*refuses)(const void* context, std::string_view text) = nullptr;
+    const void* context = nullptr;
+    bool operator()(std::string_view text) const { return refuses(context, text); }
+};

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 
 #include "formula_decimal.h"
 
@@ -30,28 +31,57 @@ std::string_view formulaErrorText(FormulaError error) {
 }
 
 bool writeSmallWholeNumber(double value, char* out, std::size_t& n) {
-    if (!(std::fabs(value) < 1e15) || std::trunc(value) != value) return false;
-    if (value < 0) out[n++] = '-';
-    const auto whole = static_cast<std::uint64_t>(std::fabs(value));
-    n = static_cast<std::size_t>(std::to_chars(out + n, out + n + 20, whole).ptr - out);
+    if (!(std::fabs(value) < 1e15)) return false;
+    // Within 1e15 the conversion is exact for whole numbers and drops any fraction.
+    const auto whole = static_cast<std::int64_t>(value);
+    if (static_cast<double>(whole) != value) return false;
+    if (whole < 0) out[n++] = '-';
+    auto magnitude = static_cast<std::uint64_t>(whole < 0 ? -whole : whole);
+    // The digits, counted first, are written from the last pair back.
+    static constexpr char kPairs[] =
+        "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+        "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+        "8081828384858687888990919293949596979899";
+    std::size_t count = 1;
+    for (std::uint64_t power = 10; count < 15 && magnitude >= power; power *= 10) ++count;
+    n += count;
+    std::size_t i = n;
+    for (; magnitude >= 100; magnitude /= 100) {
+        const std::size_t pair = static_cast<std::size_t>(magnitude % 100) * 2;
+        out[--i] = kPairs[pair + 1];
+        out[--i] = kPairs[pair];
+    }
+    if (magnitude >= 10) {
+        out[--i] = kPairs[magnitude * 2 + 1];
+        out[--i] = kPairs[magnitude * 2];
+    } else {
+        out[--i] = static_cast<char>('0' + magnitude);
+    }
     return true;
 }
 
+namespace {
+
+// Copies a fixed text such as "#NUM!" to `out`; returns its length.
+std::size_t writeLiteral(std::string_view text, char* out) {
+    std::memcpy(out, text.data(), text.size());
+    return text.size();
+}
+
+}  // namespace
+
 // All 15 significant digits kept (no decimal place limit); the text is written straight from
-// them into a buffer.
-std::string formatNumberGeneral(double value) {
-    if (!std::isfinite(value)) return "#NUM!";
-    char whole[24];
-    std::size_t length = 0;
-    if (writeSmallWholeNumber(value, whole, length)) return std::string(whole, length);
+// them into `out`.
+std::size_t writeNumberGeneral(double value, char* out) {
+    if (!std::isfinite(value)) return writeLiteral("#NUM!", out);
+    std::size_t n = 0;
+    if (writeSmallWholeNumber(value, out, n)) return n;
     const DecimalDigits d = roundDecimal(value, 1000, DecimalRounding::HalfAway);
-    if (d.digits.empty()) return "0";
+    if (d.digits.empty()) return writeLiteral("0", out);
     const std::string& digits = d.digits;
     const int count = static_cast<int>(digits.size());
     const int exponent10 = d.exponent10;
 
-    char out[48];
-    std::size_t n = 0;
     if (d.negative) out[n++] = '-';
     if (exponent10 >= -5 && exponent10 < 15) {
         const int intDigits = exponent10 + 1;
@@ -72,56 +102,58 @@ std::string formatNumberGeneral(double value) {
         out[n++] = exponent10 < 0 ? '-' : '+';
         const int e = std::abs(exponent10);
         if (e < 10) out[n++] = '0';
-        n = static_cast<std::size_t>(std::to_chars(out + n, out + sizeof out, e).ptr - out);
+        n = static_cast<std::size_t>(std::to_chars(out + n, out + kGeneralTextRoom, e).ptr - out);
     }
-    return std::string(out, n);
+    return n;
+}
+
+std::string formatNumberGeneral(double value) {
+    char out[kGeneralTextRoom];
+    return std::string(out, writeNumberGeneral(value, out));
 }
 
 namespace {
 
 // The fixed text of a number whose magnitude times 10^decimals rounded to `scaled`: its
 // digits with the point put in front of the last `decimals` ("-" only when not all zero).
-std::string fixedFromScaled(bool negative, std::uint64_t scaled, int decimals) {
+std::size_t writeFixedFromScaled(bool negative, std::uint64_t scaled, int decimals, char* out) {
     char digits[24];
     const auto count =
         static_cast<int>(std::to_chars(digits, digits + sizeof digits, scaled).ptr - digits);
     const int width = std::max(count, decimals + 1);  // a digit at least before the point
-    char out[48];
     std::size_t n = 0;
     if (negative && scaled != 0) out[n++] = '-';
     for (int i = 0; i < width; ++i) {
         if (i == width - decimals) out[n++] = '.';
         out[n++] = i < width - count ? '0' : digits[i - (width - count)];
     }
-    return std::string(out, n);
+    return n;
 }
 
 }  // namespace
 
-// The rounded digits written straight into a buffer: the whole part (at least "0"), then
-// exactly `decimals` places after the point (none and no point for 0).
-std::string formatNumberFixed(double value, int decimals) {
-    if (!std::isfinite(value)) return "#NUM!";
+// The rounded digits written straight into `out`: the whole part (at least "0"), then exactly
+// `decimals` places after the point (none and no point for 0).
+std::size_t writeNumberFixed(double value, int decimals, char* out) {
+    if (!std::isfinite(value)) return writeLiteral("#NUM!", out);
     decimals = std::clamp(decimals, 0, 15);
-    char whole[48];
-    std::size_t length = 0;
-    if (writeSmallWholeNumber(value, whole, length)) {
+    std::size_t n = 0;
+    if (writeSmallWholeNumber(value, out, n)) {
         if (decimals > 0) {
-            whole[length++] = '.';
-            for (int place = 0; place < decimals; ++place) whole[length++] = '0';
+            out[n++] = '.';
+            // At most 15 places: a fixed copy of 16 zeros (the room is there), cut to length.
+            std::memcpy(out + n, "0000000000000000", 16);
+            n += static_cast<std::size_t>(decimals);
         }
-        return std::string(whole, length);
+        return n;
     }
     // Clear of a rounding boundary the binary value rounds as its 15-digit form does.
     if (const auto scaled = roundScaledFast(value, decimals, DecimalRounding::HalfAway)) {
-        return fixedFromScaled(value < 0, static_cast<std::uint64_t>(*scaled), decimals);
+        return writeFixedFromScaled(value < 0, static_cast<std::uint64_t>(*scaled), decimals, out);
     }
     const DecimalDigits d = roundDecimal(value, decimals, DecimalRounding::HalfAway);
     const int count = static_cast<int>(d.digits.size());
     const int intDigits = count == 0 ? 1 : d.exponent10 + 1;
-    // A double has at most 309 whole digits; the sign, the point and 15 places fit too.
-    char out[340];
-    std::size_t n = 0;
     if (count > 0 && d.negative) out[n++] = '-';
     if (intDigits <= 0) out[n++] = '0';
     for (int i = 0; i < intDigits; ++i) out[n++] = i < count ? d.digits[i] : '0';
@@ -132,26 +164,36 @@ std::string formatNumberFixed(double value, int decimals) {
             out[n++] = i >= 0 && i < count ? d.digits[i] : '0';
         }
     }
-    return std::string(out, n);
+    return n;
 }
 
-std::string valueText(const FormulaValueView& value, ValueTextStyle style) {
+std::string formatNumberFixed(double value, int decimals) {
+    char out[kFixedTextRoom];
+    return std::string(out, writeNumberFixed(value, decimals, out));
+}
+
+std::string_view valueTextView(const FormulaValueView& value, ValueTextStyle style, char* room) {
     switch (value.kind) {
         case FormulaValueKind::Empty:
-            return "";
+            return {};
         case FormulaValueKind::Text:
-            return std::string(value.text);
+            return value.text;
         case FormulaValueKind::Error:
-            return std::string(formulaErrorText(value.error));
+            return formulaErrorText(value.error);
         case FormulaValueKind::Logical:
             if (style.cell == ValueTextStyle::Cell::CheckBox) return value.number != 0 ? "1" : "0";
             return value.number != 0 ? "TRUE" : "FALSE";
         case FormulaValueKind::Number:
-            if (style.cell == ValueTextStyle::Cell::Number)
-                return formatNumberFixed(value.number, style.decimals);
-            return formatNumberGeneral(value.number);
+            return {room, style.cell == ValueTextStyle::Cell::Number
+                              ? writeNumberFixed(value.number, style.decimals, room)
+                              : writeNumberGeneral(value.number, room)};
     }
-    return "";
+    return {};
+}
+
+std::string valueText(const FormulaValueView& value, ValueTextStyle style) {
+    char room[kFixedTextRoom];
+    return std::string(valueTextView(value, style, room));
 }
 
 bool readShortDecimal(std::string_view text, double& out) {
@@ -184,6 +226,8 @@ std::optional<double> parseNumberText(std::string_view text) {
     // The usual plain decimal ("300.0000000", "-12.5"): nothing to trim or check first.
     const bool minus = !text.empty() && text.front() == '-';
     if (double v = 0.0; readShortDecimal(minus ? text.substr(1) : text, v)) return minus ? -v : v;
+    // A word is refused at once.
+    if (text.empty() || !mayStartNumberText(text.front())) return std::nullopt;
     auto blank = [](char c) { return c == ' ' || c == '\t'; };
     while (!text.empty() && blank(text.front())) text.remove_prefix(1);
     while (!text.empty() && blank(text.back())) text.remove_suffix(1);

@@ -19,14 +19,24 @@ struct ValueTextStyle {
 // A number with at most 15 significant digits, no exponent for magnitudes from 1e-5 to
 // below 1e15 ("0.333333333333333", "1E+20"); never "-0".
 std::string formatNumberGeneral(double value);
+// formatNumberGeneral written into `out` (room for kGeneralTextRoom bytes); returns the length.
+inline constexpr std::size_t kGeneralTextRoom = 48;
+std::size_t writeNumberGeneral(double value, char* out);
 
 // A number rounded half away from zero (on its decimal digits, not its binary fraction) to
 // `decimals` places, which are kept ("212.0000000"); never "-0". Non-finite gives "#NUM!".
 std::string formatNumberFixed(double value, int decimals);
+// formatNumberFixed written into `out` (room for kFixedTextRoom bytes: a double has at most
+// 309 whole digits, and the sign, the point and 15 places fit too); returns the length.
+inline constexpr std::size_t kFixedTextRoom = 340;
+std::size_t writeNumberFixed(double value, int decimals, char* out);
 
 // The value text: Number cells round to their decimals; elsewhere 15 significant digits;
 // logical 1/0 in a check box, TRUE/FALSE elsewhere; errors their text; empty "".
 std::string valueText(const FormulaValueView& value, ValueTextStyle style = {});
+// valueText without a string of its own: a number is written into `room` (kFixedTextRoom
+// bytes); a text value is viewed where the value holds it; the rest are constant texts.
+std::string_view valueTextView(const FormulaValueView& value, ValueTextStyle style, char* room);
 
 // A whole number below 1e15 in size is its own 15-digit decimal form and needs no rounding:
 // its sign (none for -0) and digits are written at out[n...] (room for 17 bytes), n moved past
@@ -42,3 +52,8 @@ bool readShortDecimal(std::string_view text, double& out);
 // Text that is wholly a number (leading and trailing blanks allowed, decimal point ".",
 // optional exponent, optional trailing "%"); nullopt otherwise.
 std::optional<double> parseNumberText(std::string_view text);
+// Whether a number text may start with `c`: a blank, a sign, the point or a digit starts each
+// text parseNumberText reads; a text starting otherwise (a word) is never a number.
+inline bool mayStartNumberText(char c) {
+    return c == ' ' || c == '\t' || c == '+' || c == '-' || c == '.' || (c >= '0' && c <= '9');
+}

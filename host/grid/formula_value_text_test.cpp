@@ -61,6 +61,26 @@ TEST(ValueText, LogicalsErrorsTextAndEmpty) {
     EXPECT_EQ(valueText(FormulaValue{}), "");
 }
 
+// The view made in a room that held a longer text is exactly the value text.
+TEST(ValueText, ViewedInAUsedRoomItIsTheSameText) {
+    const ValueTextStyle box{ValueTextStyle::Cell::CheckBox, 0};
+    char room[kFixedTextRoom];
+    for (const ValueTextStyle style : {ValueTextStyle{}, numberCell(7), numberCell(0), box}) {
+        for (const FormulaValue& v :
+             {FormulaValue::makeNumber(-1e300), FormulaValue::makeText("IPE 200"),
+              FormulaValue::makeNumber(65), FormulaValue::makeNumber(-0.0),
+              FormulaValue::makeNumber(1.0 / 3), FormulaValue::makeNumber(-999999999999999.0),
+              FormulaValue::makeNumber(-1e-300), FormulaValue::makeLogical(true),
+              FormulaValue::makeError(FormulaError::Div0), FormulaValue{},
+              FormulaValue::makeText("")}) {
+            EXPECT_EQ(valueTextView(v, style, room), valueText(v, style));
+        }
+    }
+    EXPECT_EQ(valueTextView(FormulaValue::makeNumber(212), numberCell(7), room), "212.0000000");
+    EXPECT_EQ(valueTextView(FormulaValue::makeNumber(-7), numberCell(15), room),
+              "-7.000000000000000");
+}
+
 TEST(ValueText, TextReadsAsANumberOnlyWhenItIsWhollyOne) {
     EXPECT_EQ(parseNumberText(" 12.5 "), 12.5);
     EXPECT_EQ(parseNumberText("-1e3"), -1000);

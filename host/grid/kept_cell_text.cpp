@@ -6,8 +6,9 @@
 #include "cell_type_rules.h"
 #include "sheet_model.h"
 
+// The cell exists (both callers know it): its value is read from the engine straight away.
 KeptCellText::Source KeptCellText::sourceOf(const SheetModel& sheet, int col, int row) {
-    return {sheet.formatId(col, row), sheet.valueView(col, row)};
+    return {sheet.formatId(col, row), sheet.engine().valueView(col, row)};
 }
 
 bool KeptCellText::madeFrom(const Source& now) const {
@@ -15,7 +16,7 @@ bool KeptCellText::madeFrom(const Source& now) const {
     return now.formatId == formatId_ && now.value.kind == valueKind_ &&
            std::bit_cast<std::uint64_t>(now.value.number) == numberBits_ &&
            now.value.error == error_ &&
-           (valueKind_ != FormulaValueKind::Text || now.value.text == text_);
+           (valueKind_ != FormulaValueKind::Text || now.value.text == text());
 }
 
 int KeptCellText::formatAndKeep(Kind kind, const SheetModel& sheet, int col, int row) {
@@ -25,11 +26,18 @@ int KeptCellText::formatAndKeep(Kind kind, const SheetModel& sheet, int col, int
         return static_cast<int>(sheet.dataText(col, row).size());
     }
     const Source source = sourceOf(sheet, col, row);
-    // As SheetModel::valueText, from the source read once.
-    std::string text =
-        valueText(source.value, valueTextStyleOf(sheet.formats().get(source.formatId).cellType));
+    // As SheetModel::valueText, from the source read once; a number is written in the room.
+    const std::string_view text = valueTextView(
+        source.value, valueTextStyleOf(sheet.formats().get(source.formatId).cellType), room_);
     const int length = static_cast<int>(text.size());
     if (kind == Kind::None || text.empty()) return length;
+    inRoom_ = text.size() <= sizeof room_;
+    if (!inRoom_) {
+        long_.assign(text);
+    } else if (text.data() != room_) {
+        std::memcpy(room_, text.data(), text.size());
+    }
+    length_ = text.size();
     kind_ = kind;
     sheet_ = &sheet;
     col_ = col;
@@ -39,7 +47,6 @@ int KeptCellText::formatAndKeep(Kind kind, const SheetModel& sheet, int col, int
     valueKind_ = source.value.kind;
     numberBits_ = std::bit_cast<std::uint64_t>(source.value.number);
     error_ = source.value.error;
-    text_ = std::move(text);
     return length;
 }
 
@@ -53,7 +60,8 @@ int KeptCellText::takeInto(Kind kind, const SheetModel& sheet, int col, int row,
                                               !madeFrom(sourceOf(sheet, col, row)))) {
         return -1;
     }
-    std::memcpy(buffer, text_.data(), text_.size());
-    buffer[text_.size()] = '\0';
-    return static_cast<int>(text_.size());
+    const std::string_view text = this->text();
+    std::memcpy(buffer, text.data(), text.size());
+    buffer[text.size()] = '\0';
+    return static_cast<int>(text.size());
 }

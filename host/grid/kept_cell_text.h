@@ -20,6 +20,7 @@
 #include <string>
 
 #include "formula_value.h"
+#include "formula_value_text.h"
 
 class SheetModel;
 
@@ -38,12 +39,16 @@ class KeptCellText {
     void drop() { kind_ = Kind::None; }
 
   private:
-    // What a value text is made from, as read in place from the cell.
+    // What a value text is made from, as read in place from an existing cell.
     struct Source {
         std::uint32_t formatId = 0;
         FormulaValueView value;
     };
     static Source sourceOf(const SheetModel& sheet, int col, int row);
+    // The kept text: in room_ when it fits (numbers are formatted there), else in long_.
+    std::string_view text() const {
+        return inRoom_ ? std::string_view(room_, length_) : std::string_view(long_);
+    }
     // Whether `now` is what the kept text was made from (a text value is its own value text,
     // so it is compared with the kept text).
     bool madeFrom(const Source& now) const;
@@ -57,5 +62,8 @@ class KeptCellText {
     FormulaValueKind valueKind_ = FormulaValueKind::Empty;
     std::uint64_t numberBits_ = 0;
     FormulaError error_ = FormulaError::None;
-    std::string text_;
+    bool inRoom_ = true;
+    std::size_t length_ = 0;
+    char room_[kFixedTextRoom];
+    std::string long_;
 };

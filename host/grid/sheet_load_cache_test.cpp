@@ -329,3 +329,103 @@ TEST(SheetModelClone, ACellWrittenAfterALoadTakesNothingFromTheCellsTheLoadLetGo
 }
 
 }  // namespace
+
+namespace {
+
+// Every cell's value text and the file text: what a load must give back exactly.
+std::string contentsOf(SheetModel& s) {
+    std::string out = SheetFile::write(s);
+    for (int row = 0; row <= s.maxRows(); ++row)
+        for (int col = 0; col <= s.maxCols(); ++col) out += s.valueText(col, row) + '|';
+    return out;
+}
+
+// One edit of many kinds, chosen by `pick`, at a place chosen by `at`.
+void edit(SheetModel& s, unsigned pick, unsigned at) {
+    const int col = 1 + static_cast<int>(at % 4);
+    const int row = 1 + static_cast<int>(at % 600);
+    const std::string word = "text " + std::to_string(at);
+    switch (pick % 10) {
+        case 0:
+            s.setData(col, row, std::to_string(at % 97));
+            break;
+        case 1:
+            s.setData(col, row, word);
+            break;
+        case 2:
+            s.setFormula(col, row, "A1+" + std::to_string(at % 13), FormulaSetMode::Loader);
+            break;
+        case 3:
+            s.clearContent(col, row);
+            break;
+        case 4:
+            s.insertRows(row, 1 + static_cast<int>(at % 3));
+            break;
+        case 5:
+            s.deleteRows(row, 1);
+            break;
+        case 6:
+            s.setTag(col, row, word);
+            break;
+        case 7: {
+            CellFormat number;
+            number.cellType.type = SS_CELLTYPE_NUMBER;
+            s.setFormat(col, row, number);
+            break;
+        }
+        case 8:
+            s.setMaxRows(s.maxRows() + 1);
+            break;
+        default:
+            s.insertCols(col, 1);
+            break;
+    }
+}
+
+}  // namespace
+
+// A sheet loaded again from the same kept sheet copies only what was written since the last
+// load; after any mix of edits it must equal the kept sheet, and edits made after the load
+// must come out as on a whole copy.
+TEST(SheetModelClone, AssignAgainAfterEditsEqualsAWholeCopy) {
+    auto kept = richSheet("first");
+    kept->setMaxRows(700);
+    for (int row = 101; row <= 650; ++row)
+        kept->setData(4, row, row % 3 ? "word " + std::to_string(row) : std::to_string(row));
+    const std::string want = contentsOf(*kept);
+    auto grid = std::make_unique<SheetModel>();
+    unsigned seed = 12345;
+    const auto next = [&seed] {
+        seed = seed * 1103515245u + 12345u;
+        return seed >> 8;
+    };
+    for (int round = 0; round < 40; ++round) {
+        ASSERT_TRUE(grid->assign(*kept));
+        ASSERT_EQ(contentsOf(*grid), want) << "round " << round;
+        auto whole = kept->clone();
+        for (int e = 0, edits = 1 + round % 7; e < edits; ++e) {
+            const unsigned pick = next(), at = next();
+            edit(*grid, pick, at);
+            edit(*whole, pick, at);
+        }
+        ASSERT_EQ(contentsOf(*grid), contentsOf(*whole)) << "round " << round;
+    }
+}
+
+// A kept sheet that changed, or another sheet, is copied whole: nothing of the earlier copy's
+// state may be taken for it.
+TEST(SheetModelClone, AssignFromAChangedOrAnotherSheetCopiesItWhole) {
+    auto kept = richSheet("first");
+    auto other = richSheet("second");
+    auto grid = std::make_unique<SheetModel>();
+    ASSERT_TRUE(grid->assign(*kept));
+    kept->setData(1, 50, "changed in the kept sheet");
+    kept->setData(4, 7, "new");
+    ASSERT_TRUE(grid->assign(*kept));
+    EXPECT_EQ(contentsOf(*grid), contentsOf(*kept));
+    grid->setData(1, 2, "edited");
+    ASSERT_TRUE(grid->assign(*other));
+    EXPECT_EQ(contentsOf(*grid), contentsOf(*other));
+    ASSERT_TRUE(grid->assign(*kept));
+    EXPECT_EQ(contentsOf(*grid), contentsOf(*kept));
+}

@@ -32,10 +32,6 @@ std::unique_ptr<SheetModel> SheetModel::clone() const {
     return std::unique_ptr<SheetModel>(new SheetModel(*this));
 }
 
-bool SheetModel::exists(int col, int row) const {
-    return col >= 0 && row >= 0 && col <= maxCols_ && row <= maxRows_;
-}
-
 bool SheetModel::setMaxCols(int cols) {
     if (cols < 0 || cols > FormulaEngine::kMaxCol) return false;
     const bool shrinks = cols < maxCols_;
@@ -112,7 +108,8 @@ void SheetModel::keepDataText(int col, int row, bool differs, std::string_view t
     if (differs) {
         CellExtra& e = extraFor(col, row);
         e.hasDataText = true;
-        e.dataText.assign(typed);
+        e.dataText.clear();  // then appended: cheaper than a general assign
+        e.dataText.append(typed);
     } else if (auto it = extras_.find(keyOf(col, row)); it != extras_.end()) {
         it->second.hasDataText = false;
         it->second.dataText.clear();
@@ -137,12 +134,13 @@ bool SheetModel::storeData(int col, int row, const SSCellType& type, std::string
 bool SheetModel::storeReadData(int col, int row, const DataContent& content,
                                std::string_view text) {
     if (!putContent(col, row, content.kind, content.number, text)) return false;
-    keepDataText(col, row, !isCanonicalDataText(content, text), text);
+    keepDataText(col, row, !content.canonical, text);
     return true;
 }
 
 bool SheetModel::setData(int col, int row, std::string_view text) {
-    return exists(col, row) && storeData(col, row, format(col, row).cellType, text);
+    return exists(col, row) &&
+           storeData(col, row, formats_.get(formatIds_.get(col, row)).cellType, text);
 }
 
 FormulaResult SheetModel::setFormula(int col, int row, std::string_view text, FormulaSetMode mode) {
@@ -226,14 +224,6 @@ const std::string& SheetModel::note(int col, int row) const {
     return e ? e->note : kNoText;
 }
 
-std::uint32_t SheetModel::formatId(int col, int row) const {
-    return exists(col, row) ? formatIds_.get(col, row) : 0;
-}
-
-const CellFormat& SheetModel::format(int col, int row) const {
-    return formats_.get(formatId(col, row));
-}
-
 bool SheetModel::setFormat(int col, int row, const CellFormat& newFormat) {
     if (!exists(col, row)) return false;
     // The pool keeps each distinct format once, so a format equal to the cell's own would be
@@ -247,9 +237,14 @@ bool SheetModel::setFormat(int col, int row, const CellFormat& newFormat) {
 
 bool SheetModel::setCellType(int col, int row, const SSCellType& type) {
     if (!exists(col, row)) return false;
-    const std::uint32_t from = formatIds_.get(col, row);
-    if (formats_.get(from).cellType == type) return true;
-    changeFormatId(col, row, formats_.internWithType(from, type), true);
+    bool typeChanges = false;
+    const std::uint32_t id = formatIds_.change(col, row, [&](std::uint32_t from) {
+        if (formats_.get(from).cellType == type) return from;
+        typeChanges = true;
+        return formats_.internWithType(from, type);
+    });
+    // The pool's copy of the type: `type` may lie in the pool, which interning can move.
+    if (typeChanges) reapplyData(col, row, formats_.get(id).cellType);
     return true;
 }
 
@@ -267,10 +262,21 @@ void SheetModel::changeFormatId(int col, int row, std::uint32_t id, bool typeCha
 
 // Reads the data again under the cell's new `type`; data the new type refuses is emptied.
 void SheetModel::reapplyData(int col, int row, const SSCellType& type) {
-    const std::optional<FormulaValueView> held = engine_->constantView(col, row);
-    if (!held) return;  // a formula cell
     const CellExtra* e = extra(col, row);
-    if (!(e && e->hasDataText) && held->kind == FormulaValueKind::Text && !held->text.empty()) {
+    const bool keptText = e && e->hasDataText;
+    // A text that is its own data text and that the type refuses at its first byte (the usual
+    // name in a cell made numeric) is emptied in the same step that reads it.
+    const TextRefusal refusal{[](const void* t, std::string_view text) {
+                                  return refusedAtFirstByte(*static_cast<const SSCellType*>(t),
+                                                            text);
+                              },
+                              &type};
+    const std::optional<FormulaValueView> held =
+        keptText ? engine_->constantView(col, row)
+                 : engine_->constantViewEmptyingText(col, row, refusal);
+    if (!held) return;                                               // a formula cell
+    if (!keptText && held->kind == FormulaValueKind::Empty) return;  // nothing to read again
+    if (!keptText && held->kind == FormulaValueKind::Text && !held->text.empty()) {
         // A text is its own canonical form: the cell keeps no data text. One the new type
         // refuses (a name in a cell made numeric) is emptied uncopied.
         const std::optional<DataContent> content = readDataText(type, held->text);
@@ -282,7 +288,7 @@ void SheetModel::reapplyData(int col, int row, const SSCellType& type) {
         if (!storeReadData(col, row, *content, typed)) clearContent(col, row);
         return;
     }
-    const std::string typed = e && e->hasDataText ? e->dataText : canonicalDataText(*held);
+    const std::string typed = keptText ? e->dataText : canonicalDataText(*held);
     if (typed.empty()) return;
     if (!storeData(col, row, type, typed)) clearContent(col, row);
 }

@@ -80,7 +80,9 @@ class SheetModel {
     int maxRows() const { return maxRows_; }
     bool setMaxCols(int cols);
     bool setMaxRows(int rows);
-    bool exists(int col, int row) const;
+    bool exists(int col, int row) const {
+        return col >= 0 && row >= 0 && col <= maxCols_ && row <= maxRows_;
+    }
 
     // Contents. setData follows the cell type's rules (cell_type_rules.h) and removes a
     // formula; false (unchanged) when the type refuses the text.
@@ -102,8 +104,10 @@ class SheetModel {
     bool setNote(int col, int row, std::string_view note);
     const std::string& tag(int col, int row) const;
     const std::string& note(int col, int row) const;
-    const CellFormat& format(int col, int row) const;
-    std::uint32_t formatId(int col, int row) const;
+    const CellFormat& format(int col, int row) const { return formats_.get(formatId(col, row)); }
+    std::uint32_t formatId(int col, int row) const {
+        return exists(col, row) ? formatIds_.get(col, row) : 0;
+    }
     // Changes the cell's format; when its type changes, data is read again under the new
     // type and emptied when refused.
     bool setFormat(int col, int row, const CellFormat& format);

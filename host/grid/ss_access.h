@@ -3,7 +3,9 @@
 // cells of the sheet, and copying a text into a caller's buffer.
 #pragma once
 
+#include <algorithm>
 #include <string>
+#include <utility>
 
 #include "grid_window.h"
 
@@ -32,9 +34,24 @@ inline GridWindow* ssCellKeepingText(HWND hWnd, int& col, int& row,
                                      const char* call = __builtin_FUNCTION()) {
     return ssCellOf(GridWindow::ofKeepingText(hWnd, call), col, row);
 }
-// Resolves a block: SS_HEADER to 0, -1 to the whole extent 1..last, corners ordered. False
-// when any corner lies outside the grid.
-bool ssBlock(GridWindow& grid, int& col, int& row, int& col2, int& row2);
+// Resolves one axis of a block: SS_HEADER to 0, -1 to the whole extent 1..last, ends ordered.
+// False when an end lies outside 0..last.
+inline bool ssBlockAxis(int& a, int& b, int last) {
+    a = ssCoord(a);
+    b = ssCoord(b);
+    if (a == -1 || b == -1) {
+        a = std::min(1, last);
+        b = last;
+        return last >= 1;
+    }
+    if (a > b) std::swap(a, b);
+    return a >= 0 && b <= last;
+}
+// Resolves a block: each axis as ssBlockAxis. False when any corner lies outside the grid.
+inline bool ssBlock(GridWindow& grid, int& col, int& row, int& col2, int& row2) {
+    return ssBlockAxis(col, col2, grid.sheet().maxCols()) &&
+           ssBlockAxis(row, row2, grid.sheet().maxRows());
+}
 // Copies text and a NUL into buffer (when not null); returns the length.
 int ssCopyOut(const std::string& text, char* buffer);
 // The text of a possibly null C string.

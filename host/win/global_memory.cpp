@@ -116,9 +116,8 @@ Block* find(HGLOBAL handle) {
     return b;
 }
 
-}  // namespace
-
-HGLOBAL GlobalAlloc(UINT /*flags*/, SIZE_T bytes) {
+// A new zero-filled block, or nullptr when allocation is made to fail or the heap is full.
+Block* allocate(SIZE_T bytes) {
     if (winShouldFail(WinFailure::GlobalAlloc)) return nullptr;
     Heap& h = heap();
     std::uint32_t record;
@@ -127,7 +126,14 @@ HGLOBAL GlobalAlloc(UINT /*flags*/, SIZE_T bytes) {
     b.reshape(bytes, 0);
     b.handle = h.handleFor(record);
     ++h.live;
-    return reinterpret_cast<HGLOBAL>(b.handle);
+    return &b;
+}
+
+}  // namespace
+
+HGLOBAL GlobalAlloc(UINT /*flags*/, SIZE_T bytes) {
+    Block* b = allocate(bytes);
+    return b ? reinterpret_cast<HGLOBAL>(b->handle) : nullptr;
 }
 
 LPVOID GlobalLock(HGLOBAL handle) {
@@ -162,6 +168,24 @@ HGLOBAL GlobalReAlloc(HGLOBAL handle, SIZE_T bytes, UINT /*flags*/) {
 SIZE_T GlobalSize(HGLOBAL handle) {
     Block* b = find(handle);
     return b == nullptr ? 0 : b->size;
+}
+
+HGLOBAL globalMemoryTextBlock(std::string_view text) {
+    Block* b = allocate(text.size() + 1);
+    if (b == nullptr) return nullptr;
+    if (winShouldFail(WinFailure::GlobalLock)) {
+        heap().erase(*b);
+        return nullptr;
+    }
+    std::memcpy(b->bytes(), text.data(), text.size());
+    return reinterpret_cast<HGLOBAL>(b->handle);
+}
+
+std::string_view globalMemoryText(HGLOBAL handle) {
+    Block* b = find(handle);
+    if (b == nullptr || winShouldFail(WinFailure::GlobalLock)) return {};
+    const char* bytes = b->bytes();
+    return {bytes, strnlen(bytes, b->size)};
 }
 
 int globalMemoryLiveBlocks() {

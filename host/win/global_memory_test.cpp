@@ -116,4 +116,38 @@ TEST_F(GlobalMemory, InjectedFailuresFailOnceThenRecover) {
     EXPECT_NE(GlobalLock(h), nullptr);
 }
 
+// The one-step text blocks of the grid's custom-function values behave as the calls they
+// stand for: a NUL-terminated copy that the Win calls read back, the text up to the first NUL,
+// and no block left behind when a step is made to fail.
+TEST_F(GlobalMemory, TextBlocksMatchAllocLockAndCopy) {
+    const std::string longText(300, 'x');  // beyond the bytes a record holds itself
+    for (const std::string& text : {std::string("M20"), std::string(), longText}) {
+        HGLOBAL h = globalMemoryTextBlock(text);
+        ASSERT_NE(h, nullptr);
+        EXPECT_EQ(GlobalSize(h), text.size() + 1);
+        EXPECT_STREQ(static_cast<const char*>(GlobalLock(h)), text.c_str());
+        EXPECT_EQ(GlobalUnlock(h), FALSE);  // the block was left unlocked
+        EXPECT_EQ(globalMemoryText(h), text);
+        EXPECT_EQ(GlobalFree(h), nullptr);
+    }
+    HGLOBAL h = GlobalAlloc(GHND, 8);
+    std::memcpy(GlobalLock(h), "ab\0cd", 5);
+    GlobalUnlock(h);
+    EXPECT_EQ(globalMemoryText(h), "ab");
+    GlobalFree(h);
+    EXPECT_EQ(globalMemoryText(h), "");  // freed: counted as a misuse
+    EXPECT_EQ(globalMemoryMisuses(), 1);
+
+    winFailNext(WinFailure::GlobalAlloc);
+    EXPECT_EQ(globalMemoryTextBlock("a"), nullptr);
+    winFailNext(WinFailure::GlobalLock);
+    EXPECT_EQ(globalMemoryTextBlock("a"), nullptr);
+    EXPECT_EQ(globalMemoryLiveBlocks(), 0);
+    h = globalMemoryTextBlock("a");
+    winFailNext(WinFailure::GlobalLock);
+    EXPECT_EQ(globalMemoryText(h), "");
+    EXPECT_EQ(globalMemoryText(h), "a");
+    GlobalFree(h);
+}
+
 }  // namespace

@@ -9,6 +9,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "event_source.h"
@@ -109,6 +110,12 @@ void winForgetAllTemporaryObjects();
 int globalMemoryLiveBlocks();
 int globalMemoryMisuses();
 void globalMemoryReset();
+// For the grid's custom-function values, in one step each: a new block holding `text` and a
+// NUL, as GlobalAlloc, GlobalLock, a copy and GlobalUnlock make it (nullptr when either step
+// is made to fail); and a block's text up to its first NUL or its end, as GlobalLock shows it
+// (valid until the block changes; empty for an unknown handle or a lock made to fail).
+HGLOBAL globalMemoryTextBlock(std::string_view text);
+std::string_view globalMemoryText(HGLOBAL block);
 
 // Resets of single parts (winResetForTests calls them all).
 void clipboardResetForTests();

@@ -59,10 +59,11 @@ struct KeptNumberTypes {
 };
 KeptNumberTypes gNumberTypes;
 
-const SSCellType& numberType(HWND h, int decimals, bool separator) {
+// Fills the number type of `decimals` and `separator` (kept when usual). Out of line: the
+// look-up of a kept type then saves no registers for it.
+[[gnu::noinline]] const SSCellType& fillNumberType(HWND h, int decimals, bool separator) {
     const bool keep = decimals >= 0 && decimals < KeptNumberTypes::kDecimals;
     const int s = separator ? 1 : 0;
-    if (keep && gNumberTypes.filled[decimals][s]) return gNumberTypes.types[decimals][s];
     SSCellType& type = keep ? gNumberTypes.types[decimals][s] : gNumberTypes.other;
     type = SSCellType();
     SSSetTypeNumber(h, &type, separator ? kNumberStyleSeparator : kNumberStylePlain, decimals,
@@ -71,17 +72,33 @@ const SSCellType& numberType(HWND h, int decimals, bool separator) {
     return type;
 }
 
-// The edit type of the last style and length asked for, filled once.
-struct KeptEditType {
-    SSCellType type;
-    int style = 0, maxLength = 0;
-    bool filled = false;
+inline const SSCellType& numberType(HWND h, int decimals, bool separator) {
+    const unsigned d = static_cast<unsigned>(decimals);
+    if (d < KeptNumberTypes::kDecimals && gNumberTypes.filled[d][separator])
+        return gNumberTypes.types[d][separator];
+    return fillNumberType(h, decimals, separator);
+}
+
+// The edit types of the last few styles and lengths asked for, each filled once: a sheet
+// mostly alternates between two of them.
+struct KeptEditTypes {
+    struct Kept {
+        SSCellType type;
+        int style = 0, maxLength = 0;
+        bool filled = false;
+    };
+    static constexpr std::size_t kKept = 4;
+    Kept kept[kKept];
+    std::size_t next = 0;  // the one a new style replaces
 };
-KeptEditType gEditType;
+KeptEditTypes gEditTypes;
 
 const SSCellType& editType(HWND h, int style, int maxLength) {
-    KeptEditType& kept = gEditType;
-    if (kept.filled && kept.style == style && kept.maxLength == maxLength) return kept.type;
+    for (const KeptEditTypes::Kept& k : gEditTypes.kept) {
+        if (k.filled && k.style == style && k.maxLength == maxLength) return k.type;
+    }
+    KeptEditTypes::Kept& kept = gEditTypes.kept[gEditTypes.next];
+    gEditTypes.next = (gEditTypes.next + 1) % KeptEditTypes::kKept;
     kept.type = SSCellType();
     SSSetTypeEdit(h, &kept.type, style, maxLength);
     kept.style = style;

@@ -10,6 +10,14 @@ void VnMacroPass::restart() {
     targets_.clear();
 }
 
+void VnMacroPass::startOver(VnMacroShape shape) {
+    if (shape == VnMacroShape::MayHaveChanged) {
+        restart();
+        return;
+    }
+    slot = -1;  // a new macro or macro data still starts the memory anew (find)
+}
+
 Acad::ErrorStatus VnMacroPass::find(Ktx_Macro* macro, MacroData* data, const Ktx_String& group,
                                     std::span<const Target>& targets) {
     if (macro != macro_ || data != data_ || entries_.empty()) {

@@ -19,6 +19,10 @@
 #include "ktx_string.h"
 #include "macro_data.h"
 
+// What the caller of a second pass knows of the macro since the first: whether a module,
+// group or tab may have been added, removed or renamed in between.
+enum class VnMacroShape { MayHaveChanged, UnchangedSinceRead };
+
 class VnMacroPass {
   public:
     struct Target {
@@ -31,6 +35,9 @@ class VnMacroPass {
 
     // Starts a new pass: nothing found before is taken again; the room of the lists stays.
     void restart();
+    // Starts a new pass over the same macro: with the shape unchanged since the last pass the
+    // groups it found are taken again, else it is restart().
+    void startOver(VnMacroShape shape);
 
     // The targets of group `group`; the status is forEachModuleOfGroup's. The list stays valid
     // until the next call.

@@ -1,4 +1,5 @@
 // The object-map road: reading and writing the macro property an object map links to.
+#include <cstdint>
 #include <cstdlib>
 
 #include "macro_var_path.h"
@@ -9,9 +10,15 @@
 
 namespace {
 
+// The kinds a module of the object's group answers: every kind but none, general variables
+// and the base-profile kinds.
+constexpr std::uint32_t kModuleKinds =
+    ((1u << kVnMapKindCount) - 1) &
+    ~((1u << VnMapNone) | (1u << VnMapGenVar) | (1u << VnMapPrPlName) | (1u << VnMapPrPlMaterial) |
+      (1u << VnMapMemberSectionSize));
+
 bool isModuleKind(int kind) {
-    return kind != VnMapGenVar && kind != VnMapPrPlName && kind != VnMapPrPlMaterial &&
-           kind != VnMapMemberSectionSize && kind > VnMapNone && kind < kVnMapKindCount;
+    return kind >= 0 && kind < kVnMapKindCount && ((kModuleKinds >> kind) & 1u) != 0;
 }
 
 // The profile number n of a text "Prof" + n; false when the rest is not a number.
@@ -31,9 +38,10 @@ Acad::ErrorStatus VnObjectMap::getSetMacroVarValue(Ktx_DbMacro* macro, MacroData
                                                    VnMacroPass* pass) const {
     if (!macro) return Acad::eInvalidInput;
     macro->assertWriteEnabled();
+    const bool moduleKind = isModuleKind(kind);
     bool anyModule = false;
     Acad::ErrorStatus found = Acad::eOk;
-    if (pass && isModuleKind(kind)) {
+    if (pass && moduleKind) {
         std::span<const VnMacroPass::Target> targets;
         found = pass->find(macro, data, objectName, targets);
         for (const VnMacroPass::Target& t : targets)
@@ -47,7 +55,7 @@ Acad::ErrorStatus VnObjectMap::getSetMacroVarValue(Ktx_DbMacro* macro, MacroData
             });
     }
     if (found != Acad::eOk) return Acad::eInvalidInput;
-    if (isModuleKind(kind)) return anyModule ? Acad::eOk : Acad::eInvalidInput;
+    if (moduleKind) return anyModule ? Acad::eOk : Acad::eInvalidInput;
     if (kind == VnMapGenVar) return accessGeneralVariable(macro, varName, value, get, 8);
     if (!get) return Acad::eInvalidInput;  // base-profile kinds are read only
     return getBaseProfileValue(macro, value);
@@ -92,12 +100,12 @@ Acad::ErrorStatus VnObjectMap::getSetModuleVarValue(Ktx_Macro* macro, MacroData*
 Acad::ErrorStatus VnObjectMap::getSetModuleProperty(Ktx_Module* module, MacroTabData* tab,
                                                     Ktx_String& value, bool get,
                                                     AcTransaction* tr) const {
+    // Distances are most of a mapping: taken before the cut kinds are sorted out.
+    if (kind == VnMapDistance) return accessConstrVar(module, tab, varName, value, get);
     int offsetType = 0;
     if (mapKindToCutOffsetType(kind, offsetType))
         return accessCutOffset(module, varName, offsetType, value, get);
     switch (kind) {
-        case VnMapDistance:
-            return accessConstrVar(module, tab, varName, value, get);
         case VnMapOwnedMemberName:
             return accessMemberName(tab, varName, value, get);
         case VnMapPatternNrBolts1:

@@ -2,6 +2,7 @@
 
 #include <unordered_map>
 
+#include "string_key_map.h"
 #include "vn_kept_by_stamp.h"
 #include "vn_ss_functions_host.h"
 
@@ -13,12 +14,15 @@ class ParsedFileCache {
   public:
     using Parser = Parsed (*)(const std::vector<std::string>&);
 
-    std::shared_ptr<const Parsed> get(const Ktx_String& path, Parser parse) {
+    // `settled` tells whether the value is kept for the next read of an unchanged file.
+    std::shared_ptr<const Parsed> get(const Ktx_String& path, Parser parse, bool& settled) {
+        settled = false;
         VnFileStamp stamp;
         if (!vnFileStampOf(path, stamp)) return nullptr;
-        if (auto kept = kept_.find(path.str(), stamp)) return kept;
+        if (auto kept = kept_.find(path.str(), stamp)) return settled = true, kept;
         std::vector<std::string> lines;
         if (!vnReadTextLines(path, lines)) return nullptr;
+        settled = hostTimeSettled(stamp.modifiedNs);
         return kept_.keep(path.str(), stamp, parse(lines));
     }
     void clear() { kept_.clear(); }
@@ -27,13 +31,62 @@ class ParsedFileCache {
     VnKeptByStamp<Parsed> kept_;
 };
 
-ParsedFileCache<std::vector<StdSize>>& sizeCache() {
-    static ParsedFileCache<std::vector<StdSize>> cache;
+// The data files found by name, over a cache of parsed files. What a name gave is taken
+// again, without resolving the name or asking for the file's stamp, while the library folder
+// is the same and every library fact it was drawn from still holds (vnLibraryFactsHold): the
+// kernel reports any change of those files and folders, so a changed file is still seen at
+// once. Only a parsed, settled file is taken again this way.
+template <typename Parsed>
+class NamedFileCache {
+  public:
+    using Named = VnNamedDataFile<Parsed>;
+    static constexpr std::size_t kMaxNames = 256;
+
+    const Named& get(std::string_view name, typename ParsedFileCache<Parsed>::Parser parse) {
+        auto it = names_.find(name);
+        if (it != names_.end() && it->second.holds()) return it->second.named;
+        if (it == names_.end()) {
+            if (names_.size() >= kMaxNames) names_.clear();
+            it = names_.emplace(std::string(name), Entry{}).first;
+        }
+        Entry& entry = it->second;
+        const VnLibraryFactsMark mark = vnLibraryFactsMark();
+        Named& named = entry.named;
+        named.parsed = nullptr;
+        named.found = VnSSFunctionsFiles::resolve(name, named.path);
+        bool settled = false;
+        if (named.found) named.parsed = files_.get(named.path, parse, settled);
+        entry.kept = settled && named.parsed && vnLibraryFactsLastingSince(mark);
+        entry.mark = mark;
+        entry.libDir = vnLibDir().str();
+        return named;
+    }
+    void clear() {
+        names_.clear();
+        files_.clear();
+    }
+
+  private:
+    struct Entry {
+        Named named;
+        bool kept = false;
+        VnLibraryFactsMark mark;
+        std::string libDir;
+        bool holds() const {
+            return kept && vnLibDir().view() == libDir && vnLibraryFactsHold(mark);
+        }
+    };
+    StringKeyMap<Entry> names_;
+    ParsedFileCache<Parsed> files_;
+};
+
+NamedFileCache<std::vector<StdSize>>& sizeCache() {
+    static NamedFileCache<std::vector<StdSize>> cache;
     return cache;
 }
 
-ParsedFileCache<std::vector<LookupRow>>& tableCache() {
-    static ParsedFileCache<std::vector<LookupRow>> cache;
+NamedFileCache<std::vector<LookupRow>>& tableCache() {
+    static NamedFileCache<std::vector<LookupRow>> cache;
     return cache;
 }
 
@@ -49,13 +102,14 @@ bool VnSSFunctionsFiles::resolve(std::string_view name, Ktx_String& path) {
                                path);
 }
 
-std::shared_ptr<const std::vector<StdSize>> VnSSFunctionsFiles::sizeList(const Ktx_String& path) {
-    return sizeCache().get(path, &StdSizeFile::parse);
+const VnNamedDataFile<std::vector<StdSize>>& VnSSFunctionsFiles::sizeListNamed(
+    std::string_view name) {
+    return sizeCache().get(name, &StdSizeFile::parse);
 }
 
-std::shared_ptr<const std::vector<LookupRow>> VnSSFunctionsFiles::lookupTable(
-    const Ktx_String& path) {
-    return tableCache().get(path, &LookupTableFile::parse);
+const VnNamedDataFile<std::vector<LookupRow>>& VnSSFunctionsFiles::lookupTableNamed(
+    std::string_view name) {
+    return tableCache().get(name, &LookupTableFile::parse);
 }
 
 void VnSSFunctionsFiles::clearCache() {

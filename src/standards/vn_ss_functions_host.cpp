@@ -80,6 +80,14 @@ class LibraryFileFacts {
     // The first candidate naming an existing file, as vnFirstExistingFile.
     bool firstExisting(std::initializer_list<VnPathCandidate> candidates, Ktx_String& path);
 
+    VnLibraryFactsMark mark() const {
+        return {hostStatusEpoch(), pathTranslationChanges(), unlastingServed_, active_};
+    }
+    bool lastingSince(const VnLibraryFactsMark& m) const {
+        return active_ && m.active && m.unlasting == unlastingServed_ && stillHolds(m);
+    }
+    bool holds(const VnLibraryFactsMark& m) const { return active_ && m.active && stillHolds(m); }
+
   private:
     using Entry = std::pair<const std::string, LibraryFileFact>;
     // The candidates a search looked at, in order (the last one found, when `found`).
@@ -97,17 +105,30 @@ class LibraryFileFacts {
         if (it == facts_.end()) {
             if (facts_.size() >= kMaxFacts) forgetAll();
             it = facts_.emplace(path.str(), LibraryFileFact(path)).first;
+            served(it->second);
         } else if (!retake(it->second)) {
             it->second = LibraryFileFact(path);
+            served(it->second);
         }
         it->second.evaluation = evaluation_;
         return *it;
     }
     // True when a fact may be taken in this evaluation (and marks it taken).
-    bool retake(LibraryFileFact& fact) const {
-        if (fact.evaluation != evaluation_ && !fact.stillTrue()) return false;
-        fact.evaluation = evaluation_;
+    bool retake(LibraryFileFact& fact) {
+        if (fact.evaluation != evaluation_) {
+            if (!fact.stillTrue()) return false;
+            fact.evaluation = evaluation_;
+            return true;  // still true: served as lasting
+        }
+        served(fact);
         return true;
+    }
+    // Counts a fact served that may not be taken in a later evaluation.
+    void served(const LibraryFileFact& fact) {
+        if (!fact.stillTrue()) ++unlastingServed_;
+    }
+    static bool stillHolds(const VnLibraryFactsMark& m) {
+        return m.epoch == hostStatusEpoch() && m.translation == pathTranslationChanges();
     }
     // The kept searches stay, marked stale by the generation (one may be running).
     void forgetAll() {
@@ -126,7 +147,8 @@ class LibraryFileFacts {
 
     bool active_ = false;
     std::uint64_t evaluation_ = 0;
-    std::uint64_t generation_ = 0;  // counts forgetAll: entries kept in searches are gone
+    std::uint64_t unlastingServed_ = 0;  // facts served that were not lasting (then)
+    std::uint64_t generation_ = 0;       // counts forgetAll: entries kept in searches are gone
     StringKeyMap<LibraryFileFact> facts_;
     StringKeyMap<KeptSearch> searches_;  // by the first candidate's path
     LibraryFileFact scratch_;
@@ -147,6 +169,18 @@ void vnEndLibraryFileFacts() {
     libraryFileFacts().end();
 }
 
+VnLibraryFactsMark vnLibraryFactsMark() {
+    return libraryFileFacts().mark();
+}
+
+bool vnLibraryFactsLastingSince(const VnLibraryFactsMark& mark) {
+    return libraryFileFacts().lastingSince(mark);
+}
+
+bool vnLibraryFactsHold(const VnLibraryFactsMark& mark) {
+    return libraryFileFacts().holds(mark);
+}
+
 std::string vnHostPath(const Ktx_String& path) {
     return libraryFileFacts().of(path).hostPath;
 }
@@ -157,6 +191,13 @@ bool vnFileExists(const Ktx_String& path) {
 
 bool vnFileStampOf(const Ktx_String& path, VnFileStamp& stamp) {
     const LibraryFileFact& fact = libraryFileFacts().of(path);
+    stamp = fact.stamp;
+    return fact.kind == HostPathKind::File;
+}
+
+bool vnHostPathAndStamp(const Ktx_String& path, std::string& hostPath, VnFileStamp& stamp) {
+    const LibraryFileFact& fact = libraryFileFacts().of(path);
+    hostPath = fact.hostPath;
     stamp = fact.stamp;
     return fact.kind == HostPathKind::File;
 }

@@ -29,6 +29,22 @@ void vnShowExclamationOver(void* ownerWindow, const Ktx_String& text, const Ktx_
 void vnBeginLibraryFileFacts();
 void vnEndLibraryFileFacts();
 
+// A mark of the library-file facts, taken before a result is drawn from them (such as the
+// data file a name resolves to, parsed). The result may be kept when
+// vnLibraryFactsLastingSince(mark) says every fact served since the mark was lasting, and
+// then taken again without asking for those facts while vnLibraryFactsHold(mark): in the
+// evaluations that follow, until the kernel reports a change, the working folder moves or
+// the path translation changes. Outside an evaluation nothing is lasting.
+struct VnLibraryFactsMark {
+    HostStatusEpoch epoch;
+    std::uint64_t translation = 0;
+    std::uint64_t unlasting = 0;  // facts served that were not lasting, up to the mark
+    bool active = false;
+};
+VnLibraryFactsMark vnLibraryFactsMark();
+bool vnLibraryFactsLastingSince(const VnLibraryFactsMark& mark);
+bool vnLibraryFactsHold(const VnLibraryFactsMark& mark);
+
 // The host path of a library file (see hostPath).
 std::string vnHostPath(const Ktx_String& path);
 // True when a file (not a folder) of that path exists.
@@ -46,6 +62,9 @@ bool vnFirstExistingFile(std::initializer_list<VnPathCandidate> candidates, Ktx_
 // Size and modification time of a file; false when it does not exist (or is a folder).
 using VnFileStamp = HostFileStamp;
 bool vnFileStampOf(const Ktx_String& path, VnFileStamp& stamp);
+// The host path of a library file and, as vnFileStampOf, its stamp and whether it is a file:
+// one look-up for a caller that needs both (the path is written in either case).
+bool vnHostPathAndStamp(const Ktx_String& path, std::string& hostPath, VnFileStamp& stamp);
 
 // The lines of a text file, read by the Core library's ObjectExportReadFile; false when it
 // cannot be read.

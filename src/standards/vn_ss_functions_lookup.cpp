@@ -37,6 +37,11 @@ std::string sectionColumn(const std::string& section, double column) {
     return "section " + section + ", column " + std::to_string(static_cast<int>(column));
 }
 
+// Whether a row's key is the looked-up key, letter case folded.
+bool sameKey(std::string_view rowKey, std::string_view key) {
+    return rowKey.size() == key.size() && (rowKey == key || ktxCompareNoCase(rowKey, key) == 0);
+}
+
 // The look-up key: the arguments after the file, numbers with 6 decimals, texts unchanged,
 // joined by ";"; the list ends at the first argument that is neither.
 Ktx_String lookupKey(const SpreadValue* args, short count) {
@@ -58,23 +63,26 @@ Ktx_String lookupKey(const SpreadValue* args, short count) {
 bool lookUp(SpreadValue* result, SpreadValue* args, short count, bool bySystemName) {
     Args::resetResult(result);
     std::string fileName;
-    Ktx_String path;
     if (count < 2 || !Args::readText(args[0], fileName)) return false;
-    if (!VnSSFunctionsFiles::resolve(fileName, path)) {
+    const auto& file = VnSSFunctionsFiles::lookupTableNamed(fileName);
+    if (!file.found) {
         VnEvalReport::fileUnreadable(fileName, "no such data file");
         return false;
     }
-    const auto rows = VnSSFunctionsFiles::lookupTable(path);
+    // Kept while the look-up runs: the answer above is only valid until the next call.
+    const std::shared_ptr<const std::vector<LookupRow>> rows = file.parsed;
     if (!rows || rows->empty()) {
-        VnEvalReport::fileUnreadable(vnHostPath(path), rows ? "has no rows" : "cannot be read");
+        VnEvalReport::fileUnreadable(vnHostPath(file.path),
+                                     rows ? "has no rows" : "cannot be read");
         return false;
     }
     const Ktx_String key = lookupKey(args, count);
     const char* function = bySystemName ? "GETPROFCELL" : "GETCELL";
     for (size_t i = 0; i < rows->size(); ++i) {
         const LookupRow& row = (*rows)[i];
-        const Ktx_String rowKey = bySystemName ? systemNameOf(Ktx_String(row[0])) : row[0];
-        if (!rowKey.equal(key, false)) continue;
+        const std::string_view written = row[0];
+        if (!sameKey(bySystemName ? systemNameOf(Ktx_String(row[0])).view() : written, key.view()))
+            continue;
         if (VnEvalTrace::current())
             traceChoice(function,
                         fileName + ": the key '" + key.str() + "' in row " + std::to_string(i + 1) +

@@ -17,15 +17,49 @@ namespace {
 // The kept list itself is handed out, not a copy.
 std::shared_ptr<const std::vector<StdSize>> sizesOf(const std::string& fileName) {
     static const auto kNone = std::make_shared<const std::vector<StdSize>>();
-    Ktx_String path;
-    if (!VnSSFunctionsFiles::resolve(fileName, path)) {
+    const auto& file = VnSSFunctionsFiles::sizeListNamed(fileName);
+    if (!file.found) {
         VnEvalReport::fileUnreadable(fileName, "no such standard-size file");
         return kNone;
     }
-    const auto list = VnSSFunctionsFiles::sizeList(path);
+    const auto& list = file.parsed;
     if (!list || list->empty())
-        VnEvalReport::fileUnreadable(vnHostPath(path), list ? "has no sizes" : "cannot be read");
+        VnEvalReport::fileUnreadable(vnHostPath(file.path),
+                                     list ? "has no sizes" : "cannot be read");
     return list ? list : kNone;
+}
+
+// Which numbers of a size list are the candidates.
+enum class Column { Sizes, Thicknesses, WidthsForThickness };
+
+// The candidates drawn from a parsed size list. Kept, one per column, while the same parsed
+// list is handed out for the file (a changed file is parsed into another list): the same
+// columns of the same files are asked for in every evaluation.
+const std::vector<double>& candidatesOf(const std::shared_ptr<const std::vector<StdSize>>& list,
+                                        Column column, double thickness = 0.0) {
+    struct Kept {
+        std::shared_ptr<const std::vector<StdSize>> list;
+        double thickness = 0.0;
+        std::vector<double> values;
+    };
+    static Kept kept[3];
+    Kept& k = kept[static_cast<int>(column)];
+    const bool forThickness = column != Column::WidthsForThickness || k.thickness == thickness;
+    if (k.list == list && forThickness) return k.values;
+    switch (column) {
+        case Column::Sizes:
+            k.values = StdSizeFile::sizes(*list);
+            break;
+        case Column::Thicknesses:
+            k.values = StdSizeFile::thicknesses(*list);
+            break;
+        case Column::WidthsForThickness:
+            k.values = StdSizeFile::widthsFor(*list, thickness);
+            break;
+    }
+    k.list = list;
+    k.thickness = thickness;
+    return k.values;
 }
 
 // Reads args[first .. first+n-1] as numbers; false at the first that is not a number.
@@ -70,8 +104,8 @@ bool chooseFromColumn(SpreadValue* result, SpreadValue* args, short count, bool 
     double n[4];  // step, value, down, up
     if (count < 5 || !Args::readText(args[0], file) || !readNumbers(args, 1, 4, n)) return false;
     warnOnBadTolerances(n[2], n[3]);
-    const auto list = sizesOf(file);
-    const auto candidates = thickness ? StdSizeFile::thicknesses(*list) : StdSizeFile::sizes(*list);
+    const std::vector<double>& candidates =
+        candidatesOf(sizesOf(file), thickness ? Column::Thicknesses : Column::Sizes);
     const VnToleranceQuery q{n[1], n[0], n[2], n[3]};
     const char* name = thickness ? "STDTHICKNESSWITHTOLERANCE" : "STDSIZEWITHTOLERANCE";
     return Args::writeNumber(result, chosen(name, file, candidates, q));
@@ -85,7 +119,8 @@ bool VnSSFunctions::stdWidthWithTolerance(SpreadValue* result, SpreadValue* args
     double n[5];  // step, thickness, width, down, up
     if (count < 6 || !Args::readText(args[0], file) || !readNumbers(args, 1, 5, n)) return false;
     warnOnBadTolerances(n[3], n[4]);
-    const auto widths = StdSizeFile::widthsFor(*sizesOf(file), n[1]);
+    const std::vector<double>& widths =
+        candidatesOf(sizesOf(file), Column::WidthsForThickness, n[1]);
     const VnToleranceQuery q{n[2], n[0], n[3], n[4]};
     return Args::writeNumber(result, chosen("STDWIDTHWITHTOLERANCE", file, widths, q));
 }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -217,6 +218,37 @@ TEST_F(StandardsFunctions, KeptLibraryLookUpsSeeEveryChange) {
     std::filesystem::current_path(here);
 }
 
+// A data file found by name in one evaluation is taken again by the next ones while nothing
+// changed; a settled file rewritten with the same size (and another settled time) or removed
+// is still seen at once.
+TEST_F(StandardsFunctions, KeptDataFilesSeeEveryChangeOfASettledFile) {
+    const auto evaluate = [] {
+        vnBeginLibraryFileFacts();
+        const std::string cell =
+            call(VnSSFunctions::getCell, {text("holes.txt"), text("M20")}).textResult();
+        const double size = call(VnSSFunctions::stdSizeWithTolerance,
+                                 {text("sizes.txt"), num(1), num(141), num(0), num(20)})
+                                .result.dfValue;
+        vnEndLibraryFileFacts();
+        return cell + "/" + std::to_string(static_cast<int>(size));
+    };
+    const std::filesystem::path data = lib_ / "Connection Standards" / "Data";
+    const auto now = std::filesystem::file_time_type::clock::now();
+    const auto write = [&](const std::string& holes, const std::string& sizes, int hoursAgo) {
+        writeData("holes.txt", holes);
+        writeData("sizes.txt", sizes);
+        std::filesystem::last_write_time(data / "holes.txt", now - std::chrono::hours(hoursAgo));
+        std::filesystem::last_write_time(data / "sizes.txt", now - std::chrono::hours(hoursAgo));
+    };
+    write("M20\t22\n", "150\n", 1);
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(evaluate(), "22/150");  // kept from the third
+    write("M20\t24\n", "155\n", 2);
+    EXPECT_EQ(evaluate(), "24/155");
+    EXPECT_EQ(evaluate(), "24/155");
+    std::filesystem::remove(data / "sizes.txt");
+    EXPECT_EQ(evaluate(), "24/141");  // no sizes: the value itself, on the step
+}
+
 TEST_F(StandardsFunctions, ToleranceFunctionsReadTheSizeFile) {
     writeData("widths.txt", "100 x 10\n120 x 10\n150\n");
     auto width = [](double up) {
@@ -226,6 +258,16 @@ TEST_F(StandardsFunctions, ToleranceFunctionsReadTheSizeFile) {
     };
     EXPECT_EQ(width(10), 120.0);
     EXPECT_EQ(width(5), 110.0);
+    // Widths for another thickness in between: only the line without a thickness (150) is a
+    // candidate there, none within the window, so the width is brought to the step.
+    const auto widthFor = [](double thickness) {
+        return call(VnSSFunctions::stdWidthWithTolerance,
+                    {text("widths.txt"), num(5), num(thickness), num(112), num(5), num(10)})
+            .result.dfValue;
+    };
+    EXPECT_EQ(widthFor(12), 110.0);
+    EXPECT_EQ(widthFor(10), 120.0);
+    EXPECT_EQ(widthFor(12), 110.0);
     EXPECT_EQ(call(VnSSFunctions::stdSizeWithTolerance,
                    {text("widths.txt"), num(1), num(140), num(0), num(20)})
                   .result.dfValue,

@@ -56,8 +56,8 @@ const Ktx_String& keptMappingFilePath(const Ktx_String& ssName) {
 std::shared_ptr<const MappingLines> mappingLinesOf(const Ktx_String& path) {
     static VnKeptByStamp<MappingLines> kept;
     VnFileStamp stamp;
-    const bool stamped = vnFileStampOf(path, stamp);
-    const std::string host = vnHostPath(path);
+    std::string host;
+    const bool stamped = vnHostPathAndStamp(path, host, stamp);
     if (stamped) {
         if (auto lines = kept.find(host, stamp)) return lines;
     }

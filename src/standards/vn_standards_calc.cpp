@@ -1,5 +1,8 @@
 // Loading a standard, replacing general variables and calculating the Calc section.
+#include <string>
+#include <string_view>
 #include <unordered_set>
+#include <utility>
 
 #include "calc_timers.h"
 #include "path_translation.h"
@@ -14,7 +17,13 @@
 
 Ktx_String VnStandardsSpread::standardFilePath(const Ktx_String& name) {
     if (vnFileExists(name)) return name;
-    return vnLibDir() + "Connection Standards\\" + name + ".vns";
+    // The library path made in one allocation.
+    constexpr std::string_view folder = "Connection Standards\\", extension = ".vns";
+    const std::string_view lib = vnLibDir().view();
+    std::string path;
+    path.reserve(lib.size() + folder.size() + name.view().size() + extension.size());
+    path.append(lib).append(folder).append(name.view()).append(extension);
+    return Ktx_String(std::move(path));
 }
 
 Acad::ErrorStatus VnStandardsSpread::loadStandard(const Ktx_String& name) {
@@ -35,11 +44,12 @@ Acad::ErrorStatus VnStandardsSpread::loadStandardFile(const Ktx_String& path) {
     calcPlanStale_ = false;
     replayed_.reset();
     recording_.reset();
-    const std::string hostPath = vnHostPath(path);
+    std::string hostPath;
     HostFileStamp stamp;
-    const bool stamped = vnFileStampOf(path, stamp);  // before reading: a later change misses
+    // The stamp is taken before reading: a later change is then seen as a change.
+    const bool stamped = vnHostPathAndStamp(path, hostPath, stamp);
     if (!SSLoadFromFile(grid, hostPath.c_str())) return Acad::eInvalidInput;
-    if (stamped) loaded_ = LoadedFile{hostPath, stamp};
+    if (stamped) loaded_ = LoadedFile{std::move(hostPath), stamp};
     fileName = path;
     return Acad::eOk;
 }

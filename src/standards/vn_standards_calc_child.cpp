@@ -155,13 +155,13 @@ Acad::ErrorStatus VnStandardsSpread::prepareForMacro(VnDlgStandardsData& data) {
     return Acad::eOk;
 }
 
-Acad::ErrorStatus VnStandardsSpread::calcForMacro(VnDlgStandardsData& data) {
+Acad::ErrorStatus VnStandardsSpread::calcForMacro(VnDlgStandardsData& data, VnMacroShape shape) {
     VnCalcLap calcMainLap(gCalcMain, fileName);
     if (calcAll() != Acad::eOk || varCells.getValuesFromSS(*this) != Acad::eOk)
         return Acad::eInvalidInput;
     calcMainLap.done();
     VnCalcLap setToMacroLap(gSetToMacro, fileName);
-    varCells.setToMacro(data);
+    varCells.setToMacro(data, shape);
     setToMacroLap.done();
     return Acad::eOk;
 }

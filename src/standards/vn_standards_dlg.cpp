@@ -42,7 +42,9 @@ Acad::ErrorStatus VnStandardsDlg::evaluate() {
         if (spread.prepareAsChild(data) != Acad::eOk) return Acad::eInvalidInput;
         return spread.calcAsChild(data);
     }
-    if (spread.prepareForMacro(data) != Acad::eOk || spread.calcForMacro(data) != Acad::eOk)
+    // Nothing but this evaluation holds the macro between reading and writing it.
+    if (spread.prepareForMacro(data) != Acad::eOk ||
+        spread.calcForMacro(data, VnMacroShape::UnchangedSinceRead) != Acad::eOk)
         return Acad::eInvalidInput;
     // The evaluated cells go to the data without a copy; the host's cells are filled anew
     // from the declarations by the next evaluation before anything reads them.

@@ -126,7 +126,10 @@ class VnStandardsSpread : public Ktx_Spread {
 
     // The steps of an evaluation for a macro (mode 0) and as a child (mode 1).
     Acad::ErrorStatus prepareForMacro(VnDlgStandardsData& data);
-    Acad::ErrorStatus calcForMacro(VnDlgStandardsData& data);
+    // `shape`: what the caller knows of the macro since prepareForMacro read it (the
+    // calculation itself changes no module, group or tab).
+    Acad::ErrorStatus calcForMacro(VnDlgStandardsData& data,
+                                   VnMacroShape shape = VnMacroShape::MayHaveChanged);
     Acad::ErrorStatus prepareAsChild(VnDlgStandardsData& data);
     Acad::ErrorStatus calcAsChild(VnDlgStandardsData& data);
 

@@ -1,5 +1,7 @@
 #include "vn_var_cells.h"
 
+#include <utility>
+
 #include "calc_timers.h"
 #include "ktx_spread.h"
 #include "vn_calc_lap.h"
@@ -79,9 +81,9 @@ Acad::ErrorStatus VnVarCells::getFromMacro(VnDlgStandardsData& data) {
     return Acad::eOk;
 }
 
-Acad::ErrorStatus VnVarCells::setToMacro(VnDlgStandardsData& data) {
+Acad::ErrorStatus VnVarCells::setToMacro(VnDlgStandardsData& data, VnMacroShape shape) {
     VnMacroPass& pass = pass_;
-    pass.restart();
+    pass.startOver(shape);
     for (int i = 0; i < length(); ++i) {
         VnVarCell& cell = cells_[static_cast<size_t>(i)];
         pass.slot = i;
@@ -92,11 +94,12 @@ Acad::ErrorStatus VnVarCells::setToMacro(VnDlgStandardsData& data) {
 }
 
 Acad::ErrorStatus VnVarCells::getValuesFromSS(Ktx_Spread& ss) {
+    // Each text is read into the room the previous cell's old value leaves, then traded in.
+    Ktx_String text;
     for (VnVarCell& cell : cells_) {
         if (!cell.isOutput()) continue;
-        Ktx_String text;
         if (cell.getCurrentValue(ss, text) != Acad::eOk) return Acad::eInvalidInput;
-        cell.value = text;
+        std::swap(cell.value, text);
     }
     return Acad::eOk;
 }

@@ -51,8 +51,12 @@ class VnVarCells {
     // filled. A variable that cannot be read shows the variable-retrieval message (when the
     // settings allow spreadsheet messages) and the loop goes on.
     Acad::ErrorStatus getFromMacro(VnDlgStandardsData& data);
-    // Writes every Output cell's value to the macro; failures are ignored; always eOk.
-    Acad::ErrorStatus setToMacro(VnDlgStandardsData& data);
+    // Writes every Output cell's value to the macro; failures are ignored; always eOk. With
+    // the shape UnchangedSinceRead the caller vouches that no module, group or tab of the macro
+    // was added, removed or renamed since the last getFromMacro: the modules the groups were
+    // found to stand for then are taken again rather than looked up anew.
+    Acad::ErrorStatus setToMacro(VnDlgStandardsData& data,
+                                 VnMacroShape shape = VnMacroShape::MayHaveChanged);
     // Reads every Output cell's value from the grid; stops at the first failed read.
     Acad::ErrorStatus getValuesFromSS(Ktx_Spread& ss);
     // Writes every cell's value into the grid; stops at the first failure.

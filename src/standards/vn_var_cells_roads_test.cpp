@@ -1,7 +1,8 @@
 // Passes over a mapping taken from a kept mapping line remember which map serves each variable
-// (and, within one pass, which modules a group name stands for). Between passes the macro, the
-// variables and the mapping file change; every value read and written must stay what the plain
-// road, which remembers nothing, gives.
+// (and, within one pass, which modules a group name stands for; a write pass that follows a
+// read of an unchanged macro keeps them too). Between passes the macro, the variables and the
+// mapping file change; every value read and written must stay what the plain road, which
+// remembers nothing, gives.
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -50,9 +51,11 @@ const char* const kPlateAndBolts =
 class VarCellsRoads : public ::testing::Test {
   protected:
     void SetUp() override {
+        // A folder of each test's own: the suite's tests may run side by side.
         dir = std::filesystem::temp_directory_path() /
               ("vn_var_cells_roads_" +
-               std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
+               std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name());
         std::filesystem::remove_all(dir);
         std::filesystem::create_directories(dir);
         ssName = (dir / "Roads").string();
@@ -97,7 +100,9 @@ class VarCellsRoads : public ::testing::Test {
             Ktx_String value = cells[i].value;
             road.setMacroVarValue(cells[i].name, cells[i].valueType, value, plain.block);
         }
-        cells.setToMacro(kept.block);
+        // Nothing changed the macro since the read: the write pass goes on with the groups
+        // the read found.
+        cells.setToMacro(kept.block, VnMacroShape::UnchangedSinceRead);
         EXPECT_EQ(macroValues(kept.macro), macroValues(plain.macro));
     }
 
