@@ -41,8 +41,7 @@ void CellStore::assign(const CellStore& other) {
                 to[b] = std::make_unique<Block>(*from[b]);
         }
     }
-    texts_ = other.texts_;
-    freeTexts_ = other.freeTexts_;
+    texts_.assign(other.texts_);
     usedCols_ = other.usedCols_;
     usedRows_ = other.usedRows_;
 }
@@ -72,7 +71,7 @@ double CellStore::number(int col, int row) const {
 std::string_view CellStore::text(int col, int row) const {
     const Block* b = block(col, row);
     if (!b || b->kind[static_cast<std::size_t>(slot(row))] != CellKind::Text) return {};
-    return texts_[b->payload[static_cast<std::size_t>(slot(row))].text];
+    return texts_.text(b->payload[static_cast<std::size_t>(slot(row))].text);
 }
 
 FormulaError CellStore::error(int col, int row) const {
@@ -82,25 +81,10 @@ FormulaError CellStore::error(int col, int row) const {
     return b->payload[static_cast<std::size_t>(slot(row))].error;
 }
 
-std::uint32_t CellStore::newTextSlot(std::string_view t) {
-    if (!freeTexts_.empty()) {
-        std::uint32_t s = freeTexts_.back();
-        freeTexts_.pop_back();
-        texts_[s].assign(t);
-        return s;
-    }
-    texts_.emplace_back(t);
-    return static_cast<std::uint32_t>(texts_.size() - 1);
-}
-
 void CellStore::freeText(Block& b, int s) {
     std::size_t i = static_cast<std::size_t>(s);
     if (b.kind[i] != CellKind::Text) return;
-    // A freed slot keeps a small buffer for the next text; a large one is given back.
-    std::string& t = texts_[b.payload[i].text];
-    t.clear();
-    if (t.capacity() > kKeptTextCapacity) t.shrink_to_fit();
-    freeTexts_.push_back(b.payload[i].text);
+    texts_.free(b.payload[i].text);
 }
 
 void CellStore::setNumber(int col, int row, double v, CellKind kind) {
@@ -117,10 +101,10 @@ void CellStore::setText(int col, int row, std::string_view t) {
     Block& b = touch(col, row);
     std::size_t s = static_cast<std::size_t>(slot(row));
     if (b.kind[s] == CellKind::Text) {
-        texts_[b.payload[s].text].assign(t);
+        texts_.set(b.payload[s].text, t);
     } else {
         b.kind[s] = CellKind::Text;
-        b.payload[s].text = newTextSlot(t);
+        b.payload[s].text = texts_.add(t);
     }
     if (col > usedCols_) usedCols_ = col;
     if (row > usedRows_) usedRows_ = row;
@@ -185,7 +169,7 @@ std::optional<FormulaValueView> CellStore::constantViewEmptyingText(int col, int
     if (!b) return FormulaValueView{};
     const auto s = static_cast<std::size_t>(slot(row));
     if (b->formula[s] != kNoFormula) return std::nullopt;
-    if (b->kind[s] != CellKind::Text || !refusal(texts_[b->payload[s].text])) {
+    if (b->kind[s] != CellKind::Text || !refusal(texts_.text(b->payload[s].text))) {
         return viewOf(*b, slot(row));
     }
     emptySlot(*b, slot(row));
@@ -204,7 +188,7 @@ FormulaValueView CellStore::viewOf(const Block& b, int slotIndex) const {
         case CellKind::Logical:
             return {FormulaValueKind::Logical, p.num != 0 ? 1.0 : 0.0, {}, FormulaError::None};
         case CellKind::Text:
-            return {FormulaValueKind::Text, 0.0, texts_[p.text], FormulaError::None};
+            return {FormulaValueKind::Text, 0.0, texts_.text(p.text), FormulaError::None};
         case CellKind::Error:
             return {FormulaValueKind::Error, 0.0, {}, p.error};
     }
@@ -236,6 +220,5 @@ void CellStore::clear() {
     written_ = nextWriteStamp();
     columns_.clear();
     texts_.clear();
-    freeTexts_.clear();
     usedCols_ = usedRows_ = 0;
 }

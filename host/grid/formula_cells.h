@@ -3,7 +3,8 @@
 // Columns hold blocks of 256 rows, allocated when a cell in them is first written; a block
 // keeps each field in its own array (17 bytes a cell: an 8-byte payload, the formula id, the
 // head of the cell's dependent list, the kind). Texts live in a slot pool (one slot per text
-// cell, reused). Reading a cell that was never written is cheap and allocates nothing.
+// cell, reused; cell_text_pool.h). Reading a cell that was never written is cheap and
+// allocates nothing.
 #pragma once
 
 #include <array>
@@ -14,6 +15,7 @@
 #include <string_view>
 #include <vector>
 
+#include "cell_text_pool.h"
 #include "formula_value.h"
 #include "write_stamp.h"
 
@@ -150,18 +152,15 @@ class CellStore {
         if (col > usedCols_) usedCols_ = col;
         if (row > usedRows_) usedRows_ = row;
     }
-    static constexpr std::size_t kKeptTextCapacity = 256;
     Block& allocate(int col, int row);  // touch() of a block not allocated yet
     FormulaValueView viewOf(const Block& b, int slotIndex) const;
-    std::uint32_t newTextSlot(std::string_view t);
     void freeText(Block& b, int s);
     // Empties slot `s` of `b` (its text freed) under a new write stamp.
     void emptySlot(Block& b, int s);
     std::vector<Moved> takeAll();
 
     std::vector<Column> columns_;
-    std::vector<std::string> texts_;
-    std::vector<std::uint32_t> freeTexts_;
+    CellTextPool texts_;
     int usedCols_ = 0;
     int usedRows_ = 0;
     std::uint64_t written_ = nextWriteStamp();
@@ -191,7 +190,7 @@ void CellStore::remap(P place) {
     std::vector<Moved> all = takeAll();
     for (Moved& m : all) {
         if (!place(m)) {
-            if (m.kind == CellKind::Text) freeTexts_.push_back(m.payload.text);
+            if (m.kind == CellKind::Text) texts_.free(m.payload.text);
             continue;
         }
         Block& b = touch(m.col, m.row);
