@@ -102,6 +102,7 @@ class Ktx_Spread : public TSpread {
     bool setCellText(int col, int row, const Ktx_String& text, bool asValue = false);
     // The same for a text held as bytes elsewhere, written without a copy.
     bool setCellBytes(int col, int row, const std::string& text, bool asValue = false);
+    bool setCellBytes(int col, int row, const char* text, bool asValue = false);
     // Sets a cell's formula; false when the grid refuses it.
     bool setCellFormula(int col, int row, const Ktx_String& formula);
     bool setColumnTexts(const int& col, const Ktx_StringArray& texts, bool asValue = false);

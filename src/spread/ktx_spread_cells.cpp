@@ -147,9 +147,12 @@ bool Ktx_Spread::setCellText(int col, int row, const Ktx_String& text, bool asVa
 
 // The grid refuses a cell outside it.
 bool Ktx_Spread::setCellBytes(int col, int row, const std::string& text, bool asValue) {
+    return setCellBytes(col, row, text.c_str(), asValue);
+}
+
+bool Ktx_Spread::setCellBytes(int col, int row, const char* text, bool asValue) {
     if (!created) return false;
-    return asValue ? SSSetValue(m_hWnd, col, row, text.c_str())
-                   : SSSetData(m_hWnd, col, row, text.c_str());
+    return asValue ? SSSetValue(m_hWnd, col, row, text) : SSSetData(m_hWnd, col, row, text);
 }
 
 bool Ktx_Spread::setCellFormula(int col, int row, const Ktx_String& formula) {

@@ -86,8 +86,8 @@ class VnEvalTrace {
         if (current_) current_->endSheet();
     }
     // A Calc cell begins (its text as read); the choices made until cellEnded belong to it.
-    static void cellStarted(int col, int row, const std::string& text) {
-        if (current_) current_->startCell(col, row, text);
+    static void cellStarted(int col, int row, std::string_view text) {
+        if (current_) current_->startCell(col, row, std::string(text));
     }
     static void cellEquation(const std::string& left, const std::string& expression,
                              bool childCall) {

@@ -164,13 +164,13 @@ void VnStandardsSpread::calcCellsByPlan(const CalcPlan& plan) {
     Ktx_String text;
     for (size_t k = 0; k < plan.cells.size(); ++k) {
         const auto [col, row] = plan.cells[k];
-        const std::string* known = knownCalcText(plan, k);
+        const std::optional<std::string_view> known = knownCalcText(plan, k);
         if (known) {
             if (const VnStandardsCalcIndex::Equation* eq = knownEquation(k)) {
                 calcCellEquation(col, row, *known, *eq);
                 continue;
             }
-            text = Ktx_String(*known);
+            text = Ktx_String(std::string(*known));
         } else {
             if (!getCellText(col, row, text, CellTextKind::Value)) continue;
             recordCalcText(plan, k, text);

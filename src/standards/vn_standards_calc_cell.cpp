@@ -36,7 +36,7 @@ bool isErrorValue(const Ktx_String& value) {
 // on every path that does not end it with a value.
 class TracedCell {
   public:
-    TracedCell(int col, int row, const std::string& text) {
+    TracedCell(int col, int row, std::string_view text) {
         VnEvalTrace::cellStarted(col, row, text);
     }
     ~TracedCell() {
@@ -120,7 +120,7 @@ Acad::ErrorStatus VnStandardsSpread::calcCell(int col, int row) {
     return calcCellEquation(col, row, text.str(), *equationOf(text));
 }
 
-Acad::ErrorStatus VnStandardsSpread::calcCellEquation(int col, int row, const std::string& text,
+Acad::ErrorStatus VnStandardsSpread::calcCellEquation(int col, int row, std::string_view text,
                                                       const VnStandardsCalcIndex::Equation& eq) {
     TracedCell traced(col, row, text);
     const bool callsChild = eq.callsChild;

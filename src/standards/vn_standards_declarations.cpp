@@ -84,7 +84,7 @@ VnStandardsSpread::CalcPlan VnStandardsSpread::planCalc(Ktx_Spread& grid, int st
             if (var < 0) var = filled[next].var;
         }
         plan.written.emplace_back(filled[i].col, filled[i].row);
-        plan.loadedTexts.push_back(std::move(fixed));
+        plan.loadedTexts.push_back(fixed ? std::optional<std::string_view>(*fixed) : std::nullopt);
         plan.writtenVars.push_back(var);
         i = next;
     }

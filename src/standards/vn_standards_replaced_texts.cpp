@@ -12,14 +12,15 @@
 #include "string_helpers.h"
 #include "vn_standards_calc_names.h"
 #include "vn_standards_spread.h"
+#include "vn_text_list.h"
 
 struct VnStandardsSpread::ReplacedTexts {
     std::string generalVariables;  // the names and values they were made with
     // For each cell of the plan's `written`: the replaced text of a fixed cell the names
-    // changed; std::nullopt when they left it alone (or it is not fixed).
-    std::vector<std::optional<std::string>> written;
+    // changed; absent when they left it alone (or it is not fixed).
+    VnTextList written;
     // For each Calc cell of the plan: what it read after its text was replaced.
-    std::vector<std::optional<std::string>> calcTexts;
+    VnTextList calcTexts;
     // For each Calc cell whose text is known without reading: its equation under `index` (the
     // variables' names and cells it was worked out with), taken in cell order instead of by
     // text from the index's table.
@@ -81,22 +82,20 @@ void VnStandardsSpread::replaceGenVarsByPlan(const CalcPlan& plan) {
     const VnStandardsCalcNames names = generalVariableNames();
     std::string key = generalVariablesKey(genVarNames, genVarValues, generalVariableCount());
     replayOrRecord(plan, std::move(key));
+    std::string replaced;
     for (size_t i = 0; i < plan.written.size(); ++i) {
         const auto [col, row] = plan.written[i];
-        const std::optional<std::string>& loaded = plan.loadedTexts[i];
-        if (!loaded) {
+        if (!plan.loadedTexts.has(i)) {
             if (!holdsNoText(plan, i)) replaceGenVarsIn(names, col, row);
             continue;
         }
-        if (recording_) {
-            std::string replaced;
-            if (names.apply(*loaded, replaced)) recording_->written[i] = std::move(replaced);
-        }
-        const std::optional<std::string>& replaced =
-            (replayed_ ? *replayed_ : *recording_).written[i];
-        if (!replaced) continue;
-        if (*loaded == "Calc" || *replaced == "Calc") calcPlanStale_ = true;
-        setCellBytes(col, row, *replaced);
+        const std::string_view loaded = plan.loadedTexts[i];
+        if (recording_ && names.apply(loaded, replaced)) recording_->written.set(i, replaced);
+        const VnTextList& written = (replayed_ ? *replayed_ : *recording_).written;
+        if (!written.has(i)) continue;
+        const std::string_view text = written[i];
+        if (loaded == "Calc" || text == "Calc") calcPlanStale_ = true;
+        setCellBytes(col, row, text.data());  // the list ends each text with a NUL
     }
 }
 
@@ -108,19 +107,19 @@ bool VnStandardsSpread::holdsNoText(const CalcPlan& plan, size_t w) const {
     return cell.col == col && cell.row == row && row < plan.start && cell.value.isEmpty();
 }
 
-const std::string* VnStandardsSpread::knownCalcText(const CalcPlan& plan, size_t k) const {
-    const int w = plan.calcWritten[k];
-    const std::optional<std::string>& loaded = plan.loadedTexts[w];
-    if (!loaded) return nullptr;
-    if (!replayed_ && !recording_) return &*loaded;  // nothing was replaced
-    if (!(replayed_ ? *replayed_ : *recording_).written[w]) return &*loaded;
-    if (replayed_ && replayed_->calcTexts[k]) return &*replayed_->calcTexts[k];
-    return nullptr;
+std::optional<std::string_view> VnStandardsSpread::knownCalcText(const CalcPlan& plan,
+                                                                 size_t k) const {
+    const auto w = static_cast<size_t>(plan.calcWritten[k]);
+    if (!plan.loadedTexts.has(w)) return std::nullopt;
+    if (!replayed_ && !recording_) return plan.loadedTexts[w];  // nothing was replaced
+    if (!(replayed_ ? *replayed_ : *recording_).written.has(w)) return plan.loadedTexts[w];
+    if (replayed_ && replayed_->calcTexts.has(k)) return replayed_->calcTexts[k];
+    return std::nullopt;
 }
 
 void VnStandardsSpread::recordCalcText(const CalcPlan& plan, size_t k, const Ktx_String& text) {
-    if (!recording_ || !plan.loadedTexts[plan.calcWritten[k]]) return;
-    recording_->calcTexts[k] = text.str();
+    if (!recording_ || !plan.loadedTexts.has(static_cast<size_t>(plan.calcWritten[k]))) return;
+    recording_->calcTexts.set(k, text.view());
 }
 
 void VnStandardsSpread::publishReplacedTexts(const CalcPlan& plan) {
@@ -136,7 +135,7 @@ const VnStandardsCalcIndex::Equation* VnStandardsSpread::knownEquation(size_t k)
 
 void VnStandardsSpread::recordEquation(const CalcPlan& plan, size_t k,
                                        std::shared_ptr<const VnStandardsCalcIndex::Equation> eq) {
-    if (!recording_ || !plan.loadedTexts[plan.calcWritten[k]]) return;
+    if (!recording_ || !plan.loadedTexts.has(static_cast<size_t>(plan.calcWritten[k]))) return;
     recording_->index = calcIndex_;
     recording_->equations[k] = std::move(eq);
 }

@@ -20,6 +20,7 @@
 #include "ktx_string.h"
 #include "ktx_string_array.h"
 #include "vn_standards_calc_index.h"
+#include "vn_text_list.h"
 #include "vn_var_cells.h"
 
 class VnStandardsSpread : public Ktx_Spread {
@@ -71,8 +72,8 @@ class VnStandardsSpread : public Ktx_Spread {
         std::vector<std::pair<int, int>> written;
         // For each cell of `written`: its value text right after the load when nothing but the
         // replacement of general variables writes to it before it is calculated (it holds no
-        // formula and is no variable's cell); std::nullopt otherwise.
-        std::vector<std::optional<std::string>> loadedTexts;
+        // formula and is no variable's cell); absent otherwise.
+        VnTextList loadedTexts;
         // For each cell of `written`: the index of the declared variable whose cell it is, -1
         // for none.
         std::vector<int> writtenVars;
@@ -177,10 +178,10 @@ class VnStandardsSpread : public Ktx_Spread {
     // above the Calc cells, its value as last written.
     bool holdsNoText(const CalcPlan& plan, size_t w) const;
     // The text of the plan's k-th Calc cell when it is known without reading the grid.
-    const std::string* knownCalcText(const CalcPlan& plan, size_t k) const;
+    std::optional<std::string_view> knownCalcText(const CalcPlan& plan, size_t k) const;
     void recordCalcText(const CalcPlan& plan, size_t k, const Ktx_String& text);
     void publishReplacedTexts(const CalcPlan& plan);
-    Acad::ErrorStatus calcCellEquation(int col, int row, const std::string& text,
+    Acad::ErrorStatus calcCellEquation(int col, int row, std::string_view text,
                                        const VnStandardsCalcIndex::Equation& eq);
     // The equation of the plan's k-th Calc cell kept by the last calculation with the same
     // general variables and variables, when its text is the one known without reading.
