@@ -3,15 +3,10 @@
 #include <algorithm>
 #include <cstring>
 
+#include "free_entries.h"
+
 std::uint32_t CellTextPool::add(std::string_view t) {
-    std::uint32_t slot;
-    if (!freeSlots_.empty()) {
-        slot = freeSlots_.back();
-        freeSlots_.pop_back();
-    } else {
-        slot = static_cast<std::uint32_t>(slots_.size());
-        slots_.emplace_back();
-    }
+    const std::uint32_t slot = takeFreeEntry(freeSlots_, slots_);
     set(slot, t);
     return slot;
 }
@@ -75,14 +70,7 @@ void CellTextPool::release(Slot& s) {
 }
 
 std::uint32_t CellTextPool::newChunk(std::uint32_t size) {
-    std::uint32_t index;
-    if (!freeChunks_.empty()) {
-        index = freeChunks_.back();
-        freeChunks_.pop_back();
-    } else {
-        index = static_cast<std::uint32_t>(chunks_.size());
-        chunks_.emplace_back();
-    }
+    const std::uint32_t index = takeFreeEntry(freeChunks_, chunks_);
     Chunk& c = chunks_[index];
     c.bytes = std::make_unique<char[]>(size);
     c.size = size;

@@ -3,6 +3,7 @@
 #include "formula_case.h"
 #include "formula_compile_cache.h"
 #include "formula_parser.h"
+#include "free_entries.h"
 
 namespace {
 constexpr int kMaxPendingRounds = 100;
@@ -130,14 +131,7 @@ void FormulaSheet::setConstant(int col, int row, const FormulaValue& v) {
 void FormulaSheet::installFormula(int col, int row, const Code& code, bool calculate,
                                   const CodeRefs* refs) {
     removeFormula(col, row);
-    std::uint32_t id;
-    if (!freeIds_.empty()) {
-        id = freeIds_.back();
-        freeIds_.pop_back();
-    } else {
-        id = static_cast<std::uint32_t>(formulas_.size());
-        formulas_.emplace_back();
-    }
+    const std::uint32_t id = takeFreeEntry(freeIds_, formulas_);
     FormulaRecord& f = formulas_[id];
     f = {static_cast<std::uint32_t>(code_.size()), static_cast<std::uint32_t>(code.size()), col,
          row, true};
