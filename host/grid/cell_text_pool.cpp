@@ -1,6 +1,5 @@
 #include "cell_text_pool.h"
 
-#include <algorithm>
 #include <cstring>
 
 #include "free_entries.h"
@@ -15,12 +14,11 @@ void CellTextPool::set(std::uint32_t slot, std::string_view t) {
     const auto length = static_cast<std::uint32_t>(t.size());
     if (length > slots_[slot].room) {
         // The old bytes stay where they are until the copy is made: `t` may be them.
-        const Slot old = slots_[slot];
+        Slot old = slots_[slot];
         moveToNewRoom(slots_[slot], length);
         const Slot& s = slots_[slot];
         std::memcpy(chunks_[s.chunk].bytes.get() + s.offset, t.data(), length);
-        Slot released = old;
-        release(released);
+        release(old);
     } else if (length > 0) {
         const Slot& s = slots_[slot];
         std::memmove(chunks_[s.chunk].bytes.get() + s.offset, t.data(), length);
@@ -44,11 +42,7 @@ void CellTextPool::moveToNewRoom(Slot& s, std::uint32_t length) {
         if (current_ == UINT32_MAX || chunks_[current_].size - chunks_[current_].used < room) {
             const std::uint32_t previous = current_;
             current_ = newChunk(kChunkBytes);
-            // The chunk left behind is given back when nothing in it is used any more.
-            if (previous != UINT32_MAX && chunks_[previous].live == 0) {
-                chunks_[previous] = Chunk{};
-                freeChunks_.push_back(previous);
-            }
+            if (previous != UINT32_MAX) giveBackIfUnused(previous);
         }
         chunk = current_;
     }
@@ -60,13 +54,15 @@ void CellTextPool::moveToNewRoom(Slot& s, std::uint32_t length) {
 
 void CellTextPool::release(Slot& s) {
     if (s.room == 0) return;
-    Chunk& c = chunks_[s.chunk];
-    c.live -= s.room;
-    if (c.live == 0 && s.chunk != current_) {
-        chunks_[s.chunk] = Chunk{};
-        freeChunks_.push_back(s.chunk);
-    }
+    chunks_[s.chunk].live -= s.room;
+    giveBackIfUnused(s.chunk);
     s = Slot{};
+}
+
+void CellTextPool::giveBackIfUnused(std::uint32_t chunk) {
+    if (chunks_[chunk].live != 0 || chunk == current_) return;
+    chunks_[chunk] = Chunk{};
+    freeChunks_.push_back(chunk);
 }
 
 std::uint32_t CellTextPool::newChunk(std::uint32_t size) {

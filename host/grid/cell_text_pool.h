@@ -58,6 +58,8 @@ class CellTextPool {
     // Gives `s` a room of at least `length` bytes (its old room released).
     void moveToNewRoom(Slot& s, std::uint32_t length);
     void release(Slot& s);
+    // Frees a chunk no slot uses, unless new rooms are still cut from it.
+    void giveBackIfUnused(std::uint32_t chunk);
     std::uint32_t newChunk(std::uint32_t size);
 
     std::vector<Slot> slots_;

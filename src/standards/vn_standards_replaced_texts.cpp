@@ -12,7 +12,6 @@
 #include "string_helpers.h"
 #include "vn_standards_calc_names.h"
 #include "vn_standards_spread.h"
-#include "vn_text_list.h"
 
 struct VnStandardsSpread::ReplacedTexts {
     std::string generalVariables;  // the names and values they were made with
