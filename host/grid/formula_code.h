@@ -14,6 +14,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -54,11 +55,14 @@ using Code = std::vector<std::uint32_t>;
 // The offsets of a code's Ref and Range instructions, in code order.
 using CodeRefs = std::vector<std::uint32_t>;
 
+// A view of code kept elsewhere, or of its reference offsets.
+using CodeView = std::span<const std::uint32_t>;
+
 // A formula's code with the places of its cell references, so that linking it to the cells it
-// reads needs no walk over the whole code.
+// reads needs no walk over the whole code. Views into the storage that keeps them.
 struct CompiledFormula {
-    Code code;
-    CodeRefs refs;
+    CodeView code;
+    CodeView refs;
 };
 
 inline std::uint32_t codeHead(Op op, unsigned a = 0, unsigned b = 0) {

@@ -1,5 +1,8 @@
 #include "formula_compile_cache.h"
 
+#include <algorithm>
+#include <cstring>
+
 std::size_t FormulaCompileCache::hashOf(const KeyView& k) {
     std::size_t h = std::hash<std::string_view>()(k.text);
     h ^= (static_cast<std::size_t>(k.place.col) * 0x9E3779B97F4A7C15ull) + (h << 6) + (h >> 2);
@@ -16,7 +19,7 @@ std::size_t FormulaCompileCache::slotFor(const KeyView& key, std::size_t hash) c
         if (slot.entry == 0) return at;
         if (slot.hashPart == hashPart) {
             const Entry& entry = entries_[slot.entry - 1];
-            if (entry.hash == hash && entry.key.view() == key) return at;
+            if (entry.hash == hash && holds(entry, key)) return at;
         }
     }
 }
@@ -34,7 +37,7 @@ void FormulaCompileCache::growPlaces() {
     if (2 * kPlaceWays * entries_.size() <= byPlace_.size()) return;
     byPlace_.assign(2 * byPlace_.size(), 0);
     for (std::size_t i = 0; i < entries_.size(); ++i)
-        seenAtPlace(entries_[i].key.place, static_cast<std::uint32_t>(i + 1));
+        seenAtPlace(entries_[i].place, static_cast<std::uint32_t>(i + 1));
 }
 
 const FormulaCompileCache::Entry* FormulaCompileCache::lastAtPlace(const KeyView& key) const {
@@ -43,7 +46,7 @@ const FormulaCompileCache::Entry* FormulaCompileCache::lastAtPlace(const KeyView
         const std::uint32_t seen = byPlace_[first + way];
         if (seen == 0 || seen > entries_.size()) continue;
         const Entry& entry = entries_[seen - 1];
-        if (entry.key.view() == key) return &entry;
+        if (holds(entry, key)) return &entry;
     }
     return nullptr;
 }
@@ -64,29 +67,64 @@ const FormulaCompileCache::Entry* FormulaCompileCache::lookUp(const KeyView& key
     return &entries_[slot.entry - 1];
 }
 
-void FormulaCompileCache::keep(Key key, const Code& code, CodeRefs refs, Asked asked,
+std::string_view FormulaCompileCache::textOf(const Entry& entry) const {
+    return {reinterpret_cast<const char*>(words_.data() + entry.at), entry.textBytes};
+}
+
+CompiledFormula FormulaCompileCache::compiledOf(const Entry& entry) const {
+    const std::uint32_t* code = words_.data() + entry.at + textWords(entry.textBytes);
+    return {CodeView(code, entry.codeWords), CodeView(code + entry.codeWords, entry.refCount)};
+}
+
+void FormulaCompileCache::store(Entry& entry, const KeyView& key, CodeView code,
+                                CodeView refs) {
+    const std::size_t at = words_.size();
+    words_.resize(at + textWords(key.text.size()) + code.size() + refs.size());
+    std::uint32_t* out = words_.data() + at;
+    if (!key.text.empty()) std::memcpy(out, key.text.data(), key.text.size());
+    out += textWords(key.text.size());
+    out = std::copy(code.begin(), code.end(), out);
+    std::copy(refs.begin(), refs.end(), out);
+    entry.at = static_cast<std::uint32_t>(at);
+    entry.textBytes = static_cast<std::uint32_t>(key.text.size());
+    entry.codeWords = static_cast<std::uint32_t>(code.size());
+    entry.refCount = static_cast<std::uint32_t>(refs.size());
+}
+
+void FormulaCompileCache::keep(const KeyView& key, CodeView code, CodeView refs, Asked asked,
                                std::uint64_t nameSet) {
-    if (entries_.size() >= kMaxEntries) clear();
+    const std::size_t words = textWords(key.text.size()) + code.size() + refs.size();
+    if (words > kMaxWords) return;  // a formula too big to keep is compiled each time
+    if (entries_.size() >= kMaxEntries || words_.size() + words > kMaxWords ||
+        asked_.size() >= kMaxEntries)
+        clear();
     if (2 * (entries_.size() + 1) > slots_.size()) growSlots();
-    const std::size_t hash = hashOf(key.view());
-    Slot& slot = slots_[slotFor(key.view(), hash)];
-    if (slot.entry != 0) {  // the same key again: its new code replaces the old
-        Entry& entry = entries_[slot.entry - 1];
-        entry.compiled = {code, std::move(refs)};
-        entry.asked = std::move(asked);
-        entry.checkedFor = nameSet;
-        seenAtPlace(entry.key.place, slot.entry);
-        return;
+    const std::size_t hash = hashOf(key);
+    Slot& slot = slots_[slotFor(key, hash)];
+    const bool known = slot.entry != 0;
+    if (!known) {
+        entries_.emplace_back();
+        slot = Slot{static_cast<std::uint32_t>(hash), static_cast<std::uint32_t>(entries_.size())};
     }
-    entries_.push_back(
-        Entry{std::move(key), hash, {code, std::move(refs)}, std::move(asked), nameSet});
-    slot = Slot{static_cast<std::uint32_t>(hash), static_cast<std::uint32_t>(entries_.size())};
-    seenAtPlace(entries_.back().key.place, slot.entry);
-    growPlaces();
+    // A key kept again takes its new code; the old words stay unused until the cache empties.
+    Entry& entry = entries_[slot.entry - 1];
+    entry.hash = hash;
+    entry.place = key.place;
+    entry.checkedFor = nameSet;
+    store(entry, key, code, refs);
+    entry.asked = 0;
+    if (!asked.empty()) {
+        asked_.push_back(std::move(asked));
+        entry.asked = static_cast<std::uint32_t>(asked_.size());
+    }
+    seenAtPlace(entry.place, slot.entry);
+    if (!known) growPlaces();
 }
 
 void FormulaCompileCache::clear() {
     entries_.clear();
+    words_.clear();
+    asked_.clear();
     slots_.assign(slots_.size(), Slot{});
     byPlace_.assign(kPlaceSlots, 0);
 }
@@ -95,7 +133,7 @@ void FormulaCompileCache::growSlots() {
     slots_.assign(slots_.empty() ? 64 : 2 * slots_.size(), Slot{});
     for (std::size_t i = 0; i < entries_.size(); ++i) {
         const Entry& entry = entries_[i];
-        slots_[slotFor(entry.key.view(), entry.hash)] =
+        slots_[slotFor({textOf(entry), entry.place}, entry.hash)] =
             Slot{static_cast<std::uint32_t>(entry.hash), static_cast<std::uint32_t>(i + 1)};
     }
 }

@@ -6,9 +6,12 @@
 // the asking sheet gives the same answers. The answers are asked again only when the asking
 // sheet's set of custom-function names (its stamp) is not the one they were last checked
 // against. Bounded: when full it is emptied and fills anew.
+// An entry's text, code and references lie side by side in one array, in the order they were
+// kept: an evaluation that sets the same formulas again reads them in that order too.
 // Formulas of a sheet loaded whole (FormulaSetMode::Bulk) do not go through it.
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -18,7 +21,8 @@
 
 class FormulaCompileCache {
   public:
-    static constexpr std::size_t kMaxEntries = 16384;  // a few MB at most
+    static constexpr std::size_t kMaxEntries = 16384;
+    static constexpr std::size_t kMaxWords = std::size_t{1} << 22;  // 16 MB of texts and code
     using IsCustom = std::function<bool(std::string_view upperName)>;
     using Asked = std::vector<std::pair<std::string, bool>>;
 
@@ -43,21 +47,23 @@ class FormulaCompileCache {
     };
 
     // The kept code (with its references) for the key when every name it asked about gets the same
-    // answer now; valid until the next `keep` or `clear`. `nameSet` stamps the names `isCustom`
-    // knows: equal stamps mean equal answers (see CustomFunctions::nameSet).
+    // answer now; its views are valid until the next `keep` or `clear`. `nameSet` stamps the
+    // names `isCustom` knows: equal stamps mean equal answers (see CustomFunctions::nameSet).
     template <typename IsCustomName>
-    const CompiledFormula* find(const KeyView& key, std::uint64_t nameSet,
-                                const IsCustomName& isCustom) const {
+    std::optional<CompiledFormula> find(const KeyView& key, std::uint64_t nameSet,
+                                        const IsCustomName& isCustom) const {
         const Entry* entry = lookUp(key);
-        if (!entry) return nullptr;
-        if (entry->checkedFor == nameSet) return &entry->compiled;
-        for (const auto& [name, answer] : entry->asked)
-            if (isCustom(name) != answer) return nullptr;
+        if (!entry) return std::nullopt;
+        if (entry->checkedFor != nameSet && entry->asked != 0) {
+            for (const auto& [name, answer] : asked_[entry->asked - 1])
+                if (isCustom(name) != answer) return std::nullopt;
+        }
         entry->checkedFor = nameSet;
-        return &entry->compiled;
+        return compiledOf(*entry);
     }
     // `asked` was answered by names stamped `nameSet`; `refs` are the code's references.
-    void keep(Key key, const Code& code, CodeRefs refs, Asked asked, std::uint64_t nameSet);
+    void keep(const KeyView& key, CodeView code, CodeView refs, Asked asked,
+              std::uint64_t nameSet);
     void clear();
 
     // The one cache of the process (the grid runs on one thread).
@@ -68,18 +74,30 @@ class FormulaCompileCache {
     // part of the hash beside each entry's number): a look-up reads one slot line and the one
     // entry it names, instead of following a chain of scattered nodes, which decides the cost
     // per formula once thousands of entries no longer fit the processor's caches.
+    // 48 bytes: the entries an evaluation walks stay few cache lines.
     struct Entry {
-        Key key;
         std::size_t hash = 0;
-        CompiledFormula compiled;
-        Asked asked;
         mutable std::uint64_t checkedFor = 0;  // the names `asked` was last answered by
+        Place place;
+        std::uint32_t at = 0;  // the first word of the entry's text in words_
+        std::uint32_t textBytes = 0;
+        std::uint32_t codeWords = 0;  // after the text, padded to whole words
+        std::uint32_t refCount = 0;   // after the code
+        std::uint32_t asked = 0;      // 1 + index into asked_; 0 when the parse asked nothing
     };
     struct Slot {
         std::uint32_t hashPart = 0;
         std::uint32_t entry = 0;  // 1 + index into entries_; 0 is an empty slot
     };
     static std::size_t hashOf(const KeyView& k);
+    static std::size_t textWords(std::size_t bytes) { return (bytes + 3) / 4; }
+    std::string_view textOf(const Entry& entry) const;
+    CompiledFormula compiledOf(const Entry& entry) const;
+    bool holds(const Entry& entry, const KeyView& key) const {
+        return entry.place == key.place && textOf(entry) == key.text;
+    }
+    // Stores the text, code and references at the end of words_ and points `entry` at them.
+    void store(Entry& entry, const KeyView& key, CodeView code, CodeView refs);
     // One of the entries last kept or found for this key's place, when its text is the key's
     // too: the same formula set into the same cell again is found without hashing its text.
     const Entry* lastAtPlace(const KeyView& key) const;
@@ -96,6 +114,8 @@ class FormulaCompileCache {
     void growSlots();
 
     std::vector<Entry> entries_;
+    std::vector<std::uint32_t> words_;  // each entry's text, code and references in turn
+    std::vector<Asked> asked_;
     std::vector<Slot> slots_;  // a power of two in size, at most half full
     // By a hash of the place, the entries last seen there, the latest first: 1 + index into
     // entries_; 0 for none. Two ways, for a cell that takes two formulas in turn. A power of

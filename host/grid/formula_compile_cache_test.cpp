@@ -96,27 +96,55 @@ TEST(FormulaCompileCache, EachKeyFindsItsOwnCodeAsTheTableGrowsAndEmpties) {
     };
     const int total = static_cast<int>(FormulaCompileCache::kMaxEntries) + 500;
     for (int i = 0; i < total; ++i)
-        cache.keep(key(i), Code{static_cast<std::uint32_t>(i)}, {}, {}, 1);
+        cache.keep(key(i).view(), Code{static_cast<std::uint32_t>(i)}, {}, {}, 1);
     const int firstKept = static_cast<int>(FormulaCompileCache::kMaxEntries);
     for (int i = 0; i < total; ++i) {
-        const CompiledFormula* found = cache.find(key(i).view(), 1, none);
+        const std::optional<CompiledFormula> found = cache.find(key(i).view(), 1, none);
         if (i < firstKept) {
-            EXPECT_EQ(found, nullptr) << i;
+            EXPECT_FALSE(found) << i;
         } else {
-            ASSERT_NE(found, nullptr) << i;
-            EXPECT_EQ(found->code.at(0), static_cast<std::uint32_t>(i));
+            ASSERT_TRUE(found) << i;
+            EXPECT_EQ(found->code[0], static_cast<std::uint32_t>(i));
         }
     }
-    cache.keep(key(total - 1), Code{7, 7}, CodeRefs{1}, {}, 1);
-    const CompiledFormula* again = cache.find(key(total - 1).view(), 1, none);
-    ASSERT_NE(again, nullptr);
-    EXPECT_EQ(again->code, (Code{7, 7}));
-    EXPECT_EQ(again->refs, CodeRefs{1});
+    cache.keep(key(total - 1).view(), Code{7, 7}, CodeRefs{1}, {}, 1);
+    const std::optional<CompiledFormula> again = cache.find(key(total - 1).view(), 1, none);
+    ASSERT_TRUE(again);
+    EXPECT_EQ(Code(again->code.begin(), again->code.end()), (Code{7, 7}));
+    EXPECT_EQ(CodeRefs(again->refs.begin(), again->refs.end()), CodeRefs{1});
     FormulaCompileCache::Key other = key(total - 1);
     other.place.r1c1 = true;
-    EXPECT_EQ(cache.find(other.view(), 1, none), nullptr);
+    EXPECT_FALSE(cache.find(other.view(), 1, none));
     cache.clear();
-    EXPECT_EQ(cache.find(key(total - 1).view(), 1, none), nullptr);
+    EXPECT_FALSE(cache.find(key(total - 1).view(), 1, none));
+}
+
+// Texts of every length share words with the code after them, and the bound on kept words
+// empties the cache rather than growing past it; a formula bigger than the bound is not kept.
+TEST(FormulaCompileCache, TextsOfEveryLengthComeBackWholeAndTheWordBoundHolds) {
+    FormulaCompileCache cache;
+    const FormulaCompileCache::IsCustom none = [](std::string_view) { return false; };
+    const FormulaCompileCache::Place cell{1, 1, false, true};
+    const auto text = [](std::size_t length) { return std::string(length, 'x'); };
+    for (std::uint32_t n = 0; n < 12; ++n)
+        cache.keep({text(n), cell}, Code{n, 99}, CodeRefs{n + 1}, {}, 1);
+    for (std::uint32_t n = 0; n < 12; ++n) {
+        const std::optional<CompiledFormula> found = cache.find({text(n), cell}, 1, none);
+        ASSERT_TRUE(found) << n;
+        EXPECT_EQ(Code(found->code.begin(), found->code.end()), (Code{n, 99}));
+        EXPECT_EQ(CodeRefs(found->refs.begin(), found->refs.end()), CodeRefs{n + 1});
+    }
+    const Code half(FormulaCompileCache::kMaxWords / 2, 5);
+    cache.keep({"big one", cell}, half, {}, {}, 1);
+    EXPECT_TRUE(cache.find({text(3), cell}, 1, none));
+    cache.keep({"big two", cell}, half, {}, {}, 1);
+    EXPECT_FALSE(cache.find({"big one", cell}, 1, none));
+    EXPECT_FALSE(cache.find({text(3), cell}, 1, none));
+    ASSERT_TRUE(cache.find({"big two", cell}, 1, none));
+    EXPECT_EQ(cache.find({"big two", cell}, 1, none)->code.size(), half.size());
+    cache.keep({"too big", cell}, Code(FormulaCompileCache::kMaxWords + 1, 5), {}, {}, 1);
+    EXPECT_FALSE(cache.find({"too big", cell}, 1, none));
+    EXPECT_TRUE(cache.find({"big two", cell}, 1, none));
 }
 
 // One cell given its formulas in turn: each text finds its own code, whichever was seen last
@@ -130,17 +158,17 @@ TEST(FormulaCompileCache, ACellGivenTextsInTurnFindsEachTextsCode) {
     for (int round = 0; round < 2; ++round) {
         for (std::uint32_t n : {1u, 2u, 1u, 1u, 2u}) {
             const std::string text = "A1+" + std::to_string(n);
-            const CompiledFormula* found = cache.find({text, cell}, 1, none);
-            ASSERT_NE(found, nullptr) << text;
-            EXPECT_EQ(found->code.at(0), n);
+            const std::optional<CompiledFormula> found = cache.find({text, cell}, 1, none);
+            ASSERT_TRUE(found) << text;
+            EXPECT_EQ(found->code[0], n);
         }
-        EXPECT_EQ(cache.find({"A1+3", cell}, 1, none), nullptr);
-        EXPECT_EQ(cache.find({"A1+1", {3, 4, true, true}}, 1, none), nullptr);
-        EXPECT_EQ(cache.find({"A1+1", {3, 4, false, false}}, 1, none), nullptr);
+        EXPECT_FALSE(cache.find({"A1+3", cell}, 1, none));
+        EXPECT_FALSE(cache.find({"A1+1", {3, 4, true, true}}, 1, none));
+        EXPECT_FALSE(cache.find({"A1+1", {3, 4, false, false}}, 1, none));
         cache.keep({"A1+1", cell}, Code{1}, {}, {}, 1);  // kept again: still its own code
     }
     cache.clear();
-    EXPECT_EQ(cache.find({"A1+2", cell}, 1, none), nullptr);
+    EXPECT_FALSE(cache.find({"A1+2", cell}, 1, none));
 }
 
 // A column of thousands of formulas, each cell taking two texts in turn, finds every text's
@@ -158,14 +186,14 @@ TEST(FormulaCompileCache, ThousandsOfCellsGivenTextsInTurnFindEachTextsCode) {
                        1);
     for (std::uint32_t n : {1u, 2u, 2u, 1u}) {
         for (int row = 1; row <= kRows; ++row) {
-            const CompiledFormula* found =
+            const std::optional<CompiledFormula> found =
                 cache.find({text(row, n), {1, row, false, true}}, 1, none);
-            ASSERT_NE(found, nullptr) << row;
-            ASSERT_EQ(found->code.at(0), n) << row;
-            ASSERT_EQ(found->code.at(1), std::uint32_t(row));
+            ASSERT_TRUE(found) << row;
+            ASSERT_EQ(found->code[0], n) << row;
+            ASSERT_EQ(found->code[1], std::uint32_t(row));
         }
     }
-    EXPECT_EQ(cache.find({text(7, 1), {1, 8, false, true}}, 1, none), nullptr);
+    EXPECT_FALSE(cache.find({text(7, 1), {1, 8, false, true}}, 1, none));
 }
 
 // A formula taken from the cache follows every cell it reads, as one compiled anew: a single

@@ -6,7 +6,7 @@
 
 template <typename F>
 void FormulaDeps::forEachReference(const std::uint32_t* code, std::size_t length,
-                                   const std::vector<std::uint32_t>* refs, F f) {
+                                   const CodeView* refs, F f) {
     const auto visit = [&](const std::uint32_t* w) {
         if (codeB(*w) & kRefDeleted) return;
         BigRange range{static_cast<int>(w[1]), static_cast<int>(w[2]), 0, 0, 0};
@@ -31,7 +31,7 @@ void FormulaDeps::forEachReference(const std::uint32_t* code, std::size_t length
 
 template <typename Cell, typename Big>
 void FormulaDeps::forEachReferencedCell(const std::uint32_t* code, std::size_t length,
-                                        const std::vector<std::uint32_t>* refs, Cell cell,
+                                        const CodeView* refs, Cell cell,
                                         Big big) {
     forEachReference(code, length, refs, [&](const BigRange& range) {
         const long size =
@@ -72,7 +72,7 @@ void FormulaDeps::unlink(std::uint32_t id, int col, int row) {
 }
 
 void FormulaDeps::add(std::uint32_t id, const std::uint32_t* code, std::size_t length,
-                      const std::vector<std::uint32_t>* refs) {
+                      const CodeView* refs) {
     forEachReferencedCell(
         code, length, refs, [&](int c, int r) { link(id, c, r); },
         [&](BigRange range) {

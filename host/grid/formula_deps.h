@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "formula_cells.h"
+#include "formula_code.h"
 
 class FormulaDeps {
   public:
@@ -30,7 +31,7 @@ class FormulaDeps {
     // Links / unlinks formula `id` for every reference in its code; `refs`, when given, are
     // the offsets of the code's Ref and Range instructions (then the code is not walked).
     void add(std::uint32_t id, const std::uint32_t* code, std::size_t length,
-             const std::vector<std::uint32_t>* refs = nullptr);
+             const CodeView* refs = nullptr);
     void remove(std::uint32_t id, const std::uint32_t* code, std::size_t length);
     // Forgets every edge (after the cell store was rebuilt, its heads are gone already).
     void clear();
@@ -59,12 +60,12 @@ class FormulaDeps {
     // Calls f(range) for each reference that was not deleted, as the range it covers.
     template <typename F>
     static void forEachReference(const std::uint32_t* code, std::size_t length,
-                                 const std::vector<std::uint32_t>* refs, F f);
+                                 const CodeView* refs, F f);
     // Calls cell(col, row) for each cell of a reference or small range; a big range goes to
     // big(range) instead.
     template <typename Cell, typename Big>
     static void forEachReferencedCell(const std::uint32_t* code, std::size_t length,
-                                      const std::vector<std::uint32_t>* refs, Cell cell, Big big);
+                                      const CodeView* refs, Cell cell, Big big);
     void link(std::uint32_t id, int col, int row);
     void unlink(std::uint32_t id, int col, int row);
 

@@ -73,7 +73,7 @@ FormulaResult FormulaEngine::setFormula(int col, int row, std::string_view text,
                                         FormulaSetMode mode) {
     if (!cellOk(col, row)) return badCell();
     Code& code = impl_->scratch;
-    const CompiledFormula* kept = nullptr;
+    std::optional<CompiledFormula> kept;
     FormulaResult r = impl_->sheet.compile(col, row, text, mode, code, &kept);
     if (!r) return r;
     // Installing copies the code and reads the references before anything can change the

@@ -34,8 +34,8 @@ void FormulaSheet::assign(const FormulaSheet& other) {
 }
 
 FormulaResult FormulaSheet::compile(int col, int row, std::string_view text, FormulaSetMode mode,
-                                    Code& out, const CompiledFormula** kept) const {
-    if (kept) *kept = nullptr;
+                                    Code& out, std::optional<CompiledFormula>* kept) const {
+    if (kept) kept->reset();
     std::size_t skip = 0;
     while (skip < text.size() && text[skip] == ' ') ++skip;
     if (skip < text.size() && text[skip] == '=') ++skip;
@@ -58,14 +58,14 @@ FormulaResult FormulaSheet::compile(int col, int row, std::string_view text, For
         const FormulaCompileCache::KeyView seen{body,
                                                 {col, row, options.r1c1, options.keepUnknownNames}};
         FormulaCompileCache& cache = FormulaCompileCache::shared();
-        if (const CompiledFormula* found = cache.find(seen, customs.nameSet(), isCustomName)) {
+        if (std::optional<CompiledFormula> found =
+                cache.find(seen, customs.nameSet(), isCustomName)) {
             if (kept)
                 *kept = found;
             else
-                out = found->code;
+                out.assign(found->code.begin(), found->code.end());
             return r;
         }
-        FormulaCompileCache::Key key{std::string(body), seen.place};
         FormulaCompileCache::Asked asked;
         options.isCustomFunction = [&](std::string_view name) {
             const bool answer = isCustomName(name);
@@ -74,7 +74,7 @@ FormulaResult FormulaSheet::compile(int col, int row, std::string_view text, For
         };
         r = FormulaParser(body, options, out).parse();
         if (r)
-            cache.keep(std::move(key), out, codeRefsOf(out), std::move(asked), customs.nameSet());
+            cache.keep(seen, out, codeRefsOf(out), std::move(asked), customs.nameSet());
     }
     if (!r) r.position += static_cast<int>(skip);
     return r;
@@ -128,8 +128,8 @@ void FormulaSheet::setConstant(int col, int row, const FormulaValue& v) {
     changed(col, row);
 }
 
-void FormulaSheet::installFormula(int col, int row, const Code& code, bool calculate,
-                                  const CodeRefs* refs) {
+void FormulaSheet::installFormula(int col, int row, CodeView code, bool calculate,
+                                  const CodeView* refs) {
     removeFormula(col, row);
     const std::uint32_t id = takeFreeEntry(freeIds_, formulas_);
     FormulaRecord& f = formulas_[id];

@@ -47,14 +47,14 @@ class FormulaSheet : public EvalHost, private FormulaOrderGraph {
     void setNumber(int col, int row, double number, CellKind kind);
     void setEmpty(int col, int row);
     // Compiles `text` at (col, row) into `out`; with `kept` given, a formula compiled before is
-    // not copied: *kept points at the cache's code instead (valid until the cache changes)
-    // and `out` is left alone. *kept is nullptr when `out` holds the code.
+    // not copied: *kept views the cache's code instead (valid until the cache changes) and
+    // `out` is left alone. *kept is empty when `out` holds the code.
     FormulaResult compile(int col, int row, std::string_view text, FormulaSetMode mode, Code& out,
-                          const CompiledFormula** kept = nullptr) const;
+                          std::optional<CompiledFormula>* kept = nullptr) const;
     // Stores a compiled formula; calculates it (and, with automatic calculation, what depends
     // on it) unless `calculate` is false. `refs`, when given, are the code's references.
-    void installFormula(int col, int row, const Code& code, bool calculate = true,
-                        const CodeRefs* refs = nullptr);
+    void installFormula(int col, int row, CodeView code, bool calculate = true,
+                        const CodeView* refs = nullptr);
     void clearAll();
 
     FormulaValue value(int col, int row) const { return cells_.value(col, row); }
