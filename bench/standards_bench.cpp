@@ -8,6 +8,7 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
@@ -101,24 +102,27 @@ std::string generatedStandard(int cells) {
     return csv + "R = L" + std::to_string(cells) + "\n";
 }
 
-void BM_GeneratedCalcCells(benchmark::State& state) {
-    const int cells = static_cast<int>(state.range(0));
-    const auto lib = std::filesystem::temp_directory_path() /
-                     ("vn_standards_bench_" + std::to_string(::getpid()));
-    std::filesystem::create_directories(lib / "Connection Standards");
-    std::string error;
-    auto sheet = SheetCsv::read(generatedStandard(cells), false, error);
-    const auto file = lib / "Connection Standards" / ("Gen" + std::to_string(cells) + ".vns");
-    std::ofstream(file, std::ios::binary) << SheetFile::write(*sheet);
-    // A standard written a moment ago may still change within the file system's clock tick,
-    // so nothing read from it would be kept: dated back, it is the settled file of a batch.
-    std::filesystem::last_write_time(
-        file, std::filesystem::file_time_type::clock::now() - std::chrono::minutes(1));
-    useLibrary(lib);
-    const auto evaluate = [&] {
+// Generated standards in a library of their own, evaluated as children of a fixed macro.
+class GeneratedLibrary {
+  public:
+    explicit GeneratedLibrary(const std::vector<int>& sizes)
+        : lib_(std::filesystem::temp_directory_path() /
+               ("vn_standards_bench_" + std::to_string(::getpid()))) {
+        std::filesystem::create_directories(lib_ / "Connection Standards");
+        for (int cells : sizes) writeStandard(cells);
+        useLibrary(lib_);
+    }
+    ~GeneratedLibrary() {
+        gSSDlgsMgr.destroyAll();
+        std::filesystem::remove_all(lib_);
+    }
+    GeneratedLibrary(const GeneratedLibrary&) = delete;
+    GeneratedLibrary& operator=(const GeneratedLibrary&) = delete;
+
+    bool evaluate(int cells) const {
         VnDlgStandardsData data;
         data.evalMode = 1;
-        data.fileName = windowsPathFromHost(file.string());
+        data.fileName = windowsPathFromHost(fileOf(cells).string());
         for (int g = 1; g <= 8; ++g) {
             data.genVarNames.append(Ktx_String("G" + std::to_string(g)));
             data.genVarValues.append(Ktx_String(std::to_string(g)));
@@ -132,23 +136,89 @@ void BM_GeneratedCalcCells(benchmark::State& state) {
         data.varCells.append(a);
         data.varCells.append(r);
         return StartDlgStandardsSS(data);
-    };
+    }
+
+  private:
+    std::filesystem::path fileOf(int cells) const {
+        return lib_ / "Connection Standards" / ("Gen" + std::to_string(cells) + ".vns");
+    }
+    void writeStandard(int cells) const {
+        std::string error;
+        auto sheet = SheetCsv::read(generatedStandard(cells), false, error);
+        const auto file = fileOf(cells);
+        std::ofstream(file, std::ios::binary) << SheetFile::write(*sheet);
+        // A standard written a moment ago may still change within the file system's clock
+        // tick, so nothing read from it would be kept: dated back, it is the settled file of a
+        // batch.
+        std::filesystem::last_write_time(
+            file, std::filesystem::file_time_type::clock::now() - std::chrono::minutes(1));
+    }
+
+    std::filesystem::path lib_;
+};
+
+void BM_GeneratedCalcCells(benchmark::State& state) {
+    const int cells = static_cast<int>(state.range(0));
+    const GeneratedLibrary library({cells});
     // The first evaluation reads and plans the file, the second puts the watches that keep the
     // files' statuses: the steady state of a batch is timed.
-    if (!evaluate() || !evaluate()) state.SkipWithError("evaluation failed");
+    if (!library.evaluate(cells) || !library.evaluate(cells))
+        state.SkipWithError("evaluation failed");
     resetCalcTimers();
     for (auto _ : state) {
-        if (!evaluate()) {
+        if (!library.evaluate(cells)) {
             state.SkipWithError("evaluation failed");
             break;
         }
     }
     state.SetItemsProcessed(state.iterations() * cells);
     addTimerCounters(state);
-    gSSDlgsMgr.destroyAll();
-    std::filesystem::remove_all(lib);
 }
 BENCHMARK(BM_GeneratedCalcCells)->Arg(100)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+// The cost per Calc cell at 100, 1,000 and 10,000 cells, measured side by side: every
+// iteration times a block of evaluations of each size in turn (about 30 ms each, the first of
+// a block untimed, as it finds the caches filled by the other size). A shared machine's speed
+// changes over seconds, so sizes timed one after the other can differ by the machine alone;
+// blocks this short see the same machine. The counters are the medians of the blocks' costs
+// per cell (us_cell_N) and the flatness: the dearest median over the cheapest.
+void BM_CalcCellsSideBySide(benchmark::State& state) {
+    const std::vector<int> sizes{100, 1000, 10000};
+    const GeneratedLibrary library(sizes);
+    for (int cells : sizes) {
+        if (!library.evaluate(cells) || !library.evaluate(cells)) {
+            state.SkipWithError("evaluation failed");
+            return;
+        }
+    }
+    std::vector<std::vector<double>> perCell(sizes.size());
+    std::size_t first = 0;
+    for (auto _ : state) {
+        for (std::size_t k = 0; k < sizes.size(); ++k) {
+            const std::size_t i = (first + k) % sizes.size();
+            const int cells = sizes[i];
+            const int evaluations = std::max(2, 300'000 / cells / 10);
+            library.evaluate(cells);
+            const auto start = std::chrono::steady_clock::now();
+            for (int e = 1; e < evaluations; ++e) library.evaluate(cells);
+            const std::chrono::duration<double, std::micro> took =
+                std::chrono::steady_clock::now() - start;
+            perCell[i].push_back(took.count() / (evaluations - 1) / cells);
+        }
+        first = (first + 1) % sizes.size();
+    }
+    std::vector<double> medians;
+    for (std::size_t i = 0; i < sizes.size(); ++i) {
+        auto& costs = perCell[i];
+        std::nth_element(costs.begin(), costs.begin() + costs.size() / 2, costs.end());
+        medians.push_back(costs[costs.size() / 2]);
+        state.counters["us_cell_" + std::to_string(sizes[i])] = medians.back();
+    }
+    state.counters["flatness"] = *std::max_element(medians.begin(), medians.end()) /
+                                 *std::min_element(medians.begin(), medians.end());
+}
+BENCHMARK(BM_CalcCellsSideBySide)->Iterations(30)->Unit(benchmark::kMillisecond);
+
 // Fixed counts, for instruction profiles: the difference of the two over 40 is one evaluation.
 BENCHMARK(BM_GeneratedCalcCells)->Arg(1000)->Iterations(10)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_GeneratedCalcCells)->Arg(1000)->Iterations(50)->Unit(benchmark::kMillisecond);

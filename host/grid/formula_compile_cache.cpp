@@ -60,11 +60,16 @@ void FormulaCompileCache::seenAtPlace(const Place& place, std::uint32_t entry) c
 
 const FormulaCompileCache::Entry* FormulaCompileCache::lookUp(const KeyView& key) const {
     if (entries_.empty()) return nullptr;
-    if (const Entry* entry = lastAtPlace(key)) return entry;
-    const Slot& slot = slots_[slotFor(key, hashOf(key))];
-    if (slot.entry == 0) return nullptr;
-    seenAtPlace(key.place, slot.entry);
-    return &entries_[slot.entry - 1];
+    if (next_ < entries_.size() && holds(entries_[next_], key)) return &entries_[next_++];
+    const Entry* entry = lastAtPlace(key);
+    if (!entry) {
+        const Slot& slot = slots_[slotFor(key, hashOf(key))];
+        if (slot.entry == 0) return nullptr;
+        seenAtPlace(key.place, slot.entry);
+        entry = &entries_[slot.entry - 1];
+    }
+    next_ = static_cast<std::size_t>(entry - entries_.data()) + 1;
+    return entry;
 }
 
 std::string_view FormulaCompileCache::textOf(const Entry& entry) const {
@@ -118,11 +123,13 @@ void FormulaCompileCache::keep(const KeyView& key, CodeView code, CodeView refs,
         entry.asked = static_cast<std::uint32_t>(asked_.size());
     }
     seenAtPlace(entry.place, slot.entry);
+    next_ = slot.entry;
     if (!known) growPlaces();
 }
 
 void FormulaCompileCache::clear() {
     entries_.clear();
+    next_ = 0;
     words_.clear();
     asked_.clear();
     slots_.assign(slots_.size(), Slot{});

@@ -114,6 +114,9 @@ class FormulaCompileCache {
     void growSlots();
 
     std::vector<Entry> entries_;
+    // The entry after the one last kept or found: formulas set again in the order they were
+    // first set find each other there, reading the entries in order.
+    mutable std::size_t next_ = 0;
     std::vector<std::uint32_t> words_;  // each entry's text, code and references in turn
     std::vector<Asked> asked_;
     std::vector<Slot> slots_;  // a power of two in size, at most half full

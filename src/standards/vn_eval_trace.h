@@ -93,8 +93,8 @@ class VnEvalTrace {
                              bool childCall) {
         if (current_) current_->setEquation(left, expression, childCall);
     }
-    static void cellFormula(const std::string& formula) {
-        if (current_) current_->setFormula(formula);
+    static void cellFormula(std::string_view formula) {
+        if (current_) current_->setFormula(std::string(formula));
     }
     static void cellEnded(bool ok, const std::string& value) {
         if (current_) current_->endCell(ok, value);

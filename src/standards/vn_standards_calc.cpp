@@ -166,8 +166,8 @@ void VnStandardsSpread::calcCellsByPlan(const CalcPlan& plan) {
         const auto [col, row] = plan.cells[k];
         const std::optional<std::string_view> known = knownCalcText(plan, k);
         if (known) {
-            if (const VnStandardsCalcIndex::Equation* eq = knownEquation(k)) {
-                calcCellEquation(col, row, *known, *eq);
+            if (const std::optional<KnownEquation> eq = knownEquation(k)) {
+                calcCellEquation(col, row, *known, *eq->eq, eq->facts);
                 continue;
             }
             text = Ktx_String(std::string(*known));
@@ -177,7 +177,7 @@ void VnStandardsSpread::calcCellsByPlan(const CalcPlan& plan) {
         }
         if (text.isEmpty()) continue;
         std::shared_ptr<const VnStandardsCalcIndex::Equation> eq = equationOf(text);
-        calcCellEquation(col, row, text.str(), *eq);
+        calcCellEquation(col, row, text.str(), *eq, factsOf(*eq));
         recordEquation(plan, k, std::move(eq));
     }
     publishReplacedTexts(plan);

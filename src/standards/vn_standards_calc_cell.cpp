@@ -117,17 +117,19 @@ Acad::ErrorStatus VnStandardsSpread::calcCell(int col, int row) {
     Ktx_String text;
     if (!getCellText(col, row, text, CellTextKind::Value) || text.isEmpty())
         return Acad::eInvalidInput;
-    return calcCellEquation(col, row, text.str(), *equationOf(text));
+    const std::shared_ptr<const VnStandardsCalcIndex::Equation> eq = equationOf(text);
+    return calcCellEquation(col, row, text.str(), *eq, factsOf(*eq));
 }
 
 Acad::ErrorStatus VnStandardsSpread::calcCellEquation(int col, int row, std::string_view text,
-                                                      const VnStandardsCalcIndex::Equation& eq) {
+                                                      const VnStandardsCalcIndex::Equation& eq,
+                                                      const EquationFacts& facts) {
     TracedCell traced(col, row, text);
-    const bool callsChild = eq.callsChild;
+    const bool callsChild = facts.callsChild;
     {
         VnCalcLap lap(gCalcCellFindFunctions, fileName);
         VnEvalTrace::cellEquation(eq.left.str(), eq.expression.str(), callsChild);
-        if (!callsChild && eq.var < 0) {
+        if (!callsChild && facts.var < 0) {
             equationError(eq.left, eq.expression, col, row, false);
             return Acad::eInvalidInput;
         }
@@ -140,27 +142,26 @@ Acad::ErrorStatus VnStandardsSpread::calcCellEquation(int col, int row, std::str
             return Acad::eInvalidInput;
         }
         lap.done();
-        traced.done(eq.var >= 0 ? varCells[eq.var].value : Ktx_String());
+        traced.done(facts.var >= 0 ? varCells[facts.var].value : Ktx_String());
         return Acad::eOk;
     }
-    if (!setTranslatedFormula(col, row, eq) || !takeCalculatedValue(col, row, eq.var)) {
+    if (!setTranslatedFormula(col, row, facts) || !takeCalculatedValue(col, row, facts.var)) {
         equationError(eq.left, eq.expression, col, row, false);
         return Acad::eInvalidInput;
     }
-    traced.done(varCells[eq.var].value);
+    traced.done(varCells[facts.var].value);
     return Acad::eOk;
 }
 
-bool VnStandardsSpread::setTranslatedFormula(int col, int row,
-                                             const VnStandardsCalcIndex::Equation& eq) {
+bool VnStandardsSpread::setTranslatedFormula(int col, int row, const EquationFacts& facts) {
     VnCalcLap lap(gCalcCellCalcFunctionsPrepare, fileName);
-    if (varCells[eq.var].valueType == VnValueString) {
+    if (varCells[facts.var].valueType == VnValueString) {
         setEditTypeCell(col, row);
     } else {
         setNumberTypeCell(col, row, 7, false);
     }
-    VnEvalTrace::cellFormula(eq.formula);
-    if (!SSSetFormula(gridWindow(), col, row, eq.formula.c_str(), true)) return false;
+    VnEvalTrace::cellFormula(facts.formula);
+    if (!SSSetFormula(gridWindow(), col, row, facts.formula.data(), true)) return false;
     lap.done();
     return true;
 }

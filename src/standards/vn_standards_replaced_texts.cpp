@@ -25,6 +25,15 @@ struct VnStandardsSpread::ReplacedTexts {
     // text from the index's table.
     std::shared_ptr<const VnStandardsCalcIndex> index;
     std::vector<std::shared_ptr<const VnStandardsCalcIndex::Equation>> equations;
+    // What calculating each of those cells reads of its equation, side by side in cell
+    // order: a calculation of thousands of cells then walks two arrays instead of visiting
+    // every equation and its formula's allocation.
+    struct Facts {
+        int var = -1;
+        bool callsChild = false;
+    };
+    std::vector<Facts> facts;
+    VnTextList formulas;
 };
 
 namespace {
@@ -71,6 +80,8 @@ void VnStandardsSpread::replayOrRecord(const CalcPlan& plan, std::string key) {
     recording_->written.resize(plan.written.size());
     recording_->calcTexts.resize(plan.cells.size());
     recording_->equations.resize(plan.cells.size());
+    recording_->facts.resize(plan.cells.size());
+    recording_->formulas.resize(plan.cells.size());
 }
 
 void VnStandardsSpread::keepPlanEquations(const CalcPlan& plan) {
@@ -127,14 +138,20 @@ void VnStandardsSpread::publishReplacedTexts(const CalcPlan& plan) {
     replayed_.reset();
 }
 
-const VnStandardsCalcIndex::Equation* VnStandardsSpread::knownEquation(size_t k) const {
-    if (!replayed_ || !replayed_->index || replayed_->index != calcIndex_) return nullptr;
-    return replayed_->equations[k].get();
+std::optional<VnStandardsSpread::KnownEquation> VnStandardsSpread::knownEquation(
+    size_t k) const {
+    if (!replayed_ || !replayed_->index || replayed_->index != calcIndex_) return std::nullopt;
+    const VnStandardsCalcIndex::Equation* eq = replayed_->equations[k].get();
+    if (!eq) return std::nullopt;
+    const ReplacedTexts::Facts& facts = replayed_->facts[k];
+    return KnownEquation{eq, {facts.var, facts.callsChild, replayed_->formulas[k]}};
 }
 
 void VnStandardsSpread::recordEquation(const CalcPlan& plan, size_t k,
                                        std::shared_ptr<const VnStandardsCalcIndex::Equation> eq) {
     if (!recording_ || !plan.loadedTexts.has(static_cast<size_t>(plan.calcWritten[k]))) return;
     recording_->index = calcIndex_;
+    recording_->facts[k] = {eq->var, eq->callsChild};
+    recording_->formulas.set(k, eq->formula);
     recording_->equations[k] = std::move(eq);
 }

@@ -141,8 +141,18 @@ class VnStandardsSpread : public Ktx_Spread {
     // Adds the failed cell to the evaluation report and shows the equation error.
     void equationError(const Ktx_String& left, const Ktx_String& expression, int col, int row,
                        bool childCall) const;
+    // What calculating a Calc cell reads of its equation on its usual path; the names in the
+    // equation itself serve messages, traces and child calls.
+    struct EquationFacts {
+        int var = -1;
+        bool callsChild = false;
+        std::string_view formula;  // followed by a NUL
+    };
+    static EquationFacts factsOf(const VnStandardsCalcIndex::Equation& eq) {
+        return {eq.var, eq.callsChild, eq.formula};
+    }
     std::shared_ptr<const VnStandardsCalcIndex::Equation> equationOf(const Ktx_String& text);
-    bool setTranslatedFormula(int col, int row, const VnStandardsCalcIndex::Equation& eq);
+    bool setTranslatedFormula(int col, int row, const EquationFacts& facts);
     bool takeCalculatedValue(int col, int row, int var);
     // value into the variable's cell of the grid (see variablesFormatted_).
     Acad::ErrorStatus writeVariable(int var, const Ktx_String& value);
@@ -182,10 +192,16 @@ class VnStandardsSpread : public Ktx_Spread {
     void recordCalcText(const CalcPlan& plan, size_t k, const Ktx_String& text);
     void publishReplacedTexts(const CalcPlan& plan);
     Acad::ErrorStatus calcCellEquation(int col, int row, std::string_view text,
-                                       const VnStandardsCalcIndex::Equation& eq);
+                                       const VnStandardsCalcIndex::Equation& eq,
+                                       const EquationFacts& facts);
     // The equation of the plan's k-th Calc cell kept by the last calculation with the same
-    // general variables and variables, when its text is the one known without reading.
-    const VnStandardsCalcIndex::Equation* knownEquation(size_t k) const;
+    // general variables and variables, when its text is the one known without reading; its
+    // facts are kept side by side with the other cells', in cell order.
+    struct KnownEquation {
+        const VnStandardsCalcIndex::Equation* eq = nullptr;
+        EquationFacts facts;
+    };
+    std::optional<KnownEquation> knownEquation(size_t k) const;
     void recordEquation(const CalcPlan& plan, size_t k,
                         std::shared_ptr<const VnStandardsCalcIndex::Equation> eq);
     // The kept plan when calcAll may use it (reset on use), else nullptr.
