@@ -81,8 +81,7 @@ CompiledFormula FormulaCompileCache::compiledOf(const Entry& entry) const {
     return {CodeView(code, entry.codeWords), CodeView(code + entry.codeWords, entry.refCount)};
 }
 
-void FormulaCompileCache::store(Entry& entry, const KeyView& key, CodeView code,
-                                CodeView refs) {
+void FormulaCompileCache::store(Entry& entry, const KeyView& key, CodeView code, CodeView refs) {
     const std::size_t at = words_.size();
     words_.resize(at + textWords(key.text.size()) + code.size() + refs.size());
     std::uint32_t* out = words_.data() + at;

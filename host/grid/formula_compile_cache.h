@@ -62,8 +62,7 @@ class FormulaCompileCache {
         return compiledOf(*entry);
     }
     // `asked` was answered by names stamped `nameSet`; `refs` are the code's references.
-    void keep(const KeyView& key, CodeView code, CodeView refs, Asked asked,
-              std::uint64_t nameSet);
+    void keep(const KeyView& key, CodeView code, CodeView refs, Asked asked, std::uint64_t nameSet);
     void clear();
 
     // The one cache of the process (the grid runs on one thread).

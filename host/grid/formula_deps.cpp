@@ -31,8 +31,7 @@ void FormulaDeps::forEachReference(const std::uint32_t* code, std::size_t length
 
 template <typename Cell, typename Big>
 void FormulaDeps::forEachReferencedCell(const std::uint32_t* code, std::size_t length,
-                                        const CodeView* refs, Cell cell,
-                                        Big big) {
+                                        const CodeView* refs, Cell cell, Big big) {
     forEachReference(code, length, refs, [&](const BigRange& range) {
         const long size =
             static_cast<long>(range.c2 - range.c1 + 1) * static_cast<long>(range.r2 - range.r1 + 1);

@@ -73,8 +73,7 @@ FormulaResult FormulaSheet::compile(int col, int row, std::string_view text, For
             return answer;
         };
         r = FormulaParser(body, options, out).parse();
-        if (r)
-            cache.keep(seen, out, codeRefsOf(out), std::move(asked), customs.nameSet());
+        if (r) cache.keep(seen, out, codeRefsOf(out), std::move(asked), customs.nameSet());
     }
     if (!r) r.position += static_cast<int>(skip);
     return r;

@@ -138,8 +138,7 @@ void VnStandardsSpread::publishReplacedTexts(const CalcPlan& plan) {
     replayed_.reset();
 }
 
-std::optional<VnStandardsSpread::KnownEquation> VnStandardsSpread::knownEquation(
-    size_t k) const {
+std::optional<VnStandardsSpread::KnownEquation> VnStandardsSpread::knownEquation(size_t k) const {
     if (!replayed_ || !replayed_->index || replayed_->index != calcIndex_) return std::nullopt;
     const VnStandardsCalcIndex::Equation* eq = replayed_->equations[k].get();
     if (!eq) return std::nullopt;
