@@ -34,16 +34,11 @@ class FormulaCompileCache {
         bool keepUnknownNames = false;
         bool operator==(const Place&) const = default;
     };
-    // What a formula was compiled from; a KeyView looks it up without a copy of the text.
+    // What a formula was compiled from, viewed: a look-up needs no copy of the text.
     struct KeyView {
         std::string_view text;
         Place place;
         bool operator==(const KeyView&) const = default;
-    };
-    struct Key {
-        std::string text;
-        Place place;
-        KeyView view() const { return {text, place}; }
     };
 
     // The kept code (with its references) for the key when every name it asked about gets the same

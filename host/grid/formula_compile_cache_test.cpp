@@ -16,6 +16,13 @@ bool one(SpreadValue* result, SpreadValue*, short) {
     return true;
 }
 
+// A key that owns its text.
+struct OwnedKey {
+    std::string text;
+    FormulaCompileCache::Place place;
+    FormulaCompileCache::KeyView view() const { return {text, place}; }
+};
+
 }  // namespace
 
 TEST(FormulaCompileCache, AStrictFormulaNeedsTheCustomFunctionOnEverySheet) {
@@ -92,7 +99,7 @@ TEST(FormulaCompileCache, EachKeyFindsItsOwnCodeAsTheTableGrowsAndEmpties) {
     const FormulaCompileCache::IsCustom none = [](std::string_view) { return false; };
     const auto key = [](int i) {
         // Few texts, many cells: keys that differ only by their place.
-        return FormulaCompileCache::Key{"A" + std::to_string(i % 97), {i, i % 5, false, true}};
+        return OwnedKey{"A" + std::to_string(i % 97), {i, i % 5, false, true}};
     };
     const int total = static_cast<int>(FormulaCompileCache::kMaxEntries) + 500;
     for (int i = 0; i < total; ++i)
@@ -112,7 +119,7 @@ TEST(FormulaCompileCache, EachKeyFindsItsOwnCodeAsTheTableGrowsAndEmpties) {
     ASSERT_TRUE(again);
     EXPECT_EQ(Code(again->code.begin(), again->code.end()), (Code{7, 7}));
     EXPECT_EQ(CodeRefs(again->refs.begin(), again->refs.end()), CodeRefs{1});
-    FormulaCompileCache::Key other = key(total - 1);
+    OwnedKey other = key(total - 1);
     other.place.r1c1 = true;
     EXPECT_FALSE(cache.find(other.view(), 1, none));
     cache.clear();
