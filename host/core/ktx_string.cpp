@@ -8,6 +8,7 @@
 #include <ostream>
 
 #include "command_line.h"
+#include "formula_case.h"
 
 namespace {
 
@@ -49,55 +50,11 @@ void trimFractionZeros(std::string& text) {
 }  // namespace
 
 char ktxToUpper(char c) {
-    const unsigned char b = byteOf(c);
-    if (b >= 'a' && b <= 'z') return static_cast<char>(b - 32);
-    if (b >= 0xE0 && b <= 0xFE && b != 0xF7) return static_cast<char>(b - 32);
-    switch (b) {
-        case 0x9A:
-            return static_cast<char>(0x8A);  // s caron
-        case 0x9C:
-            return static_cast<char>(0x8C);  // oe
-        case 0x9E:
-            return static_cast<char>(0x8E);  // z caron
-        case 0xFF:
-            return static_cast<char>(0x9F);  // y diaeresis
-        default:
-            return c;
-    }
+    return upperChar(c);
 }
-
-namespace {
-
-// The lower-case rule of code page 1252, byte by byte.
-constexpr unsigned char lowerByte(unsigned char b) {
-    if (b >= 'A' && b <= 'Z') return static_cast<unsigned char>(b + 32);
-    if (b >= 0xC0 && b <= 0xDE && b != 0xD7) return static_cast<unsigned char>(b + 32);
-    switch (b) {
-        case 0x8A:
-            return 0x9A;
-        case 0x8C:
-            return 0x9C;
-        case 0x8E:
-            return 0x9E;
-        case 0x9F:
-            return 0xFF;
-        default:
-            return b;
-    }
-}
-
-struct LowerTable {
-    unsigned char to[256] = {};
-    constexpr LowerTable() {
-        for (int b = 0; b < 256; ++b) to[b] = lowerByte(static_cast<unsigned char>(b));
-    }
-};
-constexpr LowerTable kLower;
-
-}  // namespace
 
 char ktxToLower(char c) {
-    return static_cast<char>(kLower.to[byteOf(c)]);
+    return lowerChar(c);
 }
 
 int ktxCompareNoCase(std::string_view a, std::string_view b) {

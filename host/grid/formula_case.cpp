@@ -2,7 +2,7 @@
 
 namespace {
 
-unsigned char toUpper(unsigned char c) {
+constexpr unsigned char upperByte(unsigned char c) {
     if (c >= 'a' && c <= 'z') return static_cast<unsigned char>(c - 32);
     if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return static_cast<unsigned char>(c - 32);
     switch (c) {
@@ -19,7 +19,7 @@ unsigned char toUpper(unsigned char c) {
     }
 }
 
-unsigned char toLower(unsigned char c) {
+constexpr unsigned char lowerByte(unsigned char c) {
     if (c >= 'A' && c <= 'Z') return static_cast<unsigned char>(c + 32);
     if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return static_cast<unsigned char>(c + 32);
     switch (c) {
@@ -36,14 +36,16 @@ unsigned char toLower(unsigned char c) {
     }
 }
 
+constexpr std::array<unsigned char, 256> tableOf(unsigned char (*rule)(unsigned char)) {
+    std::array<unsigned char, 256> table{};
+    for (int b = 0; b < 256; ++b) table[b] = rule(static_cast<unsigned char>(b));
+    return table;
+}
+
 }  // namespace
 
-char upperChar(char c) {
-    return static_cast<char>(toUpper(static_cast<unsigned char>(c)));
-}
-char lowerChar(char c) {
-    return static_cast<char>(toLower(static_cast<unsigned char>(c)));
-}
+constexpr std::array<unsigned char, 256> kUpperBytes = tableOf(upperByte);
+constexpr std::array<unsigned char, 256> kLowerBytes = tableOf(lowerByte);
 
 std::string upperText(std::string_view text) {
     std::string s(text);
@@ -60,8 +62,8 @@ std::string lowerText(std::string_view text) {
 int compareNoCase(std::string_view a, std::string_view b) {
     std::size_t n = a.size() < b.size() ? a.size() : b.size();
     for (std::size_t i = 0; i < n; ++i) {
-        unsigned char x = toUpper(static_cast<unsigned char>(a[i]));
-        unsigned char y = toUpper(static_cast<unsigned char>(b[i]));
+        unsigned char x = kUpperBytes[static_cast<unsigned char>(a[i])];
+        unsigned char y = kUpperBytes[static_cast<unsigned char>(b[i])];
         if (x != y) return x < y ? -1 : 1;
     }
     return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);

@@ -2,11 +2,20 @@
 // and comparison without regard to case (how the formula language compares text).
 #pragma once
 
+#include <array>
 #include <string>
 #include <string_view>
 
-char upperChar(char c);
-char lowerChar(char c);
+// Each byte's upper and lower case, indexed by the byte.
+extern const std::array<unsigned char, 256> kUpperBytes;
+extern const std::array<unsigned char, 256> kLowerBytes;
+
+inline char upperChar(char c) {
+    return static_cast<char>(kUpperBytes[static_cast<unsigned char>(c)]);
+}
+inline char lowerChar(char c) {
+    return static_cast<char>(kLowerBytes[static_cast<unsigned char>(c)]);
+}
 std::string upperText(std::string_view text);
 std::string lowerText(std::string_view text);
 // <0, 0, >0 as a compares to b, letters compared without regard to case.
