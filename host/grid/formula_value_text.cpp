@@ -35,28 +35,7 @@ bool writeSmallWholeNumber(double value, char* out, std::size_t& n) {
     // Within 1e15 the conversion is exact for whole numbers and drops any fraction.
     const auto whole = static_cast<std::int64_t>(value);
     if (static_cast<double>(whole) != value) return false;
-    if (whole < 0) out[n++] = '-';
-    auto magnitude = static_cast<std::uint64_t>(whole < 0 ? -whole : whole);
-    // The digits, counted first, are written from the last pair back.
-    static constexpr char kPairs[] =
-        "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
-        "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
-        "8081828384858687888990919293949596979899";
-    std::size_t count = 1;
-    for (std::uint64_t power = 10; count < 15 && magnitude >= power; power *= 10) ++count;
-    n += count;
-    std::size_t i = n;
-    for (; magnitude >= 100; magnitude /= 100) {
-        const std::size_t pair = static_cast<std::size_t>(magnitude % 100) * 2;
-        out[--i] = kPairs[pair + 1];
-        out[--i] = kPairs[pair];
-    }
-    if (magnitude >= 10) {
-        out[--i] = kPairs[magnitude * 2 + 1];
-        out[--i] = kPairs[magnitude * 2];
-    } else {
-        out[--i] = static_cast<char>('0' + magnitude);
-    }
+    n = static_cast<std::size_t>(std::to_chars(out + n, out + n + 20, whole).ptr - out);
     return true;
 }
 
