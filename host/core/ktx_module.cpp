@@ -231,11 +231,7 @@ namespace {
 bool parsePlainDecimal(std::string_view text, double& value) {
     while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
     while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
-    const bool negative = !text.empty() && text.front() == '-';
-    if (negative) text.remove_prefix(1);
-    if (!readShortDecimal(text, value)) return false;
-    if (negative) value = -value;
-    return true;
+    return readShortSignedDecimal(text, value);
 }
 
 }  // namespace

@@ -29,9 +29,7 @@ bool isCanonicalNumberText(double number, std::string_view text) {
 // writes no other text of that form.
 bool readNumber(std::string_view text, DataContent& content) {
     content.kind = FormulaValueKind::Number;
-    const bool minus = text.starts_with('-');
-    if (readShortDecimal(minus ? text.substr(1) : text, content.number)) {
-        if (minus) content.number = -content.number;
+    if (readShortSignedDecimal(text, content.number)) {
         content.canonical = isPlainCanonicalNumber(text);
         return true;
     }

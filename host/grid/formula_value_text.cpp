@@ -201,10 +201,16 @@ bool readShortDecimal(std::string_view text, double& out) {
     return true;
 }
 
+bool readShortSignedDecimal(std::string_view text, double& out) {
+    const bool minus = text.starts_with('-');
+    if (!readShortDecimal(minus ? text.substr(1) : text, out)) return false;
+    if (minus) out = -out;
+    return true;
+}
+
 std::optional<double> parseNumberText(std::string_view text) {
     // The usual plain decimal ("300.0000000", "-12.5"): nothing to trim or check first.
-    const bool minus = !text.empty() && text.front() == '-';
-    if (double v = 0.0; readShortDecimal(minus ? text.substr(1) : text, v)) return minus ? -v : v;
+    if (double v = 0.0; readShortSignedDecimal(text, v)) return v;
     // A word is refused at once.
     if (text.empty() || !mayStartNumberText(text.front())) return std::nullopt;
     auto blank = [](char c) { return c == ' ' || c == '\t'; };

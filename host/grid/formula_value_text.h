@@ -48,6 +48,8 @@ bool writeSmallWholeNumber(double value, char* out, std::size_t& n);
 // so their quotient is the correctly rounded value (what from_chars and strtod give, at a
 // fraction of their cost). false, `out` unchanged, for any other text.
 bool readShortDecimal(std::string_view text, double& out);
+// readShortDecimal after an optional "-".
+bool readShortSignedDecimal(std::string_view text, double& out);
 
 // Text that is wholly a number (leading and trailing blanks allowed, decimal point ".",
 // optional exponent, optional trailing "%"); nullopt otherwise.
